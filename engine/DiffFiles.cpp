@@ -1,0 +1,85 @@
+#include "engine/DiffFiles.h"
+
+#include "engine/DiscardStage.h"
+#include "engine/EditScript.h"
+#include "engine/EngineError.h"
+#include "engine/EngineFile.h"
+#include "engine/MiddleSnakeSearch.h"
+#include "engine/ReadStage.h"
+#include "engine/RunSliding.h"
+#include "engine/TextInput.h"
+
+#include <new>
+#include <stdexcept>
+
+namespace {
+
+// The comparison proper, after both contents are in their files. Running
+// out of memory anywhere throws; the callers turn that into one message.
+int CompareFiles(EngineFile& left, EngineFile& right, const LineRules& rules, DiffListing& listing)
+{
+    FindIdenticalPrefix(left, right);
+    FindIdenticalSuffix(left, right);
+    int32_t classCount = ClassifyLines(left, right, rules);
+    for (EngineFile* file : {&left, &right})
+        file->changed.assign(static_cast<size_t>(file->bufferedLines) + 2, 0);
+    {
+        KeptLines kept[2];
+        DiscardConfusingLines(left, right, classCount, kept);
+        MiddleSnakeSearch search(kept[0], kept[1], left, right);
+        search.Run();
+    }
+    SlideChangeRuns(left, right);
+    SlideChangeRuns(right, left);
+    std::vector<ChangeRecord> script = BuildEditScript(left, right);
+    if (script.empty())
+        return 0;
+    WriteListing(script, left, right, listing);
+    return 1;
+}
+
+int CompareContents(EngineFile& left, EngineFile& right, std::vector<char>& leftContent,
+                    std::vector<char>& rightContent, const LineRules& rules, DiffListing& listing)
+{
+    TranslateTextMode(leftContent);
+    TranslateTextMode(rightContent);
+    TakeContent(left, std::move(leftContent));
+    TakeContent(right, std::move(rightContent));
+    return CompareFiles(left, right, rules, listing);
+}
+
+} // namespace
+
+int DiffContents(std::vector<char> left, std::vector<char> right, bool ignoreBlanks, bool ignoreCase,
+                 DiffListing& listing, MessageSink& messages)
+{
+    try {
+        EngineFile files[2];
+        return CompareContents(files[0], files[1], left, right, LineRules{ignoreBlanks, ignoreCase}, listing);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    ReportMemoryExhausted(messages);
+    return -1;
+}
+
+int DiffFiles(const std::string& leftName, const std::string& rightName, bool ignoreBlanks, bool ignoreCase,
+              DiffListing& listing, MessageSink& messages)
+{
+    try {
+        EngineFile files[2];
+        files[0].name = leftName;
+        files[1].name = rightName;
+        std::vector<char> contents[2];
+        for (int f = 0; f < 2; ++f) {
+            if (!ReadWholeFile(files[f].name, contents[f], messages))
+                return -1;
+        }
+        return CompareContents(files[0], files[1], contents[0], contents[1], LineRules{ignoreBlanks, ignoreCase},
+                               listing);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    ReportMemoryExhausted(messages);
+    return -1;
+}

@@ -1,0 +1,22 @@
+// LineRules: when two lines count as equal, and the hash that agrees with that.
+#pragma once
+
+#include <cstdint>
+
+// The compare options as the read stage applies them. A line runs up to its
+// line feed, which is never skipped and never part of the hash.
+struct LineRules {
+    bool ignoreBlanks = false;
+    bool ignoreCase = false;
+
+    // TAB, LF, VT, FF, CR, space and the no-break space 0xA0.
+    static bool IsBlank(unsigned char c) { return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0xA0; }
+    static unsigned char ToLower(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
+    static unsigned char ToUpper(unsigned char c) { return c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c; }
+
+    // Rotate-left-7-and-add over the bytes that take part under these rules.
+    uint32_t Hash(const char* line) const;
+    // True when the two lines (lengths as the engine counts them) are equal
+    // under these rules.
+    bool Equal(const char* a, uint32_t lengthA, const char* b, uint32_t lengthB) const;
+};

@@ -1,0 +1,97 @@
+#include "engine/TextInput.h"
+
+#include "engine/EngineError.h"
+#include "engine/InputFile.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <new>
+
+namespace {
+
+constexpr size_t kFirstRead = 8192;
+// Positions are 32-bit: room for the content, an appended line feed and an end.
+constexpr uint64_t kLargestContent = UINT32_MAX - 2;
+
+void CheckContentSize(uint64_t size)
+{
+    if (size > kLargestContent)
+        throw std::bad_alloc();
+}
+
+} // namespace
+
+bool ReadWholeFile(const std::string& name, std::vector<char>& content, MessageSink& messages)
+{
+    struct stat status;
+    if (stat(name.c_str(), &status) != 0) {
+        ReportEngineError(messages, name, errno);
+        return false;
+    }
+    InputFile file;
+    if (!file.Open(name)) {
+        ReportEngineError(messages, name, errno);
+        return false;
+    }
+    // A regular file comes in a first read and one read of the rest; other
+    // files (pipes, devices) fill a buffer that doubles whenever it is full.
+    bool regular = S_ISREG(status.st_mode);
+    uint64_t expected = regular ? static_cast<uint64_t>(status.st_size) : 0;
+    CheckContentSize(expected);
+    content.resize(std::max<size_t>(static_cast<size_t>(expected) + 1, kFirstRead));
+    size_t filled = 0;
+    for (;;) {
+        if (filled == content.size()) {
+            CheckContentSize(2 * static_cast<uint64_t>(content.size()));
+            content.resize(2 * content.size());
+        }
+        size_t want = filled == 0 ? kFirstRead : content.size() - filled;
+        errno = 0;
+        size_t got = file.Read(content.data() + filled, want);
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    if (file.Failed()) {
+        ReportEngineError(messages, name, errno);
+        return false;
+    }
+    content.resize(filled);
+    if (!file.Close()) {
+        ReportEngineError(messages, name, errno);
+        return false;
+    }
+    return true;
+}
+
+void TranslateTextMode(std::vector<char>& content)
+{
+    if (content.empty())
+        return;
+    const void* stop = std::memchr(content.data(), 0x1A, content.size());
+    size_t end = stop ? static_cast<size_t>(static_cast<const char*>(stop) - content.data()) : content.size();
+    char* bytes = content.data();
+    // Bytes before the first CR stay where they are.
+    const void* firstReturn = std::memchr(bytes, '\r', end);
+    size_t out = firstReturn ? static_cast<size_t>(static_cast<const char*>(firstReturn) - bytes) : end;
+    for (size_t in = out; in < end; ++in) {
+        if (bytes[in] == '\r' && in + 1 < end && bytes[in + 1] == '\n')
+            continue;
+        bytes[out++] = bytes[in];
+    }
+    content.resize(out);
+}
+
+void TakeContent(EngineFile& file, std::vector<char>&& content)
+{
+    CheckContentSize(content.size());
+    file.buffer = std::move(content);
+    file.incompleteLastLine = !file.buffer.empty() && file.buffer.back() != '\n';
+    if (file.incompleteLastLine)
+        file.buffer.push_back('\n');
+    file.size = static_cast<uint32_t>(file.buffer.size());
+}
