@@ -1,0 +1,224 @@
+#include "engine/DisplayLoading.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <memory>
+#include <new>
+#include <stdexcept>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+constexpr std::size_t kLargestText = std::numeric_limits<int32_t>::max() - 2;
+constexpr std::size_t kReadChunk = 1 << 16;
+
+#ifdef _WIN32
+constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_EXCL | O_BINARY;
+constexpr int kCreateMode = S_IREAD | S_IWRITE;
+#else
+constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_EXCL;
+constexpr int kCreateMode = S_IRUSR | S_IWUSR;
+#endif
+
+FilePtr OpenFile(const std::string& path, const char* mode) {
+    return FilePtr(std::fopen(path.c_str(), mode), &std::fclose);
+}
+
+// The whole content of the file. Reads until the end rather than trusting the
+// size, so that files that are not regular (pipes, devices) load too; the
+// first read asks for one byte more than the size to meet the end at once.
+bool ReadWholeFile(const std::string& path, std::string& text, MessageSink& messages) {
+    FilePtr file = OpenFile(path, "rb");
+    if (!file) {
+        messages.ShowMessage("Could not open file " + path + " to read!");
+        return false;
+    }
+    std::error_code error;
+    const std::uintmax_t expected = std::filesystem::file_size(path, error);
+    if (!error && expected > kLargestText) throw std::bad_alloc();
+    text.resize(error ? kReadChunk : static_cast<std::size_t>(expected) + 1);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == text.size()) {
+            if (used > kLargestText) throw std::bad_alloc();
+            text.resize(std::min(used * 2, kLargestText + 1));
+        }
+        const std::size_t got = std::fread(&text[used], 1, text.size() - used, file.get());
+        if (got == 0) break;
+        used += got;
+    }
+    if (std::ferror(file.get())) {
+        messages.ShowMessage("Could not open file " + path + " to read!");
+        return false;
+    }
+    if (used > kLargestText) throw std::bad_alloc();
+    text.resize(used);
+    return true;
+}
+
+// A lone CR ends a line like LF; a CR LF pair stays; a zero byte shows and
+// compares as a space. The text then ends with exactly the LF that the copy
+// needs; an empty file gains it as well, so that it is one empty line on
+// both the display and the comparison side and the panes stay row for row.
+void Normalise(std::string& text) {
+    const std::size_t size = text.size();
+    for (std::size_t i = 0; i < size; ++i) {
+        if (text[i] == '\r') {
+            if (i + 1 == size || text[i + 1] != '\n') text[i] = '\n';
+        } else if (text[i] == '\0') {
+            text[i] = ' ';
+        }
+    }
+    if (text.empty() || text.back() != '\n') text.push_back('\n');
+}
+
+bool WriteCopy(const std::string& copyName, const std::string& text, MessageSink& messages) {
+    FilePtr file = OpenFile(copyName, "wb");
+    bool written = file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
+    if (file && std::fclose(file.release()) != 0) written = false;
+    if (!written) messages.ShowMessage("Could not open file " + copyName + " to write!");
+    return written;
+}
+
+// One record per line of the display text: each line with its LF, the last
+// one without. After normalisation every CR is followed by LF, so LF alone
+// decides where a line ends.
+void SplitLines(const std::string& display, std::vector<PaneLine>& lines, int32_t& textSize, int32_t& maxLength) {
+    lines.reserve(std::count(display.begin(), display.end(), '\n') + 1);
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t lf = display.find('\n', start);
+        const std::size_t end = lf == std::string::npos ? display.size() : lf + 1;
+        const int32_t length = static_cast<int32_t>(end - start);
+        lines.push_back(PaneLine{Same, textSize, length});
+        textSize += length;
+        maxLength = std::max(maxLength, length);
+        if (lf == std::string::npos) break;
+        start = end;
+    }
+}
+
+struct SideRefs {
+    std::string& block;
+    std::vector<PaneLine>& lines;
+    int32_t& lineCount;
+    int32_t& textSize;
+    int32_t& maxLength;
+};
+
+bool LoadSide(const std::string& path, const std::string& copyName, SideRefs side, MessageSink& messages) {
+    if (!ReadWholeFile(path, side.block, messages)) return false;
+    Normalise(side.block);
+    if (!WriteCopy(copyName, side.block, messages)) return false;
+    side.block.pop_back();
+    SplitLines(side.block, side.lines, side.textSize, side.maxLength);
+    side.lineCount = static_cast<int32_t>(side.lines.size());
+    return true;
+}
+
+int32_t DecimalDigits(int32_t number) {
+    int32_t digits = 1;
+    for (; number >= 10; number /= 10) ++digits;
+    return digits;
+}
+
+// Line n (from 1) right-aligned in width columns and a line feed, printed
+// with the format that "%%%dd\n" gives for the width.
+void BuildNumbers(int32_t lineCount, int32_t width, std::string& block, std::vector<PaneLine>& numberLines) {
+    const std::size_t stride = static_cast<std::size_t>(width) + 1;
+    if (static_cast<uint64_t>(lineCount) * stride > kLargestText) throw std::bad_alloc();
+    char format[16];
+    std::snprintf(format, sizeof format, "%%%dd\n", static_cast<int>(width));
+    block.assign(static_cast<std::size_t>(lineCount) * stride + 1, '\0');
+    numberLines.resize(lineCount);
+    for (int32_t n = 1; n <= lineCount; ++n) {
+        const std::size_t offset = static_cast<std::size_t>(n - 1) * stride;
+        std::snprintf(&block[offset], stride + 1, format, static_cast<int>(n));
+        numberLines[n - 1] = PaneLine{Same, static_cast<int32_t>(offset), static_cast<int32_t>(stride)};
+    }
+    block.pop_back();
+}
+
+bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
+                   const std::string& leftCopyName, const std::string& rightCopyName, MessageSink& messages) {
+    try {
+        if (!LoadSide(leftPath, leftCopyName,
+                      SideRefs{state.leftTextBlock, state.leftLines, state.leftLineCount, state.leftTextSize,
+                               state.leftMaxLineLength},
+                      messages))
+            return false;
+        if (!LoadSide(rightPath, rightCopyName,
+                      SideRefs{state.rightTextBlock, state.rightLines, state.rightLineCount, state.rightTextSize,
+                               state.rightMaxLineLength},
+                      messages))
+            return false;
+        state.lineNumberWidth = DecimalDigits(std::max(state.leftLineCount, state.rightLineCount));
+        BuildNumbers(state.leftLineCount, state.lineNumberWidth, state.leftNumberBlock, state.leftNumberLines);
+        BuildNumbers(state.rightLineCount, state.lineNumberWidth, state.rightNumberBlock, state.rightNumberLines);
+        return true;
+    } catch (const std::bad_alloc&) {
+        messages.ShowMessage("Insufficient memory!");
+    } catch (const std::length_error&) {
+        messages.ShowMessage("Insufficient memory!");
+    }
+    return false;
+}
+
+// Four hex digits from a varying start, like the system's own temporary names.
+std::string TempFileName(unsigned value) {
+    char name[16];
+    std::snprintf(name, sizeof name, "TMP%04X.tmp", value & 0xFFFFu);
+    return name;
+}
+
+}  // namespace
+
+bool GetTempFilePath(std::string& path, MessageSink& messages) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (!error) {
+        const auto start = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+        for (unsigned attempt = 0; attempt <= 0xFFFFu; ++attempt) {
+            const std::string candidate = (folder / TempFileName(start + attempt)).string();
+            const int fd = open(candidate.c_str(), kCreateFlags, kCreateMode);
+            if (fd >= 0) {
+                close(fd);
+                path = candidate;
+                return true;
+            }
+            if (errno != EEXIST) break;
+        }
+    }
+    messages.ShowMessage("Could not get temp file name");
+    return false;
+}
+
+bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
+                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages) {
+    state = ComparisonState();
+    leftCopyName.clear();
+    rightCopyName.clear();
+    if (!GetTempFilePath(leftCopyName, messages)) return false;
+    if (GetTempFilePath(rightCopyName, messages) &&
+        LoadBothSides(leftPath, rightPath, state, leftCopyName, rightCopyName, messages))
+        return true;
+    std::remove(leftCopyName.c_str());
+    if (!rightCopyName.empty()) std::remove(rightCopyName.c_str());
+    leftCopyName.clear();
+    rightCopyName.clear();
+    return false;
+}

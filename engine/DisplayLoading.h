@@ -1,0 +1,23 @@
+// DisplayLoading: reads the two files into normalised display texts, temporary copies and numbered rows.
+#pragma once
+
+#include "engine/ComparisonState.h"
+#include "engine/MessageSink.h"
+
+#include <string>
+
+// Reads both files, normalises them (a CR not followed by LF becomes LF, a
+// zero byte becomes a space, a missing final LF is added; an empty file thus
+// becomes one empty line), writes each normalised text to a fresh temporary
+// copy for DiffFiles, and fills the rows, counts, blocks and line numbers of
+// the state, which it resets first.
+// On success the copies exist under the returned names and the caller deletes
+// them once DiffFiles has read them. On failure the message has been sent,
+// both copies are already deleted, the names are empty and false is returned.
+bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
+                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages);
+
+// Creates a new, empty file "TMPxxxx.tmp" (four hex digits) in the system's
+// temporary folder, exclusively, and returns its path. Sends "Could not get
+// temp file name" and returns false when no such file can be made.
+bool GetTempFilePath(std::string& path, MessageSink& messages);

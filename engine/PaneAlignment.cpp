@@ -1,0 +1,286 @@
+#include "engine/PaneAlignment.h"
+
+#include "engine/ListingCommand.h"
+
+#include <algorithm>
+#include <new>
+#include <stdexcept>
+
+namespace {
+
+// Filler rows to insert before the row that was at index `index` when the
+// walk began.
+struct Insertion {
+    int32_t index;
+    int32_t count;
+};
+
+// What the walk knows of one side. Because the listing runs from the bottom
+// of the files up, each command lies above every insertion made so far, so
+// its line numbers are still the original array indices: `limit` is the
+// lowest index touched so far, and a command that reaches it is out of order.
+struct SideWalk {
+    std::vector<PaneLine>& lines;
+    std::vector<PaneLine>& numberLines;
+    std::vector<Insertion> insertions;
+    int32_t limit;
+};
+
+bool StartsWith(const std::string& entry, char c) { return !entry.empty() && entry[0] == c; }
+
+// Lines first..last (1-based) lie above everything touched so far.
+bool LinesFit(const SideWalk& side, int32_t first, int32_t last) {
+    return first >= 1 && last <= side.limit;
+}
+
+void MarkLines(SideWalk& side, int32_t first, int32_t last, LineState state) {
+    for (int32_t n = first; n <= last; ++n) side.lines[n - 1].state = state;
+    side.limit = std::min(side.limit, first - 1);
+}
+
+void InsertFillers(SideWalk& side, int32_t index, int32_t count) {
+    if (count > 0) side.insertions.push_back(Insertion{index, count});
+    side.limit = std::min(side.limit, index);
+}
+
+// Entries from `from` that begin with `mark`; returns the first index after them.
+std::size_t SkipMarked(const DiffListing& listing, std::size_t from, char mark) {
+    while (from < listing.size() && StartsWith(listing[from], mark)) ++from;
+    return from;
+}
+
+std::size_t SkipToNextCommand(const DiffListing& listing, std::size_t from) {
+    while (from < listing.size() && !IsCommandEntry(listing[from])) ++from;
+    return from;
+}
+
+// Applies one command whose entry is at `at` and sets `next` to the entry
+// after its body; false when the command does not fit the files or the order.
+bool ApplyCommand(const DiffListing& listing, std::size_t at, const ListingCommand& command, SideWalk& left,
+                  SideWalk& right, std::size_t& next) {
+    const std::size_t body = at + 1;
+    switch (command.letter) {
+    case 'a': {
+        next = SkipMarked(listing, body, '>');
+        const int32_t added = command.rightLast - command.rightFirst + 1;
+        if (command.leftFirst > left.limit || !LinesFit(right, command.rightFirst, command.rightLast) ||
+            static_cast<std::size_t>(added) != next - body)
+            return false;
+        InsertFillers(left, command.leftFirst, added);
+        MarkLines(right, command.rightFirst, command.rightLast, Added);
+        return true;
+    }
+    case 'd': {
+        next = SkipMarked(listing, body, '<');
+        const int32_t deleted = command.leftLast - command.leftFirst + 1;
+        if (command.rightFirst > right.limit || !LinesFit(left, command.leftFirst, command.leftLast) ||
+            static_cast<std::size_t>(deleted) != next - body)
+            return false;
+        MarkLines(left, command.leftFirst, command.leftLast, Deleted);
+        InsertFillers(right, command.rightFirst, deleted);
+        return true;
+    }
+    default: {
+        next = SkipToNextCommand(listing, body);
+        if (!LinesFit(left, command.leftFirst, command.leftLast) ||
+            !LinesFit(right, command.rightFirst, command.rightLast))
+            return false;
+        const int32_t nl = command.leftLast - command.leftFirst;
+        const int32_t nr = command.rightLast - command.rightFirst;
+        MarkLines(left, command.leftFirst, command.leftLast, Changed);
+        MarkLines(right, command.rightFirst, command.rightLast, Changed);
+        InsertFillers(left, command.leftLast, nr - nl);
+        InsertFillers(right, command.rightLast, nl - nr);
+        return true;
+    }
+    }
+}
+
+// Inserts all recorded Filler rows in one pass. The insertions were recorded
+// bottom-up, so read backwards they run top-down; of two at the same index the
+// later one lies above, as inserting them one by one would have placed it.
+void ApplyInsertions(SideWalk& side) {
+    if (side.insertions.empty()) return;
+    std::size_t total = side.lines.size();
+    for (const Insertion& insertion : side.insertions) total += static_cast<std::size_t>(insertion.count);
+    std::vector<PaneLine> lines;
+    std::vector<PaneLine> numberLines;
+    lines.reserve(total);
+    numberLines.reserve(total);
+    const PaneLine filler{Filler, 0, 0};
+    std::size_t copied = 0;
+    for (auto it = side.insertions.rbegin(); it != side.insertions.rend(); ++it) {
+        const std::size_t upTo = static_cast<std::size_t>(it->index);
+        lines.insert(lines.end(), side.lines.begin() + copied, side.lines.begin() + upTo);
+        numberLines.insert(numberLines.end(), side.numberLines.begin() + copied, side.numberLines.begin() + upTo);
+        lines.insert(lines.end(), it->count, filler);
+        numberLines.insert(numberLines.end(), it->count, filler);
+        copied = upTo;
+    }
+    lines.insert(lines.end(), side.lines.begin() + copied, side.lines.end());
+    numberLines.insert(numberLines.end(), side.numberLines.begin() + copied, side.numberLines.end());
+    side.lines.swap(lines);
+    side.numberLines.swap(numberLines);
+}
+
+void PadWithFillers(std::vector<PaneLine>& lines, std::vector<PaneLine>& numberLines, std::size_t rows) {
+    const PaneLine filler{Filler, 0, 0};
+    lines.resize(std::max(lines.size(), rows), filler);
+    numberLines.resize(std::max(numberLines.size(), rows), filler);
+}
+
+// Walks the listing; false at the first command that cannot be applied.
+bool WalkListing(const DiffListing& listing, std::vector<DiffHunk>& hunks, SideWalk& left, SideWalk& right) {
+    std::size_t at = 0;
+    while (at < listing.size()) {
+        if (!IsCommandEntry(listing[at])) {
+            ++at;
+            continue;
+        }
+        ListingCommand command;
+        if (!ParseListingCommand(listing[at], command)) return false;
+        std::size_t next = 0;
+        if (!ApplyCommand(listing, at, command, left, right, next)) return false;
+        hunks.push_back(HunkFromCommand(command));
+        at = next;
+    }
+    return true;
+}
+
+bool AlignRows(ComparisonState& state, MessageSink& messages) {
+    SideWalk left{state.leftLines, state.leftNumberLines, {}, static_cast<int32_t>(state.leftLines.size())};
+    SideWalk right{state.rightLines, state.rightNumberLines, {}, static_cast<int32_t>(state.rightLines.size())};
+    const bool understood = WalkListing(state.listing, state.hunks, left, right);
+    if (!understood) messages.ShowMessage("Error in the patch!");
+    ApplyInsertions(left);
+    ApplyInsertions(right);
+    const std::size_t rows = std::max(state.leftLines.size(), state.rightLines.size());
+    PadWithFillers(state.leftLines, state.leftNumberLines, rows);
+    PadWithFillers(state.rightLines, state.rightNumberLines, rows);
+    return understood;
+}
+
+// The fields of one side that building reads and converts.
+struct SideBuild {
+    const std::vector<PaneLine>& lines;
+    const std::vector<PaneLine>& numberLines;
+    std::string& textBlock;
+    std::string& numberBlock;
+    int32_t textSize;
+    int32_t lineCount;
+    int32_t lineNumberWidth;
+    int32_t DiffHunk::*first;
+    int32_t DiffHunk::*last;
+    int32_t DiffHunk::*kind;
+};
+
+// One side's pane text and gutter text; converts that side's ranges of the
+// hunks from 1-based line numbers to 0-based display rows on the way.
+void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, std::string& gutter) {
+    const std::size_t rows = side.lines.size();
+    const std::size_t fillers = rows - std::min(rows, static_cast<std::size_t>(side.lineCount));
+    text.clear();
+    gutter.clear();
+    text.reserve(static_cast<std::size_t>(side.textSize) + fillers);
+    gutter.reserve(rows * (static_cast<std::size_t>(side.lineNumberWidth) + 1));
+    std::size_t h = 0;
+    int32_t n = 0;
+    for (std::size_t t = 0; t < rows; ++t) {
+        const PaneLine& line = side.lines[t];
+        if (line.state == Filler) {
+            text.push_back('\n');
+            gutter.push_back('\n');
+            continue;
+        }
+        text.append(side.textBlock, line.offset, line.length);
+        const PaneLine& number = side.numberLines[t];
+        gutter.append(side.numberBlock, number.offset, number.length);
+        while (h < hunks.size() && hunks[h].*side.kind == Filler) ++h;
+        if (h < hunks.size() && hunks[h].*side.first == n + 1) {
+            hunks[h].*side.last += static_cast<int32_t>(t) - hunks[h].*side.first;
+            hunks[h].*side.first = static_cast<int32_t>(t);
+            ++h;
+        }
+        ++n;
+    }
+    std::string().swap(side.textBlock);
+    std::string().swap(side.numberBlock);
+}
+
+// The Filler side of an addition or deletion lies on the same display rows
+// as the lines of the other side.
+void GiveFillerSidesTheirRows(std::vector<DiffHunk>& hunks) {
+    for (DiffHunk& hunk : hunks) {
+        if (hunk.leftKind == Filler) {
+            hunk.leftFirst = hunk.rightFirst;
+            hunk.leftLast = hunk.rightLast;
+        } else if (hunk.rightKind == Filler) {
+            hunk.rightFirst = hunk.leftFirst;
+            hunk.rightLast = hunk.leftLast;
+        }
+    }
+}
+
+char StateLetter(int32_t state) {
+    static const char letters[] = "SADCF";
+    return state >= Same && state <= Filler ? letters[state] : '?';
+}
+
+void AppendRows(std::string& out, char side, const std::vector<PaneLine>& lines, const std::string& text) {
+    std::size_t start = 0;
+    for (std::size_t row = 0; row < lines.size(); ++row) {
+        const std::size_t begin = std::min(start, text.size());
+        std::size_t end = text.find('\n', begin);
+        if (end == std::string::npos) end = text.size();
+        out += side;
+        out += ' ' + std::to_string(row) + ' ' + StateLetter(lines[row].state) + ' ';
+        out.append(text, begin, end - begin);
+        out += '\n';
+        start = end + 1;
+    }
+}
+
+}  // namespace
+
+bool AlignPanes(ComparisonState& state, MessageSink& messages) {
+    try {
+        return AlignRows(state, messages);
+    } catch (const std::bad_alloc&) {
+        messages.ShowMessage("Insufficient memory!");
+    } catch (const std::length_error&) {
+        messages.ShowMessage("Insufficient memory!");
+    }
+    return false;
+}
+
+bool BuildPaneTexts(ComparisonState& state, PaneTexts& texts, MessageSink& messages) {
+    std::reverse(state.hunks.begin(), state.hunks.end());
+    texts.maxLineLength = std::max(state.leftMaxLineLength, state.rightMaxLineLength);
+    try {
+        BuildSide(SideBuild{state.leftLines, state.leftNumberLines, state.leftTextBlock, state.leftNumberBlock,
+                            state.leftTextSize, state.leftLineCount, state.lineNumberWidth, &DiffHunk::leftFirst,
+                            &DiffHunk::leftLast, &DiffHunk::leftKind},
+                  state.hunks, texts.leftText, texts.leftGutter);
+        BuildSide(SideBuild{state.rightLines, state.rightNumberLines, state.rightTextBlock, state.rightNumberBlock,
+                            state.rightTextSize, state.rightLineCount, state.lineNumberWidth, &DiffHunk::rightFirst,
+                            &DiffHunk::rightLast, &DiffHunk::rightKind},
+                  state.hunks, texts.rightText, texts.rightGutter);
+    } catch (const std::bad_alloc&) {
+        messages.ShowMessage("Insufficient memory!");
+        return false;
+    }
+    GiveFillerSidesTheirRows(state.hunks);
+    return true;
+}
+
+std::string FormatRows(const ComparisonState& state, const PaneTexts& texts) {
+    std::string out;
+    AppendRows(out, 'L', state.leftLines, texts.leftText);
+    AppendRows(out, 'R', state.rightLines, texts.rightText);
+    for (const DiffHunk& hunk : state.hunks) {
+        out += "H " + std::to_string(hunk.leftFirst) + ' ' + std::to_string(hunk.leftLast) + ' ' +
+               std::to_string(hunk.rightFirst) + ' ' + std::to_string(hunk.rightLast) + ' ' +
+               StateLetter(hunk.leftKind) + ' ' + StateLetter(hunk.rightKind) + '\n';
+    }
+    return out;
+}
