@@ -1,0 +1,305 @@
+// Differential tests: the engine's listing on many generated file pairs,
+// checked by applying it as a patch and against the system's `diff --minimal`.
+
+#include "engine/DiffFiles.h"
+#include "EngineTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Options {
+    bool ignoreBlanks;
+    bool ignoreCase;
+};
+
+// The text as the platform's text mode delivers it: nothing from the first
+// 0x1A on, CR LF as LF. Written here independently of the engine.
+std::string Translated(const std::string& raw)
+{
+    std::string cut = raw.substr(0, raw.find('\x1a'));
+    std::string out;
+    for (size_t i = 0; i < cut.size(); ++i) {
+        if (cut[i] == '\r' && i + 1 < cut.size() && cut[i + 1] == '\n')
+            continue;
+        out += cut[i];
+    }
+    return out;
+}
+
+// Lines with their line feeds; a last line without one stays as it is.
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end + 1;
+        lines.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    return lines;
+}
+
+// The comparison the options describe, for ASCII lines: blanks are dropped,
+// letters folded. The line feed itself counts, so a last line without one
+// differs from the same text with one unless blanks are ignored.
+std::string Canonical(const std::string& line, Options options)
+{
+    std::string out;
+    for (char c : line) {
+        unsigned char u = static_cast<unsigned char>(c);
+        if (options.ignoreBlanks && (u == ' ' || u == '\t' || u == '\r' || u == '\n'))
+            continue;
+        out += options.ignoreCase ? static_cast<char>(std::tolower(u)) : c;
+    }
+    return out;
+}
+
+struct Block {
+    char letter = 0;
+    int leftFirst = 0, leftLast = 0, rightFirst = 0, rightLast = 0;
+    std::vector<std::string> deleted;
+    std::vector<std::string> inserted;
+};
+
+void ParseRange(const std::string& text, int& first, int& last)
+{
+    size_t comma = text.find(',');
+    first = std::stoi(text.substr(0, comma));
+    last = comma == std::string::npos ? first : std::stoi(text.substr(comma + 1));
+}
+
+// The listing's blocks in file order (the listing holds the last one first).
+std::vector<Block> BlocksInFileOrder(const DiffListing& listing)
+{
+    std::vector<Block> blocks;
+    for (const std::string& entry : listing) {
+        if (std::isdigit(static_cast<unsigned char>(entry[0]))) {
+            Block block;
+            size_t letter = entry.find_first_of("acd");
+            block.letter = entry[letter];
+            ParseRange(entry.substr(0, letter), block.leftFirst, block.leftLast);
+            ParseRange(entry.substr(letter + 1), block.rightFirst, block.rightLast);
+            blocks.push_back(block);
+        } else if (entry == "\n\\ No newline at end of file\n") {
+            std::vector<std::string>& lines = blocks.back().inserted.empty() ? blocks.back().deleted
+                                                                             : blocks.back().inserted;
+            EXPECT_NE(lines.back().back(), '\n') << "only a line without line feed is marked";
+        } else if (entry.compare(0, 2, "< ") == 0) {
+            blocks.back().deleted.push_back(entry.substr(2));
+        } else if (entry.compare(0, 2, "> ") == 0) {
+            blocks.back().inserted.push_back(entry.substr(2));
+        } else {
+            EXPECT_EQ(entry, "---\n");
+        }
+    }
+    return std::vector<Block>(blocks.rbegin(), blocks.rend());
+}
+
+// Applies the listing to the left lines, checking every number and every
+// deleted line on the way; returns the lines it produces.
+std::vector<std::string> ApplyListing(const std::vector<std::string>& left, const std::vector<Block>& blocks)
+{
+    std::vector<std::string> out;
+    size_t next = 0;  // next left line to copy, 0-based
+    for (const Block& block : blocks) {
+        bool removes = block.letter != 'a';
+        bool adds = block.letter != 'd';
+        EXPECT_EQ(block.deleted.size(), removes ? size_t(block.leftLast - block.leftFirst + 1) : 0u);
+        EXPECT_EQ(block.inserted.size(), adds ? size_t(block.rightLast - block.rightFirst + 1) : 0u);
+        size_t copyUpTo = removes ? size_t(block.leftFirst - 1) : size_t(block.leftFirst);
+        EXPECT_GE(copyUpTo, next) << "blocks out of order";
+        for (; next < copyUpTo && next < left.size(); ++next)
+            out.push_back(left[next]);
+        EXPECT_EQ(adds ? size_t(block.rightFirst - 1) : size_t(block.rightFirst), out.size());
+        for (const std::string& line : block.deleted) {
+            EXPECT_LT(next, left.size());
+            if (next < left.size()) {
+                EXPECT_EQ(line, left[next]);
+            }
+            ++next;
+        }
+        out.insert(out.end(), block.inserted.begin(), block.inserted.end());
+    }
+    for (; next < left.size(); ++next)
+        out.push_back(left[next]);
+    return out;
+}
+
+int CountChangedLines(const std::vector<Block>& blocks)
+{
+    int count = 0;
+    for (const Block& block : blocks)
+        count += static_cast<int>(block.deleted.size() + block.inserted.size());
+    return count;
+}
+
+// Lines deleted and inserted by `diff --minimal` under the same rules:
+// ignoring all blanks is diff's -w, ignoring case its -i.
+int DiffMinimalChangedLines(const std::string& left, const std::string& right, Options options)
+{
+    std::string command = "diff --minimal";
+    if (options.ignoreBlanks)
+        command += " -w";
+    if (options.ignoreCase)
+        command += " -i";
+    command += " '" + left + "' '" + right + "'";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return -1;
+    int count = 0;
+    bool atLineStart = true;
+    for (int c; (c = std::fgetc(pipe)) != EOF;) {
+        if (atLineStart && (c == '<' || c == '>'))
+            ++count;
+        atLineStart = c == '\n';
+    }
+    int status = pclose(pipe);
+    return status == -1 ? -1 : count;
+}
+
+// Random text of short lines from a small alphabet, so that lines repeat.
+class PairGenerator {
+public:
+    PairGenerator(unsigned seed, Options options) : random_(seed), options_(options) {}
+
+    std::string Line(int alphabet)
+    {
+        static const char* const kWords[] = {"a", "b", "", "{", "}", "c d", "return x;", "else"};
+        std::string line = kWords[Pick(alphabet)];
+        if (options_.ignoreBlanks && Chance(3))
+            line.insert(static_cast<size_t>(Pick(static_cast<int>(line.size()) + 1)), Chance(2) ? " " : "\t");
+        if (options_.ignoreCase && Chance(3)) {
+            for (char& c : line)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+        return line;
+    }
+
+    std::vector<std::string> Lines(int count, int alphabet)
+    {
+        std::vector<std::string> lines;
+        for (int i = 0; i < count; ++i)
+            lines.push_back(Line(alphabet));
+        return lines;
+    }
+
+    // Insertions, deletions and replacements of short runs, anywhere,
+    // the two ends included.
+    std::vector<std::string> Edit(std::vector<std::string> lines, int edits, int alphabet)
+    {
+        for (int e = 0; e < edits; ++e) {
+            int size = static_cast<int>(lines.size());
+            int at = Chance(4) ? (Chance(2) ? 0 : size) : Pick(size + 1);
+            int run = 1 + Pick(3);
+            int kind = Pick(3);
+            if (kind != 0) {
+                int removed = std::min(run, size - at);
+                lines.erase(lines.begin() + at, lines.begin() + at + removed);
+            }
+            if (kind != 1) {
+                std::vector<std::string> added = Lines(run, alphabet);
+                lines.insert(lines.begin() + at, added.begin(), added.end());
+            }
+        }
+        return lines;
+    }
+
+    // File bytes: each line ends in LF or CR LF, the last one maybe in
+    // nothing, and maybe a 0x1A somewhere that ends the compared text.
+    std::string Bytes(const std::vector<std::string>& lines, bool crlf, bool mayEndOpen, bool mayHaveEof)
+    {
+        std::string bytes;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            bytes += lines[i];
+            bool last = i + 1 == lines.size();
+            if (last && mayEndOpen && Chance(3))
+                break;
+            bytes += crlf && Chance(2) ? "\r\n" : "\n";
+        }
+        if (mayHaveEof && Chance(8) && !bytes.empty())
+            bytes.insert(static_cast<size_t>(Pick(static_cast<int>(bytes.size()))), "\x1a");
+        return bytes;
+    }
+
+    int Pick(int n) { return n <= 0 ? 0 : static_cast<int>(random_() % static_cast<unsigned>(n)); }
+    bool Chance(int oneIn) { return Pick(oneIn) == 0; }
+
+private:
+    std::mt19937 random_;
+    Options options_;
+};
+
+void CheckGeneratedPairs(Options options, unsigned firstSeed, int pairs)
+{
+    EngineTestFiles files;
+    // diff's -w has no notion of a missing last line feed or of 0x1A: with
+    // blanks ignored the files end in a line feed and carry no 0x1A.
+    bool plainEnds = options.ignoreBlanks;
+    for (unsigned seed = firstSeed; seed < firstSeed + static_cast<unsigned>(pairs); ++seed) {
+        PairGenerator generator(seed, options);
+        int alphabet = 2 + generator.Pick(7);
+        std::vector<std::string> leftLines = generator.Lines(generator.Pick(40), alphabet);
+        std::vector<std::string> rightLines = generator.Edit(leftLines, generator.Pick(6), alphabet);
+        bool crlf = generator.Chance(3);
+        std::string leftRaw = generator.Bytes(leftLines, crlf, !plainEnds, !plainEnds);
+        std::string rightRaw = generator.Bytes(rightLines, !crlf, !plainEnds, !plainEnds);
+        std::string leftPath = files.Write("left", leftRaw);
+        std::string rightPath = files.Write("right", rightRaw);
+
+        DiffListing listing;
+        CollectedMessages messages;
+        int result = DiffFiles(leftPath, rightPath, options.ignoreBlanks, options.ignoreCase, listing, messages);
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        ASSERT_TRUE(messages.texts.empty());
+        ASSERT_GE(result, 0);
+        EXPECT_EQ(result == 0, listing.empty());
+
+        std::vector<std::string> left = SplitLines(Translated(leftRaw));
+        std::vector<std::string> right = SplitLines(Translated(rightRaw));
+        std::vector<Block> blocks = BlocksInFileOrder(listing);
+        std::vector<std::string> patched = ApplyListing(left, blocks);
+        ASSERT_EQ(patched.size(), right.size());
+        for (size_t i = 0; i < right.size(); ++i) {
+            EXPECT_EQ(Canonical(patched[i], options), Canonical(right[i], options)) << "line " << i + 1;
+        }
+        if (!options.ignoreBlanks && !options.ignoreCase) {
+            EXPECT_EQ(patched, right);
+        }
+
+        std::string leftText = files.Write("left.txt", Translated(leftRaw));
+        std::string rightText = files.Write("right.txt", Translated(rightRaw));
+        EXPECT_EQ(CountChangedLines(blocks), DiffMinimalChangedLines(leftText, rightText, options));
+        if (::testing::Test::HasFailure())
+            return;
+    }
+}
+
+TEST(DiffAgainstDiff, PlainComparisonPatchesAndIsMinimal)
+{
+    CheckGeneratedPairs(Options{false, false}, 1, 1500);
+}
+
+TEST(DiffAgainstDiff, IgnoringBlanksPatchesAndIsMinimal)
+{
+    CheckGeneratedPairs(Options{true, false}, 100001, 600);
+}
+
+TEST(DiffAgainstDiff, IgnoringCasePatchesAndIsMinimal)
+{
+    CheckGeneratedPairs(Options{false, true}, 200001, 600);
+}
+
+TEST(DiffAgainstDiff, IgnoringBothPatchesAndIsMinimal)
+{
+    CheckGeneratedPairs(Options{true, true}, 300001, 600);
+}
+
+} // namespace
