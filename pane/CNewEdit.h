@@ -1,0 +1,211 @@
+// CNewEdit: the read-only text pane: text and colour runs, painting, caret and selection, scrolling, search and copying.
+#pragma once
+
+#include "framework/CFrameWnd.h"
+#include "framework/GdiObject.h"
+#include "framework/MemoryDC.h"
+#include "framework/ObjectSelection.h"
+#include "pane/ColorRunSet.h"
+#include "pane/PaneMetrics.h"
+#include "pane/PaneText.h"
+
+#include <optional>
+#include <string>
+
+class CNewEdit : public CFrameWnd {
+public:
+    static constexpr UINT kCopyCommand = 32773;
+    static constexpr UINT kSelectAllCommand = 32775;
+    static constexpr UINT kMarginCursor = 131;
+    static constexpr UINT kContextMenu = 131;
+
+    CNewEdit();
+    ~CNewEdit() override;
+
+    // Creates the pane as a child window; WS_DISABLED makes it a gutter, the
+    // scroll-bar styles say which bars it may show.
+    BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
+
+    // ---- Text model
+    void SetText(const char* buffer, int length);
+    void SetRangeTextColor(int start, int end, COLORREF colour);
+    void SetRangeBackColor(int start, int end, COLORREF colour);
+    COLORREF GetTextColorAt(int position) const;
+    COLORREF GetBackColorAt(int position) const;
+    void GetLineText(int line, std::string& text) const;
+    int GetLineStart(int line) const;
+    int GetLineSize(int line) const;
+    int LineFromPosition(int position) const;
+    void SetPaneFont(HFONT font, bool redraw);
+    void SetTabSize(int columns);
+    int MaxLineLength() const { return text_.MaxLineLength(); }
+    // Takes effect at the next RecalcScrollBars.
+    void SetMaxLineLength(int columns) { text_.SetMaxLineLength(columns); }
+    int GetTextLength() const { return text_.Length(); }
+    int GetLineCount() const { return text_.LineCount(); }
+    int GetLineHeight() const { return metrics_.LineHeight(); }
+    int GetAverageCharWidth() const { return metrics_.AverageCharWidth(); }
+
+    // ---- Painting
+    // Both passes into any device context (WM_PRINTCLIENT uses it).
+    void DoPaint(HDC dc);
+    // Draws [min(from, to), max(from, to)) at once, selected or normal.
+    void RepaintRange(int from, int to, bool selected);
+
+    // ---- Caret and selection
+    bool SetCaretLineColumn(int line, int column);
+    bool MoveCaretToPoint(POINT point, bool beepAtEdge, bool ensureVisible, bool quarterJump);
+    bool MoveCaretToPosition(int position, bool beepAtEdge, bool ensureVisible, bool quarterJump);
+    int PositionFromPoint(POINT point) const;
+    POINT PointFromPosition(int position) const;
+    int GetCaretPosition() const;
+    void GetCaretLineColumn(int& line, int& column) const;
+    POINT GetCaretPoint() const { return caretPoint_; }
+    void SetSelection(int start, int end);
+    void ClearSelection();
+    void ExtendSelection(int newEnd);
+    void SelectAll();
+    void GetSelectionBounds(int& lo, int& hi) const;
+    int GetAnchor() const { return anchor_; }
+    int GetSelectionEnd() const { return end_; }
+
+    // ---- Scrolling
+    void RecalcScrollBars();
+    void SetTopLine(int line);
+    void SetHorzPos(int column);
+    void ScrollBy(int lines, int columns);
+    bool EnsureCaretVisible(bool quarterJump);
+    int GetTopLine() const { return topLine_; }
+    int GetHorzPos() const { return horzPos_; }
+    int GetVisibleLines() const { return visibleLines_; }
+    int GetVisibleColumns() const { return visibleColumns_; }
+
+    // ---- Search and clipboard
+    // 1 when a match was found and selected, else 0.
+    int Find(const char* text, int forward, int matchCase);
+    std::string GetSelectedText() const;
+    void CopySelection();
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnCommand(UINT id, UINT notifyCode, HWND control) override;
+    bool IsCommandEnabled(UINT id) const override;
+    void PostNcDestroy() override;
+
+private:
+    // A piece of a line between colour and selection boundaries.
+    enum class Pass { Background, Text };
+    struct Piece {
+        int begin;
+        int end;
+        bool selected;
+    };
+
+    // ---- Message handlers
+    LRESULT OnCreate();
+    void OnSize(int width, int height);
+    void OnEraseBackground(HDC dc);
+    void OnPaint();
+    void OnVScroll(int request);
+    void OnHScroll(int request);
+    bool OnKeyDown(UINT key);
+    void OnLButtonDown(POINT point);
+    void OnLButtonUp();
+    void OnLButtonDblClk(POINT point);
+    void OnMouseMove(POINT point);
+    void OnRButtonDown(POINT point);
+    bool OnSetCursor(UINT hitTest);
+    void OnSetFocus();
+    void OnKillFocus();
+    void OnSysColorChange();
+
+    // ---- Text model helpers
+    void ReadSystemColours();
+    void ResetColourRuns();
+    void MeasureFont();
+    PaneMetrics::TabExtent TabExtent() const;
+    int ColumnX(int line, int column) const;
+    int ColumnFromX(int line, int x) const;
+    int LineFromY(int y, int* side) const;
+    bool CanMoveCaret() const;
+    bool HasFocus() const { return focused_; }
+
+    // ---- Painting helpers
+    void BackgroundPass(HDC dc);
+    void TextPass(HDC dc);
+    void PaintMargin(HDC dc);
+    bool SelectionShown() const;
+    int SplitLine(int line, Piece pieces[3]) const;
+    int DrawPiece(HDC dc, Pass pass, int line, const Piece& piece, int x, COLORREF selectedColour) const;
+    void FillRestOfLine(HDC dc, int line, int x, COLORREF colour) const;
+    void FillRect(HDC dc, const RECT& rect, COLORREF colour) const;
+    void DrawRangeLine(HDC dc, int line, int lo, int hi, bool restOfLine, bool selected);
+    COLORREF InvertedColour(COLORREF colour) const;
+    int LineTop(int line) const { return (line - topLine_) * metrics_.LineHeight(); }
+    int TextOriginX() const { return marginWidth_ - horzOffset_; }
+
+    // ---- Input helpers
+    template <typename Move>
+    void ShiftExtended(Move move);
+    void StepLeft();
+    void StepRight();
+    void MoveVertically(int dy, bool shift);
+    void WordMove(bool right);
+    void OnHome(bool shift, bool ctrl);
+    void OnEnd(bool shift, bool ctrl);
+    int WordLeft(int position) const;
+    int WordRight(int position) const;
+    void MarginDrag(POINT point);
+    void DragSelection(POINT point, int position);
+    void PlaceCaretAndAnchor(POINT point, int position);
+    void CreateSystemCaret();
+    int NextLineStart(int line) const;
+    static bool IsWordChar(char c);
+
+    // ---- Search and clipboard helpers
+    // The selection as CF_TEXT: breaks as CR LF, one terminating zero; throws std::bad_alloc.
+    HGLOBAL MakeTextBlock() const;
+
+    // ---- Scrolling helpers
+    void Notify(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+    // ---- Text
+    PaneText text_;
+    ColorRunSet textRuns_;
+    ColorRunSet backRuns_;
+    COLORREF sysText_ = 0;
+    COLORREF sysWindow_ = 0;
+    COLORREF sysFace_ = 0;
+    // ---- Selection and caret
+    int anchor_ = -1;
+    int end_ = -1;
+    POINT caretPoint_{0, 0};
+    bool focused_ = false;
+    bool hasCaret_ = false;  // the system caret exists only while a non-empty pane has the focus
+    // ---- Font
+    GdiFont font_;
+    MemoryDC measureDC_;                     // holds the pane font for measuring without a window DC
+    std::optional<ObjectSelection> measureFont_;
+    PaneMetrics metrics_;
+    // ---- View
+    int marginColumns_ = 0;
+    int marginWidth_ = 0;
+    int topLine_ = 0;
+    int horzPos_ = 0;
+    int horzOffset_ = 0;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    int visibleLines_ = 0;
+    int visibleColumns_ = 0;
+    DWORD style_ = 0;
+    // ---- Input
+    bool selecting_ = false;
+    bool marginMode_ = false;
+    bool overSelection_ = false;
+    // ---- Resources
+    HCURSOR beamCursor_ = nullptr;
+    HCURSOR arrowCursor_ = nullptr;
+    HCURSOR marginCursor_ = nullptr;
+    GdiBitmap patternBitmap_;
+    GdiBrush patternBrush_;
+};

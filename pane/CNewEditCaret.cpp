@@ -1,0 +1,171 @@
+// CNewEdit: the caret model (its line and column derived from its point) and the selection.
+#include "pane/CNewEdit.h"
+
+#include "framework/CBeep.h"
+#include "pane/NewEditMessages.h"
+#include "pane/PaneLayout.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+int CNewEdit::LineFromY(int y, int* side) const
+{
+    return PaneLayout::LineFromY(y, topLine_, metrics_.LineHeight(), text_.LineCount(), side);
+}
+
+int CNewEdit::ColumnX(int line, int column) const
+{
+    const LineSpan& span = text_.Line(line);
+    return TextOriginX() + metrics_.ColumnOffset(text_.Data() + span.start, span.length, column, TabExtent());
+}
+
+int CNewEdit::ColumnFromX(int line, int x) const
+{
+    if (text_.Empty() || x <= TextOriginX())
+        return 0;
+    const LineSpan& span = text_.Line(line);
+    return metrics_.ColumnFromOffset(text_.Data() + span.start, span.length, x - TextOriginX(), TabExtent());
+}
+
+int CNewEdit::PositionFromPoint(POINT point) const
+{
+    if (text_.Empty())
+        return 0;
+    const int line = LineFromY(point.y, nullptr);
+    return text_.Line(line).start + ColumnFromX(line, point.x);
+}
+
+POINT CNewEdit::PointFromPosition(int position) const
+{
+    if (text_.Empty())
+        return POINT{0, 0};
+    const int line = text_.LineFromPosition(position);
+    const int column = position - text_.Line(line).start;
+    if (column > text_.Line(line).length)
+        return POINT{0, 0};
+    return POINT{ColumnX(line, column), LineTop(line)};
+}
+
+int CNewEdit::GetCaretPosition() const
+{
+    return PositionFromPoint(caretPoint_);
+}
+
+void CNewEdit::GetCaretLineColumn(int& line, int& column) const
+{
+    line = column = 0;
+    if (text_.Empty())
+        return;
+    line = LineFromY(caretPoint_.y, nullptr);
+    column = ColumnFromX(line, caretPoint_.x);
+}
+
+bool CNewEdit::CanMoveCaret() const
+{
+    return !text_.Empty() && visibleLines_ > 0 && visibleColumns_ > 0;
+}
+
+void CNewEdit::CreateSystemCaret()
+{
+    CreateCaret(m_hWnd, nullptr, 0, metrics_.LineHeight());
+    SetCaretPos(caretPoint_.x, caretPoint_.y);
+}
+
+bool CNewEdit::SetCaretLineColumn(int line, int column)
+{
+    if (!CanMoveCaret())
+        return false;
+    line = std::clamp(line, 0, text_.LineCount() - 1);
+    column = std::clamp(column, 0, text_.Line(line).length);
+    const POINT point{ColumnX(line, column), LineTop(line)};
+    if (point.x == caretPoint_.x && point.y == caretPoint_.y)
+        return false;
+    caretPoint_ = point;
+    if (hasCaret_)
+        SetCaretPos(point.x, point.y);
+    Notify(NewEditMessages::CaretMove(), static_cast<WPARAM>(line), static_cast<LPARAM>(column));
+    return true;
+}
+
+bool CNewEdit::MoveCaretToPoint(POINT point, bool beepAtEdge, bool ensureVisible, bool quarterJump)
+{
+    if (!CanMoveCaret())
+        return false;
+    int side = 0;
+    const int line = LineFromY(point.y, &side);
+    const int column = ColumnFromX(line, point.x);
+    // At the top or bottom edge a move first goes to the start or the end of
+    // the line; only a move that can go no further beeps.
+    if (!SetCaretLineColumn(line, column) && beepAtEdge && side != 0) {
+        const int edgeColumn = side < 0 ? 0 : text_.Line(line).length;
+        if (column != edgeColumn)
+            SetCaretLineColumn(line, edgeColumn);
+        else
+            CBeep::Default();
+    }
+    return ensureVisible ? EnsureCaretVisible(quarterJump) : false;
+}
+
+bool CNewEdit::MoveCaretToPosition(int position, bool beepAtEdge, bool ensureVisible, bool quarterJump)
+{
+    return MoveCaretToPoint(PointFromPosition(position), beepAtEdge, ensureVisible, quarterJump);
+}
+
+void CNewEdit::GetSelectionBounds(int& lo, int& hi) const
+{
+    if (anchor_ == -1 && end_ == -1) {
+        lo = hi = GetCaretPosition();
+        return;
+    }
+    lo = std::min(anchor_, end_);
+    hi = std::max(anchor_, end_);
+}
+
+void CNewEdit::SetSelection(int start, int end)
+{
+    const int length = text_.Length();
+    if (text_.Empty() || start < -1 || start >= length || end < -1 || end >= length || (end < start && end != -1))
+        return;
+    ClearSelection();
+    if (start == -1) {
+        MoveCaretToPosition(0, false, true, true);
+        return;
+    }
+    anchor_ = start;
+    end_ = end == -1 ? length - 1 : end;
+    if (MoveCaretToPosition(end_, false, true, true))
+        Invalidate(TRUE);
+    else
+        RepaintRange(anchor_, end_, HasFocus());
+}
+
+void CNewEdit::ClearSelection()
+{
+    const int oldAnchor = anchor_;
+    const int oldEnd = end_;
+    anchor_ = end_ = -1;
+    if (oldAnchor != oldEnd)
+        RepaintRange(oldAnchor, oldEnd, false);
+}
+
+void CNewEdit::ExtendSelection(int newEnd)
+{
+    const int oldEnd = end_;
+    end_ = newEnd;
+    if (anchor_ == -1 || oldEnd == -1 || oldEnd == newEnd)
+        return;
+    const bool shown = HasFocus();
+    const bool crossed = (oldEnd < anchor_) != (newEnd < anchor_) && oldEnd != anchor_ && newEnd != anchor_;
+    if (crossed) {
+        RepaintRange(oldEnd, anchor_, false);
+        RepaintRange(anchor_, newEnd, shown);
+        return;
+    }
+    const bool grows = std::abs(newEnd - anchor_) > std::abs(oldEnd - anchor_);
+    RepaintRange(oldEnd, newEnd, grows && shown);
+}
+
+void CNewEdit::SelectAll()
+{
+    SetSelection(0, -1);
+}

@@ -1,0 +1,129 @@
+// CNewEdit: searching the text, and giving the selection away by the clipboard and by dragging.
+#include "pane/CNewEdit.h"
+
+#include "framework/COleDataSource.h"
+#include "framework/CSharedFile.h"
+#include "framework/CWaitCursor.h"
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+// Upper-case forms of all bytes under the active code page.
+std::array<unsigned char, 256> UpperCaseTable()
+{
+    std::array<unsigned char, 256> table{};
+    for (size_t i = 0; i < table.size(); ++i)
+        table[i] = static_cast<unsigned char>(i);
+    CharUpperBuffA(reinterpret_cast<LPSTR>(table.data() + 1), static_cast<DWORD>(table.size() - 1));
+    return table;
+}
+
+}  // namespace
+
+int CNewEdit::Find(const char* text, int forward, int matchCase)
+{
+    if (text_.Empty() || text == nullptr || *text == '\0')
+        return 0;
+    const int n = text_.Length();
+    const char* data = text_.Data();
+    int lo = 0;
+    int hi = 0;
+    GetSelectionBounds(lo, hi);
+    int start = forward ? hi : lo;
+    if (!forward && start == 0)
+        return 0;
+
+    CWaitCursor wait;
+    if (!forward)
+        start = static_cast<int>(CharPrevA(data, data + start) - data);
+    const int length = static_cast<int>(std::strlen(text));
+    if (start + length - 1 >= n) {
+        if (forward || n < length)
+            return 0;
+        start = n - length;
+    }
+
+    // The locale-aware comparison decides; a first byte that differs even
+    // after case folding rules a candidate out without asking it.
+    const DWORD flags = matchCase ? 0 : NORM_IGNORECASE;
+    const auto upper = UpperCaseTable();
+    const auto fold = [&](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return matchCase ? byte : upper[byte];
+    };
+    const unsigned char first = fold(text[0]);
+    const int step = forward ? 1 : -1;
+    const int stop = forward ? n - length + 1 : -1;
+    for (int p = start; p != stop; p += step) {
+        if (fold(data[p]) != first)
+            continue;
+        if (CompareStringA(LOCALE_USER_DEFAULT, flags, data + p, length, text, length) != CSTR_EQUAL)
+            continue;
+        SetSelection(p, p);
+        SetSelection(p + length, p + length);
+        SetSelection(p, p + length);
+        return 1;
+    }
+    return 0;
+}
+
+std::string CNewEdit::GetSelectedText() const
+{
+    if (text_.Empty() || anchor_ == -1 || end_ == -1 || anchor_ == end_)
+        return std::string();
+    const int lo = std::min(anchor_, end_);
+    const int hi = std::max(anchor_, end_);
+    return std::string(text_.Data() + lo, static_cast<size_t>(hi - lo));
+}
+
+HGLOBAL CNewEdit::MakeTextBlock() const
+{
+    const std::string selected = GetSelectedText();
+    CSharedFile file;
+    size_t from = 0;
+    for (size_t at = selected.find('\n'); at != std::string::npos; at = selected.find('\n', from)) {
+        file.Write(selected.data() + from, at - from);
+        file.Write("\r\n", 2);
+        from = at + 1;
+    }
+    file.Write(selected.data() + from, selected.size() - from);
+    file.Write("", 1);
+    return file.Detach();
+}
+
+void CNewEdit::CopySelection()
+{
+    if (text_.Empty())
+        return;
+    COleDataSource* source = new COleDataSource;
+    try {
+        source->CacheGlobalData(CF_TEXT, MakeTextBlock());
+        source->SetClipboard();
+    } catch (...) {
+        source->Release();
+        throw;
+    }
+    source->Release();
+}
+
+// Offers the selection for dragging; a drag that drops nothing (a plain
+// click included) places the caret at the point instead.
+void CNewEdit::DragSelection(POINT point, int position)
+{
+    COleDataSource* source = new COleDataSource;
+    DWORD effect = DROPEFFECT_NONE;
+    try {
+        source->CacheGlobalData(CF_TEXT, MakeTextBlock());
+        effect = source->DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_SCROLL);
+    } catch (...) {
+        source->Release();
+        throw;
+    }
+    source->Release();
+    if (GetCapture() == m_hWnd)
+        ReleaseCapture();
+    if (effect == DROPEFFECT_NONE)
+        PlaceCaretAndAnchor(point, position);
+}

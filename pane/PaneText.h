@@ -1,0 +1,45 @@
+// PaneText: the text of a pane as one string of lines, each followed by one '\n', and its line table.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct LineSpan {
+    int32_t start = 0;   // position of the line's first byte
+    int32_t length = 0;  // bytes of the line, its break not counted
+};
+
+class PaneText {
+public:
+    // Replaces the text. Lines end at "\r\n" or '\n'; a lone '\r' is an ordinary
+    // byte, so the line count (the '\n' bytes plus one) and the split agree.
+    // The buffer ends at `length` or at its first NUL byte, whichever comes first.
+    // A length of 0 empties the text but keeps the old line table.
+    // Throws std::bad_alloc and then leaves the previous text untouched.
+    void SetText(const char* buffer, int32_t length);
+
+    // Frees the text and the line table.
+    void Clear();
+
+    bool Empty() const { return length_ == 0; }
+    int32_t Length() const { return length_; }
+    int32_t LineCount() const { return Empty() ? 0 : static_cast<int32_t>(lines_.size()); }
+    int32_t MaxLineLength() const { return maxLineLength_; }
+    // The owner may widen the horizontal extent so that two panes share one.
+    void SetMaxLineLength(int32_t columns) { maxLineLength_ = columns; }
+    const char* Data() const { return text_.data(); }
+    const std::vector<LineSpan>& Lines() const { return lines_; }
+    const LineSpan& Line(int32_t index) const { return lines_[static_cast<size_t>(index)]; }
+
+    // The byte at a position, or 0 outside the text and at every line break.
+    char CharAt(int32_t position) const;
+    // The last line whose start is <= position; negative positions give line 0.
+    int32_t LineFromPosition(int32_t position) const;
+
+private:
+    std::string text_;
+    std::vector<LineSpan> lines_;
+    int32_t length_ = 0;
+    int32_t maxLineLength_ = 0;
+};
