@@ -1,0 +1,347 @@
+// Loading the two files for display: normalisation, temporary copies, rows,
+// line numbers, and every failure leaving the temporary folder clean.
+#include "DisplayTestSupport.h"
+
+#include "engine/DisplayLoading.h"
+#include "engine/PaneAlignment.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <thread>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class DisplayLoading : public testing::Test {
+protected:
+    // Every test ends with nothing of its own left in the temporary folder.
+    void TearDown() override { EXPECT_EQ(folders.TempEntries(), Strings{}); }
+
+    // Loads the two contents; returns the copies' contents and deletes them.
+    bool Load(const std::string& left, const std::string& right, std::string& leftCopy, std::string& rightCopy) {
+        std::string leftName;
+        std::string rightName;
+        const bool loaded = LoadPaneTexts(folders.WriteInput("left", left), folders.WriteInput("right", right),
+                                          state, leftName, rightName, messages);
+        if (!loaded) return false;
+        leftCopy = ReadWholeFile(leftName);
+        rightCopy = ReadWholeFile(rightName);
+        EXPECT_EQ(std::remove(leftName.c_str()), 0);
+        EXPECT_EQ(std::remove(rightName.c_str()), 0);
+        return true;
+    }
+
+    DisplayFolders folders;
+    ComparisonState state;
+    RecordingSink messages;
+};
+
+// The rows that the records of a side cut from its text block.
+Strings RowsOf(const std::vector<PaneLine>& lines, const std::string& block) {
+    Strings rows;
+    for (const PaneLine& line : lines) {
+        EXPECT_EQ(line.state, Same);
+        rows.push_back(block.substr(line.offset, line.length));
+    }
+    return rows;
+}
+
+struct LoadCase {
+    std::string file;
+    std::string copy;
+    Strings rows;
+};
+
+std::string Join(const Strings& rows) {
+    std::string text;
+    for (const std::string& row : rows) text += row;
+    return text;
+}
+
+size_t Longest(const Strings& rows) {
+    size_t longest = 0;
+    for (const std::string& row : rows) longest = std::max(longest, row.size());
+    return longest;
+}
+
+const LoadCase kLoadCases[] = {
+    {"a\nb\n", "a\nb\n", {"a\n", "b"}},
+    {"a\nb", "a\nb\n", {"a\n", "b"}},
+    {"a\r\nb\r\n", "a\r\nb\r\n", {"a\r\n", "b\r"}},
+    {"a\r\nb", "a\r\nb\n", {"a\r\n", "b"}},
+    {"a\rb\rc", "a\nb\nc\n", {"a\n", "b\n", "c"}},
+    {"a\rb\r", "a\nb\n", {"a\n", "b"}},
+    {std::string("a\0b\n", 4), "a b\n", {"a b"}},
+    {std::string("\0", 1), " \n", {" "}},
+    {std::string("x\r\0", 3), "x\n \n", {"x\n", " "}},
+    {"abc", "abc\n", {"abc"}},
+    {"a\n\n", "a\n\n", {"a\n", ""}},
+    {"", "\n", {""}},
+    {"\n", "\n", {""}},
+    {"\r", "\n", {""}},
+    {"\r\n", "\r\n", {"\r"}},
+    {"x\r\r\n", "x\n\r\n", {"x\n", "\r"}},
+    {"long line\nx\n\n\ty", "long line\nx\n\n\ty\n", {"long line\n", "x\n", "\n", "\ty"}},
+};
+
+void ExpectSide(const LoadCase& c, const std::string& copy, const std::vector<PaneLine>& lines,
+                const std::string& block, int32_t lineCount, int32_t textSize, int32_t maxLength) {
+    EXPECT_EQ(copy, c.copy);
+    EXPECT_EQ(RowsOf(lines, block), c.rows);
+    EXPECT_EQ(block, Join(c.rows));
+    EXPECT_EQ(static_cast<size_t>(lineCount), c.rows.size());
+    EXPECT_EQ(static_cast<size_t>(textSize), block.size());
+    EXPECT_EQ(static_cast<size_t>(maxLength), Longest(c.rows));
+}
+
+TEST_F(DisplayLoading, NormalisesCopiesAndSplitsRowsOnEitherSide) {
+    const LoadCase other{"other\r\nside", "other\r\nside\n", {"other\r\n", "side"}};
+    for (const LoadCase& c : kLoadCases) {
+        SCOPED_TRACE(testing::PrintToString(c.file));
+        std::string leftCopy;
+        std::string rightCopy;
+        ASSERT_TRUE(Load(c.file, other.file, leftCopy, rightCopy));
+        ExpectSide(c, leftCopy, state.leftLines, state.leftTextBlock, state.leftLineCount, state.leftTextSize,
+                   state.leftMaxLineLength);
+        ExpectSide(other, rightCopy, state.rightLines, state.rightTextBlock, state.rightLineCount,
+                   state.rightTextSize, state.rightMaxLineLength);
+        ASSERT_TRUE(Load(other.file, c.file, leftCopy, rightCopy));
+        ExpectSide(c, rightCopy, state.rightLines, state.rightTextBlock, state.rightLineCount,
+                   state.rightTextSize, state.rightMaxLineLength);
+        ExpectSide(other, leftCopy, state.leftLines, state.leftTextBlock, state.leftLineCount, state.leftTextSize,
+                   state.leftMaxLineLength);
+    }
+    EXPECT_EQ(messages.messages, Strings{});
+}
+
+std::string Lines(int count) {
+    std::string text;
+    for (int i = 1; i <= count; ++i) text += "line " + std::to_string(i) + "\n";
+    return text;
+}
+
+std::string Numbers(int count, int width) {
+    std::string text;
+    for (int i = 1; i <= count; ++i) {
+        const std::string digits = std::to_string(i);
+        text += std::string(width - digits.size(), ' ') + digits + "\n";
+    }
+    return text;
+}
+
+void ExpectNumberRecords(const std::vector<PaneLine>& numberLines, int count, int width) {
+    ASSERT_EQ(numberLines.size(), static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        EXPECT_EQ(numberLines[i].state, Same);
+        EXPECT_EQ(numberLines[i].offset, i * (width + 1));
+        EXPECT_EQ(numberLines[i].length, width + 1);
+    }
+}
+
+TEST_F(DisplayLoading, NumbersBothSidesInTheWidthOfTheLongerFile) {
+    struct NumberCase {
+        int left, right, width;
+    };
+    const NumberCase cases[] = {{1, 1, 1}, {9, 10, 2}, {10, 9, 2}, {9, 9, 1}, {999, 1000, 4}, {1000, 999, 4},
+                                {99, 100, 3}, {1, 12345, 5}};
+    for (const NumberCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.left) + " against " + std::to_string(c.right));
+        std::string leftCopy;
+        std::string rightCopy;
+        ASSERT_TRUE(Load(Lines(c.left), Lines(c.right), leftCopy, rightCopy));
+        EXPECT_EQ(state.lineNumberWidth, c.width);
+        EXPECT_EQ(state.leftNumberBlock, Numbers(c.left, c.width));
+        EXPECT_EQ(state.rightNumberBlock, Numbers(c.right, c.width));
+        ExpectNumberRecords(state.leftNumberLines, c.left, c.width);
+        ExpectNumberRecords(state.rightNumberLines, c.right, c.width);
+        EXPECT_EQ(state.leftLines.size(), state.leftNumberLines.size());
+        EXPECT_EQ(state.rightLines.size(), state.rightNumberLines.size());
+    }
+}
+
+TEST_F(DisplayLoading, OneLineWithoutLineFeedGetsOneNumber) {
+    std::string leftCopy;
+    std::string rightCopy;
+    ASSERT_TRUE(Load("only", "", leftCopy, rightCopy));
+    EXPECT_EQ(state.leftNumberBlock, "1\n");
+    EXPECT_EQ(state.rightNumberBlock, "1\n");
+    EXPECT_EQ(state.leftLineCount, 1);
+    EXPECT_EQ(state.rightLineCount, 1);
+}
+
+TEST_F(DisplayLoading, ReloadingStartsFromAnEmptyState) {
+    std::string leftCopy;
+    std::string rightCopy;
+    state.listing.push_back("1c1\n");
+    state.hunks.push_back(DiffHunk{});
+    ASSERT_TRUE(Load(Lines(30), Lines(3), leftCopy, rightCopy));
+    ASSERT_TRUE(Load("x\n", "y\n", leftCopy, rightCopy));
+    EXPECT_EQ(state.leftLines.size(), 1u);
+    EXPECT_EQ(state.leftNumberBlock, "1\n");
+    EXPECT_TRUE(state.listing.empty());
+    EXPECT_TRUE(state.hunks.empty());
+}
+
+TEST_F(DisplayLoading, ReadsAPipeToItsEnd) {
+    const std::string fifo = folders.InputFolder() + "/pipe";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string content = Lines(20000);
+    std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << content; });
+    std::string leftName;
+    std::string rightName;
+    const bool loaded =
+        LoadPaneTexts(fifo, folders.WriteInput("right", "x"), state, leftName, rightName, messages);
+    writer.join();
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(ReadWholeFile(leftName), content);
+    EXPECT_EQ(state.leftLineCount, 20000);
+    std::remove(leftName.c_str());
+    std::remove(rightName.c_str());
+}
+
+// Each failure shows its one message, returns false, empties the names and
+// deletes both copies (the fixture checks the folder).
+TEST_F(DisplayLoading, AFileThatCannotBeReadIsReportedAndNothingIsLeft) {
+    const std::string present = folders.WriteInput("present", "a\n");
+    const std::string missing = folders.InputFolder() + "/missing";
+    const std::string directory = folders.InputFolder();
+    struct FailCase {
+        std::string left, right, message;
+    };
+    const FailCase cases[] = {
+        {missing, present, "Could not open file " + missing + " to read!"},
+        {present, missing, "Could not open file " + missing + " to read!"},
+        {directory, present, "Could not open file " + directory + " to read!"},
+        {present, directory, "Could not open file " + directory + " to read!"},
+    };
+    for (const FailCase& c : cases) {
+        RecordingSink sink;
+        std::string leftName = "stale";
+        std::string rightName = "stale";
+        EXPECT_FALSE(LoadPaneTexts(c.left, c.right, state, leftName, rightName, sink));
+        EXPECT_EQ(sink.messages, Strings{c.message});
+        EXPECT_EQ(leftName, "");
+        EXPECT_EQ(rightName, "");
+        EXPECT_EQ(folders.TempEntries(), Strings{});
+    }
+}
+
+TEST_F(DisplayLoading, NoTemporaryFolderMeansNoTemporaryName) {
+    const std::string present = folders.WriteInput("present", "a\n");
+    setenv("TMPDIR", (folders.TempFolder() + "/absent").c_str(), 1);
+    std::string leftName;
+    std::string rightName;
+    EXPECT_FALSE(LoadPaneTexts(present, present, state, leftName, rightName, messages));
+    EXPECT_EQ(messages.messages, Strings{"Could not get temp file name"});
+    std::string path = "stale";
+    RecordingSink sink;
+    EXPECT_FALSE(GetTempFilePath(path, sink));
+    EXPECT_EQ(sink.messages, Strings{"Could not get temp file name"});
+    setenv("TMPDIR", folders.TempFolder().c_str(), 1);
+}
+
+TEST_F(DisplayLoading, TemporaryNamesAreFreshEmptyFilesInTheTemporaryFolder) {
+    std::set<std::string> names;
+    for (int i = 0; i < 50; ++i) {
+        std::string path;
+        ASSERT_TRUE(GetTempFilePath(path, messages));
+        const std::string folder = folders.TempFolder() + "/";
+        ASSERT_EQ(path.compare(0, folder.size(), folder), 0) << path;
+        const std::string name = path.substr(folder.size());
+        EXPECT_EQ(name.size(), 11u) << name;
+        EXPECT_EQ(name.compare(0, 3, "TMP"), 0) << name;
+        EXPECT_EQ(name.substr(7), ".tmp") << name;
+        EXPECT_EQ(name.find_first_not_of("0123456789ABCDEF", 3), 7u) << name;
+        EXPECT_TRUE(names.insert(path).second) << "name given twice: " << path;
+        EXPECT_EQ(ReadWholeFile(path), "");
+    }
+    EXPECT_EQ(folders.TempEntries().size(), 50u);
+    for (const std::string& path : names) std::remove(path.c_str());
+}
+
+// A child process whose address space is capped a little above what it uses.
+void LimitAddressSpace() {
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t limit = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (rlim_t(256) << 20);
+    const rlimit capped{limit, limit};
+    setrlimit(RLIMIT_AS, &capped);
+}
+
+// The child processes below end with 7 when everything was as expected.
+constexpr int kAsExpected = 7;
+
+int LoadWithCappedMemory(const std::string& left, const std::string& right) {
+    LimitAddressSpace();
+    ComparisonState state;
+    std::string leftName;
+    std::string rightName;
+    RecordingSink sink;
+    const bool loaded = LoadPaneTexts(left, right, state, leftName, rightName, sink);
+    return !loaded && sink.messages == Strings{"Insufficient memory!"} && rightName.empty() ? kAsExpected : 1;
+}
+
+int LoadWithCappedFileSize(const std::string& left, const std::string& right, const std::string& tempFolder) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{8, 8};
+    setrlimit(RLIMIT_FSIZE, &small);
+    ComparisonState state;
+    std::string leftName;
+    std::string rightName;
+    RecordingSink sink;
+    const bool loaded = LoadPaneTexts(left, right, state, leftName, rightName, sink);
+    if (loaded || sink.messages.size() != 1) return 1;
+    const std::string prefix = "Could not open file " + tempFolder + "/TMP";
+    const std::string suffix = ".tmp to write!";
+    const std::string& message = sink.messages[0];
+    const bool named = message.compare(0, prefix.size(), prefix) == 0 && message.size() == prefix.size() + 4 + suffix.size() &&
+                       message.compare(prefix.size() + 4, suffix.size(), suffix) == 0;
+    return named ? kAsExpected : 1;
+}
+
+int BuildWithCappedMemory(ComparisonState state) {
+    LimitAddressSpace();
+    PaneTexts texts;
+    RecordingSink sink;
+    const bool built = BuildPaneTexts(state, texts, sink);
+    const bool leftKept = texts.leftText == "a\nb" && texts.leftGutter == "1\n2\n";
+    return !built && sink.messages == Strings{"Insufficient memory!"} && leftKept && texts.rightText.empty()
+               ? kAsExpected
+               : 1;
+}
+
+TEST_F(DisplayLoading, AFileTooLargeForMemoryIsReportedAndNothingIsLeft) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    const std::string large = folders.WriteInput("large", "");
+    ASSERT_EQ(truncate(large.c_str(), off_t(1) << 30), 0);
+    const std::string small = folders.WriteInput("small", "a\n");
+    EXPECT_EXIT(_exit(LoadWithCappedMemory(small, large)), testing::ExitedWithCode(kAsExpected), "");
+}
+
+TEST_F(DisplayLoading, ACopyThatCannotBeWrittenIsReportedAndNothingIsLeft) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    const std::string left = folders.WriteInput("left", "a\n");
+    const std::string right = folders.WriteInput("right", "more than the largest file allowed\n");
+    EXPECT_EXIT(_exit(LoadWithCappedFileSize(left, right, folders.TempFolder())),
+                testing::ExitedWithCode(kAsExpected), "");
+}
+
+TEST_F(DisplayLoading, PaneTextsThatCannotBeAllocatedAreReported) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    std::string leftCopy;
+    std::string rightCopy;
+    ASSERT_TRUE(Load("a\nb\n", "a\nb\n", leftCopy, rightCopy));
+    state.rightTextSize = 2000000000;
+    EXPECT_EXIT(_exit(BuildWithCappedMemory(state)), testing::ExitedWithCode(kAsExpected), "");
+}
+
+}  // namespace
