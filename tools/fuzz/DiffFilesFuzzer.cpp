@@ -1,0 +1,130 @@
+// libFuzzer target for the comparison engine: two contents and the options
+// from one input; the listing must apply to the left text and give the right.
+//
+// Input layout: byte 0 holds the options (bit 0 ignore blanks, bit 1 ignore
+// case), bytes 1-2 where the left content ends, the rest the two contents.
+
+#include "engine/DiffFiles.h"
+#include "engine/ListingOrder.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+class SilentSink : public MessageSink {
+public:
+    void ShowMessage(const std::string& text) override { shown += text; }
+    std::string shown;
+};
+
+std::string Translated(const std::string& raw)
+{
+    std::string cut = raw.substr(0, raw.find('\x1a'));
+    std::string out;
+    for (size_t i = 0; i < cut.size(); ++i) {
+        if (!(cut[i] == '\r' && i + 1 < cut.size() && cut[i + 1] == '\n'))
+            out += cut[i];
+    }
+    return out;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end + 1;
+        lines.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    return lines;
+}
+
+[[noreturn]] void Fail(const char* what)
+{
+    std::fprintf(stderr, "engine fault: %s\n", what);
+    std::abort();
+}
+
+// Applies the listing (plain comparison) to the left lines.
+std::string Patched(const std::vector<std::string>& left, const DiffListing& listing)
+{
+    std::string text = ListingInFileOrder(listing);
+    std::string out;
+    size_t next = 0;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t eol = text.find('\n', pos);
+        std::string command = text.substr(pos, eol - pos);
+        pos = eol + 1;
+        size_t letterAt = command.find_first_of("acd");
+        if (letterAt == std::string::npos)
+            Fail("command expected");
+        char letter = command[letterAt];
+        long leftFirst = std::strtol(command.c_str(), nullptr, 10);
+        size_t comma = command.find(',');
+        long leftLast = comma < letterAt ? std::strtol(command.c_str() + comma + 1, nullptr, 10) : leftFirst;
+        size_t copyUpTo = static_cast<size_t>(letter == 'a' ? leftFirst : leftFirst - 1);
+        if (copyUpTo < next || copyUpTo > left.size())
+            Fail("command out of order");
+        for (; next < copyUpTo; ++next)
+            out += left[next];
+        if (letter != 'a')
+            next += static_cast<size_t>(leftLast - leftFirst + 1);
+        // Skip "< " lines and the separator, take "> " lines.
+        bool tookLine = false;
+        while (pos < text.size() && !(text[pos] >= '0' && text[pos] <= '9')) {
+            size_t end = text.find('\n', pos);
+            end = end == std::string::npos ? text.size() : end + 1;
+            if (text.compare(pos, 2, "> ") == 0) {
+                out += text.substr(pos + 2, end - pos - 2);
+                tookLine = true;
+            } else if (text.compare(pos, 2, "\\ ") == 0 && tookLine) {
+                out.pop_back();  // the inserted line before had no line feed
+            } else {
+                tookLine = false;
+            }
+            pos = end;
+        }
+    }
+    for (; next < left.size(); ++next)
+        out += left[next];
+    return out;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 3)
+        return 0;
+    bool ignoreBlanks = (data[0] & 1) != 0;
+    bool ignoreCase = (data[0] & 2) != 0;
+    size_t rest = size - 3;
+    size_t split = rest == 0 ? 0 : (static_cast<size_t>(data[1]) << 8 | data[2]) % (rest + 1);
+    const char* bytes = reinterpret_cast<const char*>(data + 3);
+    std::string left(bytes, split);
+    std::string right(bytes + split, rest - split);
+
+    DiffListing listing;
+    SilentSink messages;
+    int result = DiffContents(std::vector<char>(left.begin(), left.end()), std::vector<char>(right.begin(), right.end()),
+                              ignoreBlanks, ignoreCase, listing, messages);
+    if (result < 0 || !messages.shown.empty())
+        Fail("comparison failed");
+    if (result == 0 && !listing.empty())
+        Fail("listing for equal files");
+    if (!ignoreBlanks && !ignoreCase) {
+        std::string leftText = Translated(left), rightText = Translated(right);
+        if ((result == 0) != (leftText == rightText))
+            Fail("wrong result");
+        if (Patched(Lines(leftText), listing) != rightText)
+            Fail("listing does not turn the left text into the right");
+    }
+    return 0;
+}
