@@ -1,0 +1,126 @@
+// Tests of the text-or-binary test and the byte comparison of two files.
+
+#include "engine/BinaryFile.h"
+#include "EngineTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace std::string_literals;
+
+namespace {
+
+std::string Repeat(char c, size_t n)
+{
+    return std::string(n, c);
+}
+
+struct SniffCase {
+    const char* what;
+    std::string bytes;
+    int expected;
+};
+
+TEST(IsBinaryFile, JudgesTheFirst512Bytes)
+{
+    const SniffCase cases[] = {
+        {"plain text with TAB, CR, LF, FF, BS and ESC", "int x;\tx = 1;\r\n\f\b\x1b[0m\n", 0},
+        {"one zero byte", "text\0more text"s, 1},
+        {"a zero byte as the only byte", std::string(1, '\0'), 1},
+        {"171 high bytes among 512", Repeat('\x80', 171) + Repeat('a', 341), 1},
+        {"170 high bytes among 512", Repeat('\xff', 170) + Repeat('a', 342), 0},
+        {"other control bytes count as odd", Repeat('\x01', 34) + Repeat('a', 66), 1},
+        {"33 odd bytes among 100", Repeat('\x1a', 33) + Repeat('a', 67), 0},
+        {"a zero byte after the first 512 bytes", Repeat('a', 512) + std::string(1, '\0'), 0},
+        {"high bytes after the first 512 bytes", Repeat('a', 512) + Repeat('\x90', 600), 0},
+        {"DEL is text", Repeat('\x7f', 10), 0},
+    };
+    EngineTestFiles files;
+    for (const SniffCase& c : cases) {
+        CollectedMessages messages;
+        EXPECT_EQ(IsBinaryFile(files.Write("sample", c.bytes), messages), c.expected) << c.what;
+        EXPECT_TRUE(messages.texts.empty()) << c.what;
+    }
+}
+
+TEST(IsBinaryFile, ReportsFilesThatCannotBeJudged)
+{
+    EngineTestFiles files;
+    CollectedMessages messages;
+    std::string empty = files.Write("empty", "");
+    EXPECT_EQ(IsBinaryFile(empty, messages), -1);
+    std::string missing = files.Path("missing");
+    EXPECT_EQ(IsBinaryFile(missing, messages), -1);
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_EQ(messages.texts[0].rfind("Could not read from file " + empty + ": ", 0), 0u) << messages.texts[0];
+    EXPECT_EQ(messages.texts[1], "Could not open file " + missing + " to read: No such file or directory\n");
+}
+
+struct PairCase {
+    const char* what;
+    std::string a;
+    std::string b;
+    int expected;
+};
+
+TEST(BinaryFilesDiffer, ComparesBlockByBlock)
+{
+    std::string big(20000, '\0');
+    for (size_t i = 0; i < big.size(); ++i)
+        big[i] = static_cast<char>(i * 7 % 251);
+    std::string bigLate = big;
+    bigLate[17000] ^= 1;
+    std::string bigEarly = big;
+    bigEarly[3] ^= 0x40;
+    const PairCase cases[] = {
+        {"identical", "abc\0def"s, "abc\0def"s, 0},
+        {"last byte differs", "abcdef", "abcdeg", 1},
+        {"first byte differs", "xbcdef", "abcdef", 1},
+        {"identical over three blocks", big, big, 0},
+        {"differs in the third block", big, bigLate, 1},
+        {"differs in the first block", bigEarly, big, 1},
+        {"exactly one block, last byte", big.substr(0, 8192), bigLate.substr(0, 8191) + "x", 1},
+    };
+    EngineTestFiles files;
+    for (const PairCase& c : cases) {
+        CollectedMessages messages;
+        std::string a = files.Write("a", c.a);
+        std::string b = files.Write("b", c.b);
+        EXPECT_EQ(BinaryFilesDiffer(a, b, static_cast<int64_t>(c.a.size()), messages), c.expected) << c.what;
+        EXPECT_TRUE(messages.texts.empty()) << c.what;
+    }
+}
+
+TEST(BinaryFilesDiffer, FileShorterThanTheCommonSizeDiffers)
+{
+    // The sizes were equal when the caller asked; a file that has shrunk
+    // since then must not have stale buffer bytes compared.
+    EngineTestFiles files;
+    CollectedMessages messages;
+    std::string shortFile = files.Write("short", std::string(100, 'a'));
+    std::string longFile = files.Write("long", std::string(200, 'a'));
+    EXPECT_EQ(BinaryFilesDiffer(shortFile, longFile, 200, messages), 1);
+    EXPECT_EQ(BinaryFilesDiffer(longFile, shortFile, 200, messages), 1);
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST(BinaryFilesDiffer, ReportsThePathThatFailed)
+{
+    EngineTestFiles files;
+    std::string present = files.Write("present", "abc");
+    std::string empty = files.Write("empty", "");
+    std::string missing = files.Path("missing");
+    CollectedMessages messages;
+    EXPECT_EQ(BinaryFilesDiffer(missing, present, 3, messages), -1);
+    EXPECT_EQ(BinaryFilesDiffer(present, missing, 3, messages), -1);
+    EXPECT_EQ(BinaryFilesDiffer(empty, present, 3, messages), -1);
+    EXPECT_EQ(BinaryFilesDiffer(present, empty, 3, messages), -1);
+    ASSERT_EQ(messages.texts.size(), 4u);
+    EXPECT_EQ(messages.texts[0], "Could not open file " + missing + " to read: No such file or directory\n");
+    EXPECT_EQ(messages.texts[1], "Could not open file " + missing + " to read: No such file or directory\n");
+    EXPECT_EQ(messages.texts[2].rfind("Could not read from file " + empty + ": ", 0), 0u);
+    EXPECT_EQ(messages.texts[3].rfind("Could not read from file " + empty + ": ", 0), 0u);
+}
+
+} // namespace
