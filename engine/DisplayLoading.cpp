@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <memory>
@@ -38,6 +37,15 @@ FilePtr OpenFile(const std::string& path, const char* mode) {
     return FilePtr(std::fopen(path.c_str(), mode), &std::fclose);
 }
 
+// The size of a regular file, as a first guess of how much there is to read;
+// for anything else (a pipe, a device) a first chunk.
+std::size_t ExpectedSize(std::FILE* file) {
+    struct stat status;
+    if (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0) return kReadChunk;
+    if (static_cast<std::uintmax_t>(status.st_size) > kLargestText) throw std::bad_alloc();
+    return static_cast<std::size_t>(status.st_size);
+}
+
 // The whole content of the file. Reads until the end rather than trusting the
 // size, so that files that are not regular (pipes, devices) load too; the
 // first read asks for one byte more than the size to meet the end at once.
@@ -47,10 +55,7 @@ bool ReadWholeFile(const std::string& path, std::string& text, MessageSink& mess
         messages.ShowMessage("Could not open file " + path + " to read!");
         return false;
     }
-    std::error_code error;
-    const std::uintmax_t expected = std::filesystem::file_size(path, error);
-    if (!error && expected > kLargestText) throw std::bad_alloc();
-    text.resize(error ? kReadChunk : static_cast<std::size_t>(expected) + 1);
+    text.resize(ExpectedSize(file.get()) + 1);
     std::size_t used = 0;
     for (;;) {
         if (used == text.size()) {
@@ -185,23 +190,32 @@ std::string TempFileName(unsigned value) {
     return name;
 }
 
+// Tries the names from a varying start until one can be created; false when
+// the folder refuses, or every name is taken.
+bool CreateTempFile(const std::filesystem::path& folder, std::string& path) {
+    const auto start = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+    for (unsigned attempt = 0; attempt <= 0xFFFFu; ++attempt) {
+        const std::string candidate = (folder / TempFileName(start + attempt)).string();
+        const int fd = open(candidate.c_str(), kCreateFlags, kCreateMode);
+        if (fd >= 0) {
+            close(fd);
+            path = candidate;
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool GetTempFilePath(std::string& path, MessageSink& messages) {
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-    if (!error) {
-        const auto start = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
-        for (unsigned attempt = 0; attempt <= 0xFFFFu; ++attempt) {
-            const std::string candidate = (folder / TempFileName(start + attempt)).string();
-            const int fd = open(candidate.c_str(), kCreateFlags, kCreateMode);
-            if (fd >= 0) {
-                close(fd);
-                path = candidate;
-                return true;
-            }
-            if (errno != EEXIST) break;
-        }
+    try {
+        std::error_code error;
+        const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+        if (!error && CreateTempFile(folder, path)) return true;
+    } catch (const std::exception&) {
+        // A folder name that the narrow character set cannot hold is no usable folder.
     }
     messages.ShowMessage("Could not get temp file name");
     return false;
