@@ -105,15 +105,15 @@ LRESULT CNewEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 bool CNewEdit::OnCommand(UINT id, UINT, HWND)
 {
     switch (id) {
-    case kCopyCommand: CopySelection(); return true;
-    case kSelectAllCommand: SelectAll(); return true;
+    case ID_EDIT_COPY: CopySelection(); return true;
+    case ID_EDIT_SELECT_ALL: SelectAll(); return true;
     default: return false;
     }
 }
 
 bool CNewEdit::IsCommandEnabled(UINT id) const
 {
-    return id != kCopyCommand || anchor_ != end_;
+    return id != ID_EDIT_COPY || anchor_ != end_;
 }
 
 LRESULT CNewEdit::OnCreate()
@@ -138,7 +138,7 @@ LRESULT CNewEdit::OnCreate()
 
     beamCursor_ = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM));
     arrowCursor_ = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    marginCursor_ = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kMarginCursor));
+    marginCursor_ = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_MARGIN_CURSOR));
     return beamCursor_ && arrowCursor_ && marginCursor_ ? 0 : -1;
 }
 

@@ -8,17 +8,13 @@
 #include "pane/ColorRunSet.h"
 #include "pane/PaneMetrics.h"
 #include "pane/PaneText.h"
+#include "resources/resource.h"
 
 #include <optional>
 #include <string>
 
 class CNewEdit : public CFrameWnd {
 public:
-    static constexpr UINT kCopyCommand = 32773;
-    static constexpr UINT kSelectAllCommand = 32775;
-    static constexpr UINT kMarginCursor = 131;
-    static constexpr UINT kContextMenu = 131;
-
     CNewEdit();
     ~CNewEdit() override;
 

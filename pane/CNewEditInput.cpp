@@ -301,7 +301,7 @@ void CNewEdit::OnRButtonDown(POINT point)
     if (text_.Empty() || !PtInRect(&client, point))
         return;
     MoveCaretToPoint(point, false, true, true);
-    CMenu menu(kContextMenu);
+    CMenu menu(IDR_PANE_MENU);
     POINT screen = point;
     ClientToScreen(m_hWnd, &screen);
     CMenu::TrackPopup(menu.SubMenu(0), screen.x, screen.y, m_hWnd);

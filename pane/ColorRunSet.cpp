@@ -23,6 +23,9 @@ void ColorRunSet::SetRange(int32_t start, int32_t end, uint32_t colour, int32_t 
     } else if (end == -1) {
         end = textLength - 1;
     }
+    // [-1, 0) names no position at all; only the last position colours itself.
+    if (start == end && end != textLength - 1)
+        return;
 
     const uint32_t restore = end == textLength - 1 ? colour : ColourAt(end);
     runs_.erase(runs_.lower_bound(start), runs_.upper_bound(end));

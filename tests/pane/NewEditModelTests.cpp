@@ -1,0 +1,199 @@
+// The pane's text model: line splitting, line queries, and the colour-run sets against a per-position model.
+#include "PaneHarness.h"
+#include "pane/ColorRunSet.h"
+#include "pane/PaneText.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct SplitCase {
+    std::string input;
+    std::vector<std::string> lines;
+    int maxLineLength;
+};
+
+// The stored text rebuilt from the line table, checking its invariants on the way.
+std::vector<std::string> LinesOf(const PaneText& text)
+{
+    std::vector<std::string> lines;
+    int expectedStart = 0;
+    int total = 0;
+    for (const LineSpan& span : text.Lines()) {
+        EXPECT_EQ(span.start, expectedStart);
+        EXPECT_EQ(text.Data()[span.start + span.length], '\n');
+        lines.emplace_back(text.Data() + span.start, static_cast<size_t>(span.length));
+        expectedStart = span.start + span.length + 1;
+        total += span.length + 1;
+    }
+    EXPECT_EQ(total, text.Length());
+    return lines;
+}
+
+TEST(NewEditTextModel, SplitsAtLineBreaksAndCountsTheLongestLine)
+{
+    const std::vector<SplitCase> cases = {
+        {"abc", {"abc"}, 3},
+        {"abc\n", {"abc", ""}, 3},
+        {"a\r\nb", {"a", "b"}, 2},
+        {"one\ntwo\r\nthree\n", {"one", "two", "three", ""}, 5},
+        {"\n\n", {"", "", ""}, 0},
+        {"a\rb\nc", {"a\rb", "c"}, 3},
+        {"x\ty\n\tz", {"x\ty", "\tz"}, 3},
+        {std::string("ab\0cd\nef", 8), {"ab"}, 2},
+    };
+    for (const SplitCase& c : cases) {
+        SCOPED_TRACE(c.input);
+        PaneText text;
+        text.SetText(c.input.data(), static_cast<int>(c.input.size()));
+        EXPECT_EQ(LinesOf(text), c.lines);
+        EXPECT_EQ(text.LineCount(), static_cast<int>(c.lines.size()));
+        EXPECT_EQ(text.MaxLineLength(), c.maxLineLength);
+    }
+}
+
+TEST(NewEditTextModel, LineFromPositionFindsTheLineHoldingEveryPosition)
+{
+    PaneText text;
+    const std::string input = "ab\n\ncdef\ng";
+    text.SetText(input.data(), static_cast<int>(input.size()));
+    // Stored: "ab\n" "\n" "cdef\n" "g\n"
+    const std::vector<int> expected = {0, 0, 0, 1, 2, 2, 2, 2, 2, 3, 3};
+    for (int p = 0; p < text.Length(); ++p)
+        EXPECT_EQ(text.LineFromPosition(p), expected[static_cast<size_t>(p)]) << p;
+    EXPECT_EQ(text.LineFromPosition(-5), 0);
+    EXPECT_EQ(text.LineFromPosition(500), 3);
+}
+
+// The documented meaning of a colour range, position by position.
+void ApplyToModel(std::vector<uint32_t>& model, int start, int end, uint32_t colour)
+{
+    const int n = static_cast<int>(model.size());
+    if (start < -1 || start >= n || end < -1 || end >= n || (end != -1 && start >= end))
+        return;
+    if (start == -1) {
+        if (end == -1)
+            return;
+        start = 0;
+    } else if (end == -1) {
+        end = n - 1;
+    }
+    for (int p = start; p < end; ++p)
+        model[static_cast<size_t>(p)] = colour;
+    if (end == n - 1)
+        model[static_cast<size_t>(end)] = colour;
+}
+
+TEST(NewEditColourRuns, RandomRangesMatchAPerPositionModel)
+{
+    std::mt19937 random(4711);
+    for (int round = 0; round < 200; ++round) {
+        const int n = 1 + static_cast<int>(random() % 40);
+        ColorRunSet runs;
+        runs.Reset(7);
+        std::vector<uint32_t> model(static_cast<size_t>(n), 7);
+        for (int op = 0; op < 12; ++op) {
+            const int start = static_cast<int>(random() % static_cast<unsigned>(n + 3)) - 2;
+            const int end = static_cast<int>(random() % static_cast<unsigned>(n + 3)) - 2;
+            const uint32_t colour = 100 + static_cast<uint32_t>(op);
+            runs.SetRange(start, end, colour, n);
+            ApplyToModel(model, start, end, colour);
+            for (int p = 0; p < n; ++p) {
+                ASSERT_EQ(runs.ColourAt(p), model[static_cast<size_t>(p)])
+                    << "round " << round << " op " << op << " range " << start << ".." << end << " at " << p;
+                // A run reaches exactly to the next change of colour (or to the last position).
+                const ColorRunSet::Run run = runs.RunAt(p, n);
+                for (int q = p; q < p + run.length; ++q)
+                    ASSERT_EQ(model[static_cast<size_t>(q)], run.colour);
+            }
+        }
+    }
+}
+
+TEST(NewEditTextModel, PaneQueriesFollowTheLineTable)
+{
+    PaneHarness h;
+    h.SetText("ab\ncdef\n\ng");
+    CNewEdit& pane = h.Pane();
+    EXPECT_EQ(pane.GetTextLength(), 11);
+    EXPECT_EQ(pane.GetLineCount(), 4);
+    EXPECT_EQ(pane.GetLineStart(1), 3);
+    EXPECT_EQ(pane.GetLineStart(-7), 0);
+    EXPECT_EQ(pane.GetLineStart(4), 10);  // past the last line: the final break
+    EXPECT_EQ(pane.GetLineSize(1), 5);
+    EXPECT_EQ(pane.GetLineSize(9), 0);
+    EXPECT_EQ(pane.GetLineSize(-3), 0);
+    std::string line;
+    pane.GetLineText(1, line);
+    EXPECT_EQ(line, "cdef");
+    pane.GetLineText(4, line);
+    EXPECT_EQ(line, "");
+    // -1 asks for the caret's line, which SetText put at position 0.
+    EXPECT_EQ(pane.GetLineStart(-1), 0);
+    EXPECT_EQ(pane.GetLineSize(-1), 3);
+    EXPECT_EQ(pane.LineFromPosition(7), 1);
+}
+
+TEST(NewEditTextModel, EmptyTextAfterAnOldOneBehavesAsEmpty)
+{
+    PaneHarness h;
+    h.SetText("abc\ndef");
+    h.Pane().SetSelection(1, 5);
+    h.Pane().SetText("", 0);
+    CNewEdit& pane = h.Pane();
+    EXPECT_EQ(pane.GetLineStart(0), -1);
+    EXPECT_EQ(pane.GetLineSize(0), -1);
+    EXPECT_EQ(pane.LineFromPosition(2), -1);
+    EXPECT_EQ(pane.GetTextColorAt(1), GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(pane.GetBackColorAt(1), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(pane.GetSelectedText(), "");
+    EXPECT_EQ(pane.Find("abc", 1, 1), 0);
+}
+
+TEST(NewEditTextModel, ColourRangesOnLinesAndTheReloadThatResetsThem)
+{
+    PaneHarness h;
+    h.SetText("ab\ncd\nef");
+    CNewEdit& pane = h.Pane();
+    const COLORREF red = RGB(255, 0, 0);
+    // The last line's range [start(2), start(3)) ends at the final break, which is coloured too.
+    pane.SetRangeBackColor(pane.GetLineStart(2), pane.GetLineStart(3), red);
+    EXPECT_EQ(pane.GetBackColorAt(5), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(pane.GetBackColorAt(6), red);
+    EXPECT_EQ(pane.GetBackColorAt(8), red);
+    pane.SetRangeTextColor(3, 3, red);   // empty range: ignored
+    pane.SetRangeTextColor(3, 9, red);   // end past the text: ignored
+    EXPECT_EQ(pane.GetTextColorAt(3), GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(pane.GetTextColorAt(99), GetSysColor(COLOR_WINDOWTEXT));
+    h.SetText("ab\ncd\nef");
+    EXPECT_EQ(pane.GetBackColorAt(6), GetSysColor(COLOR_WINDOW));
+}
+
+TEST(NewEditTextModel, TabSizeIgnoresNonPositiveValuesAndFontChangeKeepsTheCaret)
+{
+    PaneHarness h;
+    h.SetText("abc\n\tdefgh\nxyz");
+    CNewEdit& pane = h.Pane();
+    pane.SetTabSize(0);
+    pane.SetTabSize(-2);
+    pane.MoveCaretToPosition(pane.GetLineStart(1) + 3, false, true, true);
+    const POINT before = pane.GetCaretPoint();
+    // Tab size 4: the tab ends at 4 columns, two more letters make 6.
+    EXPECT_EQ(before.x, 6 * h.CharWidth());
+
+    LOGFONTA big{};
+    big.lfHeight = -26;
+    strcpy(big.lfFaceName, "Courier New");
+    GdiFont font(CreateFontIndirectA(&big));
+    pane.SetPaneFont(font, true);
+    EXPECT_GT(h.LineHeight(), 20);
+    EXPECT_EQ(h.CaretLine(), 1);
+    EXPECT_EQ(h.CaretColumn(), 3);
+    EXPECT_EQ(pane.GetCaretPoint().y, h.LineHeight());
+}
+
+}  // namespace
