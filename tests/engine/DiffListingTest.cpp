@@ -1,0 +1,163 @@
+// Tests of the edit script and the listing: whole listings as golden
+// entries, their file order, and the unwinding when memory runs out.
+
+#include "engine/DiffFiles.h"
+#include "engine/ListingOrder.h"
+#include "EngineTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kNoNewline[] = "\n\\ No newline at end of file\n";
+
+std::string NumberedLines(int first, int last, const std::string& prefix = "l")
+{
+    std::string text;
+    for (int i = first; i <= last; ++i)
+        text += prefix + std::to_string(i) + "\n";
+    return text;
+}
+
+int Compare(const std::string& left, const std::string& right, DiffListing& listing)
+{
+    CollectedMessages messages;
+    int result = DiffContents(std::vector<char>(left.begin(), left.end()),
+                              std::vector<char>(right.begin(), right.end()), false, false, listing, messages);
+    EXPECT_TRUE(messages.texts.empty());
+    return result;
+}
+
+struct ListingCase {
+    const char* what;
+    std::string left;
+    std::string right;
+    DiffListing listing;
+};
+
+TEST(DiffListing, WritesEachDifferenceInNormalForm)
+{
+    const ListingCase cases[] = {
+        {"identical", "a\nb\n", "a\nb\n", {}},
+        {"one changed line", "a\nb\nc\n", "a\nx\nc\n", {"2c2\n", "< b\n", "---\n", "> x\n"}},
+        {"two lines added after line 5", NumberedLines(1, 8), NumberedLines(1, 5) + "X\nY\n" + NumberedLines(6, 8),
+         {"5a6,7\n", "> X\n", "> Y\n"}},
+        {"left lines 3 and 4 deleted", NumberedLines(1, 6), NumberedLines(1, 2) + NumberedLines(5, 6),
+         {"3,4d2\n", "< l3\n", "< l4\n"}},
+        {"one line changed into three, after two added at the top",
+         NumberedLines(1, 9) + "old\n" + NumberedLines(11, 12), "n1\nn2\n" + NumberedLines(1, 9) + "X\nY\nZ\n" + NumberedLines(11, 12),
+         {"10c12,14\n", "< old\n", "---\n", "> X\n", "> Y\n", "> Z\n", "0a1,2\n", "> n1\n", "> n2\n"}},
+        {"differences near the top and the bottom, bottom first", NumberedLines(1, 20),
+         "top\n" + NumberedLines(2, 19) + "bottom\n",
+         {"20c20\n", "< l20\n", "---\n", "> bottom\n", "1c1\n", "< l1\n", "---\n", "> top\n"}},
+        {"last line cut by 0x1A and deleted", "a\nb\x1a" "ignored\n", "a\n", {"2d1\n", "< b", kNoNewline}},
+        {"last line without line feed added", "a\n", "a\nb", {"1a2\n", "> b", kNoNewline}},
+        {"both last lines without line feed", "a\nb", "a\nc", {"2c2\n", "< b", kNoNewline, "---\n", "> c", kNoNewline}},
+        {"only the line feed differs", "a", "a\n", {"1c1\n", "< a", kNoNewline, "---\n", "> a\n"}},
+        {"everything added", "", "x\ny\n", {"0a1,2\n", "> x\n", "> y\n"}},
+        {"everything deleted", "x\ny\n", "", {"1,2d0\n", "< x\n", "< y\n"}},
+        {"CR LF lines are listed as read", "a\r\nb\r\n", "a\r\nc\r\n", {"2c2\n", "< b\n", "---\n", "> c\n"}},
+        {"an inserted empty line", "a\n\nb\n", "a\n\n\nb\n", {"2a3\n", "> \n"}},
+    };
+    for (const ListingCase& c : cases) {
+        DiffListing listing;
+        EXPECT_EQ(Compare(c.left, c.right, listing), c.listing.empty() ? 0 : 1) << c.what;
+        EXPECT_EQ(listing, c.listing) << c.what;
+    }
+}
+
+TEST(DiffListing, LineNumbersCountFromTheFileStart)
+{
+    // The identical leading lines are set aside before the search, but the
+    // listing numbers lines as they stand in the files.
+    std::string common = NumberedLines(1, 5000);
+    DiffListing listing;
+    EXPECT_EQ(Compare(common + "x\n" + common, common + "y\n" + common, listing), 1);
+    EXPECT_EQ(listing, (DiffListing{"5001c5001\n", "< x\n", "---\n", "> y\n"}));
+}
+
+TEST(ListingInFileOrder, PutsTheBlocksFromFirstToLast)
+{
+    const DiffListing listing = {"9d8\n", "< z", kNoNewline, "4a4,5\n", "> p\n", "> q\n",
+                                 "1c1\n", "< a\n", "---\n", "> b\n"};
+    EXPECT_EQ(ListingInFileOrder(listing),
+              "1c1\n< a\n---\n> b\n4a4,5\n> p\n> q\n9d8\n< z\n\\ No newline at end of file\n");
+    EXPECT_EQ(ListingInFileOrder(DiffListing{}), "");
+}
+
+TEST(ListingInFileOrder, MatchesDiffOnAPlainCase)
+{
+    EngineTestFiles files;
+    std::string left = files.Write("left", "a\nb\nc\nd\ne\nf\ng\n");
+    std::string right = files.Write("right", "a\nB\nc\ne\nf\nf2\ng\nh");
+    DiffListing listing;
+    CollectedMessages messages;
+    ASSERT_EQ(DiffFiles(left, right, false, false, listing, messages), 1);
+    std::string expected;
+    std::FILE* pipe = popen(("diff '" + left + "' '" + right + "'").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    for (int c; (c = std::fgetc(pipe)) != EOF;)
+        expected += static_cast<char>(c);
+    pclose(pipe);
+    EXPECT_EQ(ListingInFileOrder(listing), expected);
+}
+
+// Runs body in a child process whose address space is limited to `extra`
+// bytes beyond what it uses now; returns the child's exit status.
+template <typename Body>
+int RunWithLittleMemory(size_t extra, Body body)
+{
+    pid_t child = fork();
+    if (child == 0) {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        struct rlimit limit;
+        limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + extra;
+        setrlimit(RLIMIT_AS, &limit);
+        _exit(body());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
+}
+
+TEST(DiffFiles, ReportsMemoryExhaustionOnceAndUnwinds)
+{
+    EngineTestFiles files;
+    std::string lines = NumberedLines(1, 400000);  // about 3 MB, 400,000 lines
+    std::string left = files.Write("left", lines);
+    std::string right = files.Write("right", NumberedLines(1, 400000, "r"));
+    int status = RunWithLittleMemory(8u << 20, [&] {
+        DiffListing listing;
+        CollectedMessages messages;
+        int result = DiffFiles(left, right, false, false, listing, messages);
+        bool reported = messages.texts == std::vector<std::string>{"Virtual memory exhausted: Cannot allocate memory\n"};
+        return result == -1 && reported ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0);
+}
+
+TEST(DiffFiles, ReportsAbsurdSizesAsMemoryExhaustion)
+{
+    // A sparse file larger than the engine can hold: no allocation is tried.
+    EngineTestFiles files;
+    std::string huge = files.Write("huge", "");
+    ASSERT_EQ(truncate(huge.c_str(), 5LL << 30), 0);
+    std::string small = files.Write("small", "a\n");
+    DiffListing listing;
+    CollectedMessages messages;
+    EXPECT_EQ(DiffFiles(small, huge, false, false, listing, messages), -1);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Virtual memory exhausted: Cannot allocate memory\n"});
+    truncate(huge.c_str(), 0);
+}
+
+} // namespace
