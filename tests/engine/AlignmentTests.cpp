@@ -115,13 +115,6 @@ TEST_F(Alignment, SharedExtentIsTheLongerSidesLongestLine) {
     EXPECT_EQ(texts.maxLineLength, 18);
 }
 
-TEST_F(Alignment, NumberRowsFollowTheirLinesPastFillers) {
-    Rows("a\nb\nc\n", "a\nX\nY\nZ\nc\n", {"2c2,4\n", "< b\n", "---\n", "> X\n", "> Y\n", "> Z\n"});
-    ASSERT_EQ(state.leftNumberLines.size(), state.leftLines.size());
-    for (size_t row = 0; row < state.leftLines.size(); ++row)
-        EXPECT_EQ(state.leftNumberLines[row].state == Filler, state.leftLines[row].state == Filler) << row;
-}
-
 struct PatchErrorCase {
     const char* name;
     DiffListing listing;
