@@ -1,0 +1,9 @@
+// PaneNotifications: passes the text panes' notifications up the window chain to the main window.
+#pragma once
+
+#include <windows.h>
+
+// True for the four registered messages a text pane posts to its parent.
+bool IsPaneNotification(UINT message);
+// Posts a pane notification on to the parent of `window` unchanged; false for any other message.
+bool ForwardPaneNotification(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
