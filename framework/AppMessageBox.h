@@ -1,0 +1,18 @@
+// AppMessageBox: the application's message box, and the one seam through which tests answer it.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// Shows text owned by the main window, captioned with the application title
+// (exclamation icon and OK unless told otherwise); returns the button pressed.
+int AppMessageBox(const std::string& text, UINT type = MB_OK | MB_ICONEXCLAMATION);
+
+// Receives every application message box instead of the screen; returns the button.
+using MessageBoxHandler =
+    std::function<int(HWND owner, const std::string& text, const std::string& caption, UINT type)>;
+
+// Installs a handler (an empty one restores the real message box); returns the previous one.
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

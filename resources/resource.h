@@ -1,0 +1,60 @@
+// Resource identifiers of Tandrel, grouped by kind.
+#pragma once
+
+// Strings
+#define IDS_APP_TITLE 0xE000
+
+// Main window: dialogs
+#define IDD_TANDREL_DIALOG          102
+#define IDD_COMPARING               103
+
+// Main window: controls
+#define IDC_STATUS_BAR              4
+#define IDC_TOOLBAR                 5
+#define IDC_DIFF_LIST               11
+#define IDC_LEFT_TEXT_PANE          100
+#define IDC_RIGHT_TEXT_PANE         101
+#define IDC_LEFT_LABEL              102
+#define IDC_RIGHT_LABEL             103
+#define IDC_COMPARING_TEXT          1021
+#define IDC_COMPARING_FRAME         1022
+#define IDC_RULE                    0xFFFF
+
+// Main window: commands (each doubles as the id of its tooltip string)
+#define ID_SET_OPTIONS              2
+#define ID_COMPARE_NEW_PAIR         3
+#define ID_FIND                     6
+#define ID_FIND_NEXT                7
+#define ID_FIND_PREVIOUS            8
+#define ID_SAVE_DIFF                9
+#define ID_ABOUT                    10
+#define ID_RECOMPARE                13
+#define ID_EDIT_LEFT_FILE           14
+#define ID_EDIT_RIGHT_FILE          15
+#define ID_SHOW_LEFT_FILE           16
+#define ID_SHOW_RIGHT_FILE          17
+#define ID_SHOW_BOTH_FILES          18
+#define ID_NEXT_DIFFERENCE          1006
+#define ID_PREVIOUS_DIFFERENCE      1007
+#define ID_EXIT                     1013
+#define ID_CURRENT_DIFFERENCE       1014
+#define ID_SWALLOWED_KEY            32783
+
+// Main window: strings
+#define IDS_CURRENT_DIFFERENCE      11
+#define IDS_DIFF_OF                 12
+#define IDS_ADDED_LINES             1010
+#define IDS_CHANGED_LINES           1011
+#define IDS_DELETED_LINES           1012
+
+// Main window: icon, bitmap, accelerators, animation
+#define IDI_TANDREL                 128
+#define IDR_COMPARING_ANIMATION     136
+#define IDB_TOOLBAR                 139
+#define IDR_MAIN_ACCELERATORS       141
+
+// Text pane: cursor, context menu and its commands
+#define IDC_MARGIN_CURSOR           131
+#define IDR_PANE_MENU               131
+#define ID_EDIT_COPY                32773
+#define ID_EDIT_SELECT_ALL          32775
