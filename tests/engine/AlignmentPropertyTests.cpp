@@ -266,6 +266,55 @@ TEST_F(AlignmentProperties, GeneratedPairsLineUpRowForRow) {
     }
 }
 
+// The listing that the system's diff command writes for the two copies, with
+// its command groups turned round so that the last difference comes first,
+// as the engine stores them. A second, independent source of listings.
+DiffListing DiffCommandListing(const std::string& leftCopy, const std::string& rightCopy) {
+    const std::string command = "diff '" + leftCopy + "' '" + rightCopy + "'";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return {};
+    std::string output;
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, got);
+    pclose(pipe);
+    Strings lines = SplitRows(output);
+    lines.pop_back();  // the output ends with a line feed
+    std::vector<DiffListing> groups;
+    for (const std::string& line : lines) {
+        if (IsCommandEntry(line)) groups.emplace_back();
+        if (!groups.empty()) groups.back().push_back(line + "\n");
+    }
+    DiffListing listing;
+    for (auto it = groups.rbegin(); it != groups.rend(); ++it) listing.insert(listing.end(), it->begin(), it->end());
+    return listing;
+}
+
+TEST_F(AlignmentProperties, ListingsOfTheDiffCommandLineUpToo) {
+    PairGenerator generator(23);
+    Strings leftLines;
+    Strings rightLines;
+    for (int pair = 0; pair < 150; ++pair) {
+        generator.Next(leftLines, rightLines);
+        const GeneratedFile left = generator.Write(leftLines);
+        const GeneratedFile right = generator.Write(rightLines);
+        SCOPED_TRACE("pair " + std::to_string(pair));
+        run = PipelineRun();
+        std::string leftCopy;
+        std::string rightCopy;
+        run.loaded = LoadPaneTexts(folders.WriteInput("left", left.bytes), folders.WriteInput("right", right.bytes),
+                                   run.state, leftCopy, rightCopy, run.messages);
+        ASSERT_TRUE(run.loaded);
+        run.state.listing = DiffCommandListing(leftCopy, rightCopy);
+        std::remove(leftCopy.c_str());
+        std::remove(rightCopy.c_str());
+        run.compared = run.state.listing.empty() ? 0 : 1;
+        run.aligned = AlignPanes(run.state, run.messages);
+        run.built = BuildPaneTexts(run.state, run.texts, run.messages);
+        CheckRun(left, right, false, false);
+        if (HasFailure()) return;
+    }
+}
+
 // The walk as first described: rows inserted one command at a time, bottom
 // difference first, and each hunk converted by counting the lines passed.
 // AlignPanes must give the same rows in one pass.
