@@ -166,6 +166,37 @@ TEST_F(Alignment, RowsThatTheComparisonDidNotReachFaceFillers) {
     EXPECT_EQ(run.texts.rightText, "a\n\n");
 }
 
+// An empty file is one empty line for the engine too, so it pairs with the
+// other file's first line instead of pushing it down.
+TEST_F(Alignment, EmptyFilesThroughTheEngine) {
+    const struct {
+        const char* left;
+        const char* right;
+        int compared;
+        const char* rows;
+        const char* sentence;
+    } cases[] = {
+        {"", "", 0, "L 0 S \nR 0 S \n", nullptr},
+        {"", "only\n", 1, "L 0 C \nR 0 C only\nH 0 0 0 0 C C\n",
+         "Diff 1: Change line 1 (left file) to line 1 (right file)"},
+        {"only", "", 1, "L 0 C only\nR 0 C \nH 0 0 0 0 C C\n",
+         "Diff 1: Change line 1 (left file) to line 1 (right file)"},
+        {"", "a\nb\n", 1, "L 0 C \nL 1 F \nR 0 C a\nR 1 C b\nH 0 1 0 1 C C\n",
+         "Diff 1: Change line 1 (left file) to lines 1 - 2 (right file)"},
+        {"\n", "", 0, "L 0 S \nR 0 S \n", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.left) + " against " + testing::PrintToString(c.right));
+        PipelineRun run;
+        RunPipeline(folders, c.left, c.right, false, false, run);
+        ASSERT_TRUE(run.loaded && run.aligned && run.built);
+        EXPECT_EQ(run.compared, c.compared);
+        EXPECT_EQ(FormatRows(run.state, run.texts), c.rows);
+        const Strings sentences = DescribeDifferences(run.state.listing, run.state.hunks.size());
+        EXPECT_EQ(sentences, c.sentence ? Strings{c.sentence} : Strings{});
+    }
+}
+
 TEST_F(Alignment, TheSameCommandsGiveTheSameRowsWhateverTheOtherEntries) {
     const std::string left = "a\nb\nc\n";
     const std::string right = "a\nX\nc\n";
