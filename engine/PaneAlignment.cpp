@@ -268,6 +268,9 @@ bool BuildPaneTexts(ComparisonState& state, PaneTexts& texts, MessageSink& messa
     } catch (const std::bad_alloc&) {
         messages.ShowMessage("Insufficient memory!");
         return false;
+    } catch (const std::length_error&) {
+        messages.ShowMessage("Insufficient memory!");
+        return false;
     }
     GiveFillerSidesTheirRows(state.hunks);
     return true;
