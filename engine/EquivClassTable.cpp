@@ -31,9 +31,8 @@ EquivClassTable::EquivClassTable(int64_t expectedLines, const LineRules& rules)
     classes_.push_back(EquivClass{0, 0, nullptr, 0});
 }
 
-int32_t EquivClassTable::Classify(const char* line, uint32_t length)
+int32_t EquivClassTable::Classify(const char* line, uint32_t length, uint32_t h)
 {
-    uint32_t h = rules_.Hash(line);
     int32_t& head = buckets_[h % buckets_.size()];
     for (int32_t i = head; i != 0; i = classes_[i].next) {
         const EquivClass& c = classes_[i];

@@ -13,9 +13,9 @@ class EquivClassTable {
 public:
     EquivClassTable(int64_t expectedLines, const LineRules& rules);
 
-    // The class of the line (length as the engine counts it), creating a
-    // new class when no earlier line is equal to it.
-    int32_t Classify(const char* line, uint32_t length);
+    // The class of the line (length as the engine counts it, hash as the
+    // rules compute it), creating a new class when no earlier line is equal.
+    int32_t Classify(const char* line, uint32_t length, uint32_t hash);
     // Number of class numbers in use, the reserved class 0 included.
     int32_t Size() const { return static_cast<int32_t>(classes_.size()); }
 

@@ -13,11 +13,18 @@ inline uint32_t Mix(uint32_t h, unsigned char c)
 
 uint32_t LineRules::Hash(const char* line) const
 {
+    const char* lineFeed = nullptr;
+    return Hash(line, lineFeed);
+}
+
+uint32_t LineRules::Hash(const char* line, const char*& lineFeed) const
+{
     const unsigned char* p = reinterpret_cast<const unsigned char*>(line);
     uint32_t h = 0;
     if (!ignoreBlanks && !ignoreCase) {
         for (; *p != '\n'; ++p)
             h = Mix(h, *p);
+        lineFeed = reinterpret_cast<const char*>(p);
         return h;
     }
     for (; *p != '\n'; ++p) {
@@ -26,6 +33,7 @@ uint32_t LineRules::Hash(const char* line) const
             continue;
         h = Mix(h, ignoreCase ? ToLower(c) : c);
     }
+    lineFeed = reinterpret_cast<const char*>(p);
     return h;
 }
 

@@ -13,17 +13,22 @@ bool StartsBlock(const std::string& entry)
 
 } // namespace
 
-std::string ListingInFileOrder(const DiffListing& listing)
+void ForEachEntryInFileOrder(const DiffListing& listing, const std::function<void(const std::string&)>& visit)
 {
-    std::string text;
     size_t end = listing.size();
     while (end > 0) {
         size_t begin = end - 1;
         while (begin > 0 && !StartsBlock(listing[begin]))
             --begin;
         for (size_t i = begin; i < end; ++i)
-            text += listing[i];
+            visit(listing[i]);
         end = begin;
     }
+}
+
+std::string ListingInFileOrder(const DiffListing& listing)
+{
+    std::string text;
+    ForEachEntryInFileOrder(listing, [&text](const std::string& entry) { text += entry; });
     return text;
 }

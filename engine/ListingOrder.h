@@ -3,9 +3,13 @@
 
 #include "engine/DiffTypes.h"
 
+#include <functional>
 #include <string>
 
-// The listing is stored last difference first; this gives its text with the
-// blocks (a command and the entries after it) from the first difference to
-// the last, each block's entries in their stored order.
+// The listing is stored last difference first; file order puts its blocks
+// (a command and the entries after it) from the first difference to the
+// last, each block's entries in their stored order.
+void ForEachEntryInFileOrder(const DiffListing& listing, const std::function<void(const std::string&)>& visit);
+
+// The whole listing text in file order.
 std::string ListingInFileOrder(const DiffListing& listing);

@@ -111,14 +111,15 @@ int32_t ClassifyLines(EngineFile& left, EngineFile& right, const LineRules& rule
         uint32_t position = file->prefixEnd;
         for (int32_t i = 0; i < n; ++i) {
             const char* line = base + position;
-            const char* lineFeed = static_cast<const char*>(std::memchr(line, '\n', file->suffixBegin - position));
+            const char* lineFeed = nullptr;
+            uint32_t hash = rules.Hash(line, lineFeed);
             uint32_t next = position + static_cast<uint32_t>(lineFeed - line) + 1;
             // A last line that had no line feed does not count the appended one.
             uint32_t length = next - position;
             if (next == file->size && file->incompleteLastLine)
                 --length;
             file->lineStart[i] = position;
-            file->equivs[i] = table.Classify(line, length);
+            file->equivs[i] = table.Classify(line, length, hash);
             position = next;
         }
         uint32_t end = file->suffixBegin;

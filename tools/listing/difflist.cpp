@@ -70,7 +70,6 @@ int main(int argc, char** argv)
         PrintTiming(elapsed.count());
     if (result < 0)
         return 2;
-    std::string text = ListingInFileOrder(listing);
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    ForEachEntryInFileOrder(listing, [](const std::string& entry) { std::fwrite(entry.data(), 1, entry.size(), stdout); });
     return std::fflush(stdout) == 0 ? result : 2;
 }
