@@ -1,0 +1,23 @@
+// CToolBarCtrl: a toolbar common control: its image strip, buttons and enabled states.
+#pragma once
+
+#include "framework/CWnd.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+class CToolBarCtrl : public CWnd {
+public:
+    BOOL Create(DWORD style, HWND parent, UINT id);
+    // Images of size x size taken from a bitmap resource; `count` is what the toolbar is told.
+    int AddBitmap(int count, HINSTANCE instance, UINT bitmapId, SIZE imageSize);
+    BOOL AddButtons(const std::vector<TBBUTTON>& buttons);
+    int GetButtonCount() const;
+    BOOL GetButton(int index, TBBUTTON& button) const;
+    BOOL GetItemRect(int index, RECT& rect) const;
+    BOOL EnableButton(UINT command, bool enable);
+    bool IsButtonEnabled(UINT command) const;
+    void SetToolTips(HWND tooltip);
+    HWND GetToolTips() const;
+};
