@@ -226,13 +226,16 @@ bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, Co
     state = ComparisonState();
     leftCopyName.clear();
     rightCopyName.clear();
-    if (!GetTempFilePath(leftCopyName, messages)) return false;
-    if (GetTempFilePath(rightCopyName, messages) &&
-        LoadBothSides(leftPath, rightPath, state, leftCopyName, rightCopyName, messages))
+    std::string leftCopy;
+    std::string rightCopy;
+    if (!GetTempFilePath(leftCopy, messages)) return false;
+    if (GetTempFilePath(rightCopy, messages) &&
+        LoadBothSides(leftPath, rightPath, state, leftCopy, rightCopy, messages)) {
+        leftCopyName = leftCopy;
+        rightCopyName = rightCopy;
         return true;
-    std::remove(leftCopyName.c_str());
-    if (!rightCopyName.empty()) std::remove(rightCopyName.c_str());
-    leftCopyName.clear();
-    rightCopyName.clear();
+    }
+    std::remove(leftCopy.c_str());
+    if (!rightCopy.empty()) std::remove(rightCopy.c_str());
     return false;
 }

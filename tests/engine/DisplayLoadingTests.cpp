@@ -232,6 +232,9 @@ TEST_F(DisplayLoading, AFileThatCannotBeReadIsReportedAndNothingIsLeft) {
         EXPECT_EQ(leftName, "");
         EXPECT_EQ(rightName, "");
         EXPECT_EQ(folders.TempEntries(), Strings{});
+        std::string oneName;
+        EXPECT_FALSE(LoadPaneTexts(c.left, c.right, state, oneName, oneName, sink));
+        EXPECT_EQ(folders.TempEntries(), Strings{}) << "one string for both names";
     }
 }
 
