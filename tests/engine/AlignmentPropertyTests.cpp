@@ -315,6 +315,82 @@ TEST_F(AlignmentProperties, ListingsOfTheDiffCommandLineUpToo) {
     }
 }
 
+// Listing entries made of pieces that a listing may hold, put together at
+// random: commands with any letter and numbers near the files' ends, often
+// followed by as many lines as they name, stray lines and separators.
+void AppendRandomEntries(std::mt19937& random, int lines, DiffListing& listing) {
+    auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    switch (pick(0, 4)) {
+    case 0:
+        listing.push_back(pick(0, 1) ? "< x\n" : "> y\n");
+        return;
+    case 1:
+        listing.push_back(pick(0, 1) ? "---\n" : "\n\\ No newline at end of file\n");
+        return;
+    default: {
+        const char letters[] = "adcx";
+        const char letter = letters[pick(0, 3)];
+        const int left = pick(0, lines + 1);
+        const int leftLast = pick(0, 2) == 0 ? left + pick(-1, 3) : left;
+        const int right = pick(0, lines + 1);
+        const int rightLast = pick(0, 2) == 0 ? right + pick(-1, 3) : right;
+        std::string entry = std::to_string(left);
+        if (leftLast != left) entry += "," + std::to_string(leftLast);
+        entry += letter + std::to_string(right);
+        if (rightLast != right) entry += "," + std::to_string(rightLast);
+        listing.push_back(entry + "\n");
+        if (pick(0, 3) == 0) return;
+        const int named = letter == 'a' ? rightLast - right + 1 : leftLast - left + 1;
+        for (int i = 0; i < named; ++i) listing.push_back(letter == 'a' ? "> y\n" : "< x\n");
+        return;
+    }
+    }
+}
+
+// Whatever the listing holds, both sides keep every line once and in order,
+// have the same number of rows, and every hunk lies on those rows.
+TEST_F(AlignmentProperties, ArbitraryListingsNeverBreakTheRows) {
+    std::mt19937 random(99);
+    int roundsWithHunks = 0;
+    const std::string left = "a\nb\nc\nd\ne\nf\ng\nh\n";
+    const std::string right = "a\nB\nc\nd\nE\nF\ng\n";
+    for (int round = 0; round < 2000; ++round) {
+        ComparisonState state = LoadedState(folders, left, right);
+        const Strings leftRows = SplitRows(state.leftTextBlock);
+        const Strings rightRows = SplitRows(state.rightTextBlock);
+        for (int pieces = std::uniform_int_distribution<int>(0, 6)(random); pieces > 0; --pieces)
+            AppendRandomEntries(random, 8, state.listing);
+        SCOPED_TRACE(testing::PrintToString(state.listing));
+        RecordingSink messages;
+        const bool aligned = AlignPanes(state, messages);
+        EXPECT_EQ(messages.messages, aligned ? Strings{} : Strings{"Error in the patch!"});
+        PaneTexts texts;
+        ASSERT_TRUE(BuildPaneTexts(state, texts, messages));
+        const int rows = static_cast<int>(state.leftLines.size());
+        ASSERT_EQ(state.rightLines.size(), state.leftLines.size());
+        Strings shownLeft;
+        Strings shownRight;
+        const Strings paneLeft = SplitRows(texts.leftText);
+        const Strings paneRight = SplitRows(texts.rightText);
+        ASSERT_EQ(paneLeft.size(), static_cast<size_t>(rows));
+        ASSERT_EQ(paneRight.size(), static_cast<size_t>(rows));
+        for (int row = 0; row < rows; ++row) {
+            if (state.leftLines[row].state != Filler) shownLeft.push_back(paneLeft[row]);
+            if (state.rightLines[row].state != Filler) shownRight.push_back(paneRight[row]);
+        }
+        EXPECT_EQ(shownLeft, leftRows);
+        EXPECT_EQ(shownRight, rightRows);
+        for (const DiffHunk& hunk : state.hunks) {
+            EXPECT_TRUE(0 <= hunk.leftFirst && hunk.leftFirst <= hunk.leftLast && hunk.leftLast < rows);
+            EXPECT_TRUE(0 <= hunk.rightFirst && hunk.rightFirst <= hunk.rightLast && hunk.rightLast < rows);
+        }
+        EXPECT_EQ(DescribeDifferences(state.listing, state.hunks.size()).size(), state.hunks.size());
+        if (HasFailure()) return;
+        roundsWithHunks += !state.hunks.empty();
+    }
+    EXPECT_GT(roundsWithHunks, 200) << "the random listings must often be accepted, at least in part";
+}
+
 // The walk as first described: rows inserted one command at a time, bottom
 // difference first, and each hunk converted by counting the lines passed.
 // AlignPanes must give the same rows in one pass.
