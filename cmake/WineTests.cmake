@@ -97,6 +97,7 @@ function(tandrel_add_windows_tests target)
     add_dependencies(${target} tandrel_wineprefix wine_keeper)
     gtest_discover_tests(${target}
       DISCOVERY_MODE PRE_TEST
+      NO_PRETTY_VALUES
       DISCOVERY_TIMEOUT 60
       PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120 ${ARG_PROPERTIES})
   endif()

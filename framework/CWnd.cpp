@@ -291,13 +291,13 @@ bool CWnd::OnCommand(UINT, UINT, HWND)
     return false;
 }
 
-LRESULT CWnd::Dispatch(const Message& msg)
+LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const Message outer = m_current;
-    m_current = msg;
+    m_current = Message{message, wParam, lParam};
     LRESULT result = 0;
     try {
-        result = WindowProc(msg.message, msg.wParam, msg.lParam);
+        result = WindowProc(message, wParam, lParam);
     } catch (const std::bad_alloc&) {
         AppMessageBox("Out of memory.");
     } catch (const std::exception& e) {
@@ -321,7 +321,7 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     if (!wnd) {
         return ::DefWindowProcA(hwnd, message, wParam, lParam);
     }
-    const LRESULT result = wnd->Dispatch(Message{message, wParam, lParam});
+    const LRESULT result = wnd->Dispatch(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         wnd->Detach();
         wnd->PostNcDestroy();

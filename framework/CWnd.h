@@ -78,6 +78,8 @@ protected:
     static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     // Binds the object to its window (map entry and m_hWnd) without touching the procedure.
     void Attach(HWND hwnd);
+    // Runs WindowProc for one message as the current one; exceptions stop here and are reported.
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     struct Message {
@@ -86,7 +88,6 @@ private:
         LPARAM lParam;
     };
 
-    LRESULT Dispatch(const Message& msg);
     void Detach();
 
     WNDPROC m_superProc = nullptr;
