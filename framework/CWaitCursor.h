@@ -5,11 +5,27 @@
 
 class CWaitCursor {
 public:
-    CWaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)))) {}
-    ~CWaitCursor() { SetCursor(previous_); }
+    CWaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT))))
+    {
+        ++Depth();
+    }
+    ~CWaitCursor()
+    {
+        --Depth();
+        SetCursor(previous_);
+    }
     CWaitCursor(const CWaitCursor&) = delete;
     CWaitCursor& operator=(const CWaitCursor&) = delete;
 
+    // The seam tests observe: true while any wait cursor is up.
+    static bool IsShown() { return Depth() > 0; }
+
 private:
+    static int& Depth()
+    {
+        static int depth = 0;
+        return depth;
+    }
+
     HCURSOR previous_;
 };
