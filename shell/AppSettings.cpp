@@ -1,0 +1,145 @@
+#include "shell/AppSettings.h"
+
+#include "framework/CWinApp.h"
+
+#include <mbstring.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char kSettings[] = "Settings";
+const int kRecentCount = 10;
+const size_t kFaceChars = LF_FACESIZE - 1;
+
+const char* RecentSection(RecentSide side)
+{
+    return side == RecentSide::Left ? "Recent Left Files" : "Recent Right Files";
+}
+
+std::string RecentEntry(int index)
+{
+    char name[16];
+    std::snprintf(name, sizeof name, "File %d", index);
+    return name;
+}
+
+void SetFace(LOGFONTA& font, const std::string& face)
+{
+    std::memset(font.lfFaceName, 0, sizeof font.lfFaceName);
+    std::memcpy(font.lfFaceName, face.data(), face.size() < kFaceChars ? face.size() : kFaceChars);
+}
+
+int ReadInt(const CWinApp& app, const char* name, int defaultValue)
+{
+    return static_cast<int>(app.GetProfileInt(kSettings, name, defaultValue));
+}
+
+}  // namespace
+
+AppSettings::AppSettings()
+    : tabSize(4),
+      showLineNumbers(1),
+      font{},
+      windowX(50),
+      windowY(50),
+      windowCX(600),
+      windowCY(500),
+      addedColor(0x00408000),
+      deletedColor(0x000000FF),
+      changedColor(0x00FF0000),
+      diffBackgroundColor(0x00C0C0C0),
+      editor("notepad.exe")
+{
+    font.lfHeight = -10;
+    font.lfWeight = 400;
+    SetFace(font, "Courier");
+}
+
+void LoadSettings(const CWinApp& app, AppSettings& settings)
+{
+    const AppSettings defaults;
+    settings.tabSize = ReadInt(app, "Tab Size", defaults.tabSize);
+    settings.options.ignoreBlanks = ReadInt(app, "Ignore Blanks", defaults.options.ignoreBlanks);
+    settings.options.ignoreCase = ReadInt(app, "Ignore Case", defaults.options.ignoreCase);
+    settings.options.forceText = ReadInt(app, "Force Text", defaults.options.forceText);
+    settings.showLineNumbers = ReadInt(app, "Show Line Numbers", defaults.showLineNumbers);
+    SetFace(settings.font, app.GetProfileString(kSettings, "Font Face Name", defaults.font.lfFaceName));
+    settings.font.lfHeight = ReadInt(app, "Font Height", defaults.font.lfHeight);
+    settings.font.lfItalic = static_cast<BYTE>(ReadInt(app, "Font Italic", defaults.font.lfItalic));
+    settings.font.lfWeight = ReadInt(app, "Font Weihgt", defaults.font.lfWeight);
+    settings.windowX = ReadInt(app, "Window X", defaults.windowX);
+    settings.windowY = ReadInt(app, "Window Y", defaults.windowY);
+    settings.windowCX = ReadInt(app, "Window CX", defaults.windowCX);
+    settings.windowCY = ReadInt(app, "Window CY", defaults.windowCY);
+    settings.addedColor = app.GetProfileInt(kSettings, "Added Color", static_cast<int>(defaults.addedColor));
+    settings.deletedColor = app.GetProfileInt(kSettings, "Deleted Color", static_cast<int>(defaults.deletedColor));
+    settings.changedColor = app.GetProfileInt(kSettings, "Changed Color", static_cast<int>(defaults.changedColor));
+    settings.diffBackgroundColor =
+        app.GetProfileInt(kSettings, "Diff Background Color", static_cast<int>(defaults.diffBackgroundColor));
+    settings.editor = app.GetProfileString(kSettings, "Editor", defaults.editor.c_str());
+}
+
+void SaveSettings(CWinApp& app, const AppSettings& settings)
+{
+    app.WriteProfileInt(kSettings, "Tab Size", settings.tabSize);
+    app.WriteProfileInt(kSettings, "Ignore Blanks", settings.options.ignoreBlanks);
+    app.WriteProfileInt(kSettings, "Ignore Case", settings.options.ignoreCase);
+    app.WriteProfileInt(kSettings, "Force Text", settings.options.forceText);
+    app.WriteProfileInt(kSettings, "Show Line Numbers", settings.showLineNumbers);
+    const std::string face(settings.font.lfFaceName, strnlen(settings.font.lfFaceName, kFaceChars));
+    app.WriteProfileString(kSettings, "Font Face Name", face.c_str());
+    app.WriteProfileInt(kSettings, "Font Height", settings.font.lfHeight);
+    app.WriteProfileInt(kSettings, "Font Italic", settings.font.lfItalic);
+    app.WriteProfileInt(kSettings, "Font Weihgt", settings.font.lfWeight);
+    app.WriteProfileInt(kSettings, "Window X", settings.windowX);
+    app.WriteProfileInt(kSettings, "Window Y", settings.windowY);
+    app.WriteProfileInt(kSettings, "Window CX", settings.windowCX);
+    app.WriteProfileInt(kSettings, "Window CY", settings.windowCY);
+    app.WriteProfileInt(kSettings, "Added Color", static_cast<int>(settings.addedColor));
+    app.WriteProfileInt(kSettings, "Deleted Color", static_cast<int>(settings.deletedColor));
+    app.WriteProfileInt(kSettings, "Changed Color", static_cast<int>(settings.changedColor));
+    app.WriteProfileInt(kSettings, "Diff Background Color", static_cast<int>(settings.diffBackgroundColor));
+    app.WriteProfileString(kSettings, "Editor", settings.editor.c_str());
+}
+
+std::vector<std::string> ReadRecentFiles(const CWinApp& app, RecentSide side)
+{
+    std::vector<std::string> files;
+    for (int i = 0; i < kRecentCount; ++i) {
+        std::string path = app.GetProfileString(RecentSection(side), RecentEntry(i).c_str(), "");
+        if (!path.empty()) {
+            files.push_back(path);
+        }
+    }
+    return files;
+}
+
+void UpdateRecentFiles(CWinApp& app, const std::string& path, RecentSide side)
+{
+    if (path.empty()) {
+        return;
+    }
+    std::vector<std::string> files = ReadRecentFiles(app, side);
+    auto same = [&](const std::string& entry) {
+        return _mbsicmp(reinterpret_cast<const unsigned char*>(entry.c_str()),
+                        reinterpret_cast<const unsigned char*>(path.c_str())) == 0;
+    };
+    size_t found = 0;
+    while (found < files.size() && !same(files[found])) {
+        ++found;
+    }
+    if (found < files.size()) {
+        files.erase(files.begin() + static_cast<long>(found));
+    } else if (files.size() == kRecentCount) {
+        files.pop_back();
+    }
+    files.insert(files.begin(), path);
+    for (int i = 0; i < kRecentCount; ++i) {
+        const size_t slot = static_cast<size_t>(i);
+        // Entries past the list are removed, so a gap left by someone else cannot leave a stale duplicate.
+        app.WriteProfileString(RecentSection(side), RecentEntry(i).c_str(),
+                               slot < files.size() ? files[slot].c_str() : nullptr);
+    }
+}

@@ -1,0 +1,43 @@
+// AppSettings: the user's settings, read from the registry at start-up and written back at exit.
+#pragma once
+
+#include "shell/CompareOptions.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class CWinApp;
+
+enum class RecentSide { Left, Right };
+
+struct AppSettings {
+    AppSettings();
+
+    int tabSize;
+    CompareOptions options;
+    int showLineNumbers;
+    // The pane font; members not persisted stay 0. The face is at most 31 characters.
+    LOGFONTA font;
+    int windowX;
+    int windowY;
+    int windowCX;
+    int windowCY;
+    COLORREF addedColor;
+    COLORREF deletedColor;
+    COLORREF changedColor;
+    COLORREF diffBackgroundColor;
+    std::string editor;
+    // Not persisted: /n; the main window's first comparison consumes it.
+    bool skipInitialCompare = false;
+};
+
+// Reads every value of section "Settings"; a missing value or one of another type gives its default.
+void LoadSettings(const CWinApp& app, AppSettings& settings);
+// Writes every value of section "Settings", in the order LoadSettings reads them.
+void SaveSettings(CWinApp& app, const AppSettings& settings);
+// The non-empty entries "File 0" to "File 9" of a side's recent-file list, in order.
+std::vector<std::string> ReadRecentFiles(const CWinApp& app, RecentSide side);
+// Puts path at the top of a side's recent-file list (case-insensitive match, ten entries, no gaps).
+void UpdateRecentFiles(CWinApp& app, const std::string& path, RecentSide side);

@@ -1,0 +1,55 @@
+#include "shell/CTandrelApp.h"
+
+#include "shell/CommandLine.h"
+#include "shell/UsageScreen.h"
+
+#include <cstdlib>
+
+BOOL CTandrelApp::InitInstance()
+{
+    CWinApp::InitInstance();
+    SetRegistryKey("Brightfen");
+    LoadSettings(*this, m_settings);
+
+    StartupArgs startup;
+    if (!ParseCommandLine(startup) || startup.helpRequested) {
+        ShowUsage(startup.badOption);
+        return FALSE;
+    }
+    const bool fileMissing = startup.leftPath.empty() || startup.rightPath.empty();
+    if (!m_settings.skipInitialCompare && fileMissing &&
+        !m_windows.AskForFiles(m_settings, startup.leftPath, startup.rightPath)) {
+        return FALSE;
+    }
+    if (!m_settings.skipInitialCompare) {
+        UpdateRecentFiles(*this, startup.leftPath, RecentSide::Left);
+        UpdateRecentFiles(*this, startup.rightPath, RecentSide::Right);
+    }
+    m_windows.RunMainWindow(m_settings, startup);
+    return FALSE;
+}
+
+int CTandrelApp::ExitInstance()
+{
+    SaveSettings(*this, m_settings);
+    return CWinApp::ExitInstance();
+}
+
+bool CTandrelApp::ParseCommandLine(StartupArgs& startup)
+{
+    return ::ParseCommandLine(Arguments(), startup, m_settings);
+}
+
+std::vector<std::string> CTandrelApp::Arguments() const
+{
+    std::vector<std::string> args;
+    for (int i = 1; i < __argc; ++i) {
+        args.emplace_back(__argv[i]);
+    }
+    return args;
+}
+
+void CTandrelApp::ShowUsage(const std::string& badOption)
+{
+    ::ShowUsage(badOption);
+}
