@@ -24,14 +24,21 @@ BOOL CToolTipCtrl::Create(HWND parent)
     return TRUE;
 }
 
-BOOL CToolTipCtrl::AddTool(HWND window, LPSTR text, const RECT& rect, UINT_PTR toolId)
+BOOL CToolTipCtrl::AddTool(HWND window, LPSTR text, const RECT& rect, UINT_PTR toolId, UINT flags)
 {
     TOOLINFOA info = MakeToolInfo(window, toolId);
-    info.uFlags = TTF_SUBCLASS;
+    info.uFlags = flags;
     info.rect = rect;
     info.hinst = ::GetModuleHandleA(nullptr);
     info.lpszText = text;
     return static_cast<BOOL>(SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)));
+}
+
+void CToolTipCtrl::SetToolRect(HWND window, UINT_PTR toolId, const RECT& rect)
+{
+    TOOLINFOA info = MakeToolInfo(window, toolId);
+    info.rect = rect;
+    SendMessage(TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void CToolTipCtrl::DelTool(HWND window, UINT_PTR toolId)

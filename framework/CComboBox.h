@@ -1,0 +1,23 @@
+// CComboBox: a combo box control and the list operations the program uses.
+#pragma once
+
+#include "framework/CWnd.h"
+
+#include <string>
+
+class CComboBox : public CWnd {
+public:
+    BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
+    int AddString(const std::string& text);
+    int GetCount() const;
+    int GetCurSel() const;
+    int SetCurSel(int index);
+    std::string GetLBText(int index) const;
+    void ResetContent();
+    void SetHorizontalExtent(int pixels);
+    int GetHorizontalExtent() const;
+    // Whether the drop-down part is open.
+    bool GetDroppedState() const;
+    // Height of the selection field.
+    int GetItemHeight(int index) const;
+};

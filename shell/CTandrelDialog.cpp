@@ -1,0 +1,416 @@
+#include "shell/CTandrelDialog.h"
+
+#include "framework/AppMessageBox.h"
+#include "framework/CWinApp.h"
+#include "framework/ClientDC.h"
+#include "framework/ObjectSelection.h"
+#include "framework/PaintDC.h"
+#include "pane/NewEditMessages.h"
+#include "resources/resource.h"
+#include "shell/AppSettings.h"
+#include "shell/CFileLabel.h"
+#include "shell/MainWindowTexts.h"
+#include "shell/StatusLegend.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+namespace {
+
+// The caret part is sized for the widest position it will show.
+const char kWidestCaretText[] = "Ln 99999, Col 999";
+
+}  // namespace
+
+CTandrelDialog::CTandrelDialog(AppSettings& settings) : CDialog(IDD_TANDREL_DIALOG), settings_(settings)
+{
+}
+
+CTandrelDialog::~CTandrelDialog()
+{
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+void CTandrelDialog::SetPaths(const std::string& leftPath, const std::string& rightPath)
+{
+    leftPath_ = leftName_ = leftPath;
+    rightPath_ = rightName_ = rightPath;
+}
+
+INT_PTR CTandrelDialog::DoModal()
+{
+    restartRequested_ = true;
+    keepPosition_ = false;
+    savedTopLine_ = 0;
+    leftOnly_ = rightOnly_ = false;
+    INT_PTR result = -1;
+    while (restartRequested_) {
+        restartRequested_ = false;
+        result = CDialog::DoModal();
+    }
+    return result;
+}
+
+void CTandrelDialog::ShowMessage(const std::string& text)
+{
+    AppMessageBox(text);
+}
+
+std::string CTandrelDialog::LoadText(UINT id) const
+{
+    char buffer[256] = {};
+    ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
+    return buffer;
+}
+
+void CTandrelDialog::ResetWindowState()
+{
+    children_ = std::make_unique<Children>();
+    state_ = ComparisonState();
+    leftInfo_.clear();
+    rightInfo_.clear();
+    CWinApp* app = CWinApp::GetApp();
+    searchText_ = app ? app->GetProfileString("Recent Find Strings", "String 0", "") : std::string();
+    matchCase_ = false;
+    comparedOK_ = true;
+    initialised_ = splitApplied_ = userActed_ = false;
+    digitWidth_ = lineHeight_ = 0;
+    activePane_ = nullptr;
+    markerRect_ = RECT{};
+    areaTipId_ = 0;
+    if (app)
+        app->m_pMainWnd = this;
+}
+
+bool CTandrelDialog::CreateChildren()
+{
+    Children& c = *children_;
+    if (!c.frame.Create(m_hWnd))
+        return false;
+    CMySplitterWnd& splitter = c.frame.Splitter();
+    const RECT none{0, 0, 0, 0};
+    const DWORD gutterStyle = WS_CHILD | WS_VISIBLE | WS_DISABLED;
+    const DWORD textStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL;
+    if (!c.leftGutter.Create(gutterStyle, none, splitter.m_hWnd, CSplitterWnd::IdFromRowCol(0, 0))
+        || !c.rightGutter.Create(gutterStyle, none, splitter.m_hWnd, CSplitterWnd::IdFromRowCol(0, 1))
+        || !c.leftText.Create(textStyle, none, splitter.m_hWnd, IDC_LEFT_TEXT_PANE)
+        || !c.rightText.Create(textStyle, none, splitter.m_hWnd, IDC_RIGHT_TEXT_PANE))
+        return false;
+    const DWORD labelStyle = WS_VISIBLE | SS_NOTIFY | SS_SUNKEN;
+    if (!c.leftLabel.Create("Left file", labelStyle, none, m_hWnd, IDC_LEFT_LABEL)
+        || !c.rightLabel.Create("Right file", labelStyle, none, m_hWnd, IDC_RIGHT_LABEL)
+        || !c.rule.Create("", WS_VISIBLE | SS_ETCHEDHORZ, none, m_hWnd, IDC_RULE)
+        || !c.toolbar.Create(m_hWnd, IDC_TOOLBAR)
+        || !c.diffList.Create(WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | CBS_DROPDOWNLIST, none, m_hWnd, IDC_DIFF_LIST))
+        return false;
+    // The hidden template button carries the template's font.
+    HFONT templateFont = reinterpret_cast<HFONT>(::SendMessageA(GetDlgItem(ID_CURRENT_DIFFERENCE), WM_GETFONT, 0, 0));
+    c.diffList.SetFont(templateFont, FALSE);
+    c.leftLabel.SetFont(templateFont, FALSE);
+    c.rightLabel.SetFont(templateFont, FALSE);
+    CreatePaneFont();
+    return true;
+}
+
+void CTandrelDialog::CreatePaneFont()
+{
+    Children& c = *children_;
+    c.paneFont.Reset(::CreateFontIndirectA(&settings_.font));
+    for (CNewEdit* pane : {&c.leftGutter, &c.rightGutter, &c.leftText, &c.rightText})
+        pane->SetPaneFont(c.paneFont, true);
+    MeasureFont();
+}
+
+void CTandrelDialog::MeasureFont()
+{
+    Children& c = *children_;
+    CNewEdit& visible = rightOnly_ ? c.rightText : c.leftText;
+    ClientDC dc(visible.m_hWnd);
+    ObjectSelection font(dc, c.paneFont.Get());
+    SIZE digits{};
+    ::GetTextExtentPoint32A(dc, "0000000000", 10, &digits);
+    digitWidth_ = digits.cx / 10 + 1;
+    TEXTMETRICA metrics{};
+    ::GetTextMetricsA(dc, &metrics);
+    lineHeight_ = metrics.tmHeight;
+}
+
+BOOL CTandrelDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    ResetWindowState();
+    if (!CreateChildren()) {
+        AppMessageBox("Insufficient memory!");
+        EndDialog(IDCANCEL);
+        return TRUE;
+    }
+    if (!RunComparison()) {
+        leftName_.clear();
+        rightName_.clear();
+        comparedOK_ = false;
+    } else {
+        currentDiff_ = keepPosition_ ? ClampCurrentDiff(currentDiff_, static_cast<int>(state_.hunks.size())) : 0;
+        SelectListEntry();
+    }
+
+    Children& c = *children_;
+    RestorePlacement();
+    c.icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TANDREL));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(c.icon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(c.icon));
+    CreateStatusBar();
+    initialised_ = true;
+    ComputeLayoutRects();
+    LayoutChildren(SIZE_RESTORED);
+    ShowResult();
+
+    c.toolbar.CreateToolTips();
+    SetupAreaTips();
+    MeasureFont();
+    if (comparedOK_) {
+        if (keepPosition_) {
+            if (savedTopLine_ != 0)
+                ScrollToDisplayLine(savedTopLine_, ScrollMode::Top);
+        } else if (!state_.hunks.empty()) {
+            GoToCurrentDifference();
+        }
+    }
+    UpdateToolbarState();
+    c.accelerators = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_ACCELERATORS));
+    c.leftText.SetFocus();
+    if (autoStepSeconds_ != 0)
+        SetTimer(kAutoStepTimer, static_cast<UINT>(autoStepSeconds_) * 1000u);
+    return FALSE;  // the focus is set
+}
+
+void CTandrelDialog::RestorePlacement()
+{
+    ::MoveWindow(m_hWnd, settings_.windowX, settings_.windowY, settings_.windowCX, settings_.windowCY, TRUE);
+}
+
+void CTandrelDialog::CreateStatusBar()
+{
+    Children& c = *children_;
+    c.statusBar.Create(WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN, m_hWnd, IDC_STATUS_BAR);
+    c.statusBar.SetFont(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), FALSE);
+    RECT client{};
+    GetClientRect(&client);
+    rects_ = ::ComputeLayoutRects(client.right, client.bottom, c.diffList.GetItemHeight(-1));
+    c.statusBar.MoveWindow(rects_.statusBar);
+    SetStatusParts();
+}
+
+void CTandrelDialog::SetStatusParts()
+{
+    Children& c = *children_;
+    ClientDC dc(m_hWnd);
+    ObjectSelection font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+    auto width = [&](const std::string& text) {
+        SIZE size{};
+        ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    const StatusTextWidths widths{width(kWidestCaretText), width(LoadText(IDS_ADDED_LINES)),
+                                  width(LoadText(IDS_DELETED_LINES)), width(LoadText(IDS_CHANGED_LINES))};
+    const auto edges = StatusBarPartEdges(rects_.statusBar.right, widths);
+    c.statusBar.SetParts(std::vector<int>(edges.begin(), edges.end()));
+    for (int part = 2; part <= 4; ++part)
+        c.statusBar.SetText(part, "", true);
+}
+
+void CTandrelDialog::ShowResult()
+{
+    Children& c = *children_;
+    c.statusBar.SetText(0, DifferenceCountText(static_cast<int>(state_.hunks.size())));
+    if (state_.hunks.empty())
+        c.diffList.EnableWindow(FALSE);
+    c.leftLabel.SetText(leftName_);
+    c.rightLabel.SetText(rightName_);
+    if (comparedOK_) {
+        leftInfo_ = FileInfoLine(leftName_);
+        rightInfo_ = FileInfoLine(rightName_);
+    } else {
+        c.frame.EnableWindow(FALSE);
+    }
+}
+
+void CTandrelDialog::OnDestroy()
+{
+    RECT window{};
+    GetWindowRect(&window);
+    settings_.windowX = window.left;
+    settings_.windowY = window.top;
+    settings_.windowCX = window.right - window.left;
+    settings_.windowCY = window.bottom - window.top;
+    KillTimer(kAutoStepTimer);
+    state_ = ComparisonState();
+    CWinApp* app = CWinApp::GetApp();
+    if (app && app->m_pMainWnd == this)
+        app->m_pMainWnd = nullptr;
+    initialised_ = false;
+}
+
+void CTandrelDialog::OnPaint()
+{
+    PaintDC dc(m_hWnd);
+    if (::IsIconic(m_hWnd)) {
+        RECT client{};
+        GetClientRect(&client);
+        const int x = (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+        const int y = (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+        ::DrawIcon(dc, x, y, children_ ? children_->icon : nullptr);
+        return;
+    }
+    DrawMarker(dc);
+}
+
+void CTandrelDialog::OnSize(UINT type, int, int)
+{
+    if (!initialised_)
+        return;
+    ComputeLayoutRects();
+    LayoutChildren(type);
+}
+
+void CTandrelDialog::OnDrawItem(const DRAWITEMSTRUCT& item)
+{
+    const LegendColours colours{settings_.addedColor, settings_.deletedColor, settings_.changedColor};
+    LegendEntry entry{};
+    if (!LegendForPart(static_cast<int>(item.itemID), colours, entry))
+        return;
+    DrawLegendPart(item.hDC, item.rcItem, reinterpret_cast<HFONT>(::SendMessageA(item.hwndItem, WM_GETFONT, 0, 0)),
+                   LoadText(entry.stringId), entry.colour);
+}
+
+void CTandrelDialog::OnTimer(UINT_PTR id)
+{
+    if (id != kAutoStepTimer)
+        return;
+    if (currentDiff_ + 1 < static_cast<int>(state_.hunks.size())) {
+        OnNextDifference();
+        return;
+    }
+    KillTimer(kAutoStepTimer);
+    EndDialog(1);
+}
+
+void CTandrelDialog::OnOK()
+{
+    // Enter never closes the main window.
+}
+
+void CTandrelDialog::OnCancel()
+{
+    restartRequested_ = false;
+    EndDialog(IDCANCEL);
+}
+
+BOOL CTandrelDialog::PreTranslateMessage(MSG* msg)
+{
+    if (msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST)
+        RelayAreaTip(*msg);
+    if (!splitApplied_)
+        return CDialog::PreTranslateMessage(msg);
+    if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
+        userActed_ = true;
+        // Keys go through the accelerators alone: no dialog navigation by Tab or Enter.
+        return children_ && children_->accelerators
+            && ::TranslateAcceleratorA(m_hWnd, children_->accelerators, msg);
+    }
+    if (msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST)
+        userActed_ = true;
+    return CDialog::PreTranslateMessage(msg);
+}
+
+bool CTandrelDialog::OnCommand(UINT id, UINT notifyCode, HWND control)
+{
+    switch (id) {
+    case ID_COMPARE_NEW_PAIR: OnCompareNewPair(); return true;
+    case ID_RECOMPARE: OnRecompare(); return true;
+    case ID_EDIT_LEFT_FILE: OnEditFile(true); return true;
+    case ID_EDIT_RIGHT_FILE: OnEditFile(false); return true;
+    case ID_SAVE_DIFF: OnSaveDiff(); return true;
+    case ID_SHOW_LEFT_FILE: OnShowLeftFile(); return true;
+    case ID_SHOW_RIGHT_FILE: OnShowRightFile(); return true;
+    case ID_SHOW_BOTH_FILES: OnShowBothFiles(); return true;
+    case ID_PREVIOUS_DIFFERENCE: OnPreviousDifference(); return true;
+    case ID_CURRENT_DIFFERENCE: GoToCurrentDifference(); return true;
+    case ID_NEXT_DIFFERENCE: OnNextDifference(); return true;
+    case ID_FIND: OnFind(); return true;
+    case ID_FIND_NEXT: Search(true); return true;
+    case ID_FIND_PREVIOUS: Search(false); return true;
+    case ID_SET_OPTIONS: OnSetOptions(); return true;
+    case ID_EXIT: OnCancel(); return true;
+    case ID_ABOUT: OnAbout(); return true;
+    case IDC_DIFF_LIST:
+        if (notifyCode == CBN_SELCHANGE || notifyCode == CBN_CLOSEUP)
+            OnDiffListSelect();
+        return true;
+    default:
+        return CDialog::OnCommand(id, notifyCode, control);
+    }
+}
+
+LRESULT CTandrelDialog::OnNotify(const NMHDR& header)
+{
+    if (header.code != TTN_GETDISPINFOA || !children_ || header.hwndFrom != children_->areaTips.m_hWnd)
+        return 0;
+    auto& info = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header));
+    // The control copies the text before it asks again.
+    areaTipText_ = AreaTipText(info.hdr.idFrom);
+    info.lpszText = &areaTipText_[0];
+    return 0;
+}
+
+LRESULT CTandrelDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == NewEditMessages::VScroll()) {
+        OnPaneVScroll(reinterpret_cast<HWND>(wParam), static_cast<int>(lParam));
+        return 0;
+    }
+    if (message == NewEditMessages::HScroll()) {
+        OnPaneHScroll(reinterpret_cast<HWND>(wParam), static_cast<int>(lParam));
+        return 0;
+    }
+    if (message == NewEditMessages::SetFocus()) {
+        OnPaneSetFocus(reinterpret_cast<HWND>(wParam));
+        return 0;
+    }
+    if (message == NewEditMessages::CaretMove()) {
+        OnPaneCaretMove(static_cast<int>(wParam), static_cast<int>(lParam));
+        return 0;
+    }
+    switch (message) {
+    case CFileLabel::kClickedMessage:
+        OnLabelClicked(reinterpret_cast<HWND>(wParam));
+        return 0;
+    case WM_SIZE: {
+        const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
+        OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return result;
+    }
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_DRAWITEM:
+        if (wParam == IDC_STATUS_BAR) {
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        }
+        break;
+    case WM_NOTIFY:
+        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_TIMER:
+        OnTimer(static_cast<UINT_PTR>(wParam));
+        return 0;
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<LRESULT>(children_ ? children_->icon : nullptr);
+    case WM_DESTROY:
+        OnDestroy();
+        break;
+    default:
+        break;
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
+}

@@ -1,0 +1,195 @@
+// CTandrelDialog: the main window: its children and layout, the compare flow that fills it, and navigation between differences.
+#pragma once
+
+#include "engine/ComparisonState.h"
+#include "engine/MessageSink.h"
+#include "framework/CComboBox.h"
+#include "framework/CDialog.h"
+#include "framework/CStatic.h"
+#include "framework/CStatusBarCtrl.h"
+#include "framework/GdiObject.h"
+#include "pane/CNewEdit.h"
+#include "shell/CFileLabel.h"
+#include "shell/CMainToolbar.h"
+#include "shell/CTandrelDialogFrame.h"
+#include "shell/MainLayout.h"
+#include "shell/Navigation.h"
+#include "shell/SplitterDragListener.h"
+
+#include <memory>
+#include <string>
+
+struct AppSettings;
+class CComparingDialog;
+
+class CTandrelDialog : public CDialog, public SplitterDragListener, public MessageSink {
+public:
+    static constexpr UINT_PTR kAutoStepTimer = 1;
+    // Tool id of the current-difference marker among the window's area tooltips.
+    static constexpr UINT_PTR kMarkerTool = 0xFFFE;
+
+    explicit CTandrelDialog(AppSettings& settings);
+    ~CTandrelDialog() override;
+
+    // The paths to compare, also shown as the files' names.
+    void SetPaths(const std::string& leftPath, const std::string& rightPath);
+    void SetAutoStepSeconds(int seconds) { autoStepSeconds_ = seconds; }
+
+    // The modal cycle: runs the window again as long as a handler asks for a new comparison.
+    INT_PTR DoModal() override;
+
+    // ---- What the window shows (for the program's own checks and the tests)
+    const std::vector<DiffHunk>& Hunks() const { return state_.hunks; }
+    int CurrentDiff() const { return currentDiff_; }
+    bool ComparedOK() const { return comparedOK_; }
+    bool LeftOnly() const { return leftOnly_; }
+    bool RightOnly() const { return rightOnly_; }
+    bool UserActed() const { return userActed_; }
+    bool RestartRequested() const { return restartRequested_; }
+    int LineHeight() const { return lineHeight_; }
+    const std::string& LeftInfo() const { return leftInfo_; }
+    const std::string& RightInfo() const { return rightInfo_; }
+    const std::string& SearchText() const { return searchText_; }
+    const RECT& MarkerRect() const { return markerRect_; }
+    CNewEdit& LeftTextPane() { return children_->leftText; }
+    CNewEdit& RightTextPane() { return children_->rightText; }
+    CNewEdit& LeftGutter() { return children_->leftGutter; }
+    CNewEdit& RightGutter() { return children_->rightGutter; }
+    CFileLabel& LeftLabel() { return children_->leftLabel; }
+    CFileLabel& RightLabel() { return children_->rightLabel; }
+    CComboBox& DiffList() { return children_->diffList; }
+    CMainToolbar& Toolbar() { return children_->toolbar; }
+    CStatusBarCtrl& StatusBar() { return children_->statusBar; }
+    CTandrelDialogFrame& Frame() { return children_->frame; }
+
+    // ---- Layout
+    void ComputeLayoutRects();
+    void LayoutChildren(UINT sizeType);
+    // Places gutters and text panes in the splitter cells; the cells' screen rectangles come back.
+    void LayoutPanes(RECT& leftCell, RECT& rightCell);
+    void UpdateToolbarState();
+
+    // ---- Compare flow
+    bool RunComparison();
+    void ApplyDifferenceColours(CComparingDialog* comparing);
+    static std::string FileInfoLine(const std::string& fileName);
+    static void PumpPendingMessages();
+
+    // ---- Navigation
+    void GoToCurrentDifference();
+    void ScrollToDisplayLine(int row, ScrollMode mode);
+    CNewEdit* ActivePane();
+
+    // The engine's messages, shown in the application's message box.
+    void ShowMessage(const std::string& text) override;
+
+protected:
+    BOOL OnInitDialog() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnCommand(UINT id, UINT notifyCode, HWND control) override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+    void OnOK() override;
+    void OnCancel() override;
+    void OnSplitterDragEnded(int column0Width, int column1Width) override;
+
+private:
+    // The child windows and fonts of one window instance.
+    struct Children {
+        CTandrelDialogFrame frame;
+        CNewEdit leftGutter, rightGutter, leftText, rightText;
+        CFileLabel leftLabel, rightLabel;
+        CStatic rule;
+        CMainToolbar toolbar;
+        CComboBox diffList;
+        CStatusBarCtrl statusBar;
+        CToolTipCtrl areaTips;
+        GdiObject<HFONT> paneFont;
+        HACCEL accelerators = nullptr;
+        HICON icon = nullptr;
+    };
+
+    // ---- Window creation and initialisation (CTandrelDialog.cpp)
+    void ResetWindowState();
+    bool CreateChildren();
+    void CreatePaneFont();
+    void MeasureFont();
+    void CreateStatusBar();
+    void SetStatusParts();
+    void ShowResult();
+    void RestorePlacement();
+    void OnDestroy();
+    void OnPaint();
+    void OnSize(UINT type, int cx, int cy);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    void OnTimer(UINT_PTR id);
+    LRESULT OnNotify(const NMHDR& header);
+    std::string LoadText(UINT id) const;
+
+    // ---- Layout and views (CTandrelDialogLayout.cpp)
+    PaneView View() const;
+    void SetColumn0(int width);
+    void OnShowLeftFile();
+    void OnShowRightFile();
+    void OnShowBothFiles();
+    void UpdateLabelHighlight();
+    void OnLabelClicked(HWND label);
+    void SetupAreaTips();
+    void RelayAreaTip(const MSG& msg);
+    std::string AreaTipText(UINT_PTR toolId) const;
+
+    // ---- Compare flow (CTandrelDialogCompare.cpp)
+    bool CompareBinary(bool leftBinary, bool rightBinary);
+    void FillPanes();
+    void FillDifferenceList();
+    void OnRecompare();
+    void OnCompareNewPair();
+    void OnSetOptions();
+    void OnEditFile(bool left);
+    void OnSaveDiff();
+    void OnAbout();
+
+    // ---- Navigation (CTandrelDialogNavigation.cpp)
+    void OnNextDifference();
+    void OnPreviousDifference();
+    void OnDiffListSelect();
+    void SelectListEntry();
+    void OnPaneVScroll(HWND pane, int topLine);
+    void OnPaneHScroll(HWND pane, int column);
+    void OnPaneSetFocus(HWND pane);
+    void OnPaneCaretMove(int row, int column);
+    void Search(bool forward);
+    void OnFind();
+    void DrawMarker(HDC dc);
+    void InvalidateMarker();
+
+    AppSettings& settings_;
+
+    // Kept from one window instance to the next.
+    std::string leftPath_, rightPath_;
+    std::string leftName_, rightName_;
+    bool restartRequested_ = false;
+    bool keepPosition_ = false;
+    int savedTopLine_ = 0;
+    int currentDiff_ = 0;
+    bool leftOnly_ = false;
+    bool rightOnly_ = false;
+    int autoStepSeconds_ = 0;
+
+    // Reset with each window instance.
+    std::unique_ptr<Children> children_;
+    ComparisonState state_;
+    bool comparedOK_ = false;
+    std::string leftInfo_, rightInfo_;
+    bool initialised_ = false;
+    bool splitApplied_ = false;
+    bool userActed_ = false;
+    int digitWidth_ = 0;
+    int lineHeight_ = 0;
+    HWND activePane_ = nullptr;
+    std::string searchText_;
+    bool matchCase_ = false;
+    LayoutRects rects_{};
+    RECT markerRect_{};
+    UINT_PTR areaTipId_ = 0;
+    std::string areaTipText_;
+};

@@ -1,0 +1,230 @@
+// The main window's compare flow: binary or text comparison, pane texts, colours and the commands that start a new comparison.
+#include "shell/CTandrelDialog.h"
+
+#include "engine/BinaryFile.h"
+#include "engine/DiffDescriptions.h"
+#include "engine/DiffFiles.h"
+#include "engine/DisplayLoading.h"
+#include "engine/PaneAlignment.h"
+#include "framework/AppMessageBox.h"
+#include "framework/CWaitCursor.h"
+#include "framework/CWinApp.h"
+#include "framework/ClientDC.h"
+#include "framework/ObjectSelection.h"
+#include "shell/AppSettings.h"
+#include "shell/CComparingDialog.h"
+#include "shell/MainWindowTexts.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+bool FileSize(const std::string& path, int64_t& size)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return false;
+    size = (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return true;
+}
+
+}  // namespace
+
+void CTandrelDialog::PumpPendingMessages()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // The quit belongs to whoever runs the outer loop.
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+bool CTandrelDialog::RunComparison()
+{
+    if (settings_.skipInitialCompare) {
+        settings_.skipInitialCompare = false;
+        return false;
+    }
+    PumpPendingMessages();
+    CComparingDialog comparing;
+    comparing.Create("Comparing files...");
+    auto wait = std::make_unique<CWaitCursor>();
+
+    int leftBinary = 0;
+    int rightBinary = 0;
+    if (!settings_.options.forceText) {
+        leftBinary = IsBinaryFile(leftPath_, *this);
+        if (leftBinary >= 0)
+            rightBinary = IsBinaryFile(rightPath_, *this);
+        if (leftBinary < 0 || rightBinary < 0)
+            return false;  // the engine has shown the error
+    }
+    if (leftBinary || rightBinary) {
+        wait.reset();
+        return CompareBinary(leftBinary != 0, rightBinary != 0);
+    }
+
+    std::string leftCopy, rightCopy;
+    if (!LoadPaneTexts(leftPath_, rightPath_, state_, leftCopy, rightCopy, *this))
+        return false;
+    if (leftPath_ == rightPath_) {
+        // The same path twice: nothing to compare. The copies are not needed either.
+        ::DeleteFileA(leftCopy.c_str());
+        ::DeleteFileA(rightCopy.c_str());
+        wait.reset();
+        AppMessageBox(IdenticalFilesText(leftName_, rightName_));
+    } else {
+        const int result = DiffFiles(leftCopy, rightCopy, settings_.options.ignoreBlanks != 0,
+                                     settings_.options.ignoreCase != 0, state_.listing, *this);
+        ::DeleteFileA(leftCopy.c_str());
+        ::DeleteFileA(rightCopy.c_str());
+        if (result < 0)
+            return false;
+        if (state_.listing.empty()) {
+            wait.reset();
+            AppMessageBox(IdenticalFilesText(leftName_, rightName_));
+        }
+    }
+    AlignPanes(state_, *this);
+    FillPanes();
+    ApplyDifferenceColours(&comparing);
+    return true;
+}
+
+bool CTandrelDialog::CompareBinary(bool leftBinary, bool rightBinary)
+{
+    int64_t leftSize = 0, rightSize = 0;
+    const bool sized = FileSize(leftPath_, leftSize) && FileSize(rightPath_, rightSize);
+    // Files of different sizes differ without reading them; otherwise only a
+    // confirmed difference counts, a read error having been shown by the engine.
+    bool different = !sized || leftSize != rightSize;
+    if (!different)
+        different = BinaryFilesDiffer(leftPath_, rightPath_, leftSize, *this) == 1;
+    AppMessageBox(BinaryOutcomeText(leftBinary, rightBinary, different, leftName_, rightName_));
+    return false;
+}
+
+void CTandrelDialog::FillPanes()
+{
+    Children& c = *children_;
+    PaneTexts texts;
+    const bool built = BuildPaneTexts(state_, texts, *this);
+    c.leftText.SetText(texts.leftText.c_str(), static_cast<int>(texts.leftText.size()));
+    c.leftGutter.SetText(texts.leftGutter.c_str(), static_cast<int>(texts.leftGutter.size()));
+    c.rightText.SetText(texts.rightText.c_str(), static_cast<int>(texts.rightText.size()));
+    c.rightGutter.SetText(texts.rightGutter.c_str(), static_cast<int>(texts.rightGutter.size()));
+    for (CNewEdit* pane : {&c.leftText, &c.rightText}) {
+        if (texts.maxLineLength > pane->MaxLineLength()) {
+            pane->SetMaxLineLength(texts.maxLineLength);
+            pane->RecalcScrollBars();
+        }
+    }
+    if (built)
+        FillDifferenceList();
+}
+
+void CTandrelDialog::FillDifferenceList()
+{
+    CComboBox& list = children_->diffList;
+    ClientDC dc(list.m_hWnd);
+    ObjectSelection font(dc, reinterpret_cast<HFONT>(list.SendMessage(WM_GETFONT)));
+    int widest = 0;
+    for (const std::string& sentence : DescribeDifferences(state_.listing, state_.hunks.size())) {
+        list.AddString(sentence);
+        SIZE size{};
+        ::GetTextExtentPoint32A(dc, sentence.c_str(), static_cast<int>(sentence.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    list.SetHorizontalExtent(widest);
+}
+
+void CTandrelDialog::ApplyDifferenceColours(CComparingDialog* comparing)
+{
+    std::unique_ptr<CComparingDialog> own;
+    if (!comparing) {
+        own = std::make_unique<CComparingDialog>();
+        own->Create("Setting text colors...");
+        comparing = own.get();
+    }
+    comparing->SetText("Setting text colors...");
+    CWaitCursor wait;
+    userActed_ = false;
+    CWinApp* app = CWinApp::GetApp();
+    if (app && app->GetMainWnd())
+        ::SetForegroundWindow(app->GetMainWnd());
+
+    Children& c = *children_;
+    auto colour = [&](int kind) {
+        switch (kind) {
+        case Added: return settings_.addedColor;
+        case Deleted: return settings_.deletedColor;
+        default: return settings_.changedColor;
+        }
+    };
+    auto paint = [&](CNewEdit& pane, int first, int last, int kind) {
+        const int from = pane.GetLineStart(first);
+        const int to = pane.GetLineStart(last + 1);
+        if (kind != Filler)
+            pane.SetRangeTextColor(from, to, colour(kind));
+        pane.SetRangeBackColor(from, to, settings_.diffBackgroundColor);
+    };
+    for (const DiffHunk& h : state_.hunks) {
+        const bool leftFiller = h.leftKind == Filler;
+        paint(c.leftText, leftFiller ? h.rightFirst : h.leftFirst, leftFiller ? h.rightLast : h.leftLast, h.leftKind);
+        const bool rightFiller = h.rightKind == Filler;
+        paint(c.rightText, rightFiller ? h.leftFirst : h.rightFirst, rightFiller ? h.leftLast : h.rightLast,
+              h.rightKind);
+    }
+    if (own)
+        own->DestroyWindow();
+}
+
+std::string CTandrelDialog::FileInfoLine(const std::string& fileName)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExA(fileName.c_str(), GetFileExInfoStandard, &data))
+        return std::string();  // gone since the comparison: nothing to tell
+    FILETIME local{};
+    SYSTEMTIME time{};
+    ::FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
+    ::FileTimeToSystemTime(&local, &time);
+    const int64_t size = (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return FileInfoText(FileTimeText(time.wMonth, time.wDay, time.wYear, time.wHour, time.wMinute), size);
+}
+
+void CTandrelDialog::OnRecompare()
+{
+    savedTopLine_ = (rightOnly_ ? children_->rightText : children_->leftText).GetTopLine();
+    keepPosition_ = true;
+    restartRequested_ = true;
+    EndDialog(1);
+}
+
+// The commands below open dialogs that are not built yet (Compare Files,
+// Options, Save Diff, About) or start the external editor; each does nothing
+// until its part of the program exists.
+void CTandrelDialog::OnCompareNewPair()
+{
+}
+
+void CTandrelDialog::OnSetOptions()
+{
+}
+
+void CTandrelDialog::OnEditFile(bool)
+{
+}
+
+void CTandrelDialog::OnSaveDiff()
+{
+}
+
+void CTandrelDialog::OnAbout()
+{
+}

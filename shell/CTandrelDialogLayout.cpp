@@ -1,0 +1,269 @@
+// The main window's layout, its single-file views, label highlight and area tooltips.
+#include "shell/CTandrelDialog.h"
+
+#include "pane/NewEditMessages.h"
+#include "resources/resource.h"
+#include "shell/AppSettings.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+namespace {
+
+RECT ScreenToClientRect(HWND window, RECT r)
+{
+    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void PlaceChild(CWnd& child, HWND parent, const RECT& screenRect, bool shown)
+{
+    child.MoveWindow(ScreenToClientRect(parent, screenRect));
+    child.ShowWindow(shown ? SW_SHOW : SW_HIDE);
+}
+
+}  // namespace
+
+PaneView CTandrelDialog::View() const
+{
+    if (leftOnly_)
+        return PaneView::LeftOnly;
+    if (rightOnly_)
+        return PaneView::RightOnly;
+    return PaneView::Both;
+}
+
+void CTandrelDialog::ComputeLayoutRects()
+{
+    RECT client{};
+    GetClientRect(&client);
+    rects_ = ::ComputeLayoutRects(client.right, client.bottom, children_->diffList.GetItemHeight(-1));
+}
+
+void CTandrelDialog::SetColumn0(int width)
+{
+    CMySplitterWnd& splitter = children_->frame.Splitter();
+    int current = 0, minimum = 0;
+    splitter.GetColumnInfo(0, current, minimum);
+    splitter.SetColumnInfo(0, width, minimum);
+}
+
+void CTandrelDialog::LayoutChildren(UINT sizeType)
+{
+    Children& c = *children_;
+    CMySplitterWnd& splitter = c.frame.Splitter();
+    c.frame.MoveWindow(rects_.paneArea);
+    if (!userActed_ && View() == PaneView::Both) {
+        SetColumn0(EqualSplitColumnWidth(rects_.paneArea.right - rects_.paneArea.left, splitter.GetBorderWidth(),
+                                         splitter.GetGapWidth()));
+        splitter.RecalcLayout();
+        splitApplied_ = true;
+    }
+    RECT leftCell{}, rightCell{};
+    LayoutPanes(leftCell, rightCell);
+
+    const LabelPlacement labels = PlaceLabels(leftCell, rightCell, View(), splitter.GetBorderWidth());
+    PlaceChild(c.leftLabel, m_hWnd, labels.left, labels.leftShown);
+    PlaceChild(c.rightLabel, m_hWnd, labels.right, labels.rightShown);
+
+    if (c.statusBar.m_hWnd) {
+        RECT status{};
+        c.statusBar.GetWindowRect(&status);
+        status = ScreenToClientRect(m_hWnd, status);
+        if (!::EqualRect(&status, &rects_.statusBar)) {
+            c.statusBar.MoveWindow(rects_.statusBar);
+            SetStatusParts();
+        }
+    }
+    c.toolbar.MoveWindow(rects_.toolbar);
+    c.rule.MoveWindow(rects_.rule);
+
+    RECT drop{};
+    c.diffList.SendMessage(CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&drop));
+    drop = ScreenToClientRect(m_hWnd, drop);
+    if (!::EqualRect(&drop, &rects_.diffListDrop)) {
+        // A minimised window moves the list out of the way.
+        c.diffList.MoveWindow(sizeType == SIZE_MINIMIZED ? RECT{0, 0, 0, 0} : rects_.diffListDrop);
+    }
+    UpdateLabelHighlight();
+}
+
+void CTandrelDialog::LayoutPanes(RECT& leftCell, RECT& rightCell)
+{
+    Children& c = *children_;
+    CMySplitterWnd& splitter = c.frame.Splitter();
+    // The cells as the splitter lays them out: the gutters may already be narrowed.
+    leftCell = splitter.CellRect(0);
+    rightCell = splitter.CellRect(1);
+    ::MapWindowPoints(splitter.m_hWnd, nullptr, reinterpret_cast<POINT*>(&leftCell), 2);
+    ::MapWindowPoints(splitter.m_hWnd, nullptr, reinterpret_cast<POINT*>(&rightCell), 2);
+    RECT splitterRect{};
+    splitter.GetWindowRect(&splitterRect);
+
+    const int gutterWidth = digitWidth_ * (state_.lineNumberWidth + 1);
+    const PanePlacement p = PlacePanes(leftCell, rightCell, splitterRect, gutterWidth,
+                                       settings_.showLineNumbers != 0, View(), splitter.GetBorderWidth());
+    PlaceChild(c.leftGutter, splitter.m_hWnd, p.leftGutter, p.leftGutterShown);
+    PlaceChild(c.rightGutter, splitter.m_hWnd, p.rightGutter, p.rightGutterShown);
+    PlaceChild(c.leftText, splitter.m_hWnd, p.leftText, p.leftTextShown);
+    PlaceChild(c.rightText, splitter.m_hWnd, p.rightText, p.rightTextShown);
+}
+
+void CTandrelDialog::UpdateToolbarState()
+{
+    children_->toolbar.ApplyStates(
+        ToolbarButtonStates(comparedOK_, currentDiff_, static_cast<int>(state_.hunks.size()), View()));
+}
+
+void CTandrelDialog::OnShowLeftFile()
+{
+    Children& c = *children_;
+    CMySplitterWnd& splitter = c.frame.Splitter();
+    leftOnly_ = true;
+    rightOnly_ = false;
+    SetColumn0(rects_.paneArea.right - rects_.paneArea.left - 2 * splitter.GetBorderWidth());
+    splitter.RecalcLayout();
+    LayoutChildren(SIZE_RESTORED);
+    SendMessage(NewEditMessages::VScroll(), reinterpret_cast<WPARAM>(c.rightText.m_hWnd), c.rightText.GetTopLine());
+    UpdateToolbarState();
+    c.leftText.SetFocus();
+    activePane_ = c.leftText.m_hWnd;
+    UpdateLabelHighlight();
+}
+
+void CTandrelDialog::OnShowRightFile()
+{
+    Children& c = *children_;
+    CMySplitterWnd& splitter = c.frame.Splitter();
+    rightOnly_ = true;
+    leftOnly_ = false;
+    SetColumn0(0);
+    int current = 0, minimum = 0;
+    splitter.GetColumnInfo(1, current, minimum);
+    splitter.SetColumnInfo(1, rects_.paneArea.right - rects_.paneArea.left - 2 * splitter.GetBorderWidth(), minimum);
+    splitter.RecalcLayout();
+    LayoutChildren(SIZE_RESTORED);
+    SendMessage(NewEditMessages::VScroll(), reinterpret_cast<WPARAM>(c.leftText.m_hWnd), c.leftText.GetTopLine());
+    UpdateToolbarState();
+    c.rightText.SetFocus();
+    activePane_ = c.rightText.m_hWnd;
+    UpdateLabelHighlight();
+}
+
+void CTandrelDialog::OnShowBothFiles()
+{
+    CMySplitterWnd& splitter = children_->frame.Splitter();
+    leftOnly_ = rightOnly_ = false;
+    SetColumn0(EqualSplitColumnWidth(rects_.paneArea.right - rects_.paneArea.left, splitter.GetBorderWidth(),
+                                     splitter.GetGapWidth()));
+    splitter.RecalcLayout();
+    LayoutChildren(SIZE_RESTORED);
+    UpdateToolbarState();
+}
+
+void CTandrelDialog::OnSplitterDragEnded(int column0Width, int column1Width)
+{
+    leftOnly_ = rightOnly_ = false;
+    const PaneView view = ViewAfterDrag(column0Width, column1Width, ::GetSystemMetrics(SM_CXVSCROLL));
+    rightOnly_ = view == PaneView::RightOnly;
+    leftOnly_ = view == PaneView::LeftOnly;
+    ComputeLayoutRects();
+    LayoutChildren(SIZE_RESTORED);
+    UpdateToolbarState();
+}
+
+void CTandrelDialog::UpdateLabelHighlight()
+{
+    Children& c = *children_;
+    const bool rightActive = ActivePane() == &c.rightText;
+    CFileLabel& active = rightActive ? c.rightLabel : c.leftLabel;
+    CFileLabel& other = rightActive ? c.leftLabel : c.rightLabel;
+    const COLORREF highlightText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+    const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    if (active.TextColour() != highlightText || active.BackColour() != highlight) {
+        active.SetTextColour(highlightText);
+        active.SetBackColour(highlight);
+    }
+    const COLORREF windowText = ::GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    if (other.TextColour() != windowText || other.BackColour() != face) {
+        other.SetTextColour(windowText);
+        other.SetBackColour(face);
+    }
+}
+
+void CTandrelDialog::OnLabelClicked(HWND label)
+{
+    Children& c = *children_;
+    CNewEdit& pane = label == c.rightLabel.m_hWnd ? c.rightText : c.leftText;
+    pane.SetFocus();
+    activePane_ = pane.m_hWnd;
+    UpdateLabelHighlight();
+}
+
+void CTandrelDialog::SetupAreaTips()
+{
+    children_->areaTips.Create(m_hWnd);
+}
+
+void CTandrelDialog::RelayAreaTip(const MSG& msg)
+{
+    Children* c = children_.get();
+    if (!c || !c->areaTips.m_hWnd || (msg.hwnd != m_hWnd && !::IsChild(m_hWnd, msg.hwnd)))
+        return;
+    POINT point{static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))};
+    ::MapWindowPoints(msg.hwnd, m_hWnd, &point, 1);
+    auto inside = [&](CWnd& child) {
+        if (!child.IsWindowVisible())
+            return false;
+        RECT r{};
+        child.GetWindowRect(&r);
+        r = ScreenToClientRect(m_hWnd, r);
+        return ::PtInRect(&r, point) != FALSE;
+    };
+    UINT_PTR tool = 0;
+    if (inside(c->leftLabel))
+        tool = IDC_LEFT_LABEL;
+    else if (inside(c->rightLabel))
+        tool = IDC_RIGHT_LABEL;
+    else if (::PtInRect(&rects_.diffListField, point))
+        tool = IDC_DIFF_LIST;
+    else if (!state_.hunks.empty() && ::PtInRect(&markerRect_, point))
+        tool = kMarkerTool;
+    if (tool != areaTipId_ && areaTipId_ != 0)
+        c->areaTips.DelTool(m_hWnd, areaTipId_);
+    if (tool != 0) {
+        // The tool covers the pixels around the mouse; the text is asked for when shown.
+        const RECT around{point.x - 1, point.y - 1, point.x + 2, point.y + 2};
+        if (tool != areaTipId_)
+            c->areaTips.AddTool(m_hWnd, LPSTR_TEXTCALLBACKA, around, tool, 0);
+        else
+            c->areaTips.SetToolRect(m_hWnd, tool, around);
+        MSG relayed = msg;
+        relayed.hwnd = m_hWnd;
+        relayed.lParam = MAKELPARAM(point.x, point.y);
+        c->areaTips.SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    }
+    areaTipId_ = tool;
+}
+
+std::string CTandrelDialog::AreaTipText(UINT_PTR toolId) const
+{
+    switch (toolId) {
+    case kMarkerTool: {
+        char text[128] = {};
+        std::snprintf(text, sizeof(text), LoadText(IDS_DIFF_OF).c_str(), currentDiff_ + 1,
+                      static_cast<int>(state_.hunks.size()));
+        return text;
+    }
+    case IDC_DIFF_LIST:
+        return LoadText(IDS_CURRENT_DIFFERENCE);
+    case IDC_LEFT_LABEL:
+        return leftInfo_;
+    case IDC_RIGHT_LABEL:
+        return rightInfo_;
+    default:
+        return std::string();
+    }
+}

@@ -1,0 +1,184 @@
+// The main window's navigation: the current difference, synchronised scrolling, caret status, search and the marker.
+#include "shell/CTandrelDialog.h"
+
+#include "framework/AppMessageBox.h"
+#include "framework/GdiObject.h"
+#include "framework/ObjectSelection.h"
+#include "shell/MainWindowTexts.h"
+
+CNewEdit* CTandrelDialog::ActivePane()
+{
+    if (!children_)
+        return nullptr;
+    Children& c = *children_;
+    if (rightOnly_)
+        return &c.rightText;
+    if (leftOnly_)
+        return &c.leftText;
+    return activePane_ == c.rightText.m_hWnd ? &c.rightText : &c.leftText;
+}
+
+void CTandrelDialog::GoToCurrentDifference()
+{
+    if (state_.hunks.empty())
+        return;
+    ScrollToDisplayLine(FirstDisplayRow(state_.hunks[static_cast<size_t>(currentDiff_)]), ScrollMode::Middle);
+    UpdateToolbarState();
+}
+
+void CTandrelDialog::ScrollToDisplayLine(int row, ScrollMode mode)
+{
+    CNewEdit* active = ActivePane();
+    if (!active || !active->m_hWnd)
+        return;
+    if (!(active->GetStyle() & WS_VSCROLL))
+        mode = ScrollMode::Bottom;
+    Children& c = *children_;
+    RECT gutter{};
+    (rightOnly_ ? c.rightGutter : c.leftGutter).GetWindowRect(&gutter);
+    CNewEdit& target = rightOnly_ ? c.rightText : c.leftText;
+    const int delta = ScrollDelta(row, target.GetTopLine(), mode, gutter.bottom - gutter.top,
+                                  ::GetSystemMetrics(SM_CYHSCROLL), lineHeight_);
+    if (delta != 0) {
+        target.ScrollBy(delta, 0);
+        InvalidateMarker();
+    }
+}
+
+void CTandrelDialog::SelectListEntry()
+{
+    children_->diffList.SetCurSel(currentDiff_);
+}
+
+void CTandrelDialog::OnNextDifference()
+{
+    if (currentDiff_ + 1 >= static_cast<int>(state_.hunks.size()))
+        return;
+    ++currentDiff_;
+    GoToCurrentDifference();
+    SelectListEntry();
+}
+
+void CTandrelDialog::OnPreviousDifference()
+{
+    if (currentDiff_ <= 0)
+        return;
+    --currentDiff_;
+    GoToCurrentDifference();
+    SelectListEntry();
+}
+
+void CTandrelDialog::OnDiffListSelect()
+{
+    const int selected = children_->diffList.GetCurSel();
+    if (selected < 0 || selected >= static_cast<int>(state_.hunks.size()))
+        return;
+    currentDiff_ = selected;
+    GoToCurrentDifference();
+}
+
+void CTandrelDialog::OnPaneVScroll(HWND pane, int topLine)
+{
+    Children& c = *children_;
+    if (pane != c.leftText.m_hWnd && pane != c.rightText.m_hWnd)
+        return;  // gutters never lead
+    CNewEdit* panes[4] = {&c.leftText, &c.leftGutter, &c.rightText, &c.rightGutter};
+    const int first = rightOnly_ ? 2 : 0;
+    const int last = leftOnly_ ? 1 : 3;
+    for (int i = first; i <= last; ++i) {
+        CNewEdit& other = *panes[i];
+        // The follower's own notification comes back with the same top line and ends here.
+        if (other.m_hWnd != pane && other.IsWindowVisible() && other.GetTopLine() != topLine)
+            other.ScrollBy(topLine - other.GetTopLine(), 0);
+    }
+    InvalidateMarker();
+}
+
+void CTandrelDialog::OnPaneHScroll(HWND pane, int column)
+{
+    Children& c = *children_;
+    if (!userActed_ || leftOnly_ || rightOnly_)
+        return;
+    CNewEdit* other = nullptr;
+    if (pane == c.leftText.m_hWnd)
+        other = &c.rightText;
+    else if (pane == c.rightText.m_hWnd)
+        other = &c.leftText;
+    if (other && other->GetHorzPos() != column)
+        other->ScrollBy(0, column - other->GetHorzPos());
+}
+
+void CTandrelDialog::OnPaneSetFocus(HWND pane)
+{
+    activePane_ = pane;
+    UpdateLabelHighlight();
+    CNewEdit* edit = dynamic_cast<CNewEdit*>(CWnd::FromHandlePermanent(pane));
+    if (edit) {
+        int line = 0, column = 0;
+        edit->GetCaretLineColumn(line, column);
+        OnPaneCaretMove(line, column);
+    }
+}
+
+void CTandrelDialog::OnPaneCaretMove(int row, int column)
+{
+    HWND focus = ::GetFocus();
+    if (!focus)
+        return;
+    Children& c = *children_;
+    std::string rowText;
+    if (focus == c.leftText.m_hWnd)
+        c.leftGutter.GetLineText(row, rowText);
+    else if (focus == c.rightText.m_hWnd)
+        c.rightGutter.GetLineText(row, rowText);
+    c.statusBar.SetText(1, CaretStatusText(rowText, column));
+}
+
+void CTandrelDialog::Search(bool forward)
+{
+    if (searchText_.empty()) {
+        AppMessageBox("No search string defined!");
+        return;
+    }
+    CNewEdit* pane = ActivePane();
+    if (!pane)
+        return;
+    pane->SetFocus();
+    if (!pane->Find(searchText_.c_str(), forward ? 1 : 0, matchCase_ ? 1 : 0))
+        AppMessageBox("Search string not found!");
+}
+
+// The Find dialog is not built yet; Find Next and Find Previous use the search
+// text the dialog saved last time.
+void CTandrelDialog::OnFind()
+{
+}
+
+void CTandrelDialog::InvalidateMarker()
+{
+    InvalidateRect(&rects_.markerStrip, TRUE);
+}
+
+void CTandrelDialog::DrawMarker(HDC dc)
+{
+    markerRect_ = RECT{};
+    if (!children_ || state_.hunks.empty() || lineHeight_ <= 0)
+        return;
+    Children& c = *children_;
+    const int row = FirstDisplayRow(state_.hunks[static_cast<size_t>(currentDiff_)]);
+    CNewEdit& pane = rightOnly_ ? c.rightText : c.leftText;
+    CNewEdit& gutter = rightOnly_ ? c.rightGutter : c.leftGutter;
+    POINT start = pane.PointFromPosition(pane.GetLineStart(row));
+    RECT gutterClient{};
+    gutter.GetClientRect(&gutterClient);
+    if (!MarkerVisible(start.y, gutterClient.bottom, lineHeight_))
+        return;
+    ::MapWindowPoints(gutter.m_hWnd, m_hWnd, &start, 1);
+    const MarkerGeometry marker = MarkerAt(start.y + lineHeight_ / 2);
+    GdiObject<HBRUSH> brush(::CreateSolidBrush(RGB(255, 255, 0)));
+    GdiObject<HPEN> pen(::CreatePen(PS_SOLID, 1, RGB(255, 255, 0)));
+    ObjectSelection brushSelection(dc, brush.Get());
+    ObjectSelection penSelection(dc, pen.Get());
+    ::Polygon(dc, marker.triangle.data(), static_cast<int>(marker.triangle.size()));
+    markerRect_ = marker.hotArea;
+}

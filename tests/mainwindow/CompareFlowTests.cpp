@@ -1,0 +1,188 @@
+// Tests of the compare flow in the real main window: outcomes, messages, rows, texts and colours.
+#include "MainWindowFixture.h"
+
+#include "resources/resource.h"
+
+#include <map>
+
+namespace {
+
+class CompareFlow : public MainWindowFixture {};
+
+std::string PaneRow(CNewEdit& pane, int row)
+{
+    std::string text;
+    pane.GetLineText(row, text);
+    return text;
+}
+
+TEST_F(CompareFlow, TextFilesFillThePanesListAndStatus)
+{
+    const std::string left = WriteFile("left.txt", "a\nb\nc\nd\n");
+    const std::string right = WriteFile("right.txt", "a\nc\nd\nX\n");
+    CTandrelDialog& d = Open(left, right);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(d.ComparedOK());
+    EXPECT_EQ(StatusText(0), "2 differences found");
+    EXPECT_EQ(ListEntries(), (std::vector<std::string>{"Diff 1: Delete line 2 (left file)",
+                                                       "Diff 2: Add line 4 (right file) after line 4 (left file)"}));
+    EXPECT_EQ(d.DiffList().GetCurSel(), 0);
+    ASSERT_EQ(d.Hunks().size(), 2u);
+    EXPECT_EQ(d.Hunks()[0].leftFirst, 1);
+    EXPECT_EQ(d.Hunks()[0].leftLast, 1);
+    EXPECT_EQ(d.Hunks()[0].leftKind, Deleted);
+    EXPECT_EQ(d.Hunks()[1].rightFirst, 4);
+    EXPECT_EQ(d.Hunks()[1].rightKind, Added);
+    // Row against row: the deleted b faces a filler row, the added X faces one too.
+    EXPECT_EQ(PaneRow(d.LeftTextPane(), 1), "b");
+    EXPECT_EQ(PaneRow(d.RightTextPane(), 1), "");
+    EXPECT_EQ(PaneRow(d.RightTextPane(), 4), "X");
+    EXPECT_EQ(PaneRow(d.LeftTextPane(), 4), "");
+    EXPECT_EQ(PaneRow(d.LeftGutter(), 1), "2");
+    EXPECT_EQ(PaneRow(d.RightGutter(), 1), "");
+    EXPECT_EQ(d.LeftLabel().Text(), left);
+    EXPECT_EQ(d.RightLabel().Text(), right);
+    EXPECT_EQ(d.LeftInfo().rfind("Modified: ", 0), 0u);
+    EXPECT_NE(d.LeftInfo().find(", Size: 8 bytes"), std::string::npos);
+}
+
+TEST_F(CompareFlow, DifferencesAreColouredRowByRow)
+{
+    settings.addedColor = RGB(0, 128, 64);
+    settings.deletedColor = RGB(255, 0, 0);
+    settings.changedColor = RGB(0, 0, 255);
+    settings.diffBackgroundColor = RGB(192, 192, 192);
+    const std::string left = WriteFile("left.txt", "same\nold\nsame\ngone\nsame\n");
+    const std::string right = WriteFile("right.txt", "same\nnew\nsame\nsame\nadded\n");
+    CTandrelDialog& d = Open(left, right);
+    CNewEdit& l = d.LeftTextPane();
+    CNewEdit& r = d.RightTextPane();
+    struct Row { CNewEdit* pane; int row; COLORREF text; COLORREF back; };
+    const COLORREF plainBack = r.GetBackColorAt(r.GetLineStart(0));
+    const COLORREF plainText = r.GetTextColorAt(r.GetLineStart(0));
+    ASSERT_NE(plainBack, settings.diffBackgroundColor);
+    const Row rows[] = {
+        {&l, 0, plainText, plainBack},
+        {&l, 1, RGB(0, 0, 255), RGB(192, 192, 192)},  // changed
+        {&r, 1, RGB(0, 0, 255), RGB(192, 192, 192)},
+        {&l, 3, RGB(255, 0, 0), RGB(192, 192, 192)},  // deleted
+        {&r, 2, plainText, plainBack},
+    };
+    for (const Row& row : rows) {
+        const int at = row.pane->GetLineStart(row.row);
+        EXPECT_EQ(row.pane->GetTextColorAt(at), row.text) << row.row;
+        EXPECT_EQ(row.pane->GetBackColorAt(at), row.back) << row.row;
+    }
+    // The added line and the filler row facing the deleted one carry the difference background.
+    int addedRow = -1;
+    for (int i = 0; i < r.GetLineCount(); ++i) {
+        std::string text;
+        r.GetLineText(i, text);
+        if (text == "added")
+            addedRow = i;
+    }
+    ASSERT_GE(addedRow, 0);
+    EXPECT_EQ(r.GetTextColorAt(r.GetLineStart(addedRow)), RGB(0, 128, 64));
+    EXPECT_EQ(r.GetBackColorAt(r.GetLineStart(3)), RGB(192, 192, 192));
+}
+
+TEST_F(CompareFlow, IdenticalFilesSayThatAndShowBothTexts)
+{
+    const std::string left = WriteFile("left.txt", "one\ntwo\n");
+    const std::string right = WriteFile("right.txt", "one\ntwo\n");
+    const int copiesBefore = TemporaryCopies();
+    CTandrelDialog& d = Open(left, right);
+    EXPECT_EQ(messages, std::vector<std::string>{"The files " + left + " and " + right + " are identical"});
+    EXPECT_TRUE(d.ComparedOK());
+    EXPECT_TRUE(d.Hunks().empty());
+    EXPECT_EQ(StatusText(0), "No differences found");
+    EXPECT_FALSE(d.DiffList().IsWindowEnabled());
+    EXPECT_EQ(PaneRow(d.RightTextPane(), 1), "two");
+    EXPECT_EQ(TemporaryCopies(), copiesBefore);
+}
+
+TEST_F(CompareFlow, TheSamePathTwiceIsIdenticalWithoutLeavingCopies)
+{
+    const std::string path = WriteFile("self.txt", "x\ny\n");
+    const int copiesBefore = TemporaryCopies();
+    CTandrelDialog& d = Open(path, path);
+    EXPECT_EQ(messages, std::vector<std::string>{"The files " + path + " and " + path + " are identical"});
+    EXPECT_EQ(PaneRow(d.LeftTextPane(), 0), "x");
+    EXPECT_EQ(TemporaryCopies(), copiesBefore);
+}
+
+TEST_F(CompareFlow, BinaryOutcomesHaveTheirFourMessages)
+{
+    const std::string binaryA = std::string("\x01\x00\x02\x00", 4);
+    const std::string binaryB = std::string("\x01\x00\x03\x00", 4);
+    struct Case { std::string left, right, expected; };
+    const std::string L = "L.bin";
+    const std::string R = "R.bin";
+    const Case cases[] = {
+        {binaryA, binaryA, "Binary files %L and %R are identical"},
+        {binaryA, binaryB, "Binary files %L and %R are different"},
+        {binaryA, binaryA + "more", "Binary files %L and %R are different"},
+        {"text", binaryA, "File %R is binary, and is different from the file %L"},
+        {binaryA, "text", "File %L is binary, and is different from the file %R"},
+    };
+    for (const Case& c : cases) {
+        messages.clear();
+        const std::string left = WriteFile(L, c.left);
+        const std::string right = WriteFile(R, c.right);
+        std::string expected = c.expected;
+        expected.replace(expected.find("%L"), 2, left);
+        expected.replace(expected.find("%R"), 2, right);
+        CTandrelDialog& d = Open(left, right);
+        EXPECT_EQ(messages, std::vector<std::string>{expected});
+        EXPECT_FALSE(d.ComparedOK());
+        EXPECT_EQ(d.LeftTextPane().GetTextLength(), 0);
+        EXPECT_EQ(StatusText(0), "No differences found");
+        EXPECT_EQ(d.LeftLabel().Text(), "");
+        Close();
+    }
+}
+
+TEST_F(CompareFlow, ForceTextComparesBinaryFilesAsText)
+{
+    settings.options.forceText = 1;
+    const std::string left = WriteFile("L.bin", std::string("a\n\x01\x00\n", 5));
+    const std::string right = WriteFile("R.bin", std::string("a\n\x02\x00\n", 5));
+    CTandrelDialog& d = Open(left, right);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(d.ComparedOK());
+    EXPECT_EQ(StatusText(0), "1 difference found");
+}
+
+TEST_F(CompareFlow, AMissingFileLeavesAnEmptyWindow)
+{
+    const std::string right = WriteFile("right.txt", "x\n");
+    CTandrelDialog& d = Open(folder + "\\missing.txt", right);
+    ASSERT_EQ(messages.size(), 1u);  // the engine's own message, once
+    EXPECT_FALSE(d.ComparedOK());
+    EXPECT_EQ(StatusText(0), "No differences found");
+    EXPECT_EQ(d.LeftLabel().Text(), "");
+    EXPECT_EQ(d.RightLabel().Text(), "");
+    EXPECT_FALSE(d.Frame().IsWindowEnabled());
+    std::map<UINT, bool> enabled;
+    for (const CMainToolbar::ButtonSpec& spec : CMainToolbar::Buttons())
+        if (spec.command != 0)
+            enabled[spec.command] = d.Toolbar().IsButtonEnabled(spec.command);
+    for (const auto& [command, on] : enabled) {
+        const bool expected = command == ID_COMPARE_NEW_PAIR || command == ID_EXIT || command == ID_ABOUT;
+        EXPECT_EQ(on, expected) << command;
+    }
+}
+
+TEST_F(CompareFlow, SkippedFirstComparisonShowsNothing)
+{
+    settings.skipInitialCompare = true;
+    const std::string left = WriteFile("left.txt", "a\n");
+    const std::string right = WriteFile("right.txt", "b\n");
+    CTandrelDialog& d = Open(left, right);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(settings.skipInitialCompare);  // consumed
+    EXPECT_EQ(StatusText(0), "No differences found");
+    EXPECT_EQ(d.LeftTextPane().GetTextLength(), 0);
+}
+
+}  // namespace
