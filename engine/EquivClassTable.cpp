@@ -26,14 +26,15 @@ EquivClassTable::EquivClassTable(int64_t expectedLines, const LineRules& rules)
     : rules_(rules)
 {
     int64_t capacity = expectedLines + 1;
-    buckets_.assign(static_cast<size_t>(BucketCount(capacity)), 0);
+    bucketCount_ = static_cast<uint32_t>(BucketCount(capacity));
+    buckets_.assign(bucketCount_, 0);
     classes_.reserve(static_cast<size_t>(capacity));
     classes_.push_back(EquivClass{0, 0, nullptr, 0});
 }
 
 int32_t EquivClassTable::Classify(const char* line, uint32_t length, uint32_t h)
 {
-    int32_t& head = buckets_[h % buckets_.size()];
+    int32_t& head = buckets_[h % bucketCount_];
     for (int32_t i = head; i != 0; i = classes_[i].next) {
         const EquivClass& c = classes_[i];
         if (c.hash == h && (c.length == length || rules_.ignoreBlanks)

@@ -33,5 +33,6 @@ private:
 
     LineRules rules_;
     std::vector<EquivClass> classes_;
+    uint32_t bucketCount_ = 0;
     std::vector<int32_t> buckets_;
 };

@@ -11,20 +11,15 @@ inline uint32_t Mix(uint32_t h, unsigned char c)
 
 } // namespace
 
-uint32_t LineRules::Hash(const char* line) const
-{
-    const char* lineFeed = nullptr;
-    return Hash(line, lineFeed);
-}
-
-uint32_t LineRules::Hash(const char* line, const char*& lineFeed) const
+uint32_t LineRules::Hash(const char* line, const char** lineFeed) const
 {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(line);
     uint32_t h = 0;
     if (!ignoreBlanks && !ignoreCase) {
         for (; *p != '\n'; ++p)
             h = Mix(h, *p);
-        lineFeed = reinterpret_cast<const char*>(p);
+        if (lineFeed)
+            *lineFeed = reinterpret_cast<const char*>(p);
         return h;
     }
     for (; *p != '\n'; ++p) {
@@ -33,7 +28,8 @@ uint32_t LineRules::Hash(const char* line, const char*& lineFeed) const
             continue;
         h = Mix(h, ignoreCase ? ToLower(c) : c);
     }
-    lineFeed = reinterpret_cast<const char*>(p);
+    if (lineFeed)
+        *lineFeed = reinterpret_cast<const char*>(p);
     return h;
 }
 

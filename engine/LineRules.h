@@ -14,10 +14,9 @@ struct LineRules {
     static unsigned char ToLower(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
     static unsigned char ToUpper(unsigned char c) { return c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c; }
 
-    // Rotate-left-7-and-add over the bytes that take part under these rules;
-    // lineFeed receives the position of the line feed that ends the line.
-    uint32_t Hash(const char* line, const char*& lineFeed) const;
-    uint32_t Hash(const char* line) const;
+    // Rotate-left-7-and-add over the bytes that take part under these rules.
+    // lineFeed, when given, receives the position of the line feed that ends the line.
+    uint32_t Hash(const char* line, const char** lineFeed = nullptr) const;
     // True when the two lines (lengths as the engine counts them) are equal
     // under these rules.
     bool Equal(const char* a, uint32_t lengthA, const char* b, uint32_t lengthB) const;

@@ -11,8 +11,8 @@ MiddleSnakeSearch::MiddleSnakeSearch(const KeptLines& left, const KeptLines& rig
 {
     // Diagonals run from -(lines of the right + 1) to lines of the left + 1.
     size_t diagonals = left.classes.size() + right.classes.size() + 3;
-    fd_.resize(diagonals);
-    bd_.resize(diagonals);
+    fd_.reset(new int32_t[diagonals]);
+    bd_.reset(new int32_t[diagonals]);
 }
 
 void MiddleSnakeSearch::Run()

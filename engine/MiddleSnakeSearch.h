@@ -5,6 +5,7 @@
 #include "engine/EngineFile.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // Divide and conquer: trim the equal ends of the two ranges, then run a
@@ -42,6 +43,9 @@ private:
     const int32_t* x_;
     const int32_t* y_;
     int32_t diagonalOffset_;
-    std::vector<int32_t> fd_;
-    std::vector<int32_t> bd_;
+    // Only the diagonals that the fronts reach are ever written or read, so
+    // the vectors are left uninitialised: pages the search never reaches are
+    // never touched.
+    std::unique_ptr<int32_t[]> fd_;
+    std::unique_ptr<int32_t[]> bd_;
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -94,38 +95,81 @@ void FindIdenticalSuffix(EngineFile& left, EngineFile& right)
     right.suffixBegin = begin1;
 }
 
+// Without options, walks the lines of both files together, one byte of
+// each per step, recording line starts and hashes: the two chains of
+// additions are independent, so the processor works on both at once.
+// Returns where each walk stopped, at a line start: the end of the shorter
+// region, and the same distance into the other.
+std::pair<uint32_t, uint32_t> HashBothPlain(EngineFile& left, EngineFile& right)
+{
+    const unsigned char* base0 = reinterpret_cast<const unsigned char*>(left.buffer.data());
+    const unsigned char* base1 = reinterpret_cast<const unsigned char*>(right.buffer.data());
+    uint32_t p0 = left.prefixEnd, p1 = right.prefixEnd;
+    uint32_t begin0 = p0, begin1 = p1;
+    uint32_t h0 = 0, h1 = 0;
+    while (p0 < left.suffixBegin && p1 < right.suffixBegin) {
+        unsigned char a = base0[p0++];
+        unsigned char b = base1[p1++];
+        if (a != '\n') {
+            h0 = ((h0 << 7) | (h0 >> 25)) + a;
+        } else {
+            left.lineStart.push_back(begin0);
+            left.equivs.push_back(static_cast<int32_t>(h0));
+            begin0 = p0;
+            h0 = 0;
+        }
+        if (b != '\n') {
+            h1 = ((h1 << 7) | (h1 >> 25)) + b;
+        } else {
+            right.lineStart.push_back(begin1);
+            right.equivs.push_back(static_cast<int32_t>(h1));
+            begin1 = p1;
+            h1 = 0;
+        }
+    }
+    return {begin0, begin1};
+}
+
+// Finds the start of every line from position up to the identical trailing
+// lines, plus the end of the last of them, and hashes each line on the way:
+// its hash waits in its equivs entry until the line is classified.
+void FindAndHashLines(EngineFile& file, const LineRules& rules, uint32_t position)
+{
+    const char* base = file.buffer.data();
+    while (position < file.suffixBegin) {
+        file.lineStart.push_back(position);
+        const char* lineFeed = nullptr;
+        file.equivs.push_back(static_cast<int32_t>(rules.Hash(base + position, &lineFeed)));
+        position = static_cast<uint32_t>(lineFeed - base) + 1;
+    }
+    file.bufferedLines = static_cast<int32_t>(file.lineStart.size());
+    // A last line that had no line feed does not count the appended one.
+    if (position == file.size && file.incompleteLastLine)
+        --position;
+    file.lineStart.push_back(position);
+}
+
 int32_t ClassifyLines(EngineFile& left, EngineFile& right, const LineRules& rules)
 {
-    int64_t expected = 0;
+    std::pair<uint32_t, uint32_t> resume{left.prefixEnd, right.prefixEnd};
     for (EngineFile* file : {&left, &right}) {
-        const char* base = file->buffer.data();
-        file->bufferedLines = CountLineFeeds(base + file->prefixEnd, base + file->suffixBegin);
-        expected += file->bufferedLines;
+        file->lineStart.clear();
+        file->equivs.clear();
+        // Room for lines of 16 bytes on average; shorter lines grow the arrays.
+        size_t guess = (file->suffixBegin - file->prefixEnd) / 16 + 1;
+        file->lineStart.reserve(guess + 1);
+        file->equivs.reserve(guess);
     }
-    EquivClassTable table(expected, rules);
+    if (!rules.ignoreBlanks && !rules.ignoreCase)
+        resume = HashBothPlain(left, right);
+    FindAndHashLines(left, rules, resume.first);
+    FindAndHashLines(right, rules, resume.second);
+    EquivClassTable table(static_cast<int64_t>(left.bufferedLines) + right.bufferedLines, rules);
     for (EngineFile* file : {&left, &right}) {
-        const char* base = file->buffer.data();
-        int32_t n = file->bufferedLines;
-        file->lineStart.resize(static_cast<size_t>(n) + 1);
-        file->equivs.resize(static_cast<size_t>(n));
-        uint32_t position = file->prefixEnd;
-        for (int32_t i = 0; i < n; ++i) {
-            const char* line = base + position;
-            const char* lineFeed = nullptr;
-            uint32_t hash = rules.Hash(line, lineFeed);
-            uint32_t next = position + static_cast<uint32_t>(lineFeed - line) + 1;
-            // A last line that had no line feed does not count the appended one.
-            uint32_t length = next - position;
-            if (next == file->size && file->incompleteLastLine)
-                --length;
-            file->lineStart[i] = position;
-            file->equivs[i] = table.Classify(line, length, hash);
-            position = next;
+        for (int32_t i = 0; i < file->bufferedLines; ++i) {
+            uint32_t hash = static_cast<uint32_t>(file->equivs[i]);
+            file->equivs[i] = table.Classify(file->Line(i), file->LineLength(i), hash);
         }
-        uint32_t end = file->suffixBegin;
-        if (end == file->size && file->incompleteLastLine)
-            --end;
-        file->lineStart[n] = end;
     }
     return table.Size();
 }
