@@ -17,9 +17,14 @@ BOOL CTandrelApp::InitInstance()
         return FALSE;
     }
     const bool fileMissing = startup.leftPath.empty() || startup.rightPath.empty();
-    if (!m_settings.skipInitialCompare && fileMissing &&
-        !m_windows.AskForFiles(m_settings, startup.leftPath, startup.rightPath)) {
-        return FALSE;
+    if (!m_settings.skipInitialCompare && fileMissing) {
+        // A single name from the command line is not carried into the dialog.
+        std::string leftPath, rightPath;
+        if (!m_windows.AskForFiles(m_settings, leftPath, rightPath)) {
+            return FALSE;
+        }
+        startup.leftPath = leftPath;
+        startup.rightPath = rightPath;
     }
     if (!m_settings.skipInitialCompare) {
         UpdateRecentFiles(*this, startup.leftPath, RecentSide::Left);
