@@ -1,13 +1,21 @@
 #include "shell/ProgramWindows.h"
 
-// The Compare Files dialog and the main window are not part of the program yet: without
-// the dialog a missing file name ends the run as Cancel would, and a run with two names
-// ends once the recent-file lists are updated. Settings are saved either way.
+#include "shell/CTandrelDialog.h"
+
+// The Compare Files dialog is not part of the program yet: without it a missing file
+// name ends the run as Cancel would. Settings are saved either way.
 bool ProgramWindows::AskForFiles(AppSettings&, std::string&, std::string&)
 {
     return false;
 }
 
-void ProgramWindows::RunMainWindow(AppSettings&, const StartupArgs&)
+// The main window: with /n it opens empty and takes neither the names nor /aN.
+void ProgramWindows::RunMainWindow(AppSettings& settings, const StartupArgs& startup)
 {
+    CTandrelDialog dialog(settings);
+    if (!settings.skipInitialCompare) {
+        dialog.SetPaths(startup.leftPath, startup.rightPath);
+        dialog.SetAutoStepSeconds(startup.autoStepSeconds);
+    }
+    dialog.DoModal();
 }
