@@ -45,19 +45,24 @@ int CNewEdit::Find(const char* text, int forward, int matchCase)
         start = n - length;
     }
 
-    // The locale-aware comparison decides; a first byte that differs even
-    // after case folding rules a candidate out without asking it.
+    // The locale-aware comparison decides; a candidate whose bytes differ even
+    // after case folding cannot compare equal and is ruled out without asking it.
     const DWORD flags = matchCase ? 0 : NORM_IGNORECASE;
     const auto upper = UpperCaseTable();
     const auto fold = [&](char c) {
         const auto byte = static_cast<unsigned char>(c);
         return matchCase ? byte : upper[byte];
     };
-    const unsigned char first = fold(text[0]);
+    const auto bytesAgree = [&](const char* candidate) {
+        for (int i = 0; i < length; ++i)
+            if (fold(candidate[i]) != fold(text[i]))
+                return false;
+        return true;
+    };
     const int step = forward ? 1 : -1;
     const int stop = forward ? n - length + 1 : -1;
     for (int p = start; p != stop; p += step) {
-        if (fold(data[p]) != first)
+        if (!bytesAgree(data + p))
             continue;
         if (CompareStringA(LOCALE_USER_DEFAULT, flags, data + p, length, text, length) != CSTR_EQUAL)
             continue;
