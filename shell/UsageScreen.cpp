@@ -3,8 +3,6 @@
 #include <windows.h>
 
 #include <conio.h>
-#include <fcntl.h>
-#include <io.h>
 
 #include <cstdio>
 
@@ -76,13 +74,13 @@ void PaintScreen(HANDLE output)
 }
 
 // Connects the C library's standard output to the console: text mode, unbuffered.
-void ConnectStandardOutput(HANDLE output)
+bool ConnectStandardOutput()
 {
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(output), _O_TEXT);
-    if (fd < 0 || _dup2(fd, _fileno(stdout)) != 0) {
-        std::freopen("CONOUT$", "w", stdout);
+    if (!std::freopen("CONOUT$", "w", stdout)) {
+        return false;
     }
     std::setvbuf(stdout, nullptr, _IONBF, 0);
+    return true;
 }
 
 }  // namespace
@@ -110,9 +108,14 @@ void ShowUsage(const std::string& badOption)
     }
     ::SetStdHandle(STD_OUTPUT_HANDLE, output);
     PaintScreen(output);
-    ConnectStandardOutput(output);
     // Written as plain text: the bad option may hold '%' and is never a format.
-    std::fputs(UsageText(badOption).c_str(), stdout);
-    std::fflush(stdout);
+    const std::string text = UsageText(badOption);
+    if (ConnectStandardOutput()) {
+        std::fputs(text.c_str(), stdout);
+        std::fflush(stdout);
+    } else {
+        DWORD written = 0;
+        ::WriteConsoleA(output, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    }
     _getch();
 }
