@@ -32,9 +32,17 @@ TEST(IsBinaryFile, JudgesTheFirst512Bytes)
         {"170 high bytes among 512", Repeat('\xff', 170) + Repeat('a', 342), 0},
         {"other control bytes count as odd", Repeat('\x01', 34) + Repeat('a', 66), 1},
         {"33 odd bytes among 100", Repeat('\x1a', 33) + Repeat('a', 67), 0},
+        {"exactly a third odd", Repeat('\x1a', 3) + Repeat('a', 6), 0},
         {"a zero byte after the first 512 bytes", Repeat('a', 512) + std::string(1, '\0'), 0},
         {"high bytes after the first 512 bytes", Repeat('a', 512) + Repeat('\x90', 600), 0},
         {"DEL is text", Repeat('\x7f', 10), 0},
+        {"only backspaces", Repeat('\b', 10), 0},
+        {"only tabs", Repeat('\t', 10), 0},
+        {"only line feeds", Repeat('\n', 10), 0},
+        {"only form feeds", Repeat('\f', 10), 0},
+        {"only carriage returns", Repeat('\r', 10), 0},
+        {"only escapes", Repeat('\x1b', 10), 0},
+        {"only vertical tabs", Repeat('\v', 10), 1},
     };
     EngineTestFiles files;
     for (const SniffCase& c : cases) {

@@ -118,6 +118,11 @@ TEST(DiscardStage, ProvisionalMarksAreClearedOutsideMostlyUnmatchedRuns)
         {"within the edges of a long run", {1, 7, 7, 7, 9, 7, 7, 7, 2}, {1, 2, 3, 4, 5, 6, 7}},
         {"near the edge of a run", {1, 7, 9, 7, 7, 7, 7, 7, 2}, {1, 3, 4, 5, 6, 7}},
         {"two in a row are given back", {1, 7, 7, 7, 9, 9, 7, 7, 7, 2}, {1, 2, 3, 6, 7, 8}},
+        {"a quarter provisional, pairs shorter than the minimum of a 16-line run",
+         {1, 7, 7, 7, 9, 9, 7, 9, 9, 7, 7, 7, 7, 7, 7, 7, 7, 2}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}},
+        {"near the end of a run", {1, 7, 7, 7, 7, 7, 7, 7, 7, 9, 7, 2}, {1, 2, 3, 4, 5, 6, 7, 8, 10}},
+        {"the walk in from the edge goes past offset 7 until a definite mark",
+         {1, 7, 9, 7, 9, 7, 9, 7, 7, 9, 7, 7, 7, 7, 7, 7, 7, 2}, {1, 3, 5, 7, 8, 10, 11, 12, 13, 14, 15, 16}},
     };
     for (const auto& c : cases) {
         EngineFile left = FileOfClasses(c.left);
@@ -172,6 +177,15 @@ TEST(RunSliding, ARunDoesNotSlideIntoAChangeOfTheOtherFile)
     SlideChangeRuns(right, left);
     EXPECT_EQ(ChangedLines(left), (std::vector<int>{1}));
     EXPECT_EQ(ChangedLines(right), (std::vector<int>{1}));
+
+    // Left a a against right z a, with the first a and z changed: the left
+    // run may not slide to the second a, which faces the change z.
+    EngineFile pair = FileOfClasses({1, 1});
+    EngineFile facing = FileOfClasses({2, 1});
+    pair.changed[1] = 1;
+    facing.changed[1] = 1;
+    SlideChangeRuns(pair, facing);
+    EXPECT_EQ(ChangedLines(pair), (std::vector<int>{0}));
 
     // Left: a a b against right: a b, the first a deleted: it slides to
     // the second a, the last place where the same line can go.
