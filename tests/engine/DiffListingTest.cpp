@@ -2,6 +2,7 @@
 // entries, their file order, and the unwinding when memory runs out.
 
 #include "engine/DiffFiles.h"
+#include "engine/ListingCommand.h"
 #include "engine/ListingOrder.h"
 #include "EngineTestFiles.h"
 
@@ -72,6 +73,31 @@ TEST(DiffListing, WritesEachDifferenceInNormalForm)
         DiffListing listing;
         EXPECT_EQ(Compare(c.left, c.right, listing), c.listing.empty() ? 0 : 1) << c.what;
         EXPECT_EQ(listing, c.listing) << c.what;
+    }
+}
+
+TEST(DiffListing, CommandsBecomeHunks)
+{
+    const struct {
+        std::string left, right;
+        DiffHunk hunk;
+    } cases[] = {
+        {NumberedLines(1, 8), NumberedLines(1, 5) + "X\nY\n" + NumberedLines(6, 8), {6, 7, 6, 7, Filler, Added}},
+        {NumberedLines(1, 6), NumberedLines(1, 2) + NumberedLines(5, 6), {3, 4, 3, 4, Deleted, Filler}},
+        {NumberedLines(1, 12), "n1\nn2\n" + NumberedLines(1, 9) + "X\nY\nZ\n" + NumberedLines(11, 12),
+         {10, 12, 12, 14, Changed, Changed}},
+    };
+    for (const auto& c : cases) {
+        DiffListing listing;
+        ASSERT_EQ(Compare(c.left, c.right, listing), 1);
+        ListingCommand command;
+        ASSERT_TRUE(ParseListingCommand(listing.front(), command)) << listing.front();
+        DiffHunk hunk = HunkFromCommand(command);
+        EXPECT_EQ((std::vector<int32_t>{hunk.leftFirst, hunk.leftLast, hunk.rightFirst, hunk.rightLast, hunk.leftKind,
+                                        hunk.rightKind}),
+                  (std::vector<int32_t>{c.hunk.leftFirst, c.hunk.leftLast, c.hunk.rightFirst, c.hunk.rightLast,
+                                        c.hunk.leftKind, c.hunk.rightKind}))
+            << listing.front();
     }
 }
 
