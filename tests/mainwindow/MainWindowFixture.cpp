@@ -103,3 +103,67 @@ int MainWindowFixture::TemporaryCopies()
     }
     return count;
 }
+
+namespace {
+
+// The script a modal run is performing; the thread timer's procedure reads it.
+struct Script {
+    CTandrelDialog* dialog = nullptr;
+    std::vector<MainWindowFixture::Step> steps;
+    size_t next = 0;
+    HWND lastWindow = nullptr;
+};
+Script* activeScript = nullptr;
+
+void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    Script* script = activeScript;
+    if (!script || script->next >= script->steps.size())
+        return;
+    CTandrelDialog& d = *script->dialog;
+    // Only a window that has finished initialising is shown.
+    if (!d.m_hWnd || !d.IsWindowVisible())
+        return;
+    MainWindowFixture::Step& step = script->steps[script->next];
+    if (step.newWindow && d.m_hWnd == script->lastWindow)
+        return;
+    script->lastWindow = d.m_hWnd;
+    ++script->next;
+    step.action(d);
+}
+
+}  // namespace
+
+INT_PTR MainWindowFixture::RunModal(const std::string& left, const std::string& right, std::vector<Step> steps,
+                                    int autoStepSeconds)
+{
+    Close();
+    dialog = std::make_unique<CTandrelDialog>(settings);
+    dialog->SetPaths(left, right);
+    dialog->SetAutoStepSeconds(autoStepSeconds);
+    Script script;
+    script.dialog = dialog.get();
+    script.steps = std::move(steps);
+    activeScript = &script;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, ScriptTimer);
+    const INT_PTR result = dialog->DoModal();
+    ::KillTimer(nullptr, timer);
+    activeScript = nullptr;
+    EXPECT_EQ(script.next, script.steps.size()) << "not every step ran";
+    return result;
+}
+
+void MainWindowFixture::Command(CTandrelDialog& d, UINT id)
+{
+    d.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+BOOL MainWindowFixture::PreTranslate(CTandrelDialog& d, UINT message, WPARAM wParam, LPARAM lParam, HWND target)
+{
+    MSG msg{};
+    msg.hwnd = target ? target : d.LeftTextPane().m_hWnd;
+    msg.message = message;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    return static_cast<CDialog&>(d).PreTranslateMessage(&msg);
+}

@@ -8,11 +8,20 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class MainWindowFixture : public ::testing::Test {
+public:
+    // One scripted action inside the modal cycle; with newWindow it waits for
+    // the window that a restart creates.
+    struct Step {
+        bool newWindow;
+        std::function<void(CTandrelDialog&)> action;
+    };
+
 protected:
     static constexpr const char* kCompany = "TandrelMainWindowTest";
 
@@ -32,6 +41,15 @@ protected:
     std::vector<std::string> ListEntries();
     // Temporary copies the comparison may have left in the temporary folder.
     static int TemporaryCopies();
+
+    // Runs the modal cycle on the two files, performing the steps once each
+    // window is up; returns DoModal's result.
+    INT_PTR RunModal(const std::string& left, const std::string& right, std::vector<Step> steps,
+                     int autoStepSeconds = 0);
+    // Sends a command as a toolbar button or accelerator would.
+    static void Command(CTandrelDialog& d, UINT id);
+    // Gives a message to the window's own pre-translation, as its modal loop does.
+    static BOOL PreTranslate(CTandrelDialog& d, UINT message, WPARAM wParam, LPARAM lParam, HWND target = nullptr);
 
     CWinApp app;
     AppSettings settings;

@@ -1,0 +1,208 @@
+// Tests of navigation in the real main window: steps, list choices, synchronised scrolling, caret status, search.
+#include "MainWindowFixture.h"
+#include "TestWindows.h"
+
+#include "resources/resource.h"
+
+#include <cstdlib>
+
+namespace {
+
+class NavigationWindow : public MainWindowFixture {
+protected:
+    // 300 lines; lines 50, 150 and 250 changed on the right.
+    CTandrelDialog& OpenThreeChanges()
+    {
+        std::string right;
+        for (int i = 1; i <= 300; ++i)
+            right += (i % 100 == 50 ? "changed" : "line") + std::to_string(i) + "\n";
+        return Open(WriteFile("left.txt", Lines("line", 300)), WriteFile("right.txt", right));
+    }
+
+    // The row sits in the middle of the visible rows of the pane.
+    static void ExpectCentred(CNewEdit& pane, int row)
+    {
+        const int middle = pane.GetTopLine() + pane.GetVisibleLines() / 2;
+        EXPECT_LE(std::abs(middle - row), 1) << "top " << pane.GetTopLine() << ", visible "
+                                              << pane.GetVisibleLines() << ", row " << row;
+    }
+
+    static void ExpectAllTopLines(CTandrelDialog& d, int top)
+    {
+        EXPECT_EQ(d.LeftTextPane().GetTopLine(), top);
+        EXPECT_EQ(d.LeftGutter().GetTopLine(), top);
+        EXPECT_EQ(d.RightTextPane().GetTopLine(), top);
+        EXPECT_EQ(d.RightGutter().GetTopLine(), top);
+    }
+};
+
+TEST_F(NavigationWindow, OpensCentredOnTheFirstDifference)
+{
+    CTandrelDialog& d = OpenThreeChanges();
+    ASSERT_EQ(d.Hunks().size(), 3u);
+    EXPECT_EQ(d.CurrentDiff(), 0);
+    ExpectCentred(d.LeftTextPane(), 49);
+    ExpectAllTopLines(d, d.LeftTextPane().GetTopLine());
+}
+
+TEST_F(NavigationWindow, NextAndPreviousStopAtTheEndsAndSelectTheEntry)
+{
+    CTandrelDialog& d = OpenThreeChanges();
+    EXPECT_FALSE(d.Toolbar().IsButtonEnabled(ID_PREVIOUS_DIFFERENCE));
+    EXPECT_TRUE(d.Toolbar().IsButtonEnabled(ID_NEXT_DIFFERENCE));
+    const int expected[] = {1, 2, 2};
+    for (int current : expected) {
+        Command(d, ID_NEXT_DIFFERENCE);
+        PumpMessages();
+        EXPECT_EQ(d.CurrentDiff(), current);
+        EXPECT_EQ(d.DiffList().GetCurSel(), current);
+    }
+    ExpectCentred(d.LeftTextPane(), 249);
+    ExpectAllTopLines(d, d.LeftTextPane().GetTopLine());
+    EXPECT_FALSE(d.Toolbar().IsButtonEnabled(ID_NEXT_DIFFERENCE));
+    EXPECT_TRUE(d.Toolbar().IsButtonEnabled(ID_PREVIOUS_DIFFERENCE));
+    const int back[] = {1, 0, 0};
+    for (int current : back) {
+        Command(d, ID_PREVIOUS_DIFFERENCE);
+        PumpMessages();
+        EXPECT_EQ(d.CurrentDiff(), current);
+        EXPECT_EQ(d.DiffList().GetCurSel(), current);
+    }
+}
+
+TEST_F(NavigationWindow, AListChoiceBecomesCurrentAndIsCentredAgainWhenChosenAgain)
+{
+    CTandrelDialog& d = OpenThreeChanges();
+    auto choose = [&](int entry) {
+        d.DiffList().SetCurSel(entry);
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_DIFF_LIST, CBN_SELCHANGE),
+                      reinterpret_cast<LPARAM>(d.DiffList().m_hWnd));
+        PumpMessages();
+    };
+    choose(1);
+    EXPECT_EQ(d.CurrentDiff(), 1);
+    ExpectCentred(d.LeftTextPane(), 149);
+    d.LeftTextPane().ScrollBy(-80, 0);
+    PumpMessages();
+    choose(1);
+    ExpectCentred(d.LeftTextPane(), 149);
+    ExpectAllTopLines(d, d.LeftTextPane().GetTopLine());
+    Command(d, ID_CURRENT_DIFFERENCE);
+}
+
+TEST_F(NavigationWindow, AnAdditionIsCentredOnTheRightFilesRows)
+{
+    std::string right = Lines("line", 200);
+    right.insert(right.find("line120\n"), "new1\nnew2\n");
+    CTandrelDialog& d = Open(WriteFile("left.txt", Lines("line", 200)), WriteFile("right.txt", right));
+    ASSERT_EQ(d.Hunks().size(), 1u);
+    EXPECT_EQ(d.Hunks()[0].leftKind, Filler);
+    ExpectCentred(d.LeftTextPane(), d.Hunks()[0].rightFirst);
+    std::string text;
+    d.RightTextPane().GetLineText(d.Hunks()[0].rightFirst, text);
+    EXPECT_EQ(text, "new1");
+}
+
+TEST_F(NavigationWindow, EitherTextPaneLeadsTheOthersButGuttersNever)
+{
+    CTandrelDialog& d = OpenThreeChanges();
+    d.LeftTextPane().ScrollBy(-d.LeftTextPane().GetTopLine() + 10, 0);
+    PumpMessages();
+    ExpectAllTopLines(d, 10);
+    d.RightTextPane().ScrollBy(25, 0);
+    PumpMessages();
+    ExpectAllTopLines(d, 35);
+    d.LeftGutter().ScrollBy(7, 0);
+    PumpMessages();
+    EXPECT_EQ(d.LeftTextPane().GetTopLine(), 35);
+    EXPECT_EQ(d.RightTextPane().GetTopLine(), 35);
+}
+
+TEST_F(NavigationWindow, SidewaysFollowsOnlyAfterTheUserTouchedTheWindow)
+{
+    const std::string longLine = std::string(300, 'x') + "\n";
+    CTandrelDialog& d = Open(WriteFile("left.txt", longLine + "a\n"), WriteFile("right.txt", longLine + "b\n"));
+    d.LeftTextPane().ScrollBy(0, 12);
+    PumpMessages();
+    EXPECT_EQ(d.LeftTextPane().GetHorzPos(), 12);
+    EXPECT_EQ(d.RightTextPane().GetHorzPos(), 0);
+    PreTranslate(d, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_TRUE(d.UserActed());
+    d.LeftTextPane().ScrollBy(0, 8);
+    PumpMessages();
+    EXPECT_EQ(d.RightTextPane().GetHorzPos(), 20);
+    EXPECT_EQ(d.LeftGutter().GetHorzPos(), 0);
+}
+
+TEST_F(NavigationWindow, CaretStatusShowsTheFilesLineAndNothingOnAFillerRow)
+{
+    CTandrelDialog& d = Open(WriteFile("left.txt", "a\nb\nc\n"), WriteFile("right.txt", "a\nc\n"));
+    d.RightTextPane().SetFocus();
+    PumpMessages();
+    d.RightTextPane().SetCaretLineColumn(0, 0);
+    PumpMessages();
+    EXPECT_EQ(StatusText(1), "Ln 1, Col 1");
+    d.RightTextPane().SetCaretLineColumn(2, 1);
+    PumpMessages();
+    EXPECT_EQ(StatusText(1), "Ln 2, Col 2");  // display row 2 is the file's line 2
+    d.RightTextPane().SetCaretLineColumn(1, 0);
+    PumpMessages();
+    EXPECT_EQ(StatusText(1), "");  // the filler row facing the deleted b
+}
+
+TEST_F(NavigationWindow, FindNextNeedsASearchTextAndSaysWhenNothingIsFound)
+{
+    CTandrelDialog& d = OpenThreeChanges();
+    Command(d, ID_FIND_NEXT);
+    EXPECT_EQ(messages, std::vector<std::string>{"No search string defined!"});
+
+    app.WriteProfileString("Recent Find Strings", "String 0", "changed150");
+    CTandrelDialog& again = OpenThreeChanges();
+    EXPECT_EQ(again.SearchText(), "changed150");
+    messages.clear();
+    again.RightTextPane().SetFocus();
+    PumpMessages();
+    Command(again, ID_FIND_NEXT);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(again.RightTextPane().GetSelectedText(), "changed150");
+    app.WriteProfileString("Recent Find Strings", "String 0", "nowhere");
+    CTandrelDialog& third = OpenThreeChanges();
+    messages.clear();
+    Command(third, ID_FIND_PREVIOUS);
+    EXPECT_EQ(messages, std::vector<std::string>{"Search string not found!"});
+}
+
+TEST_F(NavigationWindow, KeysGoThroughTheAcceleratorsAlone)
+{
+    CTandrelDialog& d = OpenThreeChanges();
+    // The digit is swallowed: consumed, and nothing moves.
+    EXPECT_TRUE(PreTranslate(d, WM_KEYDOWN, '5', 0));
+    EXPECT_TRUE(d.UserActed());
+    EXPECT_EQ(d.CurrentDiff(), 0);
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    EXPECT_TRUE(PreTranslate(d, WM_KEYDOWN, 'N', 0));
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+    PumpMessages();
+    EXPECT_EQ(d.CurrentDiff(), 1);
+    // A key no accelerator knows goes on to the pane.
+    EXPECT_FALSE(PreTranslate(d, WM_KEYDOWN, VK_DOWN, 0));
+}
+
+TEST_F(NavigationWindow, TheMarkerPointsAtTheCurrentDifference)
+{
+    CTandrelDialog& d = OpenThreeChanges();
+    d.UpdateWindow();
+    ::RedrawWindow(d.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const RECT marker = d.MarkerRect();
+    ASSERT_FALSE(::IsRectEmpty(&marker));
+    // The marker is level with the current difference's row in the left pane.
+    POINT row = d.LeftTextPane().PointFromPosition(d.LeftTextPane().GetLineStart(49));
+    ::MapWindowPoints(d.LeftTextPane().m_hWnd, d.m_hWnd, &row, 1);
+    EXPECT_EQ(marker.top + 2, row.y + d.LineHeight() / 2);
+}
+
+}  // namespace
