@@ -77,6 +77,9 @@ LRESULT CNewEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOUSEMOVE:
         OnMouseMove(point);
         return 0;
+    case WM_CAPTURECHANGED:
+        selecting_ = false;  // a drag ends with the capture, however it is lost
+        return 0;
     case WM_RBUTTONDOWN:
         OnRButtonDown(point);
         return 0;
@@ -186,6 +189,12 @@ void CNewEdit::SetText(const char* buffer, int length)
     ResetColourRuns();
     Invalidate(TRUE);
     MoveCaretToPosition(0, false, true, true);
+    if (focused_ && !hasCaret_) {
+        // The pane took the focus while it was empty: its caret appears with the text.
+        CreateSystemCaret();
+        hasCaret_ = true;
+        ShowCaret(m_hWnd);
+    }
 }
 
 void CNewEdit::SetRangeTextColor(int start, int end, COLORREF colour)

@@ -151,6 +151,46 @@ TEST_F(NewEditPaint, ScrolledViewPaintsFromTheTopLineAndColumn)
     EXPECT_EQ(picture.At(8 * cw, 0), Window());
 }
 
+TEST_F(NewEditPaint, FocusChangesRepaintTheSelectedRangeOnTheWindow)
+{
+    h.SetText("abcdef\nghijkl\nmnop");
+    h.Pane().SetSelection(2, 9);  // "cdef", the break, "gh"
+    h.Pane().UpdateWindow();
+    EXPECT_EQ(PanePicture::OfWindow(h.Pane()).At(3 * cw, 0), Window());
+
+    h.Focus();
+    {
+        const PanePicture window = PanePicture::OfWindow(h.Pane());
+        EXPECT_EQ(window.At(2 * cw - 1, 0), Window());
+        EXPECT_EQ(window.At(2 * cw, 0), Inverse(Window()));
+        EXPECT_EQ(window.At(30 * cw, 0), Inverse(Window()));
+        EXPECT_EQ(window.At(2 * cw - 1, lh), Inverse(Window()));
+        EXPECT_EQ(window.At(2 * cw + 2, lh), Window());  // beside the caret's pixels
+        EXPECT_EQ(window.At(30 * cw, lh), Window());
+    }
+    h.Unfocus();
+    const PanePicture window = PanePicture::OfWindow(h.Pane());
+    EXPECT_EQ(window.At(2 * cw, 0), Window());
+    EXPECT_EQ(window.At(30 * cw, 0), Window());
+}
+
+TEST_F(NewEditPaint, ShiftArrowHighlightsTheNewRangeAtOnce)
+{
+    h.SetText("abcdef\nghijkl");
+    h.Focus();
+    h.Pane().UpdateWindow();
+    h.Pane().MoveCaretToPosition(9, false, true, true);
+    h.Key(VK_UP, {VK_SHIFT});  // selects [2, 9)
+    const PanePicture window = PanePicture::OfWindow(h.Pane());
+    // The caret stands at (2 columns, line 0): probe beside its pixels.
+    EXPECT_EQ(window.At(2 * cw - 2, 0), Window());
+    EXPECT_EQ(window.At(2 * cw + 2, 0), Inverse(Window()));
+    EXPECT_EQ(window.At(2 * cw - 1, lh), Inverse(Window()));
+    EXPECT_EQ(window.At(2 * cw, lh), Window());
+    h.Key(VK_DOWN, {VK_SHIFT});  // back to nothing selected
+    EXPECT_EQ(PanePicture::OfWindow(h.Pane()).At(2 * cw + 2, 0), Window());
+}
+
 TEST(NewEditPaintLook, DisabledPaneHasAButtonFaceBackgroundAndColouredText)
 {
     PaneHarness h(20, 5, WS_DISABLED);

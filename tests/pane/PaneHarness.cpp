@@ -1,6 +1,7 @@
 #include "PaneHarness.h"
 
 #include "framework/CBeep.h"
+#include "framework/ClientDC.h"
 #include "framework/GdiObject.h"
 #include "framework/MemoryDC.h"
 #include "framework/ObjectSelection.h"
@@ -121,32 +122,74 @@ int PaneHarness::TakeBeeps()
     return beeps;
 }
 
+namespace {
+
+// A 32-bit top-down DIB section of the given size, and where its pixels are.
+HBITMAP MakeDib(HDC dc, int width, int height, void** bits)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    return CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
+}  // namespace
+
 PanePicture::PanePicture(CNewEdit& pane, COLORREF ground)
 {
     RECT client{};
     pane.GetClientRect(&client);
     width_ = client.right;
     height_ = client.bottom;
+    void* bits = nullptr;
+    MemoryDC dc;
+    GdiBitmap bitmap(MakeDib(dc, width_, height_, &bits));
+    {
+        ObjectSelection selected(dc, bitmap);
+        GdiBrush brush(CreateSolidBrush(ground));
+        FillRect(dc, &client, brush);
+        pane.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT | PRF_ERASEBKGND);
+    }
+    ReadBits(dc, bitmap);
+}
+
+PanePicture PanePicture::OfWindow(CNewEdit& pane)
+{
+    PanePicture picture;
+    RECT client{};
+    pane.GetClientRect(&client);
+    picture.width_ = client.right;
+    picture.height_ = client.bottom;
+    void* bits = nullptr;
+    MemoryDC dc;
+    GdiBitmap bitmap(MakeDib(dc, picture.width_, picture.height_, &bits));
+    {
+        ObjectSelection selected(dc, bitmap);
+        ClientDC window(pane.m_hWnd);
+        BitBlt(dc, 0, 0, picture.width_, picture.height_, window, 0, 0, SRCCOPY);
+    }
+    picture.ReadBits(dc, bitmap);
+    return picture;
+}
+
+void PanePicture::ReadBits(HDC dc, HBITMAP bitmap)
+{
+    GdiFlush();
+    std::vector<DWORD> raw(static_cast<size_t>(width_ * height_));
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width_;
     info.bmiHeader.biHeight = -height_;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    MemoryDC dc;
-    GdiBitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    ObjectSelection selected(dc, bitmap);
-    GdiBrush brush(CreateSolidBrush(ground));
-    FillRect(dc, &client, brush);
-    pane.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT | PRF_ERASEBKGND);
-    GdiFlush();
-    const auto* pixels = static_cast<const DWORD*>(bits);
-    pixels_.reserve(static_cast<size_t>(width_ * height_));
-    for (int i = 0; i < width_ * height_; ++i) {
-        const DWORD p = pixels[i];  // 0x00RRGGBB in a DIB
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height_), raw.data(), &info, DIB_RGB_COLORS);
+    pixels_.clear();
+    pixels_.reserve(raw.size());
+    for (DWORD p : raw)  // 0x00RRGGBB in a DIB
         pixels_.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-    }
 }
 
 COLORREF PanePicture::At(int x, int y) const

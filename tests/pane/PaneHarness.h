@@ -52,12 +52,17 @@ class PanePicture {
 public:
     // The bitmap starts filled with `ground`, so unpainted pixels keep it.
     PanePicture(CNewEdit& pane, COLORREF ground = RGB(1, 2, 3));
+    // What the pane's window shows now, copied from its client device context.
+    static PanePicture OfWindow(CNewEdit& pane);
     COLORREF At(int x, int y) const;
     int Width() const { return width_; }
     int Height() const { return height_; }
 
 private:
-    int width_;
-    int height_;
+    PanePicture() = default;
+    void ReadBits(HDC dc, HBITMAP bitmap);
+
+    int width_ = 0;
+    int height_ = 0;
     std::vector<COLORREF> pixels_;
 };
