@@ -193,9 +193,10 @@ void CNewEdit::RepaintRange(int from, int to, bool selected)
     if (text_.Empty() || from == -1 || to == -1 || from == to)
         return;
     int lo = std::min(from, to);
-    int hi = std::max(from, to);
+    const int hi = std::max(from, to);
+    const int rangeLast = text_.LineFromPosition(hi);
     const int first = std::max(text_.LineFromPosition(lo), topLine_);
-    const int last = std::min(text_.LineFromPosition(hi), topLine_ + visibleLines_);
+    const int last = std::min(rangeLast, topLine_ + visibleLines_);
     if (first > last || first >= text_.LineCount())
         return;
     lo = std::max(lo, text_.Line(first).start);
@@ -207,7 +208,7 @@ void CNewEdit::RepaintRange(int from, int to, bool selected)
         ObjectSelection font(dc, font_);
         SetBkMode(dc, TRANSPARENT);
         for (int line = first; line <= last; ++line)
-            DrawRangeLine(dc, line, lo, hi, line < last, selected);
+            DrawRangeLine(dc, line, lo, hi, line < rangeLast, selected);
     }
     if (hasCaret_)
         ShowCaret(m_hWnd);
