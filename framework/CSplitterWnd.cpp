@@ -100,7 +100,16 @@ int CSplitterWnd::HitTest(POINT point) const
         if (::PtInRect(&bar, point))
             return SplitterBar;
     }
-    return NoHit;
+    RECT client{};
+    GetClientRect(&client);
+    if (!::PtInRect(&client, point))
+        return NoHit;
+    for (int i = 0; i < GetColumnCount(); ++i) {
+        const RECT cell = CellRect(i);
+        if (::PtInRect(&cell, point))
+            return NoHit;
+    }
+    return SplitterBorder;
 }
 
 void CSplitterWnd::StartTracking(int bar, POINT point)
@@ -172,7 +181,7 @@ bool CSplitterWnd::OnSetCursor(HWND window, UINT hitTest)
     POINT point{};
     ::GetCursorPos(&point);
     ::ScreenToClient(m_hWnd, &point);
-    if (trackingBar_ < 0 && HitTest(point) == NoHit)
+    if (trackingBar_ < 0 && HitTest(point) != SplitterBar)
         return false;
     ::SetCursor(::LoadCursor(nullptr, IDC_SIZEWE));
     return true;

@@ -9,7 +9,7 @@ class CSplitterWnd : public CWnd {
 public:
     // Id of the first cell window; cell (row, col) has IdFromRowCol(row, col).
     static constexpr UINT kFirstPaneId = 0xE900;
-    enum HitArea { NoHit = 0, SplitterBar = 1 };
+    enum HitArea { NoHit = 0, SplitterBar = 1, SplitterBorder = 2 };
 
     CSplitterWnd() = default;
 
@@ -30,7 +30,8 @@ public:
 
     // Places every cell window in its cell and repaints the bars.
     void RecalcLayout();
-    // NoHit, or SplitterBar when the client point lies on a bar between two columns.
+    // SplitterBar on a bar between two columns, SplitterBorder on the splitter's own
+    // edge around the cells, NoHit in a cell or outside the client area.
     int HitTest(POINT point) const;
     // Client rectangle of a cell, or of the bar right of column `col`.
     RECT CellRect(int col) const;

@@ -70,6 +70,9 @@ TEST(Splitter, CellsFollowTheColumnWidths)
     EXPECT_EQ(left.bottom, 300 - b);
     EXPECT_EQ(splitter.HitTest({b + 200 + 1, 50}), CSplitterWnd::SplitterBar);
     EXPECT_EQ(splitter.HitTest({b + 199, 50}), CSplitterWnd::NoHit);
+    EXPECT_EQ(splitter.HitTest({1, 50}), CSplitterWnd::SplitterBorder);
+    EXPECT_EQ(splitter.HitTest({599, 50}), CSplitterWnd::SplitterBorder);
+    EXPECT_EQ(splitter.HitTest({700, 50}), CSplitterWnd::NoHit);
 }
 
 TEST(Splitter, ColumnsBelowTheirMinimumCollapse)

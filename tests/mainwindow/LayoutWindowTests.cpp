@@ -1,0 +1,214 @@
+// Tests of the real main window's layout: views, splitter drags, resizing, line numbers, toolbar and the modal cycle.
+#include "MainWindowFixture.h"
+#include "TestWindows.h"
+
+#include "resources/resource.h"
+
+#include <cstdlib>
+
+namespace {
+
+class LayoutWindow : public MainWindowFixture {
+protected:
+    CTandrelDialog& OpenPair()
+    {
+        return Open(WriteFile("left.txt", Lines("line", 100)), WriteFile("right.txt", "extra\n" + Lines("line", 100)));
+    }
+
+    static int Column(CTandrelDialog& d, int col)
+    {
+        int width = 0, minimum = 0;
+        d.Frame().Splitter().GetColumnInfo(col, width, minimum);
+        return width;
+    }
+
+    static RECT ScreenRect(CWnd& window)
+    {
+        RECT r{};
+        window.GetWindowRect(&r);
+        return r;
+    }
+};
+
+TEST_F(LayoutWindow, AFreshWindowSplitsEquallyAndKeepsItWhenResized)
+{
+    CTandrelDialog& d = OpenPair();
+    EXPECT_LE(std::abs(Column(d, 0) - Column(d, 1)), 1);
+    d.MoveWindow(0, 0, 1000, 650);
+    PumpMessages();
+    EXPECT_LE(std::abs(Column(d, 0) - Column(d, 1)), 1);
+    // The labels sit above their panes.
+    const RECT leftLabel = ScreenRect(d.LeftLabel());
+    const RECT leftGutter = ScreenRect(d.LeftGutter());
+    EXPECT_EQ(leftLabel.left, leftGutter.left);
+    EXPECT_EQ(leftLabel.bottom, leftGutter.top - 3);
+    EXPECT_EQ(leftLabel.top, leftGutter.top - 21);
+}
+
+TEST_F(LayoutWindow, AfterTheUserActsResizingKeepsTheProportion)
+{
+    CTandrelDialog& d = OpenPair();
+    PreTranslate(d, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+    CMySplitterWnd& splitter = d.Frame().Splitter();
+    int current = 0, minimum = 0;
+    splitter.GetColumnInfo(0, current, minimum);
+    splitter.SetColumnInfo(0, (Column(d, 0) + Column(d, 1)) / 3, minimum);
+    splitter.RecalcLayout();
+    const double before = static_cast<double>(Column(d, 1)) / Column(d, 0);
+    d.MoveWindow(0, 0, 1100, 600);
+    PumpMessages();
+    EXPECT_NEAR(static_cast<double>(Column(d, 1)) / Column(d, 0), before, 0.05);
+}
+
+TEST_F(LayoutWindow, ShowRightFileGivesTheRightPaneTheWholeWidth)
+{
+    CTandrelDialog& d = OpenPair();
+    d.LeftTextPane().ScrollBy(30 - d.LeftTextPane().GetTopLine(), 0);
+    PumpMessages();
+    Command(d, ID_SHOW_RIGHT_FILE);
+    PumpMessages();
+    EXPECT_TRUE(d.RightOnly());
+    EXPECT_FALSE(d.LeftTextPane().IsWindowVisible());
+    EXPECT_FALSE(d.LeftLabel().IsWindowVisible());
+    EXPECT_FALSE(d.LeftGutter().IsWindowVisible());
+    EXPECT_TRUE(d.RightGutter().IsWindowVisible());
+    const RECT splitter = ScreenRect(d.Frame().Splitter());
+    const RECT gutter = ScreenRect(d.RightGutter());
+    const RECT text = ScreenRect(d.RightTextPane());
+    EXPECT_EQ(gutter.left, splitter.left + d.Frame().Splitter().GetBorderWidth());
+    EXPECT_EQ(text.left, gutter.right);
+    EXPECT_EQ(text.right, splitter.right);
+    EXPECT_EQ(d.RightTextPane().GetTopLine(), 30);  // the shown pane took the hidden one's place
+    EXPECT_FALSE(d.Toolbar().IsButtonEnabled(ID_SHOW_RIGHT_FILE));
+    EXPECT_TRUE(d.Toolbar().IsButtonEnabled(ID_SHOW_LEFT_FILE));
+    EXPECT_TRUE(d.Toolbar().IsButtonEnabled(ID_SHOW_BOTH_FILES));
+    EXPECT_EQ(::GetFocus(), d.RightTextPane().m_hWnd);
+    // The highlighted label is the right one.
+    EXPECT_EQ(d.RightLabel().BackColour(), ::GetSysColor(COLOR_HIGHLIGHT));
+
+    Command(d, ID_SHOW_BOTH_FILES);
+    PumpMessages();
+    EXPECT_FALSE(d.RightOnly());
+    EXPECT_TRUE(d.LeftTextPane().IsWindowVisible());
+    EXPECT_LE(std::abs(Column(d, 0) - Column(d, 1)), 1);
+    EXPECT_FALSE(d.Toolbar().IsButtonEnabled(ID_SHOW_BOTH_FILES));
+}
+
+TEST_F(LayoutWindow, ShowLeftFileHidesTheRightSide)
+{
+    CTandrelDialog& d = OpenPair();
+    Command(d, ID_SHOW_LEFT_FILE);
+    PumpMessages();
+    EXPECT_TRUE(d.LeftOnly());
+    EXPECT_FALSE(d.RightTextPane().IsWindowVisible());
+    EXPECT_FALSE(d.RightLabel().IsWindowVisible());
+    EXPECT_EQ(ScreenRect(d.LeftTextPane()).right, ScreenRect(d.Frame().Splitter()).right);
+    EXPECT_FALSE(d.Toolbar().IsButtonEnabled(ID_SHOW_LEFT_FILE));
+    EXPECT_EQ(d.LeftLabel().BackColour(), ::GetSysColor(COLOR_HIGHLIGHT));
+}
+
+TEST_F(LayoutWindow, DraggingTheBarToAnEdgeShowsOneFile)
+{
+    CTandrelDialog& d = OpenPair();
+    CMySplitterWnd& splitter = d.Frame().Splitter();
+    const RECT bar = splitter.BarRect(0);
+    const LPARAM onBar = MAKELPARAM(bar.right - 1, 50);
+    splitter.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, onBar);
+    splitter.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(1, 50));  // on the splitter's left edge
+    PumpMessages();
+    EXPECT_TRUE(d.RightOnly());
+    EXPECT_FALSE(d.LeftTextPane().IsWindowVisible());
+    EXPECT_FALSE(d.Toolbar().IsButtonEnabled(ID_SHOW_RIGHT_FILE));
+
+    Command(d, ID_SHOW_BOTH_FILES);
+    PumpMessages();
+    RECT client{};
+    splitter.GetClientRect(&client);
+    const RECT again = splitter.BarRect(0);
+    splitter.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(again.right - 1, 50));
+    EXPECT_TRUE(splitter.IsTracking());
+    splitter.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(client.right + 40, 50));
+    PumpMessages();
+    EXPECT_TRUE(d.LeftOnly());
+    EXPECT_FALSE(d.RightTextPane().IsWindowVisible());
+}
+
+TEST_F(LayoutWindow, WithoutLineNumbersTheTextStartsAtTheCellEdge)
+{
+    settings.showLineNumbers = 0;
+    CTandrelDialog& d = OpenPair();
+    EXPECT_FALSE(d.LeftGutter().IsWindowVisible());
+    EXPECT_FALSE(d.RightGutter().IsWindowVisible());
+    RECT cell = d.Frame().Splitter().CellRect(0);
+    ::MapWindowPoints(d.Frame().Splitter().m_hWnd, nullptr, reinterpret_cast<POINT*>(&cell), 2);
+    EXPECT_EQ(ScreenRect(d.LeftTextPane()).left, cell.left);
+}
+
+TEST_F(LayoutWindow, StatusBarPartsAndLegend)
+{
+    CTandrelDialog& d = OpenPair();
+    const std::vector<int> parts = d.StatusBar().GetParts();
+    ASSERT_EQ(parts.size(), 5u);
+    EXPECT_EQ(parts[4], -1);
+    for (size_t i = 1; i < 4; ++i)
+        EXPECT_GT(parts[i], parts[i - 1]);
+    RECT client{};
+    d.GetClientRect(&client);
+    EXPECT_LT(parts[3], client.right);
+    EXPECT_EQ(StatusText(0), "1 difference found");
+}
+
+TEST_F(LayoutWindow, ReCompareKeepsTheTopLineAndClampsTheCurrentDifference)
+{
+    std::string right;
+    for (int i = 1; i <= 300; ++i)
+        right += (i % 100 == 50 ? "changed" : "line") + std::to_string(i) + "\n";
+    const std::string leftPath = WriteFile("left.txt", Lines("line", 300));
+    const std::string rightPath = WriteFile("right.txt", right);
+    int topAfter = -1, diffAfter = -1;
+    size_t hunksAfter = 0;
+    std::vector<Step> steps = {
+        {false, [&](CTandrelDialog& d) {
+             Command(d, ID_NEXT_DIFFERENCE);
+             Command(d, ID_NEXT_DIFFERENCE);
+             d.LeftTextPane().ScrollBy(120 - d.LeftTextPane().GetTopLine(), 0);
+             // Fewer differences next time: only line 50 still differs.
+             WriteFile("right.txt", Lines("line", 49) + "changed50\n" + Lines("line", 300).substr(Lines("line", 50).size()));
+             Command(d, ID_RECOMPARE);
+         }},
+        {true, [&](CTandrelDialog& d) {
+             topAfter = d.LeftTextPane().GetTopLine();
+             diffAfter = d.CurrentDiff();
+             hunksAfter = d.Hunks().size();
+             Command(d, ID_EXIT);
+         }},
+    };
+    RunModal(leftPath, rightPath, std::move(steps));
+    EXPECT_EQ(hunksAfter, 1u);
+    EXPECT_EQ(topAfter, 120);
+    EXPECT_EQ(diffAfter, 0);
+}
+
+TEST_F(LayoutWindow, AutoStepWalksEveryDifferenceThenEndsAndThePlacementIsKept)
+{
+    std::string right = Lines("line", 40);
+    right.replace(right.find("line10\n"), 7, "ten\n");
+    right.replace(right.find("line30\n"), 7, "thirty\n");
+    int moves = 0;
+    std::vector<Step> steps = {{false, [&](CTandrelDialog& d) {
+                                    ++moves;
+                                    d.MoveWindow(33, 44, 640, 480);
+                                }}};
+    const INT_PTR result = RunModal(WriteFile("left.txt", Lines("line", 40)), WriteFile("right.txt", right),
+                                    std::move(steps), 1);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(moves, 1);
+    EXPECT_EQ(dialog->CurrentDiff(), 1);  // the last of the two differences
+    EXPECT_FALSE(dialog->RestartRequested());
+    EXPECT_EQ(settings.windowX, 33);
+    EXPECT_EQ(settings.windowY, 44);
+    EXPECT_EQ(settings.windowCX, 640);
+    EXPECT_EQ(settings.windowCY, 480);
+}
+
+}  // namespace
