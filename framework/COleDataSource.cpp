@@ -4,6 +4,7 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 
 COleDataSource::~COleDataSource()
@@ -26,7 +27,29 @@ void COleDataSource::CacheGlobalData(CLIPFORMAT format, HGLOBAL block)
 
 bool COleDataSource::SetClipboard()
 {
-    return SUCCEEDED(OleSetClipboard(this));
+    const HRESULT result = OleSetClipboard(this);
+    if (result == CO_E_NOTINITIALIZED)
+        return SetPlainClipboard();
+    return SUCCEEDED(result);
+}
+
+bool COleDataSource::SetPlainClipboard()
+{
+    if (!OpenClipboard(nullptr))
+        return false;
+    EmptyClipboard();
+    bool placed = true;
+    for (auto& entry : blocks_) {
+        // The clipboard owns a block it accepted.
+        if (SetClipboardData(entry.first, entry.second))
+            entry.second = nullptr;
+        else
+            placed = false;
+    }
+    CloseClipboard();
+    blocks_.erase(std::remove_if(blocks_.begin(), blocks_.end(), [](const auto& e) { return e.second == nullptr; }),
+                  blocks_.end());
+    return placed;
 }
 
 DWORD COleDataSource::DoDragDrop(DWORD allowedEffects)

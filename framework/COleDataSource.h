@@ -16,7 +16,8 @@ public:
 
     // Takes ownership of the block and offers it as `format` (TYMED_HGLOBAL).
     void CacheGlobalData(CLIPFORMAT format, HGLOBAL block);
-    // Makes this object the clipboard's content; false when the clipboard refuses it.
+    // Makes this object the clipboard's content. Without OLE on this thread the
+    // cached blocks go to the plain clipboard instead. False when the clipboard refuses.
     bool SetClipboard();
     // Runs the platform's drag loop; returns the effect, DROPEFFECT_NONE when nothing was dropped.
     DWORD DoDragDrop(DWORD allowedEffects);
@@ -39,6 +40,7 @@ public:
 private:
     virtual ~COleDataSource();
     HGLOBAL Find(const FORMATETC* format) const;
+    bool SetPlainClipboard();
 
     LONG references_ = 1;
     std::vector<std::pair<CLIPFORMAT, HGLOBAL>> blocks_;

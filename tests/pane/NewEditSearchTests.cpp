@@ -181,6 +181,17 @@ TEST_F(NewEditClipboard, NothingSelectedCopiesAnEmptyText)
     EXPECT_TRUE(clip.terminated);
 }
 
+TEST(NewEditClipboardWithoutOle, CopyGoesToThePlainClipboard)
+{
+    PaneHarness h;
+    h.SetText("alpha\nbeta");
+    h.Pane().SetSelection(3, 8);
+    h.Key('C', {VK_CONTROL});
+    const ClipboardText clip = ReadClipboard(h.Parent());
+    EXPECT_EQ(clip.text, "ha\r\nbe");
+    EXPECT_TRUE(clip.terminated);
+}
+
 TEST(NewEditContextMenu, CopyIsGreyWhileNothingIsSelected)
 {
     PaneHarness h;
