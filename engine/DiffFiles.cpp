@@ -38,8 +38,8 @@ int CompareFiles(EngineFile& left, EngineFile& right, const LineRules& rules, Di
     return 1;
 }
 
-int CompareContents(EngineFile& left, EngineFile& right, std::vector<char>& leftContent,
-                    std::vector<char>& rightContent, const LineRules& rules, DiffListing& listing)
+int CompareContents(EngineFile& left, EngineFile& right, ByteBuffer& leftContent,
+                    ByteBuffer& rightContent, const LineRules& rules, DiffListing& listing)
 {
     TranslateTextMode(leftContent);
     TranslateTextMode(rightContent);
@@ -50,7 +50,7 @@ int CompareContents(EngineFile& left, EngineFile& right, std::vector<char>& left
 
 } // namespace
 
-int DiffContents(std::vector<char> left, std::vector<char> right, bool ignoreBlanks, bool ignoreCase,
+int DiffContents(ByteBuffer left, ByteBuffer right, bool ignoreBlanks, bool ignoreCase,
                  DiffListing& listing, MessageSink& messages)
 {
     try {
@@ -70,7 +70,7 @@ int DiffFiles(const std::string& leftName, const std::string& rightName, bool ig
         EngineFile files[2];
         files[0].name = leftName;
         files[1].name = rightName;
-        std::vector<char> contents[2];
+        ByteBuffer contents[2];
         for (int f = 0; f < 2; ++f) {
             if (!ReadWholeFile(files[f].name, contents[f], messages))
                 return -1;

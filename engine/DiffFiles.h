@@ -1,6 +1,7 @@
 // DiffFiles: the engine's entry, comparing two text files line by line into a difference listing.
 #pragma once
 
+#include "engine/DefaultInitAllocator.h"
 #include "engine/DiffTypes.h"
 #include "engine/MessageSink.h"
 
@@ -17,5 +18,5 @@ int DiffFiles(const std::string& leftName, const std::string& rightName, bool ig
 
 // The same comparison on two contents already in memory, as raw bytes
 // before text translation.
-int DiffContents(std::vector<char> left, std::vector<char> right, bool ignoreBlanks, bool ignoreCase,
+int DiffContents(ByteBuffer left, ByteBuffer right, bool ignoreBlanks, bool ignoreCase,
                  DiffListing& listing, MessageSink& messages);

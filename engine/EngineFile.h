@@ -1,6 +1,8 @@
 // EngineFile: one side of a comparison while DiffFiles runs: its text, lines and line classes.
 #pragma once
 
+#include "engine/DefaultInitAllocator.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,7 +13,7 @@
 // except for a last line that had none.
 struct EngineFile {
     std::string name;
-    std::vector<char> buffer;          // content as read, plus an appended line feed when needed
+    ByteBuffer buffer;          // content as read, plus an appended line feed when needed
     uint32_t size = 0;                 // bytes in buffer, the appended line feed included
     bool incompleteLastLine = false;   // the content did not end with a line feed
     uint32_t prefixEnd = 0;            // first byte after the identical leading lines

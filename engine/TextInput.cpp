@@ -25,7 +25,7 @@ void CheckContentSize(uint64_t size)
 
 } // namespace
 
-bool ReadWholeFile(const std::string& name, std::vector<char>& content, MessageSink& messages)
+bool ReadWholeFile(const std::string& name, ByteBuffer& content, MessageSink& messages)
 {
     struct stat status;
     if (stat(name.c_str(), &status) != 0) {
@@ -68,7 +68,7 @@ bool ReadWholeFile(const std::string& name, std::vector<char>& content, MessageS
     return true;
 }
 
-void TranslateTextMode(std::vector<char>& content)
+void TranslateTextMode(ByteBuffer& content)
 {
     if (content.empty())
         return;
@@ -86,7 +86,7 @@ void TranslateTextMode(std::vector<char>& content)
     content.resize(out);
 }
 
-void TakeContent(EngineFile& file, std::vector<char>&& content)
+void TakeContent(EngineFile& file, ByteBuffer&& content)
 {
     CheckContentSize(content.size());
     file.buffer = std::move(content);

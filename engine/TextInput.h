@@ -10,12 +10,12 @@
 // Reads the whole file into content (raw bytes). A failure to query, open,
 // read or close the file is shown as "name: system text" and gives false.
 // Content too large for the engine's 32-bit positions throws std::bad_alloc.
-bool ReadWholeFile(const std::string& name, std::vector<char>& content, MessageSink& messages);
+bool ReadWholeFile(const std::string& name, ByteBuffer& content, MessageSink& messages);
 
 // Text translation: the content ends at its first 0x1A byte and every CR LF
 // pair becomes a single LF, so that CR LF and LF line ends compare equal.
-void TranslateTextMode(std::vector<char>& content);
+void TranslateTextMode(ByteBuffer& content);
 
 // Takes translated content as the file's buffer; a last line without line
 // feed gets one appended and the file is marked incompleteLastLine.
-void TakeContent(EngineFile& file, std::vector<char>&& content);
+void TakeContent(EngineFile& file, ByteBuffer&& content);

@@ -32,8 +32,8 @@ std::string NumberedLines(int first, int last, const std::string& prefix = "l")
 int Compare(const std::string& left, const std::string& right, DiffListing& listing)
 {
     CollectedMessages messages;
-    int result = DiffContents(std::vector<char>(left.begin(), left.end()),
-                              std::vector<char>(right.begin(), right.end()), false, false, listing, messages);
+    int result = DiffContents(ByteBuffer(left.begin(), left.end()),
+                              ByteBuffer(right.begin(), right.end()), false, false, listing, messages);
     EXPECT_TRUE(messages.texts.empty());
     return result;
 }

@@ -21,9 +21,9 @@ using namespace std::string_literals;
 
 namespace {
 
-std::vector<char> Bytes(const std::string& text)
+ByteBuffer Bytes(const std::string& text)
 {
-    return std::vector<char>(text.begin(), text.end());
+    return ByteBuffer(text.begin(), text.end());
 }
 
 TEST(TranslateTextMode, DeliversWhatTextModeReads)
@@ -43,7 +43,7 @@ TEST(TranslateTextMode, DeliversWhatTextModeReads)
         {"\xa0\x00\r\n"s, "\xa0\x00\n"s},
     };
     for (const auto& c : cases) {
-        std::vector<char> content = Bytes(c.raw);
+        ByteBuffer content = Bytes(c.raw);
         TranslateTextMode(content);
         EXPECT_EQ(std::string(content.begin(), content.end()), c.read) << c.raw;
     }

@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     DiffListing listing;
     SilentSink messages;
-    int result = DiffContents(std::vector<char>(left.begin(), left.end()), std::vector<char>(right.begin(), right.end()),
+    int result = DiffContents(ByteBuffer(left.begin(), left.end()), ByteBuffer(right.begin(), right.end()),
                               ignoreBlanks, ignoreCase, listing, messages);
     if (result < 0 || !messages.shown.empty())
         Fail("comparison failed");
