@@ -12,6 +12,7 @@
 #include "shell/CFileLabel.h"
 #include "shell/CMainToolbar.h"
 #include "shell/CTandrelDialogFrame.h"
+#include "shell/CompareOptions.h"
 #include "shell/MainLayout.h"
 #include "shell/Navigation.h"
 #include "shell/SplitterDragListener.h"
@@ -74,6 +75,16 @@ public:
     void ApplyDifferenceColours(CComparingDialog* comparing);
     static std::string FileInfoLine(const std::string& fileName);
     static void PumpPendingMessages();
+
+    // What Compare New Pair Of Files (and a dropped pair) does once it has two
+    // names: they become the paths and the shown names, the options are taken,
+    // both go to the top of the recent lists, and the window restarts.
+    void StartNewComparison(const std::string& leftPath, const std::string& rightPath,
+                            const CompareOptions& options);
+    // What Set Options does after OK: each value of `chosen` that the Options
+    // dialog edits and that differs is stored and applied (a new comparison,
+    // a new layout or new colours, as the value needs).
+    void ApplyOptions(const AppSettings& chosen);
 
     // ---- Navigation
     void GoToCurrentDifference();

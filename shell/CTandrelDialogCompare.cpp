@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -206,9 +207,79 @@ void CTandrelDialog::OnRecompare()
     EndDialog(1);
 }
 
+void CTandrelDialog::StartNewComparison(const std::string& leftPath, const std::string& rightPath,
+                                        const CompareOptions& options)
+{
+    SetPaths(leftPath, rightPath);
+    settings_.options = options;
+    if (CWinApp* app = CWinApp::GetApp()) {
+        UpdateRecentFiles(*app, leftPath, RecentSide::Left);
+        UpdateRecentFiles(*app, rightPath, RecentSide::Right);
+    }
+    keepPosition_ = false;
+    restartRequested_ = true;
+    EndDialog(1);
+}
+
+void CTandrelDialog::ApplyOptions(const AppSettings& chosen)
+{
+    Children& c = *children_;
+    bool recompare = false, relayout = false, recolour = false;
+    if (chosen.tabSize != settings_.tabSize) {
+        settings_.tabSize = chosen.tabSize;
+        for (CNewEdit* pane : {&c.leftText, &c.rightText}) {
+            pane->SetTabSize(settings_.tabSize);
+            pane->Invalidate(TRUE);
+        }
+    }
+    if (chosen.options.ignoreBlanks != settings_.options.ignoreBlanks
+        || chosen.options.ignoreCase != settings_.options.ignoreCase) {
+        settings_.options.ignoreBlanks = chosen.options.ignoreBlanks;
+        settings_.options.ignoreCase = chosen.options.ignoreCase;
+        recompare = true;
+    }
+    if (chosen.showLineNumbers != settings_.showLineNumbers) {
+        settings_.showLineNumbers = chosen.showLineNumbers;
+        relayout = true;
+    }
+    if (std::memcmp(&chosen.font, &settings_.font, sizeof(LOGFONTA)) != 0) {
+        settings_.font = chosen.font;
+        CreatePaneFont();
+        InvalidateMarker();
+        relayout = true;
+    }
+    if (chosen.addedColor != settings_.addedColor || chosen.deletedColor != settings_.deletedColor
+        || chosen.changedColor != settings_.changedColor
+        || chosen.diffBackgroundColor != settings_.diffBackgroundColor) {
+        settings_.addedColor = chosen.addedColor;
+        settings_.deletedColor = chosen.deletedColor;
+        settings_.changedColor = chosen.changedColor;
+        settings_.diffBackgroundColor = chosen.diffBackgroundColor;
+        recolour = true;
+    }
+    settings_.editor = chosen.editor;
+    if (recompare) {
+        keepPosition_ = false;
+        restartRequested_ = true;
+        EndDialog(1);
+        return;
+    }
+    if (relayout) {
+        RECT leftCell{}, rightCell{};
+        LayoutPanes(leftCell, rightCell);
+    }
+    if (recolour) {
+        ApplyDifferenceColours(nullptr);
+        c.leftText.Invalidate(TRUE);
+        c.rightText.Invalidate(TRUE);
+        c.statusBar.Invalidate(TRUE);
+    }
+}
+
 // The commands below open dialogs that are not built yet (Compare Files,
 // Options, Save Diff, About) or start the external editor; each does nothing
-// until its part of the program exists.
+// until its part of the program exists. Compare Files and Options hand their
+// results to StartNewComparison and ApplyOptions.
 void CTandrelDialog::OnCompareNewPair()
 {
 }
