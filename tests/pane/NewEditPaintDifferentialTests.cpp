@@ -89,4 +89,60 @@ TEST(NewEditPaintDifferential, EveryCellShowsTheBackgroundOfItsPosition)
     }
 }
 
+TEST(NewEditPaintDifferential, EveryGlyphIsDrawnInTheTextColourOfItsPosition)
+{
+    PaneHarness h(48, 12);
+    const int cw = h.CharWidth();
+    const int lh = h.LineHeight();
+    const std::vector<COLORREF> palette = {GetSysColor(COLOR_WINDOWTEXT), RGB(255, 0, 0), RGB(0, 128, 0),
+                                           RGB(0, 0, 255)};
+    std::mt19937 random(99);
+
+    for (int round = 0; round < 10; ++round) {
+        SCOPED_TRACE(round);
+        std::vector<std::string> lines(6);
+        std::string text;
+        for (auto& line : lines) {
+            const size_t length = 4 + random() % 16;
+            for (size_t i = 0; i < length; ++i)
+                line += "MW#\t"[random() % 4];
+            text += line + "\n";
+        }
+        h.SetText(text);
+        const int n = h.Pane().GetTextLength();
+        std::vector<COLORREF> model(static_cast<size_t>(n), palette[0]);
+        for (int range = 0; range < 6; ++range) {
+            const int start = static_cast<int>(random() % static_cast<unsigned>(n));
+            const int end = start + 1 + static_cast<int>(random() % 8);
+            if (end >= n - 1)
+                continue;
+            const COLORREF colour = palette[random() % palette.size()];
+            h.Pane().SetRangeTextColor(start, end, colour);
+            for (int p = start; p < end; ++p)
+                model[static_cast<size_t>(p)] = colour;
+        }
+
+        const PanePicture picture(h.Pane());
+        for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+            const std::string& line = lines[static_cast<size_t>(i)];
+            for (const Cell& cell : LayOut(line, h.Pane().GetLineStart(i), cw)) {
+                if (line[static_cast<size_t>(cell.position - h.Pane().GetLineStart(i))] == '\t' || cell.right > picture.Width())
+                    continue;
+                const COLORREF expected = model[static_cast<size_t>(cell.position)];
+                bool seen = false;
+                for (int y = i * lh; y < (i + 1) * lh; ++y) {
+                    for (int x = cell.left; x < cell.right; ++x) {
+                        const COLORREF pixel = picture.At(x, y);
+                        seen = seen || pixel == expected;
+                        for (COLORREF other : palette)
+                            ASSERT_TRUE(other == expected || pixel != other)
+                                << "position " << cell.position << " shows a pixel of another run's colour";
+                    }
+                }
+                ASSERT_TRUE(seen) << "position " << cell.position << " has no pixel in its text colour";
+            }
+        }
+    }
+}
+
 }  // namespace
