@@ -25,7 +25,6 @@ public:
     uint32_t ColourAt(int32_t position) const;
     // The run holding position: its colour and its length from position on.
     Run RunAt(int32_t position, int32_t textLength) const;
-    size_t Count() const { return runs_.size(); }
 
 private:
     std::map<int32_t, uint32_t> runs_;

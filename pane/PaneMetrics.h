@@ -19,7 +19,6 @@ public:
 
     int LineHeight() const { return lineHeight_; }
     int AverageCharWidth() const { return averageCharWidth_; }
-    int TabSize() const { return tabSize_; }
     const std::array<int, kTabStops>& TabStops() const { return tabStops_; }
     // Width of one byte from the width table; bytes the font lacks take the average width.
     int ByteWidth(unsigned char byte) const;
