@@ -16,7 +16,6 @@ public:
 
     // Appends bytes, growing the block in steps of kGrowBy; throws std::bad_alloc.
     void Write(const void* data, size_t size);
-    size_t Length() const { return length_; }
     // Hands the block over to the caller; the file is empty afterwards.
     HGLOBAL Detach();
 
