@@ -137,17 +137,19 @@ TEST_F(NavigationWindow, SidewaysFollowsOnlyAfterTheUserTouchedTheWindow)
 TEST_F(NavigationWindow, CaretStatusShowsTheFilesLineAndNothingOnAFillerRow)
 {
     CTandrelDialog& d = Open(WriteFile("left.txt", "a\nb\nc\n"), WriteFile("right.txt", "a\nc\n"));
-    d.RightTextPane().SetFocus();
-    PumpMessages();
-    d.RightTextPane().SetCaretLineColumn(0, 0);
-    PumpMessages();
-    EXPECT_EQ(StatusText(1), "Ln 1, Col 1");
-    d.RightTextPane().SetCaretLineColumn(2, 1);
-    PumpMessages();
-    EXPECT_EQ(StatusText(1), "Ln 2, Col 2");  // display row 2 is the file's line 2
-    d.RightTextPane().SetCaretLineColumn(1, 0);
-    PumpMessages();
-    EXPECT_EQ(StatusText(1), "");  // the filler row facing the deleted b
+    // The status follows the pane with the keyboard focus; other test programs
+    // on the same desktop may take it, so each step takes it back first.
+    auto caretAt = [&](int line, int column) {
+        ::SetForegroundWindow(d.m_hWnd);
+        d.RightTextPane().SetFocus();
+        PumpMessages();
+        d.RightTextPane().SetCaretLineColumn(line, column);
+        PumpMessages();
+        return StatusText(1);
+    };
+    EXPECT_EQ(caretAt(0, 0), "Ln 1, Col 1");
+    EXPECT_EQ(caretAt(2, 1), "Ln 2, Col 2");  // display row 2 is the file's line 2
+    EXPECT_EQ(caretAt(1, 0), "");             // the filler row facing the deleted b
 }
 
 TEST_F(NavigationWindow, FindNextNeedsASearchTextAndSaysWhenNothingIsFound)
