@@ -194,6 +194,10 @@ TEST(NewEditTextModel, TabSizeIgnoresNonPositiveValuesAndFontChangeKeepsTheCaret
     EXPECT_EQ(h.CaretLine(), 1);
     EXPECT_EQ(h.CaretColumn(), 3);
     EXPECT_EQ(pane.GetCaretPoint().y, h.LineHeight());
+    RECT client{};
+    pane.GetClientRect(&client);
+    EXPECT_EQ(pane.GetVisibleLines(), client.bottom / h.LineHeight());
+    EXPECT_EQ(pane.GetVisibleColumns(), client.right / h.CharWidth());
 }
 
 }  // namespace

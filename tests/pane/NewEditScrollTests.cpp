@@ -42,6 +42,25 @@ TEST(NewEditScrollBars, ShownOnlyWhenTheTextDoesNotFit)
     EXPECT_FALSE(HasStyle(h.Pane().m_hWnd, WS_HSCROLL));
 }
 
+TEST(NewEditScrollBars, ResizingRecomputesTheViewAndTheBars)
+{
+    PaneHarness h(40, 10, WS_VSCROLL);
+    h.SetText(Lines(8));
+    EXPECT_FALSE(HasStyle(h.Pane().m_hWnd, WS_VSCROLL));
+    const int width = 40 * h.CharWidth() + GetSystemMetrics(SM_CXVSCROLL);
+    h.Pane().MoveWindow(0, 0, width, 6 * h.LineHeight(), TRUE);
+    EXPECT_EQ(h.Pane().GetVisibleLines(), 6);
+    ASSERT_TRUE(HasStyle(h.Pane().m_hWnd, WS_VSCROLL));
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(h.Pane().m_hWnd, SB_VERT, &info);
+    EXPECT_EQ(info.nMax, 8);
+    EXPECT_EQ(info.nPage, 7u);
+    h.Pane().SetTopLine(2);
+    h.Pane().MoveWindow(0, 0, width, 10 * h.LineHeight(), TRUE);
+    EXPECT_FALSE(HasStyle(h.Pane().m_hWnd, WS_VSCROLL));
+    EXPECT_EQ(h.Pane().GetTopLine(), 0);  // everything fits again
+}
+
 TEST(NewEditScrollBars, GutterStyleNeverShowsABar)
 {
     PaneHarness h(40, 10, 0);
