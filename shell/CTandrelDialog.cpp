@@ -139,11 +139,20 @@ void CTandrelDialog::MeasureFont()
 BOOL CTandrelDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    if (!CreateAndCompare()) {
+        EndDialog(IDCANCEL);
+        return TRUE;
+    }
+    ShowOutcome();
+    return FALSE;  // the focus is set
+}
+
+bool CTandrelDialog::CreateAndCompare()
+{
     ResetWindowState();
     if (!CreateChildren()) {
         AppMessageBox("Insufficient memory!");
-        EndDialog(IDCANCEL);
-        return TRUE;
+        return false;
     }
     if (!RunComparison()) {
         leftName_.clear();
@@ -153,7 +162,11 @@ BOOL CTandrelDialog::OnInitDialog()
         currentDiff_ = keepPosition_ ? ClampCurrentDiff(currentDiff_, static_cast<int>(state_.hunks.size())) : 0;
         SelectListEntry();
     }
+    return true;
+}
 
+void CTandrelDialog::ShowOutcome()
+{
     Children& c = *children_;
     RestorePlacement();
     c.icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TANDREL));
@@ -181,7 +194,6 @@ BOOL CTandrelDialog::OnInitDialog()
     c.leftText.SetFocus();
     if (autoStepSeconds_ != 0)
         SetTimer(kAutoStepTimer, static_cast<UINT>(autoStepSeconds_) * 1000u);
-    return FALSE;  // the focus is set
 }
 
 void CTandrelDialog::RestorePlacement()

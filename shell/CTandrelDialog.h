@@ -120,6 +120,10 @@ private:
     };
 
     // ---- Window creation and initialisation (CTandrelDialog.cpp)
+    // Creation: the children, the font and the comparison; false when the children cannot be made.
+    bool CreateAndCompare();
+    // Initialisation: placement, icon, status bar, layout, the result, the view and the timer.
+    void ShowOutcome();
     void ResetWindowState();
     bool CreateChildren();
     void CreatePaneFont();
