@@ -143,6 +143,25 @@ TEST_F(LayoutWindow, WithoutLineNumbersTheTextStartsAtTheCellEdge)
     EXPECT_EQ(ScreenRect(d.LeftTextPane()).left, cell.left);
 }
 
+TEST_F(LayoutWindow, AMinimisedWindowMovesTheListOutOfTheWayAndBringsItBack)
+{
+    CTandrelDialog& d = OpenPair();
+    auto listWidth = [&] {
+        RECT r{};
+        d.DiffList().GetWindowRect(&r);
+        return r.right - r.left;
+    };
+    ASSERT_GT(listWidth(), 100);
+    d.ShowWindow(SW_MINIMIZE);
+    PumpMessages();
+    EXPECT_EQ(listWidth(), 0);
+    d.ShowWindow(SW_RESTORE);
+    PumpMessages();
+    RECT client{};
+    d.GetClientRect(&client);
+    EXPECT_EQ(listWidth(), client.right - 15);  // from 10 to the right edge less 5
+}
+
 TEST_F(LayoutWindow, StatusBarPartsAndLegend)
 {
     CTandrelDialog& d = OpenPair();
