@@ -282,6 +282,83 @@ void CheckGeneratedPairs(Options options, unsigned firstSeed, int pairs)
     }
 }
 
+// Longer files (300 to 3,000 lines), where the threshold for frequent lines
+// is 10 or more. With every class kept under 10 occurrences no line is set
+// aside provisionally, and the script must be as short as diff's minimal
+// one. With frequent lines (blank lines, braces) among runs of unmatched
+// lines, such a line may be set aside although it could match: the listing
+// still patches, and may only be longer than the minimal one.
+std::vector<std::string> LongerLines(std::mt19937& random, int count, bool frequentLines, std::vector<int>& uses)
+{
+    static const char* const kFrequent[] = {"", "{", "}", "    }"};
+    std::vector<std::string> lines;
+    int classes = std::max(1, count / 6);
+    uses.assign(static_cast<size_t>(classes), 0);
+    while (static_cast<int>(lines.size()) < count) {
+        unsigned roll = random() % 10;
+        if (frequentLines && roll < 4) {
+            lines.push_back(kFrequent[random() % 4]);
+        } else if (roll < 7) {
+            int c = static_cast<int>(random() % static_cast<unsigned>(classes));
+            if (uses[static_cast<size_t>(c)] >= 8)
+                continue;
+            ++uses[static_cast<size_t>(c)];
+            lines.push_back("w" + std::to_string(c));
+        } else {
+            lines.push_back("u" + std::to_string(random()));
+        }
+    }
+    return lines;
+}
+
+void CheckLongerPairs(bool frequentLines, unsigned firstSeed, int pairs)
+{
+    EngineTestFiles files;
+    for (unsigned seed = firstSeed; seed < firstSeed + static_cast<unsigned>(pairs); ++seed) {
+        std::mt19937 random(seed);
+        std::vector<int> uses;
+        std::vector<std::string> left = LongerLines(random, 300 + static_cast<int>(random() % 2700), frequentLines, uses);
+        std::vector<std::string> right;
+        for (size_t i = 0; i < left.size(); ++i) {
+            unsigned roll = random() % 100;
+            if (roll < 3)
+                continue;  // deleted
+            if (roll < 6) {
+                for (unsigned k = random() % 4; k > 0; --k)
+                    right.push_back("new" + std::to_string(random()));
+            } else if (roll < 8) {
+                // a copy of a line from elsewhere, kept under the threshold
+                size_t from = random() % left.size();
+                if (left[from][0] != 'w' || uses[static_cast<size_t>(std::stoi(left[from].substr(1)))]++ < 9)
+                    right.push_back(left[from]);
+            }
+            right.push_back(left[i]);
+        }
+        std::string leftText, rightText;
+        for (const std::string& line : left)
+            leftText += line + "\n";
+        for (const std::string& line : right)
+            rightText += line + "\n";
+        std::string leftPath = files.Write("left", leftText);
+        std::string rightPath = files.Write("right", rightText);
+
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        DiffListing listing;
+        CollectedMessages messages;
+        ASSERT_EQ(DiffFiles(leftPath, rightPath, false, false, listing, messages), leftText == rightText ? 0 : 1);
+        std::vector<Block> blocks = BlocksInFileOrder(listing);
+        EXPECT_EQ(ApplyListing(SplitLines(leftText), blocks), SplitLines(rightText));
+        int minimal = DiffMinimalChangedLines(leftPath, rightPath, Options{false, false});
+        if (frequentLines) {
+            EXPECT_GE(CountChangedLines(blocks), minimal);
+        } else {
+            EXPECT_EQ(CountChangedLines(blocks), minimal);
+        }
+        if (::testing::Test::HasFailure())
+            return;
+    }
+}
+
 TEST(DiffAgainstDiff, PlainComparisonPatchesAndIsMinimal)
 {
     CheckGeneratedPairs(Options{false, false}, 1, 1500);
@@ -300,6 +377,16 @@ TEST(DiffAgainstDiff, IgnoringCasePatchesAndIsMinimal)
 TEST(DiffAgainstDiff, IgnoringBothPatchesAndIsMinimal)
 {
     CheckGeneratedPairs(Options{true, true}, 300001, 600);
+}
+
+TEST(DiffAgainstDiff, LongerFilesWithoutFrequentLinesAreMinimal)
+{
+    CheckLongerPairs(false, 400001, 150);
+}
+
+TEST(DiffAgainstDiff, LongerFilesWithFrequentLinesPatch)
+{
+    CheckLongerPairs(true, 500001, 150);
 }
 
 } // namespace
