@@ -52,11 +52,6 @@ int CComboBox::GetHorizontalExtent() const
     return static_cast<int>(SendMessage(CB_GETHORIZONTALEXTENT));
 }
 
-bool CComboBox::GetDroppedState() const
-{
-    return SendMessage(CB_GETDROPPEDSTATE) != 0;
-}
-
 int CComboBox::GetItemHeight(int index) const
 {
     return static_cast<int>(SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(index)));

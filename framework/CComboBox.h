@@ -16,8 +16,6 @@ public:
     void ResetContent();
     void SetHorizontalExtent(int pixels);
     int GetHorizontalExtent() const;
-    // Whether the drop-down part is open.
-    bool GetDroppedState() const;
     // Height of the selection field.
     int GetItemHeight(int index) const;
 };

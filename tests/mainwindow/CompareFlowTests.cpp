@@ -3,6 +3,7 @@
 
 #include "resources/resource.h"
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -44,6 +45,28 @@ TEST_F(CompareFlow, TextFilesFillThePanesListAndStatus)
     EXPECT_EQ(d.RightLabel().Text(), right);
     EXPECT_EQ(d.LeftInfo().rfind("Modified: ", 0), 0u);
     EXPECT_NE(d.LeftInfo().find(", Size: 8 bytes"), std::string::npos);
+}
+
+TEST_F(CompareFlow, TheListScrollsSidewaysAsFarAsItsWidestSentence)
+{
+    std::string right = Lines("line", 30);
+    right.replace(right.find("line3\n"), 6, "three\n");
+    right += "x\ny\nz\n";
+    CTandrelDialog& d = Open(WriteFile("left.txt", Lines("line", 30)), WriteFile("right.txt", right));
+    const std::vector<std::string> entries = ListEntries();
+    ASSERT_EQ(entries.size(), 2u);
+    HDC dc = ::GetDC(d.DiffList().m_hWnd);
+    HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(d.DiffList().SendMessage(WM_GETFONT)));
+    int widest = 0;
+    for (const std::string& entry : entries) {
+        SIZE size{};
+        ::GetTextExtentPoint32A(dc, entry.c_str(), static_cast<int>(entry.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(d.DiffList().m_hWnd, dc);
+    EXPECT_GT(widest, 100);
+    EXPECT_EQ(d.DiffList().GetHorizontalExtent(), widest);
 }
 
 TEST_F(CompareFlow, DifferencesAreColouredRowByRow)
