@@ -155,8 +155,8 @@ int32_t ClassifyLines(EngineFile& left, EngineFile& right, const LineRules& rule
     for (EngineFile* file : {&left, &right}) {
         file->lineStart.clear();
         file->equivs.clear();
-        // Room for lines of 16 bytes on average; shorter lines grow the arrays.
-        size_t guess = (file->suffixBegin - file->prefixEnd) / 16 + 1;
+        // Room for lines of 8 bytes on average; shorter lines grow the arrays.
+        size_t guess = (file->suffixBegin - file->prefixEnd) / 8 + 1;
         file->lineStart.reserve(guess + 1);
         file->equivs.reserve(guess);
     }
