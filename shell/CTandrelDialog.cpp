@@ -364,11 +364,11 @@ bool CTandrelDialog::OnCommand(UINT id, UINT notifyCode, HWND control)
     }
 }
 
-LRESULT CTandrelDialog::OnNotify(const NMHDR& header)
+LRESULT CTandrelDialog::OnNotify(NMHDR& header)
 {
     if (header.code != TTN_GETDISPINFOA || !children_ || header.hwndFrom != children_->areaTips.m_hWnd)
         return 0;
-    auto& info = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header));
+    auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
     // The control copies the text before it asks again.
     areaTipText_ = AreaTipText(info.hdr.idFrom);
     info.lpszText = &areaTipText_[0];
@@ -412,7 +412,7 @@ LRESULT CTandrelDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_NOTIFY:
-        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_TIMER:
         OnTimer(static_cast<UINT_PTR>(wParam));
         return 0;

@@ -137,7 +137,8 @@ private:
     void OnSize(UINT type, int cx, int cy);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnTimer(UINT_PTR id);
-    LRESULT OnNotify(const NMHDR& header);
+    // Supplies the text of the window's area tooltips.
+    LRESULT OnNotify(NMHDR& header);
     std::string LoadText(UINT id) const;
 
     // ---- Layout and views (CTandrelDialogLayout.cpp)
