@@ -15,7 +15,7 @@ namespace {
 
 const char kStopEvent[] = "Local\\TandrelWineKeeperStop";
 // A keeper that nobody stops ends by itself after this long.
-const DWORD kLongestRunMs = 60 * 60 * 1000;
+const DWORD kLongestRunMs = 15 * 60 * 1000;
 
 int Start(const char* readyFile)
 {

@@ -155,6 +155,13 @@ TEST(CDialogModal, CancelKeepsTheFieldsAsTheyWere)
     EXPECT_EQ(dialog.name, "preset");
 }
 
+TEST(CDialogModal, CloseBoxEndsAsCancel)
+{
+    FieldsDialog dialog;
+    dialog.steps.push_back([](FieldsDialog& d) { d.PostMessage(WM_CLOSE); });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
 TEST(CDialogModal, ComboSelectsTheEqualEntryWhenLoaded)
 {
     FieldsDialog dialog;
