@@ -201,6 +201,10 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog();
+    case WM_CLOSE:
+        // The close box cancels directly: command 2 may be one of the dialog's own commands.
+        OnCancel();
+        return 0;
     case WM_NCDESTROY:
         ForgetModeless(this);
         break;

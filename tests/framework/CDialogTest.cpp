@@ -162,6 +162,30 @@ TEST(CDialogModal, CloseBoxEndsAsCancel)
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
+// A dialog that uses command 2 for something of its own.
+class CommandTwoDialog : public FieldsDialog {
+public:
+    int commandTwoCalls = 0;
+
+protected:
+    bool OnCommand(UINT id, UINT notifyCode, HWND control) override
+    {
+        if (id == 2) {
+            ++commandTwoCalls;
+            return true;
+        }
+        return FieldsDialog::OnCommand(id, notifyCode, control);
+    }
+};
+
+TEST(CDialogModal, CloseBoxCancelsEvenWhenCommandTwoIsTaken)
+{
+    CommandTwoDialog dialog;
+    dialog.steps.push_back([](FieldsDialog& d) { d.PostMessage(WM_CLOSE); });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.commandTwoCalls, 0);
+}
+
 TEST(CDialogModal, ComboSelectsTheEqualEntryWhenLoaded)
 {
     FieldsDialog dialog;
