@@ -1,8 +1,12 @@
 #include "framework/CWinApp.h"
 
+#include "framework/AppMessageBox.h"
 #include "framework/CWnd.h"
 #include "framework/RegKey.h"
 #include "resources/resource.h"
+
+#include <exception>
+#include <new>
 
 namespace {
 
@@ -32,8 +36,15 @@ int CWinApp::WinMainEntry(HINSTANCE instance, int showCommand)
     m_hInstance = instance;
     m_nCmdShow = showCommand;
     int loopResult = 0;
-    if (InitInstance()) {
-        loopResult = Run();
+    // Whatever happens while the program runs, ExitInstance still gets its turn.
+    try {
+        if (InitInstance()) {
+            loopResult = Run();
+        }
+    } catch (const std::bad_alloc&) {
+        AppMessageBox("Out of memory.");
+    } catch (const std::exception& e) {
+        AppMessageBox(e.what());
     }
     const int exitCode = ExitInstance();
     return exitCode != 0 ? exitCode : loopResult;

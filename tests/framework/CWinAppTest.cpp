@@ -1,8 +1,10 @@
 // The application object: start and exit order, the title, and profile values in the real registry.
+#include "framework/AppMessageBox.h"
 #include "framework/CWinApp.h"
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -100,6 +102,7 @@ TEST_F(ProfileTest, WritingNoStringDeletesTheEntry)
 class ScriptedApp : public CWinApp {
 public:
     BOOL startResult = FALSE;
+    bool throwAtStart = false;
     int exitCode = 0;
     std::vector<std::string> calls;
 
@@ -107,6 +110,9 @@ public:
     {
         CWinApp::InitInstance();
         calls.push_back("init");
+        if (throwAtStart) {
+            throw std::runtime_error("start failed");
+        }
         if (startResult) {
             ::PostQuitMessage(5);
         }
@@ -142,6 +148,24 @@ TEST(CWinAppEntry, StartedAppRunsTheLoopUntilQuit)
     app.startResult = TRUE;
     EXPECT_EQ(app.WinMainEntry(::GetModuleHandleA(nullptr), SW_SHOW), 5);
     EXPECT_EQ(app.calls, (std::vector<std::string>{"init", "run", "exit"}));
+}
+
+TEST(CWinAppEntry, FailureDuringTheRunIsReportedAndExitStillRuns)
+{
+    std::vector<std::string> shown;
+    MessageBoxHandler previous = SetMessageBoxHandler(
+        [&](HWND, const std::string& text, const std::string& caption, UINT) {
+            shown.push_back(caption + ": " + text);
+            return IDOK;
+        });
+    ScriptedApp app;
+    app.throwAtStart = true;
+    app.exitCode = 4;
+    const int code = app.WinMainEntry(::GetModuleHandleA(nullptr), SW_SHOW);
+    SetMessageBoxHandler(previous);
+    EXPECT_EQ(code, 4);
+    EXPECT_EQ(app.calls, (std::vector<std::string>{"init", "exit"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Tandrel: start failed"}));
 }
 
 }  // namespace
