@@ -3,9 +3,8 @@
 
 #include "engine/BinaryFile.h"
 #include "engine/DiffDescriptions.h"
-#include "engine/DiffFiles.h"
-#include "engine/DisplayLoading.h"
 #include "engine/PaneAlignment.h"
+#include "engine/TextComparison.h"
 #include "framework/AppMessageBox.h"
 #include "framework/CWaitCursor.h"
 #include "framework/CWinApp.h"
@@ -71,26 +70,13 @@ bool CTandrelDialog::RunComparison()
         return CompareBinary(leftBinary != 0, rightBinary != 0);
     }
 
-    std::string leftCopy, rightCopy;
-    if (!LoadPaneTexts(leftPath_, rightPath_, state_, leftCopy, rightCopy, *this))
+    const int result = CompareTextFiles(leftPath_, rightPath_, settings_.options.ignoreBlanks != 0,
+                                        settings_.options.ignoreCase != 0, state_, *this);
+    if (result < 0)
         return false;
-    if (leftPath_ == rightPath_) {
-        // The same path twice: nothing to compare. The copies are not needed either.
-        ::DeleteFileA(leftCopy.c_str());
-        ::DeleteFileA(rightCopy.c_str());
+    if (result == 0) {
         wait.reset();
         AppMessageBox(IdenticalFilesText(leftName_, rightName_));
-    } else {
-        const int result = DiffFiles(leftCopy, rightCopy, settings_.options.ignoreBlanks != 0,
-                                     settings_.options.ignoreCase != 0, state_.listing, *this);
-        ::DeleteFileA(leftCopy.c_str());
-        ::DeleteFileA(rightCopy.c_str());
-        if (result < 0)
-            return false;
-        if (state_.listing.empty()) {
-            wait.reset();
-            AppMessageBox(IdenticalFilesText(leftName_, rightName_));
-        }
     }
     AlignPanes(state_, *this);
     FillPanes();

@@ -1,9 +1,14 @@
-// difflist: prints the difference listing of two files in file order.
-// Usage: difflist [-b] [-i] [-t] LEFT RIGHT; exit 0 same, 1 different, 2 error.
+// difflist: runs the program's comparison pipeline on two files and prints
+// the difference listing in file order, the aligned display rows (--rows) or
+// the difference sentences (--describe).
+// Usage: difflist [-b] [-i] [-t] [--rows | --describe] LEFT RIGHT;
+// exit 0 same, 1 different, 2 error.
 
-#include "engine/DiffFiles.h"
+#include "engine/DiffDescriptions.h"
 #include "engine/ListingOrder.h"
 #include "engine/MessageSink.h"
+#include "engine/PaneAlignment.h"
+#include "engine/TextComparison.h"
 
 #include <sys/resource.h>
 
@@ -19,10 +24,13 @@ public:
     void ShowMessage(const std::string& text) override { std::fputs(text.c_str(), stderr); }
 };
 
+enum class View { Listing, Rows, Describe };
+
 struct Arguments {
     bool ignoreBlanks = false;
     bool ignoreCase = false;
     bool timing = false;
+    View view = View::Listing;
     std::string names[2];
 };
 
@@ -36,6 +44,10 @@ bool ParseArguments(int argc, char** argv, Arguments& arguments)
             arguments.ignoreCase = true;
         else if (std::strcmp(argv[i], "-t") == 0)
             arguments.timing = true;
+        else if (std::strcmp(argv[i], "--rows") == 0)
+            arguments.view = View::Rows;
+        else if (std::strcmp(argv[i], "--describe") == 0)
+            arguments.view = View::Describe;
         else if (names < 2)
             arguments.names[names++] = argv[i];
         else
@@ -51,25 +63,46 @@ void PrintTiming(double seconds)
     std::fprintf(stderr, "engine time %.3f s, peak memory %ld KiB\n", seconds, usage.ru_maxrss);
 }
 
+// Aligns the rows and prints the chosen view of the comparison.
+bool PrintView(View view, ComparisonState& state, MessageSink& messages)
+{
+    if (view == View::Listing) {
+        ForEachEntryInFileOrder(state.listing,
+                                [](const std::string& entry) { std::fwrite(entry.data(), 1, entry.size(), stdout); });
+        return true;
+    }
+    const bool aligned = AlignPanes(state, messages);
+    PaneTexts texts;
+    if (!BuildPaneTexts(state, texts, messages))
+        return false;
+    if (view == View::Rows)
+        std::fputs(FormatRows(state, texts).c_str(), stdout);
+    else
+        for (const std::string& sentence : DescribeDifferences(state.listing, state.hunks.size()))
+            std::printf("%s\n", sentence.c_str());
+    return aligned;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     Arguments arguments;
     if (!ParseArguments(argc, argv, arguments)) {
-        std::fputs("usage: difflist [-b] [-i] [-t] LEFT RIGHT\n", stderr);
+        std::fputs("usage: difflist [-b] [-i] [-t] [--rows | --describe] LEFT RIGHT\n", stderr);
         return 2;
     }
     StderrSink messages;
-    DiffListing listing;
+    ComparisonState state;
     auto started = std::chrono::steady_clock::now();
-    int result = DiffFiles(arguments.names[0], arguments.names[1], arguments.ignoreBlanks, arguments.ignoreCase,
-                           listing, messages);
+    int result = CompareTextFiles(arguments.names[0], arguments.names[1], arguments.ignoreBlanks,
+                                  arguments.ignoreCase, state, messages);
     std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
     if (arguments.timing)
         PrintTiming(elapsed.count());
     if (result < 0)
         return 2;
-    ForEachEntryInFileOrder(listing, [](const std::string& entry) { std::fwrite(entry.data(), 1, entry.size(), stdout); });
+    if (!PrintView(arguments.view, state, messages))
+        return 2;
     return std::fflush(stdout) == 0 ? result : 2;
 }
