@@ -169,4 +169,47 @@ TEST_F(UsageScreenProgram, ShowsThePageOnItsOwnConsoleEndsOnOneKeyAndSavesSettin
     EXPECT_EQ(app.GetProfileString("Settings", "Editor", "missing"), "notepad.exe");
 }
 
+// Under Wine a windowed program started from a terminal shares the terminal's console;
+// the page must then appear there (and the key be read there) instead of on a new console.
+TEST_F(UsageScreenProgram, UsesTheConsoleItWasStartedWithUnderWine)
+{
+    ::FreeConsole();
+    ASSERT_TRUE(::AllocConsole());
+    HANDLE output = ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE input = ::CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string commandLine = "\"" + ProgramPath() + "\" /?";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                 &startup, &process));
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    for (int tries = 0; tries < 400; ++tries) {
+        if (::GetConsoleScreenBufferInfo(output, &info) && info.dwCursorPosition.Y >= 18) {
+            break;
+        }
+        ::Sleep(50);
+    }
+    const std::vector<std::string> screen = ScreenRows(output, info.dwSize.X, 20);
+    PressKey(input, ' ');
+    const DWORD waited = ::WaitForSingleObject(process.hProcess, 60000);
+    if (waited != WAIT_OBJECT_0) {
+        ::TerminateProcess(process.hProcess, 1);
+    }
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    ::CloseHandle(input);
+    ::CloseHandle(output);
+    ::FreeConsole();
+    ASSERT_EQ(waited, static_cast<DWORD>(WAIT_OBJECT_0)) << "the program did not end after the key";
+
+    std::vector<std::string> expected = kPageTop;
+    expected.insert(expected.end(), kPageBottom.begin(), kPageBottom.end());
+    ASSERT_GE(screen.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(screen.begin(), screen.begin() + static_cast<long>(expected.size())),
+              expected);
+}
+
 }  // namespace
