@@ -206,11 +206,6 @@ DWORD CWnd::GetStyle() const
     return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE));
 }
 
-DWORD CWnd::GetExStyle() const
-{
-    return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
-}
-
 HWND CWnd::GetParent() const
 {
     return ::GetParent(m_hWnd);

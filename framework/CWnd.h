@@ -51,7 +51,6 @@ public:
     void GetClientRect(RECT* rect) const;
     void GetWindowRect(RECT* rect) const;
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
     HWND GetParent() const;
     BOOL EnableWindow(BOOL enable = TRUE);
     BOOL IsWindowEnabled() const;
