@@ -3,11 +3,15 @@
 #include "shell/CommandLine.h"
 #include "shell/UsageScreen.h"
 
+#include <ole2.h>
+
 #include <cstdlib>
 
 BOOL CTandrelApp::InitInstance()
 {
     CWinApp::InitInstance();
+    // The panes copy and drag their selections through OLE data sources.
+    m_oleInitialized = SUCCEEDED(::OleInitialize(nullptr));
     SetRegistryKey("Brightfen");
     LoadSettings(*this, m_settings);
 
@@ -37,6 +41,12 @@ BOOL CTandrelApp::InitInstance()
 int CTandrelApp::ExitInstance()
 {
     SaveSettings(*this, m_settings);
+    if (m_oleInitialized) {
+        // Text copied from a pane stays on the clipboard after the program ends.
+        ::OleFlushClipboard();
+        ::OleUninitialize();
+        m_oleInitialized = SUCCEEDED(::OleInitialize(nullptr));
+    }
     return CWinApp::ExitInstance();
 }
 

@@ -31,4 +31,5 @@ protected:
 
 private:
     StartupWindows& m_windows;
+    bool m_oleInitialized = false;
 };

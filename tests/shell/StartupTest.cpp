@@ -2,6 +2,8 @@
 #include "ShellTestSupport.h"
 #include "shell/CTandrelApp.h"
 
+#include <ole2.h>
+
 #include <string>
 #include <vector>
 
@@ -20,6 +22,7 @@ public:
     CompareOptions optionsSeenByDialog{};
     StartupArgs mainWindowArgs;
     bool mainWindowSkip = false;
+    bool oleReadyForMainWindow = false;
 
     bool AskForFiles(AppSettings& settings, std::string& leftPath, std::string& rightPath) override
     {
@@ -42,6 +45,9 @@ public:
         calls.push_back("main");
         mainWindowArgs = startup;
         mainWindowSkip = settings.skipInitialCompare;
+        // S_FALSE: the program has already initialised OLE on this thread.
+        oleReadyForMainWindow = ::OleInitialize(nullptr) == S_FALSE;
+        ::OleUninitialize();
     }
 };
 
@@ -93,6 +99,14 @@ TEST_F(StartupTest, TwoNamesCompareAtOnceAndGoToTheRecentLists)
     EXPECT_EQ(Recent(RecentSide::Right), (std::vector<std::string>{"right.txt"}));
     EXPECT_EQ(Saved("Tab Size"), 4);
     EXPECT_TRUE(usage.empty());
+}
+
+TEST_F(StartupTest, OleIsReadyForThePanesAndReleasedAtExit)
+{
+    Run({"left.txt", "right.txt"});
+    EXPECT_TRUE(windows.oleReadyForMainWindow);
+    EXPECT_EQ(::OleInitialize(nullptr), S_OK);
+    ::OleUninitialize();
 }
 
 TEST_F(StartupTest, OneNameAsksForBothWithoutCarryingItIn)
