@@ -45,7 +45,7 @@ int CTandrelApp::ExitInstance()
         // Text copied from a pane stays on the clipboard after the program ends.
         ::OleFlushClipboard();
         ::OleUninitialize();
-        m_oleInitialized = SUCCEEDED(::OleInitialize(nullptr));
+        m_oleInitialized = false;
     }
     return CWinApp::ExitInstance();
 }
