@@ -1,10 +1,12 @@
 // difflist: runs the program's comparison pipeline on two files and prints
 // the difference listing in file order, the aligned display rows (--rows) or
-// the difference sentences (--describe).
-// Usage: difflist [-b] [-i] [-t] [--rows | --describe] LEFT RIGHT;
+// the difference sentences (--describe); with -e, the engine alone on the
+// files as given.
+// Usage: difflist [-b] [-i] [-t] [-e | --rows | --describe] LEFT RIGHT;
 // exit 0 same, 1 different, 2 error.
 
 #include "engine/DiffDescriptions.h"
+#include "engine/DiffFiles.h"
 #include "engine/ListingOrder.h"
 #include "engine/MessageSink.h"
 #include "engine/PaneAlignment.h"
@@ -24,7 +26,7 @@ public:
     void ShowMessage(const std::string& text) override { std::fputs(text.c_str(), stderr); }
 };
 
-enum class View { Listing, Rows, Describe };
+enum class View { Listing, EngineListing, Rows, Describe };
 
 struct Arguments {
     bool ignoreBlanks = false;
@@ -44,6 +46,8 @@ bool ParseArguments(int argc, char** argv, Arguments& arguments)
             arguments.ignoreCase = true;
         else if (std::strcmp(argv[i], "-t") == 0)
             arguments.timing = true;
+        else if (std::strcmp(argv[i], "-e") == 0)
+            arguments.view = View::EngineListing;
         else if (std::strcmp(argv[i], "--rows") == 0)
             arguments.view = View::Rows;
         else if (std::strcmp(argv[i], "--describe") == 0)
@@ -66,7 +70,7 @@ void PrintTiming(double seconds)
 // Aligns the rows and prints the chosen view of the comparison.
 bool PrintView(View view, ComparisonState& state, MessageSink& messages)
 {
-    if (view == View::Listing) {
+    if (view == View::Listing || view == View::EngineListing) {
         ForEachEntryInFileOrder(state.listing,
                                 [](const std::string& entry) { std::fwrite(entry.data(), 1, entry.size(), stdout); });
         return true;
@@ -89,14 +93,17 @@ int main(int argc, char** argv)
 {
     Arguments arguments;
     if (!ParseArguments(argc, argv, arguments)) {
-        std::fputs("usage: difflist [-b] [-i] [-t] [--rows | --describe] LEFT RIGHT\n", stderr);
+        std::fputs("usage: difflist [-b] [-i] [-t] [-e | --rows | --describe] LEFT RIGHT\n", stderr);
         return 2;
     }
     StderrSink messages;
     ComparisonState state;
     auto started = std::chrono::steady_clock::now();
-    int result = CompareTextFiles(arguments.names[0], arguments.names[1], arguments.ignoreBlanks,
-                                  arguments.ignoreCase, state, messages);
+    int result = arguments.view == View::EngineListing
+                     ? DiffFiles(arguments.names[0], arguments.names[1], arguments.ignoreBlanks,
+                                 arguments.ignoreCase, state.listing, messages)
+                     : CompareTextFiles(arguments.names[0], arguments.names[1], arguments.ignoreBlanks,
+                                        arguments.ignoreCase, state, messages);
     std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
     if (arguments.timing)
         PrintTiming(elapsed.count());
