@@ -1,24 +1,15 @@
 #include "engine/ListingOrder.h"
 
-#include <cctype>
+#include "engine/ListingCommand.h"
+
 #include <cstddef>
-
-namespace {
-
-// Only a command entry begins with a digit.
-bool StartsBlock(const std::string& entry)
-{
-    return !entry.empty() && std::isdigit(static_cast<unsigned char>(entry[0]));
-}
-
-} // namespace
 
 void ForEachEntryInFileOrder(const DiffListing& listing, const std::function<void(const std::string&)>& visit)
 {
     size_t end = listing.size();
     while (end > 0) {
         size_t begin = end - 1;
-        while (begin > 0 && !StartsBlock(listing[begin]))
+        while (begin > 0 && !IsCommandEntry(listing[begin]))
             --begin;
         for (size_t i = begin; i < end; ++i)
             visit(listing[i]);
