@@ -2,51 +2,26 @@
 
 #include "engine/ListingCommand.h"
 
-#include <cstdio>
-
 namespace {
 
-// Sentences are at most a few words and five numbers long.
-constexpr std::size_t kSentenceSize = 160;
-
-std::string DescribeAddition(const ListingCommand& command, int number) {
-    char text[kSentenceSize];
-    if (command.rightFirst == command.rightLast)
-        std::snprintf(text, sizeof text, "Diff %d: Add line %d (right file) after line %d (left file)", number,
-                      static_cast<int>(command.rightFirst), static_cast<int>(command.leftFirst));
-    else
-        std::snprintf(text, sizeof text, "Diff %d: Add lines %d - %d (right file) after line %d (left file)", number,
-                      static_cast<int>(command.rightFirst), static_cast<int>(command.rightLast),
-                      static_cast<int>(command.leftFirst));
-    return text;
+// "line N" for a single line, "lines N - M" for a range.
+std::string LineRange(int32_t first, int32_t last) {
+    if (first == last) return "line " + std::to_string(first);
+    return "lines " + std::to_string(first) + " - " + std::to_string(last);
 }
 
-std::string DescribeDeletion(const ListingCommand& command, int number) {
-    char text[kSentenceSize];
-    if (command.leftFirst == command.leftLast)
-        std::snprintf(text, sizeof text, "Diff %d: Delete line %d (left file)", number,
-                      static_cast<int>(command.leftFirst));
-    else
-        std::snprintf(text, sizeof text, "Diff %d: Delete lines %d - %d (left file)", number,
-                      static_cast<int>(command.leftFirst), static_cast<int>(command.leftLast));
-    return text;
+std::string DescribeAddition(const ListingCommand& command, const std::string& heading) {
+    return heading + "Add " + LineRange(command.rightFirst, command.rightLast) + " (right file) after line " +
+           std::to_string(command.leftFirst) + " (left file)";
 }
 
-std::string DescribeChange(const ListingCommand& command, int number) {
-    char left[kSentenceSize];
-    char right[kSentenceSize];
-    if (command.leftFirst == command.leftLast)
-        std::snprintf(left, sizeof left, "Diff %d: Change line %d (left file) to", number,
-                      static_cast<int>(command.leftFirst));
-    else
-        std::snprintf(left, sizeof left, "Diff %d: Change lines %d - %d (left file) to", number,
-                      static_cast<int>(command.leftFirst), static_cast<int>(command.leftLast));
-    if (command.rightFirst == command.rightLast)
-        std::snprintf(right, sizeof right, " line %d (right file)", static_cast<int>(command.rightFirst));
-    else
-        std::snprintf(right, sizeof right, " lines %d - %d (right file)", static_cast<int>(command.rightFirst),
-                      static_cast<int>(command.rightLast));
-    return std::string(left) + right;
+std::string DescribeDeletion(const ListingCommand& command, const std::string& heading) {
+    return heading + "Delete " + LineRange(command.leftFirst, command.leftLast) + " (left file)";
+}
+
+std::string DescribeChange(const ListingCommand& command, const std::string& heading) {
+    return heading + "Change " + LineRange(command.leftFirst, command.leftLast) + " (left file) to " +
+           LineRange(command.rightFirst, command.rightLast) + " (right file)";
 }
 
 }  // namespace
@@ -54,13 +29,14 @@ std::string DescribeChange(const ListingCommand& command, int number) {
 std::string DescribeCommand(const std::string& entry, int number) {
     ListingCommand command;
     if (!ParseListingCommand(entry, command)) return std::string();
+    const std::string heading = "Diff " + std::to_string(number) + ": ";
     switch (command.letter) {
     case 'a':
-        return DescribeAddition(command, number);
+        return DescribeAddition(command, heading);
     case 'd':
-        return DescribeDeletion(command, number);
+        return DescribeDeletion(command, heading);
     default:
-        return DescribeChange(command, number);
+        return DescribeChange(command, heading);
     }
 }
 
