@@ -95,6 +95,8 @@ void FindIdenticalSuffix(EngineFile& left, EngineFile& right)
     right.suffixBegin = begin1;
 }
 
+namespace {
+
 // Without options, walks the lines of both files together, one byte of
 // each per step, recording line starts and hashes: the two chains of
 // additions are independent, so the processor works on both at once.
@@ -148,6 +150,8 @@ void FindAndHashLines(EngineFile& file, const LineRules& rules, uint32_t positio
         --position;
     file.lineStart.push_back(position);
 }
+
+} // namespace
 
 int32_t ClassifyLines(EngineFile& left, EngineFile& right, const LineRules& rules)
 {
