@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -19,6 +20,13 @@ std::array<unsigned char, 256> UpperCaseTable()
     CharUpperBuffA(reinterpret_cast<LPSTR>(table.data() + 1), static_cast<DWORD>(table.size() - 1));
     return table;
 }
+
+// Our reference to a data source, given back on every path; the clipboard or
+// the drag loop holds its own while it needs the source.
+struct ReleaseSource {
+    void operator()(COleDataSource* source) const { source->Release(); }
+};
+using SourceReference = std::unique_ptr<COleDataSource, ReleaseSource>;
 
 }  // namespace
 
@@ -102,31 +110,21 @@ void CNewEdit::CopySelection()
 {
     if (text_.Empty())
         return;
-    COleDataSource* source = new COleDataSource;
-    try {
-        source->CacheGlobalData(CF_TEXT, MakeTextBlock());
-        source->SetClipboard();
-    } catch (...) {
-        source->Release();
-        throw;
-    }
-    source->Release();
+    const SourceReference source(new COleDataSource);
+    source->CacheGlobalData(CF_TEXT, MakeTextBlock());
+    source->SetClipboard();
 }
 
 // Offers the selection for dragging; a drag that drops nothing (a plain
 // click included) places the caret at the point instead.
 void CNewEdit::DragSelection(POINT point, int position)
 {
-    COleDataSource* source = new COleDataSource;
     DWORD effect = DROPEFFECT_NONE;
-    try {
+    {
+        const SourceReference source(new COleDataSource);
         source->CacheGlobalData(CF_TEXT, MakeTextBlock());
         effect = source->DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_SCROLL);
-    } catch (...) {
-        source->Release();
-        throw;
     }
-    source->Release();
     if (GetCapture() == m_hWnd)
         ReleaseCapture();
     if (effect == DROPEFFECT_NONE)
