@@ -82,9 +82,7 @@ void CNewEdit::MoveVertically(int dy, bool shift)
 {
     const POINT target{caretPoint_.x, caretPoint_.y + dy};
     if (shift) {
-        ShiftExtended([this, dy] {
-            MoveCaretToPoint(POINT{caretPoint_.x, caretPoint_.y + dy}, true, true, true);
-        });
+        ShiftExtended([this, target] { MoveCaretToPoint(target, true, true, true); });
         return;
     }
     MoveCaretToPoint(target, true, true, true);
