@@ -16,6 +16,16 @@ const char kPlainClass[] = "TandrelWnd";
 // The object CreateEx is creating a window for; it claims the window on WM_NCCREATE.
 thread_local CWnd* t_creating = nullptr;
 
+// Tells the user about an exception a handler let out. Nothing may leave a window
+// procedure, so a report that fails in turn is dropped.
+void ReportHandlerFailure(const char* text) noexcept
+{
+    try {
+        AppMessageBox(text);
+    } catch (...) {
+    }
+}
+
 }  // namespace
 
 CWnd::~CWnd()
@@ -294,11 +304,11 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     try {
         result = WindowProc(message, wParam, lParam);
     } catch (const std::bad_alloc&) {
-        AppMessageBox("Out of memory.");
+        ReportHandlerFailure("Out of memory.");
     } catch (const std::exception& e) {
-        AppMessageBox(e.what());
+        ReportHandlerFailure(e.what());
     } catch (...) {
-        AppMessageBox("An unexpected error occurred.");
+        ReportHandlerFailure("An unexpected error occurred.");
     }
     m_current = outer;
     return result;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -231,6 +232,21 @@ TEST_F(CWndTest, ExceptionInHandlerIsReportedNotPropagated)
     EXPECT_EQ(result, 0);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], "handler failed");
+    EXPECT_TRUE(::IsWindow(wnd.m_hWnd));
+}
+
+TEST_F(CWndTest, ReportThatFailsInTurnStaysInsideTheWindowProcedure)
+{
+    int attempts = 0;
+    MessageBoxHandler previous = SetMessageBoxHandler(
+        [&](HWND, const std::string&, const std::string&, UINT) -> int {
+            ++attempts;
+            throw std::bad_alloc();
+        });
+    const LRESULT result = wnd.SendMessage(WM_TEST_THROW);
+    SetMessageBoxHandler(previous);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(attempts, 1);
     EXPECT_TRUE(::IsWindow(wnd.m_hWnd));
 }
 
