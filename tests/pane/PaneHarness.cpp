@@ -124,8 +124,8 @@ int PaneHarness::TakeBeeps()
 
 namespace {
 
-// A 32-bit top-down DIB section of the given size, and where its pixels are.
-HBITMAP MakeDib(HDC dc, int width, int height, void** bits)
+// The format of a 32-bit top-down bitmap of the given size.
+BITMAPINFO TopDownFormat(int width, int height)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -133,6 +133,13 @@ HBITMAP MakeDib(HDC dc, int width, int height, void** bits)
     info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
+    return info;
+}
+
+// A 32-bit top-down DIB section of the given size, and where its pixels are.
+HBITMAP MakeDib(HDC dc, int width, int height, void** bits)
+{
+    const BITMAPINFO info = TopDownFormat(width, height);
     return CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
@@ -179,12 +186,7 @@ void PanePicture::ReadBits(HDC dc, HBITMAP bitmap)
 {
     GdiFlush();
     std::vector<DWORD> raw(static_cast<size_t>(width_ * height_));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info = TopDownFormat(width_, height_);
     GetDIBits(dc, bitmap, 0, static_cast<UINT>(height_), raw.data(), &info, DIB_RGB_COLORS);
     pixels_.clear();
     pixels_.reserve(raw.size());
