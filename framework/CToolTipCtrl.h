@@ -15,7 +15,7 @@ public:
     // it the owner relays the mouse messages (TTM_RELAYEVENT).
     BOOL AddTool(HWND window, LPSTR text, const RECT& rect, UINT_PTR toolId, UINT flags = TTF_SUBCLASS);
     void SetToolRect(HWND window, UINT_PTR toolId, const RECT& rect);
-    // Removes every tool of `window`.
+    // Removes the tool `toolId` of `window`.
     void DelTool(HWND window, UINT_PTR toolId);
     // The text a tool shows now, as the control would ask for it.
     std::string GetText(HWND window, UINT_PTR toolId) const;
