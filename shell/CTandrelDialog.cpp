@@ -206,9 +206,7 @@ void CTandrelDialog::CreateStatusBar()
     Children& c = *children_;
     c.statusBar.Create(WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN, m_hWnd, IDC_STATUS_BAR);
     c.statusBar.SetFont(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), FALSE);
-    RECT client{};
-    GetClientRect(&client);
-    rects_ = ::ComputeLayoutRects(client.right, client.bottom, c.diffList.GetItemHeight(-1));
+    ComputeLayoutRects();
     c.statusBar.MoveWindow(rects_.statusBar);
     SetStatusParts();
 }
