@@ -2,15 +2,6 @@
 
 #include <cstring>
 
-namespace {
-
-inline uint32_t Mix(uint32_t h, unsigned char c)
-{
-    return ((h << 7) | (h >> 25)) + c;
-}
-
-} // namespace
-
 uint32_t LineRules::Hash(const char* line, const char** lineFeed) const
 {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(line);

@@ -14,7 +14,10 @@ struct LineRules {
     static unsigned char ToLower(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
     static unsigned char ToUpper(unsigned char c) { return c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c; }
 
-    // Rotate-left-7-and-add over the bytes that take part under these rules.
+    // One step of the line hash: rotate left by 7 and add the byte.
+    static uint32_t Mix(uint32_t h, unsigned char c) { return ((h << 7) | (h >> 25)) + c; }
+
+    // Mix over the bytes that take part under these rules.
     // lineFeed, when given, receives the position of the line feed that ends the line.
     uint32_t Hash(const char* line, const char** lineFeed = nullptr) const;
     // True when the two lines (lengths as the engine counts them) are equal

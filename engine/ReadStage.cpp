@@ -98,8 +98,9 @@ void FindIdenticalSuffix(EngineFile& left, EngineFile& right)
 namespace {
 
 // Without options, walks the lines of both files together, one byte of
-// each per step, recording line starts and hashes: the two chains of
-// additions are independent, so the processor works on both at once.
+// each per step, recording line starts and the hashes that LineRules::Hash
+// would give: the two chains of additions are independent, so the processor
+// works on both at once.
 // Returns where each walk stopped, at a line start: the end of the shorter
 // region, and the same distance into the other.
 std::pair<uint32_t, uint32_t> HashBothPlain(EngineFile& left, EngineFile& right)
@@ -113,7 +114,7 @@ std::pair<uint32_t, uint32_t> HashBothPlain(EngineFile& left, EngineFile& right)
         unsigned char a = base0[p0++];
         unsigned char b = base1[p1++];
         if (a != '\n') {
-            h0 = ((h0 << 7) | (h0 >> 25)) + a;
+            h0 = LineRules::Mix(h0, a);
         } else {
             left.lineStart.push_back(begin0);
             left.equivs.push_back(static_cast<int32_t>(h0));
@@ -121,7 +122,7 @@ std::pair<uint32_t, uint32_t> HashBothPlain(EngineFile& left, EngineFile& right)
             h0 = 0;
         }
         if (b != '\n') {
-            h1 = ((h1 << 7) | (h1 >> 25)) + b;
+            h1 = LineRules::Mix(h1, b);
         } else {
             right.lineStart.push_back(begin1);
             right.equivs.push_back(static_cast<int32_t>(h1));
