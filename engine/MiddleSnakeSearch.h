@@ -44,7 +44,7 @@ private:
     const int32_t* y_;
     int32_t diagonalOffset_;
     // Only the diagonals that the fronts reach are ever written or read, so
-    // the vectors are left uninitialised: pages the search never reaches are
+    // the arrays are left uninitialised: pages the search never reaches are
     // never touched.
     std::unique_ptr<int32_t[]> fd_;
     std::unique_ptr<int32_t[]> bd_;
