@@ -37,11 +37,6 @@ std::string CComboBox::GetLBText(int index) const
     return text;
 }
 
-void CComboBox::ResetContent()
-{
-    SendMessage(CB_RESETCONTENT);
-}
-
 void CComboBox::SetHorizontalExtent(int pixels)
 {
     SendMessage(CB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels));

@@ -13,7 +13,6 @@ public:
     int GetCurSel() const;
     int SetCurSel(int index);
     std::string GetLBText(int index) const;
-    void ResetContent();
     void SetHorizontalExtent(int pixels);
     int GetHorizontalExtent() const;
     // Height of the selection field.

@@ -23,8 +23,6 @@ public:
     // Dialog navigation and accelerators for msg before it is dispatched; TRUE when consumed.
     virtual BOOL PreTranslateMessage(MSG* msg);
 
-    UINT TemplateId() const { return m_templateId; }
-
 protected:
     virtual BOOL OnInitDialog();
     virtual void OnOK();

@@ -9,13 +9,13 @@ class RegKey {
 public:
     enum Access { Read, Write };
 
-    // Opens (Read) or opens-or-creates (Write) path under root; IsOpen tells whether it worked.
+    // Opens (Read) or opens-or-creates (Write) path under root; when that fails, every read
+    // and write on the object returns false.
     RegKey(HKEY root, const std::string& path, Access access);
     ~RegKey();
     RegKey(const RegKey&) = delete;
     RegKey& operator=(const RegKey&) = delete;
 
-    bool IsOpen() const { return m_key != nullptr; }
     // True only for a REG_DWORD value.
     bool ReadDword(LPCSTR name, DWORD* value) const;
     // True only for a REG_SZ value; the text ends at its first NUL even when the data is unterminated.
