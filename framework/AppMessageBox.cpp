@@ -2,6 +2,8 @@
 
 #include "framework/CWinApp.h"
 
+#include <exception>
+#include <new>
 #include <utility>
 
 namespace {
@@ -23,6 +25,22 @@ int AppMessageBox(const std::string& text, UINT type)
         return Handler()(owner, text, caption, type);
     }
     return ::MessageBoxA(owner, text.c_str(), caption.empty() ? nullptr : caption.c_str(), type);
+}
+
+void ReportCurrentException() noexcept
+{
+    try {
+        try {
+            throw;
+        } catch (const std::bad_alloc&) {
+            AppMessageBox("Out of memory.");
+        } catch (const std::exception& e) {
+            AppMessageBox(e.what());
+        } catch (...) {
+            AppMessageBox("An unexpected error occurred.");
+        }
+    } catch (...) {
+    }
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)

@@ -14,5 +14,10 @@ int AppMessageBox(const std::string& text, UINT type = MB_OK | MB_ICONEXCLAMATIO
 using MessageBoxHandler =
     std::function<int(HWND owner, const std::string& text, const std::string& caption, UINT type)>;
 
+// Inside a catch block: tells the user about the exception being handled ("Out of
+// memory.", its own text, or "An unexpected error occurred."). Never throws: a report
+// that fails in turn is dropped, so the window procedures and the program entry can use it.
+void ReportCurrentException() noexcept;
+
 // Installs a handler (an empty one restores the real message box); returns the previous one.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

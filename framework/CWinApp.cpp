@@ -5,9 +5,6 @@
 #include "framework/RegKey.h"
 #include "resources/resource.h"
 
-#include <exception>
-#include <new>
-
 namespace {
 
 CWinApp* g_app = nullptr;
@@ -41,10 +38,8 @@ int CWinApp::WinMainEntry(HINSTANCE instance, int showCommand)
         if (InitInstance()) {
             loopResult = Run();
         }
-    } catch (const std::bad_alloc&) {
-        AppMessageBox("Out of memory.");
-    } catch (const std::exception& e) {
-        AppMessageBox(e.what());
+    } catch (...) {
+        ReportCurrentException();
     }
     const int exitCode = ExitInstance();
     return exitCode != 0 ? exitCode : loopResult;

@@ -2,8 +2,6 @@
 
 #include "framework/AppMessageBox.h"
 
-#include <new>
-#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -15,16 +13,6 @@ const char kPlainClass[] = "TandrelWnd";
 
 // The object CreateEx is creating a window for; it claims the window on WM_NCCREATE.
 thread_local CWnd* t_creating = nullptr;
-
-// Tells the user about an exception a handler let out. Nothing may leave a window
-// procedure, so a report that fails in turn is dropped.
-void ReportHandlerFailure(const char* text) noexcept
-{
-    try {
-        AppMessageBox(text);
-    } catch (...) {
-    }
-}
 
 }  // namespace
 
@@ -303,12 +291,8 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     try {
         result = WindowProc(message, wParam, lParam);
-    } catch (const std::bad_alloc&) {
-        ReportHandlerFailure("Out of memory.");
-    } catch (const std::exception& e) {
-        ReportHandlerFailure(e.what());
     } catch (...) {
-        ReportHandlerFailure("An unexpected error occurred.");
+        ReportCurrentException();
     }
     m_current = outer;
     return result;

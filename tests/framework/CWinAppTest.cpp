@@ -103,6 +103,7 @@ class ScriptedApp : public CWinApp {
 public:
     BOOL startResult = FALSE;
     bool throwAtStart = false;
+    bool throwOtherAtStart = false;
     int exitCode = 0;
     std::vector<std::string> calls;
 
@@ -112,6 +113,9 @@ public:
         calls.push_back("init");
         if (throwAtStart) {
             throw std::runtime_error("start failed");
+        }
+        if (throwOtherAtStart) {
+            throw 42;
         }
         if (startResult) {
             ::PostQuitMessage(5);
@@ -166,6 +170,24 @@ TEST(CWinAppEntry, FailureDuringTheRunIsReportedAndExitStillRuns)
     EXPECT_EQ(code, 4);
     EXPECT_EQ(app.calls, (std::vector<std::string>{"init", "exit"}));
     EXPECT_EQ(shown, (std::vector<std::string>{"Tandrel: start failed"}));
+}
+
+TEST(CWinAppEntry, FailureOfAnyKindIsReportedAndExitStillRuns)
+{
+    std::vector<std::string> shown;
+    MessageBoxHandler previous = SetMessageBoxHandler(
+        [&](HWND, const std::string& text, const std::string&, UINT) {
+            shown.push_back(text);
+            return IDOK;
+        });
+    ScriptedApp app;
+    app.throwOtherAtStart = true;
+    app.exitCode = 6;
+    const int code = app.WinMainEntry(::GetModuleHandleA(nullptr), SW_SHOW);
+    SetMessageBoxHandler(previous);
+    EXPECT_EQ(code, 6);
+    EXPECT_EQ(app.calls, (std::vector<std::string>{"init", "exit"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"An unexpected error occurred."}));
 }
 
 }  // namespace
