@@ -178,6 +178,7 @@ private:
     POINT caretPoint_{0, 0};
     bool focused_ = false;
     bool hasCaret_ = false;  // the system caret exists only while a non-empty pane has the focus
+    bool caretScrolledOff_ = false;  // horizontal scrolling hid the caret left of the text area
     // ---- Font
     GdiFont font_;
     MemoryDC measureDC_;                     // holds the pane font for measuring without a window DC

@@ -69,6 +69,7 @@ void CNewEdit::CreateSystemCaret()
 {
     CreateCaret(m_hWnd, nullptr, 0, metrics_.LineHeight());
     SetCaretPos(caretPoint_.x, caretPoint_.y);
+    caretScrolledOff_ = false;  // a new caret starts with no hides counted
 }
 
 bool CNewEdit::SetCaretLineColumn(int line, int column)

@@ -93,10 +93,16 @@ void CNewEdit::SetHorzPos(int column)
     caretPoint_.x += dx;
     if (hasCaret_) {
         SetCaretPos(caretPoint_.x, caretPoint_.y);
-        if (caretPoint_.x < marginWidth_)
-            HideCaret(m_hWnd);
-        else
-            ShowCaret(m_hWnd);
+        // The system counts hides: hide once as the caret leaves the text area
+        // and show once as it comes back, however many scrolls lie between.
+        const bool offLeft = caretPoint_.x < marginWidth_;
+        if (offLeft != caretScrolledOff_) {
+            if (offLeft)
+                HideCaret(m_hWnd);
+            else
+                ShowCaret(m_hWnd);
+            caretScrolledOff_ = offLeft;
+        }
     }
     SetScrollPos(m_hWnd, SB_HORZ, horzPos_, TRUE);
     Notify(NewEditMessages::HScroll(), reinterpret_cast<WPARAM>(m_hWnd), horzPos_);
