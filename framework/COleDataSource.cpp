@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 COleDataSource::~COleDataSource()
 {
@@ -22,7 +23,12 @@ void COleDataSource::CacheGlobalData(CLIPFORMAT format, HGLOBAL block)
             return;
         }
     }
-    blocks_.emplace_back(format, block);
+    try {
+        blocks_.emplace_back(format, block);
+    } catch (...) {
+        GlobalFree(block);  // ours since the call, even when it could not be kept
+        throw;
+    }
 }
 
 bool COleDataSource::SetClipboard()
@@ -143,9 +149,14 @@ HRESULT STDMETHODCALLTYPE COleDataSource::EnumFormatEtc(DWORD direction, IEnumFO
 {
     if (direction != DATADIR_GET)
         return E_NOTIMPL;
+    // Called by the system: an exception must not leave it.
     std::vector<FORMATETC> formats;
-    for (const auto& entry : blocks_)
-        formats.push_back(FORMATETC{entry.first, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL});
+    try {
+        for (const auto& entry : blocks_)
+            formats.push_back(FORMATETC{entry.first, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL});
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
     return SHCreateStdEnumFmtEtc(static_cast<UINT>(formats.size()), formats.data(), enumerator);
 }
 
