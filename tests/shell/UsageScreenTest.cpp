@@ -101,6 +101,27 @@ void PressKey(HANDLE input, char key)
     ::WriteConsoleInputA(input, records, 2, &written);
 }
 
+// The started program, ended on every way out of a test: a failed check must not leave
+// it behind waiting for its key.
+struct StartedProgram {
+    PROCESS_INFORMATION info{};
+
+    StartedProgram() = default;
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+    ~StartedProgram()
+    {
+        if (!info.hProcess) {
+            return;
+        }
+        if (::WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
+            ::TerminateProcess(info.hProcess, 1);
+        }
+        ::CloseHandle(info.hThread);
+        ::CloseHandle(info.hProcess);
+    }
+};
+
 using UsageScreenProgram = ProgramKeyTest;
 
 TEST_F(UsageScreenProgram, ShowsThePageOnItsOwnConsoleEndsOnOneKeyAndSavesSettings)
@@ -108,9 +129,10 @@ TEST_F(UsageScreenProgram, ShowsThePageOnItsOwnConsoleEndsOnOneKeyAndSavesSettin
     std::string commandLine = "\"" + ProgramPath() + "\" /i /q%s";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
+    StartedProgram program;
+    const PROCESS_INFORMATION& process = program.info;
     ASSERT_TRUE(::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, DETACHED_PROCESS,
-                                 nullptr, nullptr, &startup, &process))
+                                 nullptr, nullptr, &startup, &program.info))
         << ProgramPath();
     ::FreeConsole();
 
@@ -160,8 +182,6 @@ TEST_F(UsageScreenProgram, ShowsThePageOnItsOwnConsoleEndsOnOneKeyAndSavesSettin
         << "the program did not end after the key";
     DWORD exitCode = 1;
     ::GetExitCodeProcess(process.hProcess, &exitCode);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
     EXPECT_EQ(exitCode, 0u);
 
     EXPECT_EQ(static_cast<int>(app.GetProfileInt("Settings", "Ignore Case", -1)), 1);
