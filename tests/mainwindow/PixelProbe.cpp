@@ -1,7 +1,11 @@
 #include "PixelProbe.h"
 
-PixelProbe::PixelProbe(int width, int height)
-    : width_(width), height_(height), dc_(::CreateCompatibleDC(nullptr))
+#include "framework/ClientDC.h"
+
+namespace {
+
+// A top-down 24-bit bitmap whose pixels can be read back.
+HBITMAP CreateProbeBitmap(HDC dc, int width, int height)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -10,15 +14,14 @@ PixelProbe::PixelProbe(int width, int height)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
-    bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    previous_ = ::SelectObject(dc_, bitmap_);
+    return ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
 }
 
-PixelProbe::~PixelProbe()
+}  // namespace
+
+PixelProbe::PixelProbe(int width, int height)
+    : width_(width), height_(height), bitmap_(CreateProbeBitmap(dc_, width, height)), selection_(dc_, bitmap_)
 {
-    ::SelectObject(dc_, previous_);
-    ::DeleteObject(bitmap_);
-    ::DeleteDC(dc_);
 }
 
 void PixelProbe::Draw(const std::function<void(HDC)>& draw)
@@ -29,9 +32,8 @@ void PixelProbe::Draw(const std::function<void(HDC)>& draw)
 
 void PixelProbe::CaptureClient(HWND window)
 {
-    HDC source = ::GetDC(window);
+    ClientDC source(window);
     ::BitBlt(dc_, 0, 0, width_, height_, source, 0, 0, SRCCOPY);
-    ::ReleaseDC(window, source);
     ReadBack();
 }
 

@@ -1,6 +1,10 @@
 // PixelProbe: renders a window or a drawing into a 24-bit bitmap and reads its pixels.
 #pragma once
 
+#include "framework/GdiObject.h"
+#include "framework/MemoryDC.h"
+#include "framework/ObjectSelection.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -9,11 +13,10 @@
 class PixelProbe {
 public:
     PixelProbe(int width, int height);
-    ~PixelProbe();
     PixelProbe(const PixelProbe&) = delete;
     PixelProbe& operator=(const PixelProbe&) = delete;
 
-    HDC Dc() const { return dc_; }
+    HDC Dc() const { return dc_.Get(); }
     // Runs a drawing into the bitmap, then reads the pixels back.
     void Draw(const std::function<void(HDC)>& draw);
     // Copies what the window shows on screen (its client area) into the bitmap.
@@ -29,8 +32,8 @@ private:
 
     int width_;
     int height_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
+    MemoryDC dc_;
+    GdiBitmap bitmap_;
+    ObjectSelection selection_;
     std::vector<unsigned char> bits_;
 };
