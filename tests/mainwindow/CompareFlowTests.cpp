@@ -1,6 +1,8 @@
 // Tests of the compare flow in the real main window: outcomes, messages, rows, texts and colours.
 #include "MainWindowFixture.h"
 
+#include "framework/ClientDC.h"
+#include "framework/ObjectSelection.h"
 #include "resources/resource.h"
 
 #include <algorithm>
@@ -55,16 +57,14 @@ TEST_F(CompareFlow, TheListScrollsSidewaysAsFarAsItsWidestSentence)
     CTandrelDialog& d = Open(WriteFile("left.txt", Lines("line", 30)), WriteFile("right.txt", right));
     const std::vector<std::string> entries = ListEntries();
     ASSERT_EQ(entries.size(), 2u);
-    HDC dc = ::GetDC(d.DiffList().m_hWnd);
-    HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(d.DiffList().SendMessage(WM_GETFONT)));
+    ClientDC dc(d.DiffList().m_hWnd);
+    ObjectSelection font(dc, reinterpret_cast<HFONT>(d.DiffList().SendMessage(WM_GETFONT)));
     int widest = 0;
     for (const std::string& entry : entries) {
         SIZE size{};
         ::GetTextExtentPoint32A(dc, entry.c_str(), static_cast<int>(entry.size()), &size);
         widest = std::max(widest, static_cast<int>(size.cx));
     }
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(d.DiffList().m_hWnd, dc);
     EXPECT_GT(widest, 100);
     EXPECT_EQ(d.DiffList().GetHorizontalExtent(), widest);
 }

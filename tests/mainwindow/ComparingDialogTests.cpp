@@ -2,6 +2,7 @@
 #include "PixelProbe.h"
 #include "TestWindows.h"
 
+#include "framework/GdiObject.h"
 #include "resources/resource.h"
 #include "shell/CComparingDialog.h"
 
@@ -66,13 +67,12 @@ TEST(ComparingDialog, TheAnimationReallyDraws)
 TEST(MainWindowResources, ToolbarBitmapIconAndTemplatesLoad)
 {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    HBITMAP strip = ::LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_TOOLBAR));
-    ASSERT_NE(strip, nullptr);
+    GdiBitmap strip(::LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_TOOLBAR)));
+    ASSERT_NE(strip.Get(), nullptr);
     BITMAP info{};
     ::GetObjectA(strip, sizeof(info), &info);
     EXPECT_EQ(info.bmWidth, 17 * 16);
     EXPECT_EQ(info.bmHeight, 15);
-    ::DeleteObject(strip);
     EXPECT_NE(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_TANDREL)), nullptr);
     EXPECT_NE(::FindResourceA(instance, MAKEINTRESOURCEA(IDD_TANDREL_DIALOG), MAKEINTRESOURCEA(5)), nullptr);
     EXPECT_NE(::FindResourceA(instance, MAKEINTRESOURCEA(IDR_COMPARING_ANIMATION), "AVI"), nullptr);
