@@ -147,6 +147,8 @@ private:
     void OnShowLeftFile();
     void OnShowRightFile();
     void OnShowBothFiles();
+    // The rest of showing one file alone, once the splitter columns are set.
+    void ShowSingleFile(CNewEdit& shown, CNewEdit& hidden);
     void UpdateLabelHighlight();
     void OnLabelClicked(HWND label);
     void SetupAreaTips();

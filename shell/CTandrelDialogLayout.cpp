@@ -123,13 +123,7 @@ void CTandrelDialog::OnShowLeftFile()
     leftOnly_ = true;
     rightOnly_ = false;
     SetColumn0(rects_.paneArea.right - rects_.paneArea.left - 2 * splitter.GetBorderWidth());
-    splitter.RecalcLayout();
-    LayoutChildren(SIZE_RESTORED);
-    SendMessage(NewEditMessages::VScroll(), reinterpret_cast<WPARAM>(c.rightText.m_hWnd), c.rightText.GetTopLine());
-    UpdateToolbarState();
-    c.leftText.SetFocus();
-    activePane_ = c.leftText.m_hWnd;
-    UpdateLabelHighlight();
+    ShowSingleFile(c.leftText, c.rightText);
 }
 
 void CTandrelDialog::OnShowRightFile()
@@ -142,12 +136,18 @@ void CTandrelDialog::OnShowRightFile()
     int current = 0, minimum = 0;
     splitter.GetColumnInfo(1, current, minimum);
     splitter.SetColumnInfo(1, rects_.paneArea.right - rects_.paneArea.left - 2 * splitter.GetBorderWidth(), minimum);
-    splitter.RecalcLayout();
+    ShowSingleFile(c.rightText, c.leftText);
+}
+
+void CTandrelDialog::ShowSingleFile(CNewEdit& shown, CNewEdit& hidden)
+{
+    children_->frame.Splitter().RecalcLayout();
     LayoutChildren(SIZE_RESTORED);
-    SendMessage(NewEditMessages::VScroll(), reinterpret_cast<WPARAM>(c.leftText.m_hWnd), c.leftText.GetTopLine());
+    // The shown file takes over where the hidden one stood.
+    SendMessage(NewEditMessages::VScroll(), reinterpret_cast<WPARAM>(hidden.m_hWnd), hidden.GetTopLine());
     UpdateToolbarState();
-    c.rightText.SetFocus();
-    activePane_ = c.rightText.m_hWnd;
+    shown.SetFocus();
+    activePane_ = shown.m_hWnd;
     UpdateLabelHighlight();
 }
 
