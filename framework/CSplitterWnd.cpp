@@ -18,8 +18,7 @@ BOOL CSplitterWnd::CreateStatic(HWND parent, int rows, int columns, DWORD style,
         return FALSE;  // only the single-row splitter the program uses
     rows_ = rows;
     columns_.assign(static_cast<size_t>(columns), Column{});
-    RegisterWindowClass(kSplitterClass, CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    RegisterWindowClass(kSplitterClass, CS_DBLCLKS, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     return CreateEx(0, kSplitterClass, "", style | WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)));
 }
@@ -183,7 +182,7 @@ bool CSplitterWnd::OnSetCursor(HWND window, UINT hitTest)
     ::ScreenToClient(m_hWnd, &point);
     if (trackingBar_ < 0 && HitTest(point) != SplitterBar)
         return false;
-    ::SetCursor(::LoadCursor(nullptr, IDC_SIZEWE));
+    ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE)));
     return true;
 }
 
