@@ -3,17 +3,9 @@
 #include "framework/AppMessageBox.h"
 #include "framework/CDialog.h"
 
-#include <vector>
+#include <string>
 
 namespace {
-
-std::string WindowText(HWND hwnd)
-{
-    const int length = ::GetWindowTextLengthA(hwnd);
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    const int copied = ::GetWindowTextA(hwnd, buffer.data(), length + 1);
-    return std::string(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0));
-}
 
 bool IsBlank(char c)
 {
@@ -107,7 +99,7 @@ void DDX_Text(CDataExchange* dx, int id, std::string& value)
 {
     HWND edit = dx->PrepareEditCtrl(id);
     if (dx->m_bSaveAndValidate) {
-        value = WindowText(edit);
+        value = CWnd::WindowTextOf(edit);
     } else {
         ::SetWindowTextA(edit, value.c_str());
     }
@@ -145,7 +137,7 @@ void DDX_Text(CDataExchange* dx, int id, UINT& value)
 {
     HWND edit = dx->PrepareEditCtrl(id);
     if (dx->m_bSaveAndValidate) {
-        if (!ParseUnsignedField(WindowText(edit), &value)) {
+        if (!ParseUnsignedField(CWnd::WindowTextOf(edit), &value)) {
             AppMessageBox("Please enter a positive integer.");
             dx->Fail();
         }
@@ -170,7 +162,7 @@ void DDX_CBString(CDataExchange* dx, int id, std::string& value)
 {
     HWND combo = dx->PrepareEditCtrl(id);
     if (dx->m_bSaveAndValidate) {
-        value = WindowText(combo);
+        value = CWnd::WindowTextOf(combo);
         return;
     }
     const LRESULT found =

@@ -231,9 +231,14 @@ void CWnd::SetWindowText(const std::string& text)
 
 std::string CWnd::GetWindowText() const
 {
-    const int length = ::GetWindowTextLengthA(m_hWnd);
+    return WindowTextOf(m_hWnd);
+}
+
+std::string CWnd::WindowTextOf(HWND hwnd)
+{
+    const int length = ::GetWindowTextLengthA(hwnd);
     std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    const int copied = ::GetWindowTextA(m_hWnd, buffer.data(), length + 1);
+    const int copied = ::GetWindowTextA(hwnd, buffer.data(), length + 1);
     return std::string(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0));
 }
 

@@ -57,6 +57,8 @@ public:
     BOOL IsWindowVisible() const;
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
+    // The text of any window, as GetWindowText reads it.
+    static std::string WindowTextOf(HWND hwnd);
     HWND GetDlgItem(int id) const;
     int GetDlgCtrlID() const;
     void SetFont(HFONT font, BOOL redraw = TRUE);
