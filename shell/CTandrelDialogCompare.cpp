@@ -20,12 +20,17 @@
 
 namespace {
 
+int64_t SizeOf(const WIN32_FILE_ATTRIBUTE_DATA& data)
+{
+    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 bool FileSize(const std::string& path, int64_t& size)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
         return false;
-    size = (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    size = SizeOf(data);
     return true;
 }
 
@@ -181,8 +186,7 @@ std::string CTandrelDialog::FileInfoLine(const std::string& fileName)
     SYSTEMTIME time{};
     ::FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
     ::FileTimeToSystemTime(&local, &time);
-    const int64_t size = (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    return FileInfoText(FileTimeText(time.wMonth, time.wDay, time.wYear, time.wHour, time.wMinute), size);
+    return FileInfoText(FileTimeText(time.wMonth, time.wDay, time.wYear, time.wHour, time.wMinute), SizeOf(data));
 }
 
 void CTandrelDialog::OnRecompare()
