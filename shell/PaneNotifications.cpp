@@ -2,11 +2,16 @@
 
 #include "pane/NewEditMessages.h"
 
+namespace {
+
+// True for the four registered messages a text pane posts to its parent.
 bool IsPaneNotification(UINT message)
 {
     return message == NewEditMessages::CaretMove() || message == NewEditMessages::VScroll()
         || message == NewEditMessages::HScroll() || message == NewEditMessages::SetFocus();
 }
+
+}  // namespace
 
 bool ForwardPaneNotification(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -3,7 +3,5 @@
 
 #include <windows.h>
 
-// True for the four registered messages a text pane posts to its parent.
-bool IsPaneNotification(UINT message);
 // Posts a pane notification on to the parent of `window` unchanged; false for any other message.
 bool ForwardPaneNotification(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
