@@ -26,10 +26,10 @@ public:
     operator Handle() const { return m_handle; }
     explicit operator bool() const { return m_handle != nullptr; }
 
-    // Deletes the object held and takes ownership of handle.
+    // Deletes the object held, unless it is handle itself, and takes ownership of handle.
     void Reset(Handle handle = nullptr)
     {
-        if (m_handle) {
+        if (m_handle && m_handle != handle) {
             ::DeleteObject(m_handle);
         }
         m_handle = handle;

@@ -31,6 +31,18 @@ TEST(GdiObject, DeletesOnResetDestructionAndMoveAssignment)
     EXPECT_EQ(::GetObjectType(third), 0u);
 }
 
+TEST(GdiObject, ResetWithTheObjectHeldKeepsIt)
+{
+    HBRUSH brush = ::CreateSolidBrush(RGB(1, 2, 3));
+    {
+        GdiBrush owner(brush);
+        owner.Reset(brush);
+        EXPECT_EQ(owner.Get(), brush);
+        EXPECT_EQ(::GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+    }
+    EXPECT_EQ(::GetObjectType(brush), 0u);
+}
+
 TEST(ObjectSelection, PutsThePreviousObjectBack)
 {
     MemoryDC dc;
