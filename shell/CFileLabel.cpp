@@ -49,10 +49,8 @@ void CFileLabel::DoPaint(HDC dc)
     ObjectSelection font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
     ::SetTextColor(dc, textColour_);
     ::SetBkMode(dc, TRANSPARENT);
-    // DrawText may write the shortened path back into the buffer: give it a copy with room.
-    std::string buffer = text_;
-    buffer.resize(text_.size() + 5, '\0');
-    ::DrawTextA(dc, &buffer[0], static_cast<int>(text_.size()), &textRect,
+    // Without DT_MODIFYSTRING the shortened path is only drawn, never written back.
+    ::DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &textRect,
                 DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_PATH_ELLIPSIS | DT_NOPREFIX);
 }
 
