@@ -9,6 +9,7 @@
 #include "shell/AppSettings.h"
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {

@@ -6,6 +6,7 @@
 #include "shell/ProgramWindows.h"
 #include "tests/shell/ShellTestSupport.h"
 
+#include <cstring>
 #include <string>
 #include <vector>
 
