@@ -27,7 +27,8 @@ sleep 1
 e2e_screenshot "$docs/compare-files.png" "$dialog"
 e2e_keys "$dialog" alt+b
 open=$(e2e_wait_window '^Select first file$' 200 30)
-e2e_keys "$open" alt+t
+# The File Types button, below the system dialog's own controls.
+e2e_click "$open" 372 393
 e2e_wait_window '^File Types$' 100 30 >/dev/null
 sleep 1
 geometry=$(xdotool getwindowgeometry "$open")
