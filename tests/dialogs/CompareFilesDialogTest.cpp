@@ -28,16 +28,17 @@ void MakeFile(const std::string& path)
     ::CloseHandle(file);
 }
 
-std::vector<std::string> ComboItems(HWND dialog, int id)
+// What the two boxes show: their lists and their edit fields.
+struct Boxes {
+    std::vector<std::string> leftItems, rightItems;
+    std::string leftText, rightText;
+};
+
+Boxes LookAtBoxes(HWND dialog)
 {
-    std::vector<std::string> items;
-    const int count = static_cast<int>(::SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[1024] = "";
-        ::SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
-    }
-    return items;
+    return Boxes{DialogScript::ComboItems(dialog, IDC_COMPARE_FILE1),
+                 DialogScript::ComboItems(dialog, IDC_COMPARE_FILE2),
+                 DialogScript::Text(dialog, IDC_COMPARE_FILE1), DialogScript::Text(dialog, IDC_COMPARE_FILE2)};
 }
 
 bool Checked(HWND dialog, int id)
@@ -77,23 +78,19 @@ TEST_F(CompareFilesDialogTest, ListsComeFromTheRegistryInOrderSkippingGapsAndWro
     PutString("Recent Left Files", "File 10", "C:\\beyond.txt");
     PutString("Recent Right Files", "File 2", "D:\\only.txt");
 
-    std::vector<std::string> leftItems, rightItems;
-    std::string leftText, rightText;
+    Boxes seen;
     DialogScript script;
     script.On(kTitle, [&](HWND dialog) {
-        leftItems = ComboItems(dialog, IDC_COMPARE_FILE1);
-        rightItems = ComboItems(dialog, IDC_COMPARE_FILE2);
-        leftText = DialogScript::Text(dialog, IDC_COMPARE_FILE1);
-        rightText = DialogScript::Text(dialog, IDC_COMPARE_FILE2);
+        seen = LookAtBoxes(dialog);
         DialogScript::Click(dialog, IDCANCEL);
     });
     CCompareFilesDialog dialog;
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(leftItems, (std::vector<std::string>{"C:\\first.txt", "C:\\third.txt", "C:\\last.txt"}));
-    EXPECT_EQ(rightItems, (std::vector<std::string>{"D:\\only.txt"}));
-    EXPECT_EQ(leftText, "C:\\first.txt");
-    EXPECT_EQ(rightText, "D:\\only.txt");
+    EXPECT_EQ(seen.leftItems, (std::vector<std::string>{"C:\\first.txt", "C:\\third.txt", "C:\\last.txt"}));
+    EXPECT_EQ(seen.rightItems, (std::vector<std::string>{"D:\\only.txt"}));
+    EXPECT_EQ(seen.leftText, "C:\\first.txt");
+    EXPECT_EQ(seen.rightText, "D:\\only.txt");
 }
 
 TEST_F(CompareFilesDialogTest, OkHandsBackThePathsAndOptionsCancelLeavesTheCallersOptions)
@@ -186,18 +183,14 @@ TEST_F(CompareFilesDialogTest, BrowseInsertsTheChosenFileAtTheTopAndCancelKeepsT
         strcpy(call.file->lpstrFile, answer.c_str());
         return answer.empty() ? FALSE : TRUE;
     });
-    std::vector<std::string> leftItems, rightItems;
-    std::string leftText, rightText;
+    Boxes seen;
     DialogScript script;
     script.On(kTitle, [&](HWND dialog) {
         DialogScript::SetText(dialog, IDC_COMPARE_FILE1, "typed.txt");
         for (int id : {IDC_COMPARE_BROWSE1, IDC_COMPARE_BROWSE1, IDC_COMPARE_BROWSE1, IDC_COMPARE_BROWSE2}) {
             ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
         }
-        leftItems = ComboItems(dialog, IDC_COMPARE_FILE1);
-        rightItems = ComboItems(dialog, IDC_COMPARE_FILE2);
-        leftText = DialogScript::Text(dialog, IDC_COMPARE_FILE1);
-        rightText = DialogScript::Text(dialog, IDC_COMPARE_FILE2);
+        seen = LookAtBoxes(dialog);
         DialogScript::Click(dialog, IDCANCEL);
     });
     CCompareFilesDialog dialog;
@@ -207,10 +200,10 @@ TEST_F(CompareFilesDialogTest, BrowseInsertsTheChosenFileAtTheTopAndCancelKeepsT
     EXPECT_EQ(titles, (std::vector<std::string>{"Select first file", "Select first file", "Select first file",
                                                  "Select second file"}));
     EXPECT_EQ(initialNames, (std::vector<std::string>{"typed.txt", "C:\\picked.txt", "C:\\picked.txt", "D:\\old.txt"}));
-    EXPECT_EQ(leftItems, (std::vector<std::string>{"C:\\picked.txt", "C:\\picked.txt"}));
-    EXPECT_EQ(leftText, "C:\\picked.txt");
-    EXPECT_EQ(rightItems, (std::vector<std::string>{"D:\\new.txt", "D:\\old.txt"}));
-    EXPECT_EQ(rightText, "D:\\new.txt");
+    EXPECT_EQ(seen.leftItems, (std::vector<std::string>{"C:\\picked.txt", "C:\\picked.txt"}));
+    EXPECT_EQ(seen.leftText, "C:\\picked.txt");
+    EXPECT_EQ(seen.rightItems, (std::vector<std::string>{"D:\\new.txt", "D:\\old.txt"}));
+    EXPECT_EQ(seen.rightText, "D:\\new.txt");
 }
 
 TEST_F(CompareFilesDialogTest, StartUpTakesThePairAndOptionsOnOkAndNothingOnCancel)

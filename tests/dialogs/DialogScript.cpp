@@ -104,6 +104,32 @@ std::string DialogScript::Text(HWND dialog, int id)
     return text;
 }
 
+namespace {
+
+std::vector<std::string> ItemTexts(HWND control, UINT countMessage, UINT textMessage)
+{
+    std::vector<std::string> items;
+    const int count = static_cast<int>(::SendMessageA(control, countMessage, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[1024] = "";
+        ::SendMessageA(control, textMessage, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        items.push_back(text);
+    }
+    return items;
+}
+
+}  // namespace
+
+std::vector<std::string> DialogScript::ComboItems(HWND dialog, int id)
+{
+    return ItemTexts(::GetDlgItem(dialog, id), CB_GETCOUNT, CB_GETLBTEXT);
+}
+
+std::vector<std::string> DialogScript::ListItems(HWND dialog, int id)
+{
+    return ItemTexts(::GetDlgItem(dialog, id), LB_GETCOUNT, LB_GETTEXT);
+}
+
 int DialogScript::FocusedControl(HWND dialog)
 {
     HWND focus = ::GetFocus();

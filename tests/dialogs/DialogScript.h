@@ -27,6 +27,9 @@ public:
     static void Click(HWND dialog, int id);
     static void SetText(HWND dialog, int id, const std::string& text);
     static std::string Text(HWND dialog, int id);
+    // The texts of a combo box's or a list box's items, in order.
+    static std::vector<std::string> ComboItems(HWND dialog, int id);
+    static std::vector<std::string> ListItems(HWND dialog, int id);
     // The dialog's control that holds the focus (a combo box for its edit field), or 0.
     static int FocusedControl(HWND dialog);
 

@@ -29,19 +29,6 @@ int Selection(HWND dialog)
     return static_cast<int>(::SendDlgItemMessageA(dialog, IDC_TYPES_LIST, LB_GETCURSEL, 0, 0));
 }
 
-std::vector<std::string> Items(HWND dialog)
-{
-    std::vector<std::string> items;
-    const int count = static_cast<int>(::SendDlgItemMessageA(dialog, IDC_TYPES_LIST, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[1024] = "";
-        ::SendDlgItemMessageA(dialog, IDC_TYPES_LIST, LB_GETTEXT, static_cast<WPARAM>(i),
-                              reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
-    }
-    return items;
-}
-
 // Steps that press the buttons in order, the first after selecting item select.
 Step Press(int select, std::vector<int> buttons)
 {
@@ -146,7 +133,7 @@ TEST_F(FileTypesDialogTest, SelectionFollowsEveryChange)
     std::vector<std::vector<std::string>> lists;
     auto record = [&](HWND dialog) {
         selections.push_back(Selection(dialog));
-        lists.push_back(Items(dialog));
+        lists.push_back(DialogScript::ListItems(dialog, IDC_TYPES_LIST));
     };
     DialogScript script;
     script.On(kTypes, [&](HWND dialog) { record(dialog); Select(dialog, 3); ::SendMessageA(dialog, WM_COMMAND, IDC_TYPES_DELETE, 0); record(dialog); Select(dialog, 0); ::SendMessageA(dialog, WM_COMMAND, IDC_TYPES_DELETE, 0); record(dialog); ::SendMessageA(dialog, WM_COMMAND, IDC_TYPES_ADD, 0); record(dialog); Select(dialog, 1); ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_TYPES_LIST, LBN_DBLCLK), 0); record(dialog); DialogScript::Click(dialog, IDCANCEL); })
@@ -218,7 +205,7 @@ TEST_F(FileTypesDialogTest, ScrollRangeFollowsTheWidestItem)
     auto record = [&](HWND dialog) {
         HWND list = ::GetDlgItem(dialog, IDC_TYPES_LIST);
         int widest = 0;
-        for (const std::string& item : Items(dialog)) {
+        for (const std::string& item : DialogScript::ListItems(dialog, IDC_TYPES_LIST)) {
             widest = std::max(widest, MeasuredWidth(list, item));
         }
         expected.push_back(widest);

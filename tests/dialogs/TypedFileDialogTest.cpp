@@ -43,18 +43,6 @@ void PressFileTypes(HWND platform)
                    reinterpret_cast<LPARAM>(button));
 }
 
-std::vector<std::string> FileTypeChoices(HWND platform)
-{
-    std::vector<std::string> items;
-    const int count = static_cast<int>(::SendDlgItemMessageA(platform, cmb1, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[512] = "";
-        ::SendDlgItemMessageA(platform, cmb1, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
-    }
-    return items;
-}
-
 std::string CurrentFolder(HWND platform)
 {
     char folder[MAX_PATH * 2] = "";
@@ -78,7 +66,7 @@ Seen Look(HWND platform)
     ::GetWindowRect(platform, &seen.rect);
     seen.name = DialogScript::Text(platform, cmb13);
     seen.folder = CurrentFolder(platform);
-    seen.types = FileTypeChoices(platform);
+    seen.types = DialogScript::ComboItems(platform, cmb1);
     seen.selectedType = static_cast<int>(::SendDlgItemMessageA(platform, cmb1, CB_GETCURSEL, 0, 0));
     seen.okCaption = DialogScript::Text(platform, IDOK);
     return seen;
@@ -209,7 +197,7 @@ TEST_F(TypedFileDialogTest, AnyStoredFilterStillOpensTheDialog)
         std::vector<std::string> types;
         DialogScript script;
         script.On(kPick, [&](HWND platform) {
-            types = FileTypeChoices(platform);
+            types = DialogScript::ComboItems(platform, cmb1);
             DialogScript::Click(platform, IDCANCEL);
         });
         CTypedFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, kDefaultFileFilter, nullptr, "Select");
