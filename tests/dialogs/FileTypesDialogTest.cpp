@@ -130,13 +130,30 @@ TEST_F(FileTypesDialogTest, SelectionFollowsEveryChange)
 {
     std::vector<int> selections;
     std::vector<std::string> entryFields;
-    std::vector<std::vector<std::string>> lists;
+    std::vector<std::string> lastList;
     auto record = [&](HWND dialog) {
         selections.push_back(Selection(dialog));
-        lists.push_back(DialogScript::ListItems(dialog, IDC_TYPES_LIST));
+        lastList = DialogScript::ListItems(dialog, IDC_TYPES_LIST);
     };
     DialogScript script;
-    script.On(kTypes, [&](HWND dialog) { record(dialog); Select(dialog, 3); ::SendMessageA(dialog, WM_COMMAND, IDC_TYPES_DELETE, 0); record(dialog); Select(dialog, 0); ::SendMessageA(dialog, WM_COMMAND, IDC_TYPES_DELETE, 0); record(dialog); ::SendMessageA(dialog, WM_COMMAND, IDC_TYPES_ADD, 0); record(dialog); Select(dialog, 1); ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_TYPES_LIST, LBN_DBLCLK), 0); record(dialog); DialogScript::Click(dialog, IDCANCEL); })
+    auto press = [](HWND dialog, WPARAM command) { ::SendMessageA(dialog, WM_COMMAND, command, 0); };
+    script
+        .On(kTypes,
+            [&](HWND dialog) {
+                record(dialog);
+                Select(dialog, 3);
+                press(dialog, IDC_TYPES_DELETE);
+                record(dialog);
+                Select(dialog, 0);
+                press(dialog, IDC_TYPES_DELETE);
+                record(dialog);
+                press(dialog, IDC_TYPES_ADD);
+                record(dialog);
+                Select(dialog, 1);
+                press(dialog, MAKEWPARAM(IDC_TYPES_LIST, LBN_DBLCLK));
+                record(dialog);
+                DialogScript::Click(dialog, IDCANCEL);
+            })
         .On(kEnter, [&](HWND dialog) {
             entryFields.push_back(DialogScript::Text(dialog, IDC_ENTER_GROUP_NAME) + "|"
                                   + DialogScript::Text(dialog, IDC_ENTER_PATTERNS));
@@ -155,7 +172,7 @@ TEST_F(FileTypesDialogTest, SelectionFollowsEveryChange)
     // item 0; adding leaves the selection; editing selects the rebuilt item in its place.
     EXPECT_EQ(selections, (std::vector<int>{0, 2, 0, 0, 1}));
     EXPECT_EQ(entryFields, (std::vector<std::string>{"C++ Files|*.c;*.cpp;*.cxx;*.c++", "C|c"}));
-    EXPECT_EQ(lists.back(), (std::vector<std::string>{"B (b)", "Sea (c)", "C++ Files (*.c;*.cpp;*.cxx;*.c++)"}));
+    EXPECT_EQ(lastList, (std::vector<std::string>{"B (b)", "Sea (c)", "C++ Files (*.c;*.cpp;*.cxx;*.c++)"}));
 }
 
 TEST_F(FileTypesDialogTest, EnterFileTypeRefusesEmptyFieldsAndBarsAndFocusesTheField)
