@@ -39,11 +39,12 @@ CTypedFileDialog::CTypedFileDialog(BOOL openFileDialog, LPCSTR defaultExtension,
 
 INT_PTR CTypedFileDialog::DoModal()
 {
+    // Read once: a reopened dialog shows the types just edited, even when storing them failed.
+    if (CWinApp* app = CWinApp::GetApp()) {
+        m_filterString = app->GetProfileString(kSettings, kFileFilter, m_filterString.c_str());
+    }
     INT_PTR result = IDCANCEL;
     do {
-        if (CWinApp* app = CWinApp::GetApp()) {
-            m_filterString = app->GetProfileString(kSettings, kFileFilter, m_filterString.c_str());
-        }
         // A string with no complete pair gives the dialog no types; it still opens.
         m_filterBuffer = PlatformFilterList(m_filterString);
         m_ofn.lpstrFilter = m_filterBuffer.empty() ? nullptr : m_filterBuffer.c_str();
