@@ -3,7 +3,6 @@
 #include "dialogs/CCompareFilesDialog.h"
 #include "framework/CommonDialogs.h"
 #include "resources/resource.h"
-#include "shell/ProgramWindows.h"
 #include "tests/shell/ShellTestSupport.h"
 
 #include <cstring>
@@ -204,26 +203,4 @@ TEST_F(CompareFilesDialogTest, BrowseInsertsTheChosenFileAtTheTopAndCancelKeepsT
     EXPECT_EQ(seen.leftText, "C:\\picked.txt");
     EXPECT_EQ(seen.rightItems, (std::vector<std::string>{"D:\\new.txt", "D:\\old.txt"}));
     EXPECT_EQ(seen.rightText, "D:\\new.txt");
-}
-
-TEST_F(CompareFilesDialogTest, StartUpTakesThePairAndOptionsOnOkAndNothingOnCancel)
-{
-    for (const bool ok : {true, false}) {
-        AppSettings settings;
-        settings.options = CompareOptions{0, 1, 0};
-        std::string first, second;
-        DialogScript script;
-        script.On(kTitle, [&](HWND dialog) {
-            DialogScript::SetText(dialog, IDC_COMPARE_FILE1, left);
-            DialogScript::SetText(dialog, IDC_COMPARE_FILE2, right);
-            ::SendDlgItemMessageA(dialog, IDC_COMPARE_IGNORE_BLANKS, BM_CLICK, 0, 0);
-            DialogScript::Click(dialog, ok ? IDOK : IDCANCEL);
-        });
-        ProgramWindows windows;
-        EXPECT_EQ(windows.AskForFiles(settings, first, second), ok);
-        EXPECT_EQ(settings.options.ignoreBlanks, ok ? 1 : 0);
-        EXPECT_EQ(settings.options.ignoreCase, 1);
-        EXPECT_EQ(first, ok ? left : "");
-        EXPECT_EQ(second, ok ? right : "");
-    }
 }

@@ -66,21 +66,6 @@ TEST(FileFilterTest, ItemsReadBackCutAtTheFirstBrackets)
     }
 }
 
-TEST(FileFilterTest, WritingAndReadingAgainKeepsEveryPlainType)
-{
-    const std::vector<FileType> types = {
-        {"All Files", "*.*"}, {"C++ Files", "*.c;*.cpp;*.cxx;*.c++"}, {"Makefiles", "Makefile;*.mk"}};
-    EXPECT_EQ(FormatFileFilter(types),
-              "All Files (*.*)|*.*|C++ Files (*.c;*.cpp;*.cxx;*.c++)|*.c;*.cpp;*.cxx;*.c++|"
-              "Makefiles (Makefile;*.mk)|Makefile;*.mk||");
-    std::vector<std::string> expected;
-    for (const FileType& type : types) {
-        expected.push_back(FileTypeItemText(type));
-    }
-    EXPECT_EQ(ItemTexts(FormatFileFilter(types)), expected);
-    EXPECT_EQ(FormatFileFilter({}), "|");
-}
-
 TEST(FileFilterTest, TheSystemGetsOnlyCompletePairs)
 {
     using namespace std::string_literals;
