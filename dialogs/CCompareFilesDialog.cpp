@@ -8,9 +8,7 @@
 #include "resources/resource.h"
 #include "shell/AppSettings.h"
 
-#include <cstdio>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -23,13 +21,6 @@ void FillFromRecentFiles(CComboBox& box, RecentSide side)
         }
     }
     box.SetCurSel(0);
-}
-
-std::string WithPath(const char* format, const std::string& path)
-{
-    std::vector<char> text(std::char_traits<char>::length(format) + path.size() + 1);
-    std::snprintf(text.data(), text.size(), format, path.c_str());
-    return text.data();
 }
 
 }  // namespace
@@ -85,14 +76,14 @@ std::string CCompareFilesDialog::ProblemWith(const std::string& path)
     }
     // The program opens files by their ANSI names, which the system limits to MAX_PATH.
     if (path.size() >= MAX_PATH) {
-        return WithPath("File name %s is too long!", path);
+        return "File name " + path + " is too long!";
     }
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return WithPath("File %s does not exist!", path);
+        return "File " + path + " does not exist!";
     }
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return WithPath("%s is a folder, not a file!", path);
+        return path + " is a folder, not a file!";
     }
     return std::string();
 }
