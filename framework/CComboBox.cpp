@@ -11,6 +11,17 @@ int CComboBox::AddString(const std::string& text)
     return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
 }
 
+int CComboBox::InsertString(int index, const std::string& text)
+{
+    return static_cast<int>(
+        SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+void CComboBox::ResetContent()
+{
+    SendMessage(CB_RESETCONTENT);
+}
+
 int CComboBox::GetCount() const
 {
     return static_cast<int>(SendMessage(CB_GETCOUNT));

@@ -9,6 +9,9 @@ class CComboBox : public CWnd {
 public:
     BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
     int AddString(const std::string& text);
+    // The index the text went to, or CB_ERR / CB_ERRSPACE.
+    int InsertString(int index, const std::string& text);
+    void ResetContent();
     int GetCount() const;
     int GetCurSel() const;
     int SetCurSel(int index);

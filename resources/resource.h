@@ -58,3 +58,28 @@
 #define IDR_PANE_MENU               131
 #define ID_EDIT_COPY                32773
 #define ID_EDIT_SELECT_ALL          32775
+
+// Compare Files and file types: dialogs
+#define IDD_FILE_TYPES_CHILD        213
+#define IDD_ENTER_FILE_TYPE         214
+#define IDD_FILE_TYPES              215
+#define IDD_COMPARE_FILES           216
+
+// Compare Files and file types: controls
+#define IDC_COMPARE_FILE1           1034
+#define IDC_COMPARE_FILE2           1035
+#define IDC_COMPARE_BROWSE1         1029
+#define IDC_COMPARE_BROWSE2         1031
+#define IDC_COMPARE_IGNORE_BLANKS   1023
+#define IDC_COMPARE_IGNORE_CASE     1024
+#define IDC_COMPARE_FORCE_TEXT      1025
+#define IDC_FILE_TYPES_BUTTON       1029
+#define IDC_TYPES_LIST              1006
+#define IDC_TYPES_OK                1008
+#define IDC_TYPES_MOVE_UP           1025
+#define IDC_TYPES_MOVE_DOWN         1005
+#define IDC_TYPES_EDIT              1007
+#define IDC_TYPES_ADD               1029
+#define IDC_TYPES_DELETE            1031
+#define IDC_ENTER_GROUP_NAME        1015
+#define IDC_ENTER_PATTERNS          1030

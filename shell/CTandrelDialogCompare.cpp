@@ -1,6 +1,7 @@
 // The main window's compare flow: binary or text comparison, pane texts, colours and the commands that start a new comparison.
 #include "shell/CTandrelDialog.h"
 
+#include "dialogs/CCompareFilesDialog.h"
 #include "engine/BinaryFile.h"
 #include "engine/DiffDescriptions.h"
 #include "engine/PaneAlignment.h"
@@ -266,13 +267,18 @@ void CTandrelDialog::ApplyOptions(const AppSettings& chosen)
     }
 }
 
-// The commands below open dialogs that are not built yet (Compare Files,
-// Options, Save Diff, About) or start the external editor; each does nothing
-// until its part of the program exists. Compare Files and Options hand their
-// results to StartNewComparison and ApplyOptions.
 void CTandrelDialog::OnCompareNewPair()
 {
+    CompareOptions options = settings_.options;
+    std::string leftPath, rightPath;
+    if (RunCompareFilesDialog(this, options, leftPath, rightPath)) {
+        StartNewComparison(leftPath, rightPath, options);
+    }
 }
+
+// The commands below open dialogs that are not built yet (Options, Save Diff,
+// About) or start the external editor; each does nothing until its part of the
+// program exists. Options hands its results to ApplyOptions.
 
 void CTandrelDialog::OnSetOptions()
 {

@@ -1,12 +1,11 @@
 #include "shell/ProgramWindows.h"
 
+#include "dialogs/CCompareFilesDialog.h"
 #include "shell/CTandrelDialog.h"
 
-// The Compare Files dialog is not part of the program yet: without it a missing file
-// name ends the run as Cancel would. Settings are saved either way.
-bool ProgramWindows::AskForFiles(AppSettings&, std::string&, std::string&)
+bool ProgramWindows::AskForFiles(AppSettings& settings, std::string& leftPath, std::string& rightPath)
 {
-    return false;
+    return RunCompareFilesDialog(nullptr, settings.options, leftPath, rightPath);
 }
 
 // The main window: with /n it opens empty and takes neither the names nor /aN.

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Pictures of the Compare Files dialog and of the File Types editor for the README,
+# taken on a private Xvfb display with the end-to-end harness:
+#   tests/e2e/dialog-pictures.sh BUILD_DIR DOCS_DIR
+# BUILD_DIR is a built Windows tree (its e2e prefix is made when missing).
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "$1" && pwd); docs=$(mkdir -p "$2" && cd "$2" && pwd)
+export TANDREL_EXE=$build/shell/tandrel.exe E2E_PREFIX=$build/e2e-prefix E2E_WORK=$build/dialog-pictures
+if [ ! -f "$E2E_PREFIX/.tandrel-prepared" ]; then
+  "$here/../../tools/prepare-wineprefix" "$E2E_PREFIX" --unmanaged >/dev/null 2>&1 \
+    && touch "$E2E_PREFIX/.tandrel-prepared"
+fi
+source "$here/e2e-lib.sh"
+e2e_begin
+
+e2e_reg_set 'Recent Left Files' 'File 0' REG_SZ 'C:\work\tandrel\engine\DiffFiles.cpp'
+e2e_reg_set 'Recent Left Files' 'File 1' REG_SZ 'C:\work\notes\old.txt'
+e2e_reg_set 'Recent Right Files' 'File 0' REG_SZ 'C:\work\tandrel-next\engine\DiffFiles.cpp'
+e2e_reg_set 'Recent Right Files' 'File 1' REG_SZ 'C:\work\notes\new.txt'
+e2e_reg_set Settings 'Ignore Case' REG_DWORD 1
+e2e_reg_set Settings 'File Filter' REG_SZ \
+  'C++ Files (*.c;*.cpp;*.cxx;*.c++;*.h)|*.c;*.cpp;*.cxx;*.c++;*.h|Text Files (*.txt)|*.txt|Makefiles (Makefile;*.mk)|Makefile;*.mk|All Files (*.*)|*.*||'
+
+e2e_start
+dialog=$(e2e_wait_window '^Compare Files$' 200 60)
+sleep 1
+e2e_screenshot "$docs/compare-files.png" "$dialog"
+e2e_keys "$dialog" alt+b
+open=$(e2e_wait_window '^Select first file$' 200 30)
+# The File Types button, below the system dialog's own controls.
+e2e_click "$open" 372 393
+e2e_wait_window '^File Types$' 100 30 >/dev/null
+sleep 1
+geometry=$(xdotool getwindowgeometry "$open")
+position=$(echo "$geometry" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+size=$(echo "$geometry" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p')
+read -r x y <<<"$position"; read -r w h <<<"$size"
+e2e_screenshot "$E2E_WORK/screen.png"
+convert "$E2E_WORK/screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$docs/file-types.png"
+echo "$docs/compare-files.png $docs/file-types.png"
