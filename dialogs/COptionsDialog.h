@@ -1,4 +1,4 @@
-// COptionsDialog: edits a working copy of the settings a person can change: compare options, tab size, line numbers, font, colours, editor.
+// COptionsDialog: edits a copy of the settings a person can change (compare options, tab size, font, colours, editor).
 #pragma once
 
 #include "dialogs/CColorButton.h"

@@ -1,8 +1,5 @@
-// Options dialog and About box: the tab-size refusals, the choosers and their fields, the
-// editor Browse, the swatches' pixels, and the version the About box names.
+// Options dialog: the tab-size refusals, the editor Browse and the swatches' pixels.
 #include "DialogScript.h"
-#include "TandrelVersion.h"
-#include "dialogs/CAboutDialog.h"
 #include "dialogs/COptionsDialog.h"
 #include "resources/resource.h"
 #include "tests/mainwindow/PixelProbe.h"
@@ -10,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -59,8 +55,8 @@ TEST(OptionsDialog, TabSizeIsRefusedUntilItIsAWholeNumberFrom1To32)
             script.On(kTitle, [&](HWND dialog) {
                 focusAfterRefusal = DialogScript::FocusedControl(dialog);
                 afterRefusal = DialogScript::Text(dialog, IDC_OPTIONS_TAB_SIZE);
-                ::SendDlgItemMessageA(dialog, IDC_OPTIONS_TAB_SIZE, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
-                                      reinterpret_cast<LPARAM>(&selectionEnd));
+                ::SendDlgItemMessageA(dialog, IDC_OPTIONS_TAB_SIZE, EM_GETSEL,
+                                      reinterpret_cast<WPARAM>(&selectionStart), reinterpret_cast<LPARAM>(&selectionEnd));
                 DialogScript::SetText(dialog, IDC_OPTIONS_TAB_SIZE, "12");
                 DialogScript::Click(dialog, IDOK);
             });
@@ -83,61 +79,6 @@ TEST(OptionsDialog, TabSizeIsRefusedUntilItIsAWholeNumberFrom1To32)
         EXPECT_EQ(selectionStart, 0u) << label;
         EXPECT_EQ(selectionEnd, afterRefusal.size()) << label;
         EXPECT_EQ(dialog.m_tabSize, 12u) << label;
-    }
-}
-
-TEST(OptionsDialog, EachChooserStartsFromItsOwnFieldAndOnlyOkReplacesIt)
-{
-    // The four swatches with their fields, then the font button.
-    const int buttons[] = {IDC_COLORA, IDC_COLORD, IDC_COLORC, IDC_COLORB, IDC_OPTIONS_FONT};
-    COLORREF COptionsDialog::*const fields[] = {&COptionsDialog::m_addedColor, &COptionsDialog::m_deletedColor,
-                                                &COptionsDialog::m_changedColor, &COptionsDialog::m_backgroundColor};
-    CColorButton COptionsDialog::*const swatches[] = {&COptionsDialog::m_addedSwatch, &COptionsDialog::m_deletedSwatch,
-                                                      &COptionsDialog::m_changedSwatch,
-                                                      &COptionsDialog::m_backgroundSwatch};
-    const COLORREF presets[] = {RGB(10, 0, 0), RGB(20, 0, 0), RGB(30, 0, 0), RGB(40, 0, 0)};
-    const COLORREF chosen = RGB(1, 2, 3);
-    for (int clicked = 0; clicked < 5; ++clicked) {
-        for (const bool ok : {true, false}) {
-            COptionsDialog dialog;
-            for (int i = 0; i < 4; ++i) {
-                dialog.*fields[i] = presets[i];
-            }
-            std::strcpy(dialog.m_font.lfFaceName, "Courier");
-            dialog.m_font.lfHeight = -10;
-            bool startedFromField = false;
-            DWORD fontFlags = 0;
-            ChooserAnswers answers([&](CommonDialogCall& call) {
-                if (call.font) {
-                    fontFlags = call.font->Flags;
-                    startedFromField = std::strcmp(call.font->lpLogFont->lfFaceName, "Courier") == 0
-                                       && call.font->lpLogFont->lfHeight == -10;
-                    call.font->lpLogFont->lfHeight = -20;
-                } else {
-                    startedFromField = (call.color->Flags & CC_RGBINIT) && call.color->rgbResult == presets[clicked];
-                    call.color->rgbResult = chosen;
-                }
-                return ok ? TRUE : FALSE;
-            });
-            DialogScript script;
-            script.On(kTitle, [&](HWND d) {
-                DialogScript::Click(d, buttons[clicked]);
-                DialogScript::Click(d, IDOK);
-            });
-            EXPECT_EQ(dialog.DoModal(), IDOK);
-            EXPECT_TRUE(startedFromField) << buttons[clicked];
-            for (int i = 0; i < 4; ++i) {
-                const COLORREF expected = i == clicked && ok ? chosen : presets[i];
-                EXPECT_EQ(dialog.*fields[i], expected) << buttons[clicked] << " " << ok << " field " << i;
-                EXPECT_EQ((dialog.*swatches[i]).m_color, expected) << buttons[clicked] << " " << ok << " swatch " << i;
-            }
-            EXPECT_EQ(dialog.m_font.lfHeight, clicked == 4 && ok ? -20 : -10) << ok;
-            if (clicked == 4) {
-                // Screen fonts from the field, without the effects part.
-                EXPECT_EQ(fontFlags & (CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS),
-                          static_cast<DWORD>(CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT));
-            }
-        }
     }
 }
 
@@ -253,17 +194,4 @@ TEST(OptionsDialog, ASwatchLooksPressedOnlyWhileTheMouseHoldsIt)
         }
         EXPECT_EQ(wrong, 0) << look.moment;
     }
-}
-
-TEST(AboutDialog, NamesTheVersionTheBuildCarriesAndEndsWithOk)
-{
-    std::string version;
-    DialogScript script;
-    script.On("About Tandrel", [&](HWND dialog) {
-        version = DialogScript::Text(dialog, IDC_ABOUT_VERSION);
-        DialogScript::Click(dialog, IDOK);
-    });
-    CAboutDialog about;
-    EXPECT_EQ(about.DoModal(), IDOK);
-    EXPECT_EQ(version, "Version " TANDREL_VERSION);
 }

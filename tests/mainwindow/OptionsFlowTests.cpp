@@ -5,7 +5,7 @@
 #include "resources/resource.h"
 #include "tests/dialogs/DialogScript.h"
 
-#include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -41,6 +41,14 @@ Effects EffectsOf(CTandrelDialog& d, const std::function<void()>& apply)
     const RECT now = ChildRect(d.LeftTextPane().m_hWnd);
     return Effects{d.RestartRequested(), !::EqualRect(&now, &parked),
                    WaitsForRepaint(d.LeftTextPane().m_hWnd) || WaitsForRepaint(d.RightTextPane().m_hWnd)};
+}
+
+// The values the Options dialog edits.
+auto Edited(const AppSettings& s)
+{
+    return std::make_tuple(s.tabSize, s.options.ignoreBlanks, s.options.ignoreCase, s.showLineNumbers,
+                           s.font.lfWeight, s.addedColor, s.deletedColor, s.changedColor, s.diffBackgroundColor,
+                           s.editor);
 }
 
 // The x of the character after a leading tab, in average character widths: the tab stop in force.
@@ -103,57 +111,52 @@ TEST_F(OptionsFlow, IgnoreCaseStartsANewComparisonAtTheFirstDifference)
     EXPECT_EQ(settings.options.ignoreCase, 1);
 }
 
-TEST_F(OptionsFlow, EachChangeRedoesOnlyWhatItNeeds)
+TEST_F(OptionsFlow, SetOptionsRedoesOnlyWhatTheDialogChanged)
 {
+    const COLORREF picked = RGB(9, 8, 7);
+    using Edit = std::function<void(AppSettings&)>;
     const struct {
-        const char* change;
-        std::function<void(AppSettings&)> edit;
-        Effects expected;
+        const char* path;
+        std::vector<int> clicks;  // a swatch's colour chooser answers picked; Font answers bold
+        const char* tabSize;      // typed into the field unless null
+        int end;                  // how the dialog ends
+        Edit expected;            // the settings in force afterwards
+        Effects effects;
     } cases[] = {
-        {"editor", [](AppSettings& s) { s.editor = "C:\\Tools\\ed.exe"; }, {false, false, false}},
-        {"a colour", [](AppSettings& s) { s.addedColor = RGB(1, 2, 3); }, {false, false, true}},
-        {"tab size", [](AppSettings& s) { s.tabSize = 8; }, {false, false, true}},
-        {"line numbers", [](AppSettings& s) { s.showLineNumbers = 0; }, {false, true, true}},
-        {"font", [](AppSettings& s) { s.font.lfWeight = FW_BOLD; }, {false, true, true}},
-        {"ignore blanks", [](AppSettings& s) { s.options.ignoreBlanks = 1; }, {true, false, false}},
+        {"OK untouched", {}, nullptr, IDOK, [](AppSettings&) {}, {false, false, false}},
+        {"the same colour again", {IDC_COLORB}, nullptr, IDOK, [](AppSettings&) {}, {false, false, false}},
+        {"added colour", {IDC_COLORA}, nullptr, IDOK,
+         [&](AppSettings& s) { s.addedColor = picked; }, {false, false, true}},
+        {"deleted colour", {IDC_COLORD}, nullptr, IDOK,
+         [&](AppSettings& s) { s.deletedColor = picked; }, {false, false, true}},
+        {"changed colour", {IDC_COLORC}, nullptr, IDOK,
+         [&](AppSettings& s) { s.changedColor = picked; }, {false, false, true}},
+        {"a colour, then Cancel", {IDC_COLORC}, "8", IDCANCEL, [](AppSettings&) {}, {false, false, false}},
+        {"tab size", {}, "8", IDOK, [](AppSettings& s) { s.tabSize = 8; }, {false, false, true}},
+        {"line numbers", {IDC_OPTIONS_LINE_NUMBERS}, nullptr, IDOK,
+         [](AppSettings& s) { s.showLineNumbers = 0; }, {false, true, true}},
+        {"font", {IDC_OPTIONS_FONT}, nullptr, IDOK,
+         [](AppSettings& s) { s.font.lfWeight = FW_BOLD; }, {false, true, true}},
+        {"ignore case", {IDC_OPTIONS_IGNORE_CASE}, nullptr, IDOK,
+         [](AppSettings& s) { s.options.ignoreCase = 1; }, {true, false, false}},
     };
     const AppSettings original = settings;
     for (const auto& c : cases) {
         settings = original;
-        CTandrelDialog& d = OpenCaseChange();
-        AppSettings chosen = settings;
-        c.edit(chosen);
-        const Effects seen = EffectsOf(d, [&] { d.ApplyOptions(chosen); });
-        EXPECT_EQ(seen.restart, c.expected.restart) << c.change;
-        EXPECT_EQ(seen.relayout, c.expected.relayout) << c.change;
-        EXPECT_EQ(seen.repaint, c.expected.repaint) << c.change;
-        // Whatever was chosen is kept for the next window and the registry.
-        EXPECT_EQ(std::memcmp(&settings.font, &chosen.font, sizeof chosen.font), 0) << c.change;
-        EXPECT_EQ(settings.editor, chosen.editor) << c.change;
-        EXPECT_EQ(settings.tabSize, chosen.tabSize) << c.change;
-        EXPECT_EQ(settings.addedColor, chosen.addedColor) << c.change;
-    }
-}
-
-TEST_F(OptionsFlow, SetOptionsAppliesOnlyWhatTheDialogChanged)
-{
-    const COLORREF stored = settings.changedColor;
-    const struct {
-        const char* path;
-        COLORREF answered;  // what the colour chooser answers for the changed-lines swatch
-        int button;         // how the dialog ends
-        Effects expected;
-    } cases[] = {
-        {"OK untouched", 0, IDOK, {false, false, false}},
-        {"the same colour chosen again", stored, IDOK, {false, false, false}},
-        {"a new colour", RGB(9, 8, 7), IDOK, {false, false, true}},
-        {"a new colour, then Cancel", RGB(9, 8, 7), IDCANCEL, {false, false, false}},
-    };
-    for (const auto& c : cases) {
-        settings.changedColor = stored;
+        settings.diffBackgroundColor = picked;  // what "the same colour again" picks
+        AppSettings expected = settings;
+        c.expected(expected);
         CTandrelDialog& d = OpenCaseChange();
         ChooserAnswers answers([&](CommonDialogCall& call) {
-            call.color->rgbResult = c.answered;
+            if (!call.font) {
+                call.color->rgbResult = picked;
+                return TRUE;
+            }
+            // Screen fonts, started from the font in force, without the effects part.
+            EXPECT_EQ(call.font->Flags & (CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS),
+                      static_cast<DWORD>(CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT));
+            EXPECT_STREQ(call.font->lpLogFont->lfFaceName, settings.font.lfFaceName);
+            call.font->lpLogFont->lfWeight = FW_BOLD;
             return TRUE;
         });
         DialogScript script;
@@ -161,19 +164,22 @@ TEST_F(OptionsFlow, SetOptionsAppliesOnlyWhatTheDialogChanged)
             // Out of the way, so that its closing uncovers no pane.
             ::SetWindowPos(dialog, nullptr, 3000, 3000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             ForgetPendingRepaints(d);
-            if (c.answered)
-                DialogScript::Click(dialog, IDC_COLORC);
-            DialogScript::Click(dialog, c.button);
+            for (int id : c.clicks)
+                ::SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
+            if (c.tabSize)
+                DialogScript::SetText(dialog, IDC_OPTIONS_TAB_SIZE, c.tabSize);
+            DialogScript::Click(dialog, c.end);
         });
         const Effects seen = EffectsOf(d, [&] { Command(d, ID_SET_OPTIONS); });
         EXPECT_TRUE(script.Finished()) << c.path;
-        EXPECT_EQ(seen.restart, c.expected.restart) << c.path;
-        EXPECT_EQ(seen.relayout, c.expected.relayout) << c.path;
-        EXPECT_EQ(seen.repaint, c.expected.repaint) << c.path;
-        const COLORREF inForce = c.button == IDOK && c.answered ? c.answered : stored;
-        EXPECT_EQ(settings.changedColor, inForce) << c.path;
-        CNewEdit& left = d.LeftTextPane();
-        EXPECT_EQ(left.GetTextColorAt(left.GetLineStart(1)), inForce) << c.path;
+        EXPECT_EQ(seen.restart, c.effects.restart) << c.path;
+        EXPECT_EQ(seen.relayout, c.effects.relayout) << c.path;
+        EXPECT_EQ(seen.repaint, c.effects.repaint) << c.path;
+        EXPECT_EQ(Edited(settings), Edited(expected)) << c.path;
+        if (d.m_hWnd) {
+            CNewEdit& left = d.LeftTextPane();
+            EXPECT_EQ(left.GetTextColorAt(left.GetLineStart(1)), settings.changedColor) << c.path;
+        }
     }
 }
 
@@ -183,8 +189,7 @@ TEST_F(OptionsFlow, EveryNewWindowDrawsTabsWithTheStoredTabSize)
     const std::string right = WriteFile("right.txt", "\ty\nsame\n");
     // A stored size outside 1 to 32 stays in the settings but draws as 4.
     const struct {
-        int stored;
-        int drawn;
+        int stored, drawn;
     } cases[] = {{8, 8}, {1, 1}, {32, 32}, {40, 4}, {0, 4}};
     for (const auto& c : cases) {
         settings.tabSize = c.stored;
@@ -193,23 +198,6 @@ TEST_F(OptionsFlow, EveryNewWindowDrawsTabsWithTheStoredTabSize)
         EXPECT_EQ(TabColumns(d.RightTextPane(), 0), c.drawn) << c.stored;
         EXPECT_EQ(settings.tabSize, c.stored);
     }
-    // A size chosen in Options survives Re-Compare, which makes a new window.
-    settings.tabSize = 4;
-    int afterRecompare = 0;
-    std::vector<Step> steps = {
-        {false, [&](CTandrelDialog& d) {
-             AppSettings chosen = settings;
-             chosen.tabSize = 6;
-             d.ApplyOptions(chosen);
-             Command(d, ID_RECOMPARE);
-         }},
-        {true, [&](CTandrelDialog& d) {
-             afterRecompare = TabColumns(d.RightTextPane(), 0);
-             Command(d, ID_EXIT);
-         }},
-    };
-    RunModal(left, right, std::move(steps));
-    EXPECT_EQ(afterRecompare, 6);
 }
 
 TEST_F(OptionsFlow, LineNumbersOffHidesTheGutters)
