@@ -2,15 +2,16 @@
 
 #include "framework/CommonDialogs.h"
 
+#include <array>
+
 namespace {
 
-// The chooser's sixteen custom colours, kept for the whole run as a person defines them.
-COLORREF g_customColours[16] = {
-    RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
-    RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
-    RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
-    RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
-};
+// The chooser's sixteen custom colours, white until a person defines them, kept for the whole run.
+std::array<COLORREF, 16> g_customColours = [] {
+    std::array<COLORREF, 16> colours;
+    colours.fill(RGB(255, 255, 255));
+    return colours;
+}();
 
 }  // namespace
 
@@ -18,7 +19,7 @@ CColorDialog::CColorDialog(COLORREF initial, DWORD flags, CWnd* parent) : m_cc{}
 {
     m_cc.lStructSize = sizeof m_cc;
     m_cc.rgbResult = initial;
-    m_cc.lpCustColors = g_customColours;
+    m_cc.lpCustColors = g_customColours.data();
     m_cc.Flags = flags | CC_RGBINIT;
 }
 
