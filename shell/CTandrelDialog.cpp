@@ -110,7 +110,16 @@ bool CTandrelDialog::CreateChildren()
     c.leftLabel.SetFont(templateFont, FALSE);
     c.rightLabel.SetFont(templateFont, FALSE);
     CreatePaneFont();
+    ApplyTabSize();
     return true;
+}
+
+void CTandrelDialog::ApplyTabSize()
+{
+    // A stored size the Options dialog would refuse draws as the default; the setting keeps it.
+    const int columns = settings_.tabSize >= 1 && settings_.tabSize <= 32 ? settings_.tabSize : 4;
+    for (CNewEdit* pane : {&children_->leftText, &children_->rightText})
+        pane->SetTabSize(columns);
 }
 
 void CTandrelDialog::CreatePaneFont()

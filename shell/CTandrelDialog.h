@@ -127,6 +127,8 @@ private:
     void ResetWindowState();
     bool CreateChildren();
     void CreatePaneFont();
+    // Gives the tab size in force to both text panes.
+    void ApplyTabSize();
     void MeasureFont();
     void CreateStatusBar();
     void SetStatusParts();

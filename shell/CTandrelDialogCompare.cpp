@@ -1,7 +1,9 @@
 // The main window's compare flow: binary or text comparison, pane texts, colours and the commands that start a new comparison.
 #include "shell/CTandrelDialog.h"
 
+#include "dialogs/CAboutDialog.h"
 #include "dialogs/CCompareFilesDialog.h"
+#include "dialogs/COptionsDialog.h"
 #include "engine/BinaryFile.h"
 #include "engine/DiffDescriptions.h"
 #include "engine/PaneAlignment.h"
@@ -218,10 +220,9 @@ void CTandrelDialog::ApplyOptions(const AppSettings& chosen)
     bool recompare = false, relayout = false, recolour = false;
     if (chosen.tabSize != settings_.tabSize) {
         settings_.tabSize = chosen.tabSize;
-        for (CNewEdit* pane : {&c.leftText, &c.rightText}) {
-            pane->SetTabSize(settings_.tabSize);
-            pane->Invalidate(TRUE);
-        }
+        ApplyTabSize();
+        c.leftText.Invalidate(TRUE);
+        c.rightText.Invalidate(TRUE);
     }
     if (chosen.options.ignoreBlanks != settings_.options.ignoreBlanks
         || chosen.options.ignoreCase != settings_.options.ignoreCase) {
@@ -276,13 +277,16 @@ void CTandrelDialog::OnCompareNewPair()
     }
 }
 
-// The commands below open dialogs that are not built yet (Options, Save Diff,
-// About) or start the external editor; each does nothing until its part of the
-// program exists. Options hands its results to ApplyOptions.
-
 void CTandrelDialog::OnSetOptions()
 {
+    AppSettings chosen = settings_;
+    if (RunOptionsDialog(chosen)) {
+        ApplyOptions(chosen);
+    }
 }
+
+// The commands below open dialogs that are not built yet (Save Diff) or start the
+// external editor; each does nothing until its part of the program exists.
 
 void CTandrelDialog::OnEditFile(bool)
 {
@@ -294,4 +298,6 @@ void CTandrelDialog::OnSaveDiff()
 
 void CTandrelDialog::OnAbout()
 {
+    CAboutDialog about;
+    about.DoModal();
 }
