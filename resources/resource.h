@@ -83,3 +83,11 @@
 #define IDC_TYPES_DELETE            1031
 #define IDC_ENTER_GROUP_NAME        1015
 #define IDC_ENTER_PATTERNS          1030
+
+// Find dialog
+#define IDD_FIND                    144
+#define IDC_FIND_NEXT               6
+#define IDC_FIND_MATCH_CASE         1023
+#define IDC_FIND_TEXT               1034
+#define IDC_FIND_UP                 1036
+#define IDC_FIND_DOWN               1037

@@ -284,14 +284,6 @@ void CTandrelDialog::OnSetOptions()
 {
 }
 
-void CTandrelDialog::OnEditFile(bool)
-{
-}
-
-void CTandrelDialog::OnSaveDiff()
-{
-}
-
 void CTandrelDialog::OnAbout()
 {
 }
