@@ -173,6 +173,10 @@ void CTandrelDialog::OnFindDialogFindNext(HWND sender, const FindRequest* reques
     searchText_ = request->text;
     matchCase_ = request->matchCase != 0;
     Search(request->direction != 0);
+    // The pane took the focus to show the match; the dialog stays in sight above the window
+    // (a window manager, or none, may have raised the window over it).
+    if (::IsWindow(sender))
+        ::SetWindowPos(sender, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 // The dialog asks from inside one of its own handlers: deleting it there would pull the
