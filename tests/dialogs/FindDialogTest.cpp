@@ -11,103 +11,96 @@
 
 namespace {
 
-const char kSection[] = "Recent Find Strings";
+using Values = std::map<std::string, std::string>;
 
-// Every value of the history's key: strings as they are, DWORDs as "dword N".
-std::map<std::string, std::string> StoredValues()
+// Every value of the history's key: strings as they are, DWORDs as "#N".
+Values StoredValues()
 {
-    std::map<std::string, std::string> values;
+    Values values;
     HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Brightfen\\Tandrel\\Recent Find Strings", 0, KEY_READ, &key)
-        != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Brightfen\\Tandrel\\Recent Find Strings", 0, KEY_READ, &key))
         return values;
-    for (DWORD i = 0;; ++i) {
-        char name[256] = "";
-        DWORD nameSize = sizeof name;
-        BYTE data[1024] = {};
-        DWORD dataSize = sizeof data;
-        DWORD type = 0;
-        if (::RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) != ERROR_SUCCESS)
-            break;
-        values[name] = type == REG_DWORD ? "dword " + std::to_string(static_cast<int>(*reinterpret_cast<DWORD*>(data)))
-                                         : std::string(reinterpret_cast<char*>(data));
+    char name[256];
+    BYTE data[1024];
+    DWORD nameSize = sizeof name, dataSize = sizeof data, type = 0;
+    for (DWORD i = 0; !::RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize); ++i) {
+        values[name] = type == REG_DWORD ? "#" + std::to_string(*reinterpret_cast<int*>(data))
+                                         : reinterpret_cast<char*>(data);
+        nameSize = sizeof name, dataSize = sizeof data;
     }
     ::RegCloseKey(key);
     return values;
 }
 
-std::string Slot(int i)
+// Slot i holds texts[i]; an empty text is a missing slot.
+Values Slots(const std::vector<std::string>& texts, const char* maximum = nullptr)
 {
-    return "String " + std::to_string(i);
+    Values values;
+    for (size_t i = 0; i < texts.size(); ++i)
+        if (!texts[i].empty())
+            values["String " + std::to_string(i)] = texts[i];
+    if (maximum)
+        values["Max number of strings"] = maximum;
+    return values;
 }
 
-class FindDialogTest : public ProgramKeyTest {
-protected:
-    MessageBoxRecorder messages;
-};
+std::vector<std::string> Numbered(int from, int count)
+{
+    std::vector<std::string> texts;
+    for (int i = from; i < from + count; ++i)
+        texts.push_back("s" + std::to_string(i));
+    return texts;
+}
+
+std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std::string>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
 
 }  // namespace
 
-TEST_F(FindDialogTest, ClosingStoresTheBoxTextAtTheTopOfTheHistory)
+TEST_F(ProgramKeyTest, FindDialogStoresTheBoxTextAtTheTopOfTheHistoryWhenItCloses)
 {
-    using Values = std::map<std::string, std::string>;
-    auto numbered = [](const std::string& prefix, int from, int count) {
-        Values values;
-        for (int i = 0; i < count; ++i)
-            values[Slot(from + i)] = prefix + std::to_string(i);
-        return values;
-    };
-    auto with = [](Values values, const Values& more) {
-        values.insert(more.begin(), more.end());
-        return values;
-    };
-    const Values twenty = numbered("s", 0, 20);
-    Values slotFive = numbered("s", 0, 10);
-    slotFive[Slot(5)] = "Needle";
+    const std::vector<std::string> none;
     const struct Case {
         const char* name;
-        Values stored;
+        std::vector<std::string> stored;
         std::optional<DWORD> maximum;
-        std::vector<std::string> presses;  // typed and searched before the last text
+        std::vector<std::string> presses;  // typed and searched before the text the box has at the end
         std::string atClose;
         std::vector<std::string> offered;  // the list when the dialog opens
         Values expected;
     } cases[] = {
-        {"twenty stored and a new one: slot 19 drops out", twenty, std::nullopt, {}, "new",
-         {"s0", "s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "s9", "s10", "s11", "s12", "s13", "s14", "s15",
-          "s16", "s17", "s18", "s19"},
-         with(numbered("s", 1, 19), {{Slot(0), "new"}, {Slot(1), "s0"}, {"Max number of strings", "dword 20"}})},
-        {"a match in slot 5 in other letter case moves up, spelled as typed", slotFive, std::nullopt, {}, "NEEDLE",
-         {"s0", "s1", "s2", "s3", "s4", "Needle", "s6", "s7", "s8", "s9"},
-         {{Slot(0), "NEEDLE"}, {Slot(1), "s0"}, {Slot(2), "s1"}, {Slot(3), "s2"}, {Slot(4), "s3"}, {Slot(5), "s4"},
-          {Slot(6), "s6"}, {Slot(7), "s7"}, {Slot(8), "s8"}, {Slot(9), "s9"}, {"Max number of strings", "dword 20"}}},
-        {"slots 0 and 2 with 1 missing close up", {{Slot(0), "zero"}, {Slot(2), "two"}}, std::nullopt, {}, "new",
-         {"zero", "two"},
-         {{Slot(0), "new"}, {Slot(1), "zero"}, {Slot(2), "two"}, {"Max number of strings", "dword 20"}}},
-        {"a match below a gap leaves no stale copy behind", {{Slot(0), "zero"}, {Slot(5), "five"}}, std::nullopt,
-         {}, "FIVE", {"zero", "five"},
-         {{Slot(0), "FIVE"}, {Slot(1), "zero"}, {"Max number of strings", "dword 20"}}},
-        {"maximum 3 limits the list and is written back", numbered("s", 0, 4), 3, {}, "new", {"s0", "s1", "s2"},
-         {{Slot(0), "new"}, {Slot(1), "s0"}, {Slot(2), "s1"}, {Slot(3), "s3"}, {"Max number of strings", "dword 3"}}},
-        {"maximum 0 loads and stores no slot", numbered("s", 0, 2), 0, {}, "new", {},
-         with(numbered("s", 0, 2), {{"Max number of strings", "dword 0"}})},
-        {"maximum -5 loads and stores no slot", numbered("s", 0, 2), static_cast<DWORD>(-5), {}, "new", {},
-         with(numbered("s", 0, 2), {{"Max number of strings", "dword -5"}})},
-        {"a huge maximum reads what is there", numbered("s", 0, 3), 0x7FFFFFFF, {}, "new", {"s0", "s1", "s2"},
-         {{Slot(0), "new"}, {Slot(1), "s0"}, {Slot(2), "s1"}, {Slot(3), "s2"},
-          {"Max number of strings", "dword 2147483647"}}},
-        {"only the text in the box when it closes is stored", {}, std::nullopt, {"first", "second"}, "third", {},
-         {{Slot(0), "third"}, {"Max number of strings", "dword 20"}}},
-        {"an empty box writes nothing, not even the maximum", numbered("s", 0, 2), std::nullopt, {"looked for"}, "",
-         {"s0", "s1"}, numbered("s", 0, 2)},
+        {"twenty stored and a new one: slot 19 drops out", Numbered(0, 20), {}, none, "new", Numbered(0, 20),
+         Slots(Join({"new"}, Numbered(0, 19)), "#20")},
+        {"a match in slot 5 in other letter case moves up, spelled as typed",
+         {"s0", "s1", "s2", "s3", "s4", "Needle", "s6"}, {}, none, "NEEDLE",
+         {"s0", "s1", "s2", "s3", "s4", "Needle", "s6"}, Slots({"NEEDLE", "s0", "s1", "s2", "s3", "s4", "s6"}, "#20")},
+        {"slots 0 and 2 with 1 missing close up", {"s0", "", "s2"}, {}, none, "new", {"s0", "s2"},
+         Slots({"new", "s0", "s2"}, "#20")},
+        {"a match below a gap leaves no stale copy", {"s0", "", "", "five"}, {}, none, "FIVE", {"s0", "five"},
+         Slots({"FIVE", "s0"}, "#20")},
+        {"maximum 3 limits the list and is written back", Numbered(0, 4), 3, none, "new", Numbered(0, 3),
+         Slots({"new", "s0", "s1", "s3"}, "#3")},
+        {"maximum 0 loads and stores no slot", Numbered(0, 2), 0, none, "new", none, Slots(Numbered(0, 2), "#0")},
+        {"maximum -5 loads and stores no slot", Numbered(0, 2), static_cast<DWORD>(-5), none, "new", none,
+         Slots(Numbered(0, 2), "#-5")},
+        {"a huge maximum reads what is there", Numbered(0, 3), 0x7FFFFFFF, none, "new", Numbered(0, 3),
+         Slots({"new", "s0", "s1", "s2"}, "#2147483647")},
+        {"only the text in the box at the close is stored", none, {}, {"first", "second"}, "third", none,
+         Slots({"third"}, "#20")},
+        {"an empty box writes nothing, not even the maximum", Numbered(0, 2), {}, {"looked for"}, "",
+         Numbered(0, 2), Slots(Numbered(0, 2))},
     };
+    MessageBoxRecorder messages;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ClearProgramKey();
-        for (const auto& [name, text] : c.stored)
-            PutString(kSection, name.c_str(), text);
+        for (const auto& [name, text] : Slots(c.stored))
+            PutString("Recent Find Strings", name.c_str(), text);
         if (c.maximum)
-            PutDword(kSection, "Max number of strings", *c.maximum);
+            PutDword("Recent Find Strings", "Max number of strings", *c.maximum);
         std::vector<std::string> offered, afterPresses;
         std::string shownAtOpen;
         {
@@ -125,20 +118,8 @@ TEST_F(FindDialogTest, ClosingStoresTheBoxTextAtTheTopOfTheHistory)
         EXPECT_EQ(offered, c.offered);
         EXPECT_EQ(shownAtOpen, c.offered.empty() ? "" : c.offered.front());
         // Every press went to the top of the list, which is not trimmed while the dialog is open.
-        std::vector<std::string> expectedAfterPresses(c.presses.rbegin(), c.presses.rend());
-        expectedAfterPresses.insert(expectedAfterPresses.end(), c.offered.begin(), c.offered.end());
-        EXPECT_EQ(afterPresses, expectedAfterPresses);
+        EXPECT_EQ(afterPresses, Join(std::vector<std::string>(c.presses.rbegin(), c.presses.rend()), c.offered));
         EXPECT_EQ(StoredValues(), c.expected);
     }
     EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(FindDialogTest, FindNextWithAnEmptyBoxIsRefusedAndAddsNothing)
-{
-    CFindDialog dialog(nullptr);
-    ASSERT_TRUE(dialog.Create());
-    dialog.SendMessage(WM_COMMAND, IDC_FIND_NEXT);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "No search string defined!");
-    EXPECT_TRUE(DialogScript::ComboItems(dialog.m_hWnd, IDC_FIND_TEXT).empty());
 }

@@ -45,6 +45,7 @@ TEST_F(FindFlow, FindNextSearchesTheActivePaneAsTheDialogSays)
         const char* selected;
         const char* message;
     } cases[] = {
+        {false, "", false, IDC_FIND_DOWN, "", "No search string defined!"},
         {false, "gamma", false, IDC_FIND_DOWN, "gamma", nullptr},
         {true, "gamma", false, IDC_FIND_DOWN, "", "Search string not found!"},
         {true, "BETA", false, IDC_FIND_DOWN, "beta", nullptr},

@@ -12,34 +12,29 @@
 
 namespace {
 
-// Answers the Save As dialog with a path (or Cancel when it is empty) and keeps the request.
+// Answers the Save As dialog with a path (Cancel for an empty one); keeps what it was asked.
 class SaveAsAnswer {
 public:
     explicit SaveAsAnswer(const std::string& path)
     {
         previous_ = SetCommonDialogHandler([this, path](CommonDialogCall& call) {
-            if (call.kind != CommonDialogCall::Kind::SaveFile)
+            if (!call.file)
                 return FALSE;
             const OPENFILENAMEA& request = *call.file;
-            flags = request.Flags;
-            hasDefaultExtension = request.lpstrDefExt != nullptr;
-            presetName = request.lpstrFile;
+            asked = (request.Flags & OFN_OVERWRITEPROMPT ? "overwrite prompt, " : "")
+                + std::string(request.Flags & OFN_HIDEREADONLY ? "" : "read-only box, ")
+                + (request.lpstrDefExt ? "default extension, " : "") + "name '" + request.lpstrFile + "', ";
             for (const char* p = request.lpstrFilter; p && *p; p += std::strlen(p) + 1)
-                filter += std::string(p) + "|";
-            if (path.empty())
-                return FALSE;
+                asked += std::string(p) + "|";
             lstrcpynA(call.file->lpstrFile, path.c_str(), static_cast<int>(call.file->nMaxFile));
-            return TRUE;
+            return path.empty() ? FALSE : TRUE;
         });
     }
     ~SaveAsAnswer() { SetCommonDialogHandler(previous_); }
     SaveAsAnswer(const SaveAsAnswer&) = delete;
     SaveAsAnswer& operator=(const SaveAsAnswer&) = delete;
 
-    DWORD flags = 0;
-    bool hasDefaultExtension = true;
-    std::string presetName = "?";
-    std::string filter;
+    std::string asked;
 
 private:
     CommonDialogHandler previous_;
@@ -65,52 +60,43 @@ protected:
         SaveAsAnswer answer(path);
         messages.clear();
         Command(d, ID_SAVE_DIFF);
-        EXPECT_EQ(answer.flags & (OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY), DWORD(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY));
-        EXPECT_EQ(answer.filter, "All Files (*.*)|*.*|");
-        EXPECT_FALSE(answer.hasDefaultExtension);
-        EXPECT_EQ(answer.presetName, "");
+        EXPECT_EQ(answer.asked, "overwrite prompt, name '', All Files (*.*)|*.*|");
     }
 };
 
 }  // namespace
 
-TEST_F(SaveDiff, WritesTheBlocksInFileOrderAsCrLfText)
+TEST_F(SaveDiff, WritesTheBlocksInFileOrderAsCrLfTextOrSaysWhyNot)
 {
     const struct Case {
         const char* name;
         const char* left;
         const char* right;
-        const char* report;
+        std::string path;  // empty: Cancel
+        const char* report;  // null: no file
+        std::string message;
     } cases[] = {
-        {"three changes", "a\nb\nc\nd\ne\n", "a\nB\nc\ne\nf\n",
-         "2c2\r\n< b\r\n---\r\n> B\r\n4d3\r\n< d\r\n5a5\r\n> f\r\n"},
-        {"identical files", "same\nlines\n", "same\nlines\n", ""},
+        {"three changes", "a\nb\nc\nd\ne\n", "a\nB\nc\ne\nf\n", folder + "\\report.txt",
+         "2c2\r\n< b\r\n---\r\n> B\r\n4d3\r\n< d\r\n5a5\r\n> f\r\n", ""},
+        {"identical files", "same\n", "same\n", folder + "\\report.txt", "", ""},
+        {"Cancel", "a\n", "b\n", "", nullptr, ""},
+        {"a missing folder", "a\n", "b\n", folder + "\\missing\\report.txt", nullptr,
+         "Could not open file " + folder + "\\missing\\report.txt to write!"},
+        {"a folder", "a\n", "b\n", folder, nullptr, "Could not open file " + folder + " to write!"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CTandrelDialog& d = Open(WriteFile("left.txt", c.left), WriteFile("right.txt", c.right));
-        const std::string path = folder + "\\report.txt";
-        Save(d, path);
-        EXPECT_TRUE(messages.empty());
-        ASSERT_TRUE(Exists(path));
-        EXPECT_EQ(ReadFile(path), c.report);
-        ::DeleteFileA(path.c_str());
+        Save(d, c.path);
+        EXPECT_EQ(messages, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+        const std::string report = folder + "\\report.txt";
+        EXPECT_EQ(Exists(report), c.report != nullptr);
+        if (c.report) {
+            EXPECT_EQ(ReadFile(report), c.report);
+        }
+        ::DeleteFileA(report.c_str());
     }
-}
-
-TEST_F(SaveDiff, APathThatCannotBeWrittenIsReportedAndLeavesNoFile)
-{
-    CTandrelDialog& d = Open(WriteFile("left.txt", "a\n"), WriteFile("right.txt", "b\n"));
-    const std::string cases[] = {folder + "\\no such folder\\report.txt", folder};
-    for (const std::string& path : cases) {
-        SCOPED_TRACE(path);
-        Save(d, path);
-        EXPECT_EQ(messages, std::vector<std::string>{"Could not open file " + path + " to write!"});
-    }
-    EXPECT_FALSE(Exists(folder + "\\no such folder"));
-
-    Save(d, "");  // Cancel
-    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(Exists(folder + "\\missing"));
 }
 
 namespace {
