@@ -107,3 +107,11 @@
 // Options: the faces of the colour swatches
 #define IDB_SWATCH_PRESSED          249
 #define IDB_SWATCH_RAISED           250
+
+// Find dialog
+#define IDD_FIND                    144
+#define IDC_FIND_NEXT               6
+#define IDC_FIND_MATCH_CASE         1023
+#define IDC_FIND_TEXT               1034
+#define IDC_FIND_UP                 1036
+#define IDC_FIND_DOWN               1037

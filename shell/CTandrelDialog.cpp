@@ -73,6 +73,7 @@ void CTandrelDialog::ResetWindowState()
     CWinApp* app = CWinApp::GetApp();
     searchText_ = app ? app->GetProfileString("Recent Find Strings", "String 0", "") : std::string();
     matchCase_ = false;
+    nextDropIsRight_ = false;
     comparedOK_ = true;
     initialised_ = splitApplied_ = userActed_ = false;
     digitWidth_ = lineHeight_ = 0;
@@ -201,6 +202,7 @@ void CTandrelDialog::ShowOutcome()
     UpdateToolbarState();
     c.accelerators = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_ACCELERATORS));
     c.leftText.SetFocus();
+    ::DragAcceptFiles(m_hWnd, TRUE);
     if (autoStepSeconds_ != 0)
         SetTimer(kAutoStepTimer, static_cast<UINT>(autoStepSeconds_) * 1000u);
 }
@@ -263,6 +265,9 @@ void CTandrelDialog::OnDestroy()
     settings_.windowCX = window.right - window.left;
     settings_.windowCY = window.bottom - window.top;
     KillTimer(kAutoStepTimer);
+    // The system has destroyed the owned Find dialog already: its box has nothing left to save.
+    findDialog_.reset();
+    closedFindDialog_.reset();
     state_ = ComparisonState();
     CWinApp* app = CWinApp::GetApp();
     if (app && app->m_pMainWnd == this)
@@ -403,6 +408,18 @@ LRESULT CTandrelDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case CFileLabel::kClickedMessage:
         OnLabelClicked(reinterpret_cast<HWND>(wParam));
+        return 0;
+    case WM_FINDDLG_FINDNEXT:
+        OnFindDialogFindNext(reinterpret_cast<HWND>(wParam), reinterpret_cast<const FindRequest*>(lParam));
+        return 0;
+    case WM_FINDDLG_CLOSE:
+        OnFindDialogClose(reinterpret_cast<HWND>(wParam));
+        return 0;
+    case kDeleteClosedFindMessage:
+        closedFindDialog_.reset();
+        return 0;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
     case WM_SIZE: {
         const LRESULT result = CDialog::WindowProc(message, wParam, lParam);

@@ -285,17 +285,6 @@ void CTandrelDialog::OnSetOptions()
     }
 }
 
-// The commands below open dialogs that are not built yet (Save Diff) or start the
-// external editor; each does nothing until its part of the program exists.
-
-void CTandrelDialog::OnEditFile(bool)
-{
-}
-
-void CTandrelDialog::OnSaveDiff()
-{
-}
-
 void CTandrelDialog::OnAbout()
 {
     CAboutDialog about;

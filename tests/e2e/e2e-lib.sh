@@ -112,6 +112,16 @@ e2e_wait_window_gone() {
   e2e_fail "the window titled '$title' is still open after $limit s"
 }
 
+# A message box of the program, titled like the main window but small; prints its id,
+# fails when there is none.
+e2e_message_box() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '^Tandrel$' 2>/dev/null); do
+    [ "$(e2e_window_width "$id")" -lt 300 ] && { echo "$id"; return 0; }
+  done
+  return 1
+}
+
 e2e_window_width() {
   xdotool getwindowgeometry "$1" 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'
 }
