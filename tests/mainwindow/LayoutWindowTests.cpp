@@ -132,6 +132,59 @@ TEST_F(LayoutWindow, DraggingTheBarToAnEdgeShowsOneFile)
     EXPECT_FALSE(d.RightTextPane().IsWindowVisible());
 }
 
+TEST_F(LayoutWindow, AWindowThatOpensOnOneFileTakesKeysAndKeepsADraggedSplit)
+{
+    std::string right = Lines("line", 60);
+    right.replace(right.find("line10\n"), 7, "ten\n");
+    right.replace(right.find("line40\n"), 7, "forty\n");
+    BOOL keyTaken = FALSE;
+    int diffAfterKey = -1;
+    bool rightOnlyAfterRestart = false;
+    int column0 = -1, column1 = -1, dragTarget = -1;
+    std::vector<Step> steps = {
+        {false, [&](CTandrelDialog& d) {
+             Command(d, ID_SHOW_RIGHT_FILE);
+             Command(d, ID_RECOMPARE);
+         }},
+        {true, [&](CTandrelDialog& d) {
+             rightOnlyAfterRestart = d.RightOnly();
+             BYTE keys[256] = {};
+             ::GetKeyboardState(keys);
+             keys[VK_CONTROL] = 0x80;
+             ::SetKeyboardState(keys);
+             keyTaken = PreTranslate(d, WM_KEYDOWN, 'N', 0, d.RightTextPane().m_hWnd);
+             keys[VK_CONTROL] = 0;
+             ::SetKeyboardState(keys);
+             PumpMessages();
+             diffAfterKey = d.CurrentDiff();
+             // The bar, pulled from the left edge to a third, stays there.
+             CMySplitterWnd& splitter = d.Frame().Splitter();
+             RECT client{};
+             splitter.GetClientRect(&client);
+             dragTarget = client.right / 3;
+             const RECT bar = splitter.BarRect(0);
+             const LPARAM onBar = MAKELPARAM(bar.right - 1, 50);
+             // As the modal loop delivers them: the window's own pre-translation first.
+             if (!PreTranslate(d, WM_LBUTTONDOWN, MK_LBUTTON, onBar, splitter.m_hWnd))
+                 splitter.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, onBar);
+             const LPARAM released = MAKELPARAM(dragTarget, 50);
+             if (!PreTranslate(d, WM_LBUTTONUP, 0, released, splitter.m_hWnd))
+                 splitter.SendMessage(WM_LBUTTONUP, 0, released);
+             PumpMessages();
+             column0 = Column(d, 0);
+             column1 = Column(d, 1);
+             Command(d, ID_EXIT);
+         }},
+    };
+    RunModal(WriteFile("left.txt", Lines("line", 60)), WriteFile("right.txt", right), std::move(steps));
+    EXPECT_TRUE(rightOnlyAfterRestart);
+    EXPECT_TRUE(keyTaken);
+    EXPECT_EQ(diffAfterKey, 1);
+    EXPECT_FALSE(dialog->RightOnly());
+    EXPECT_GT(column1, column0 + column0 / 2) << "the split snapped back to equal columns";
+    EXPECT_LE(std::abs(column0 - dragTarget), 10);
+}
+
 TEST_F(LayoutWindow, WithoutLineNumbersTheTextStartsAtTheCellEdge)
 {
     settings.showLineNumbers = 0;
