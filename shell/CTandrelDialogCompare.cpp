@@ -192,6 +192,9 @@ std::string CTandrelDialog::FileInfoLine(const std::string& fileName)
 
 void CTandrelDialog::OnRecompare()
 {
+    // Its button is disabled after a failed comparison, whose names are gone; so is its key.
+    if (!comparedOK_)
+        return;
     savedTopLine_ = (rightOnly_ ? children_->rightText : children_->leftText).GetTopLine();
     keepPosition_ = true;
     restartRequested_ = true;

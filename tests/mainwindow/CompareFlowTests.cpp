@@ -196,6 +196,30 @@ TEST_F(CompareFlow, AMissingFileLeavesAnEmptyWindow)
     }
 }
 
+TEST_F(CompareFlow, ReCompareByItsKeyDoesNothingAfterAFailedComparison)
+{
+    const std::string left = WriteFile("L.bin", std::string("\x01\x00\x02", 3));
+    const std::string right = WriteFile("R.bin", std::string("\x01\x00\x03", 3));
+    bool buttonEnabled = true;
+    bool restartAsked = true;
+    std::vector<Step> steps = {{false, [&](CTandrelDialog& d) {
+                                    buttonEnabled = d.Toolbar().IsButtonEnabled(ID_RECOMPARE);
+                                    BYTE keys[256] = {};
+                                    ::GetKeyboardState(keys);
+                                    keys[VK_CONTROL] = 0x80;
+                                    ::SetKeyboardState(keys);
+                                    PreTranslate(d, WM_KEYDOWN, 'R', 0);
+                                    keys[VK_CONTROL] = 0;
+                                    ::SetKeyboardState(keys);
+                                    restartAsked = d.RestartRequested();
+                                    Command(d, ID_EXIT);
+                                }}};
+    RunModal(left, right, std::move(steps));
+    EXPECT_FALSE(buttonEnabled);
+    EXPECT_FALSE(restartAsked);
+    EXPECT_EQ(messages, std::vector<std::string>{"Binary files " + left + " and " + right + " are different"});
+}
+
 TEST_F(CompareFlow, SkippedFirstComparisonShowsNothing)
 {
     settings.skipInitialCompare = true;
