@@ -185,6 +185,52 @@ TEST_F(LayoutWindow, AWindowThatOpensOnOneFileTakesKeysAndKeepsADraggedSplit)
     EXPECT_LE(std::abs(column0 - dragTarget), 10);
 }
 
+TEST_F(LayoutWindow, AStoredPlacementNoOneCanUseOpensWhereAFirstStartWould)
+{
+    const int beyond = ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN) + 100;
+    struct Case {
+        RECT stored;  // left, top, width, height
+        RECT opened;
+    };
+    const RECT first{50, 50, 600, 500};
+    const Case cases[] = {
+        {{beyond, 50, 600, 500}, first},         // off every monitor
+        {{50, -5000, 600, 500}, first},
+        {{-32000, -32000, 160, 28}, first},       // a minimised window's rectangle
+        {{50, 50, -100, 500}, first},             // too small to use
+        {{50, 50, 600, 30}, first},
+        {{2147483000, 0, 600, 500}, first},       // its far edge beyond any int
+        {{30, 40, 700, 550}, {30, 40, 700, 550}}, // a usable one is kept
+        {{-200, 10, 600, 500}, {-200, 10, 600, 500}},
+    };
+    for (const Case& c : cases) {
+        settings.windowX = c.stored.left;
+        settings.windowY = c.stored.top;
+        settings.windowCX = c.stored.right;
+        settings.windowCY = c.stored.bottom;
+        CTandrelDialog& d = OpenPair();
+        const RECT r = ScreenRect(d);
+        EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                  (std::vector<LONG>{c.opened.left, c.opened.top, c.opened.right, c.opened.bottom}))
+            << "stored " << c.stored.left << ", " << c.stored.top << ", " << c.stored.right << ", " << c.stored.bottom;
+        Close();
+    }
+}
+
+TEST_F(LayoutWindow, ClosingMinimisedOrMaximisedStoresTheRestoredPlacement)
+{
+    for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) {
+        CTandrelDialog& d = OpenPair();
+        d.MoveWindow(33, 44, 640, 480);
+        d.ShowWindow(show);
+        PumpMessages();
+        Close();
+        EXPECT_EQ((std::vector<int>{settings.windowX, settings.windowY, settings.windowCX, settings.windowCY}),
+                  (std::vector<int>{33, 44, 640, 480}))
+            << (show == SW_MINIMIZE ? "minimised" : "maximised");
+    }
+}
+
 TEST_F(LayoutWindow, WithoutLineNumbersTheTextStartsAtTheCellEdge)
 {
     settings.showLineNumbers = 0;
