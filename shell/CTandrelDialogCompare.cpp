@@ -222,7 +222,7 @@ void CTandrelDialog::ApplyOptions(const AppSettings& chosen)
     if (chosen.tabSize != settings_.tabSize) {
         settings_.tabSize = chosen.tabSize;
         for (CNewEdit* pane : {&c.leftText, &c.rightText}) {
-            pane->SetTabSize(settings_.tabSize);
+            pane->SetTabSize(PaneTabSize(settings_));
             pane->Invalidate(TRUE);
         }
     }
