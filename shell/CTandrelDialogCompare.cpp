@@ -26,6 +26,17 @@ int64_t SizeOf(const WIN32_FILE_ATTRIBUTE_DATA& data)
     return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+// What a comparison may hold: the address space left to the program and the
+// physical memory free now, so that an accepted comparison never makes the system page.
+uint64_t AvailableMemory()
+{
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (!::GlobalMemoryStatusEx(&status))
+        return UINT64_MAX;
+    return std::min(status.ullAvailVirtual, status.ullAvailPhys);
+}
+
 bool FileSize(const std::string& path, int64_t& size)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -77,7 +88,7 @@ bool CTandrelDialog::RunComparison()
     }
 
     const int result = CompareTextFiles(leftPath_, rightPath_, settings_.options.ignoreBlanks != 0,
-                                        settings_.options.ignoreCase != 0, state_, *this);
+                                        settings_.options.ignoreCase != 0, state_, *this, AvailableMemory());
     if (result < 0)
         return false;
     if (result == 0) {

@@ -176,6 +176,24 @@ TEST_F(CompareFlow, ForceTextComparesBinaryFilesAsText)
     EXPECT_EQ(StatusText(0), "1 difference found");
 }
 
+TEST_F(CompareFlow, TextTooLargeToHoldIsRefusedFromItsSizeBeforeItIsRead)
+{
+    // Four GiB and two bytes, taking no room on disk: cut to 32 bits its size would read as 2.
+    const std::string big = WriteFile("big.txt", "");
+    HANDLE file = ::CreateFileA(big.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size{};
+    size.QuadPart = (1LL << 32) + 2;
+    ASSERT_TRUE(::SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && ::SetEndOfFile(file));
+    ::CloseHandle(file);
+    settings.options.forceText = 1;
+    const int copiesBefore = TemporaryCopies();
+    CTandrelDialog& d = Open(big, WriteFile("small.txt", "x\n"));
+    EXPECT_EQ(messages, std::vector<std::string>{"Insufficient memory!"});
+    EXPECT_FALSE(d.ComparedOK());
+    EXPECT_EQ(TemporaryCopies(), copiesBefore);
+}
+
 TEST_F(CompareFlow, AMissingFileLeavesAnEmptyWindow)
 {
     const std::string right = WriteFile("right.txt", "x\n");
