@@ -234,8 +234,8 @@ void CTandrelDialog::ShowOutcome()
     UpdateToolbarState();
     c.accelerators = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_ACCELERATORS));
     c.leftText.SetFocus();
-    if (autoStepSeconds_ != 0)
-        SetTimer(kAutoStepTimer, static_cast<UINT>(autoStepSeconds_) * 1000u);
+    if (const UINT period = AutoStepPeriod(autoStepSeconds_))
+        SetTimer(kAutoStepTimer, period);
 }
 
 void CTandrelDialog::RestorePlacement()
