@@ -83,8 +83,11 @@ bool CTandrelDialog::RunComparison()
             return false;  // the engine has shown the error
     }
     if (leftBinary || rightBinary) {
+        // The byte comparison of two large files takes a while: the cursor stays busy until it is done.
+        const std::string outcome = CompareBinary(leftBinary != 0, rightBinary != 0);
         wait.reset();
-        return CompareBinary(leftBinary != 0, rightBinary != 0);
+        AppMessageBox(outcome);
+        return false;
     }
 
     const int result = CompareTextFiles(leftPath_, rightPath_, settings_.options.ignoreBlanks != 0,
@@ -101,7 +104,7 @@ bool CTandrelDialog::RunComparison()
     return true;
 }
 
-bool CTandrelDialog::CompareBinary(bool leftBinary, bool rightBinary)
+std::string CTandrelDialog::CompareBinary(bool leftBinary, bool rightBinary)
 {
     int64_t leftSize = 0, rightSize = 0;
     const bool sized = FileSize(leftPath_, leftSize) && FileSize(rightPath_, rightSize);
@@ -110,8 +113,7 @@ bool CTandrelDialog::CompareBinary(bool leftBinary, bool rightBinary)
     bool different = !sized || leftSize != rightSize;
     if (!different)
         different = BinaryFilesDiffer(leftPath_, rightPath_, leftSize, *this) == 1;
-    AppMessageBox(BinaryOutcomeText(leftBinary, rightBinary, different, leftName_, rightName_));
-    return false;
+    return BinaryOutcomeText(leftBinary, rightBinary, different, leftName_, rightName_);
 }
 
 void CTandrelDialog::FillPanes()
