@@ -16,9 +16,15 @@ void ReportOpenFailure(MessageSink& messages, const std::string& path)
     ReportEngineError(messages, "Could not open file " + path + " to read", errno);
 }
 
-void ReportReadFailure(MessageSink& messages, const std::string& path)
+// A read that yields nothing has either failed, and the system says why, or
+// met the end of a file that was expected to hold more.
+void ReportReadFailure(MessageSink& messages, const std::string& path, const InputFile& file)
 {
-    ReportEngineError(messages, "Could not read from file " + path, errno);
+    const std::string subject = "Could not read from file " + path;
+    if (file.Failed())
+        ReportEngineError(messages, subject, errno);
+    else
+        ReportEngineFailure(messages, subject, "Unexpected end of file");
 }
 
 // Control characters that ordinary text uses: BS, TAB, LF, FF, CR and ESC.
@@ -54,10 +60,11 @@ int IsBinaryFile(const std::string& path, MessageSink& messages)
     unsigned char sample[kSniffSize];
     errno = 0;
     size_t n = file.Read(reinterpret_cast<char*>(sample), kSniffSize);
-    if (n == 0) {
-        ReportReadFailure(messages, path);
+    if (n == 0 && file.Failed()) {
+        ReportReadFailure(messages, path, file);
         return -1;
     }
+    // An empty file is text: nothing in it is odd.
     return 3 * CountOddBytes(sample, n) > n ? 1 : 0;
 }
 
@@ -79,13 +86,13 @@ int BinaryFilesDiffer(const std::string& a, const std::string& b, int64_t size, 
         errno = 0;
         size_t readA = fileA.Read(blockA, kBlockSize);
         if (readA == 0) {
-            ReportReadFailure(messages, a);
+            ReportReadFailure(messages, a, fileA);
             return -1;
         }
         errno = 0;
         size_t k = fileB.Read(blockB, kBlockSize);
         if (k == 0) {
-            ReportReadFailure(messages, b);
+            ReportReadFailure(messages, b, fileB);
             return -1;
         }
         // A file that yields a different amount than the other no longer has

@@ -7,8 +7,8 @@
 #include <string>
 
 // 1 when the first 512 bytes of the file look binary (a zero byte, or more
-// than a third of odd bytes), 0 when they look like text, -1 after an error
-// was shown (also for an empty file, which yields nothing to judge).
+// than a third of odd bytes), 0 when they look like text (an empty file is
+// text), -1 after an error was shown.
 int IsBinaryFile(const std::string& path, MessageSink& messages);
 
 // Compares two files of the common size `size` block by block: 1 they

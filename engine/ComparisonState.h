@@ -24,6 +24,7 @@ struct ComparisonState {
     // The comparison's difference listing, last difference first.
     DiffListing listing;
 
+    // Lines of each file: one per loaded row, except the Filler row of an empty file.
     int32_t leftLineCount = 0;
     int32_t rightLineCount = 0;
     int32_t leftTextSize = 0;

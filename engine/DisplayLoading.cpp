@@ -84,8 +84,8 @@ bool ReadWholeFile(const std::string& path, std::string& text, MessageSink& mess
 
 // A lone CR ends a line like LF; a CR LF pair stays; a zero byte shows and
 // compares as a space. The text then ends with exactly the LF that the copy
-// needs; an empty file gains it as well, so that it is one empty line on
-// both the display and the comparison side and the panes stay row for row.
+// needs. An empty file stays empty: it has no lines, and the comparison
+// reads none, as `diff` does.
 void Normalise(std::string& text) {
     const std::size_t size = text.size();
     for (std::size_t i = 0; i < size; ++i) {
@@ -95,7 +95,7 @@ void Normalise(std::string& text) {
             text[i] = ' ';
         }
     }
-    if (text.empty() || text.back() != '\n') text.push_back('\n');
+    if (!text.empty() && text.back() != '\n') text.push_back('\n');
 }
 
 bool WriteCopy(const std::string& copyName, const std::string& text, MessageSink& messages) {
@@ -132,24 +132,35 @@ struct SideRefs {
     int32_t& maxLength;
 };
 
-// Reads one side, normalises it and writes its copy; the block keeps the text without its final LF.
+// Reads one side, normalises it and writes its copy; the block keeps the copy's text.
 bool ReadSide(const std::string& path, const std::string& copyName, std::string& block, MessageSink& messages) {
     if (!ReadWholeFile(path, block, messages)) return false;
     Normalise(block);
-    if (!WriteCopy(copyName, block, messages)) return false;
-    block.pop_back();
-    return true;
+    return WriteCopy(copyName, block, messages);
 }
 
+// The rows of one side; the block then keeps the text without its final LF.
 void SplitSide(SideRefs side) {
+    if (side.block.empty()) {
+        // No line to show: one Filler row keeps the pane's one empty row, with
+        // no line number, and the rows of both sides lined up.
+        side.lines.push_back(PaneLine{Filler, 0, 0});
+        side.lineCount = 0;
+        return;
+    }
+    side.block.pop_back();
     SplitLines(side.block, side.lines, side.textSize, side.maxLength);
     side.lineCount = static_cast<int32_t>(side.lines.size());
 }
 
-// Read and normalised, the texts tell what the rest will hold: their bytes and lines.
+// The rows a normalised text will make: one a line, and an empty text its one Filler row.
+uint64_t SideRows(const std::string& text) {
+    return std::max<uint64_t>(std::count(text.begin(), text.end(), '\n'), 1);
+}
+
+// Read and normalised, the texts tell what the rest will hold: their bytes and rows.
 bool TextsFit(const std::string& left, const std::string& right, uint64_t memoryLimit) {
-    const uint64_t lines = std::count(left.begin(), left.end(), '\n') + std::count(right.begin(), right.end(), '\n') + 2;
-    return TextComparisonPeak(left.size() + right.size() + 2, lines) <= memoryLimit;
+    return TextComparisonPeak(left.size() + right.size(), SideRows(left) + SideRows(right)) <= memoryLimit;
 }
 
 int32_t DecimalDigits(int32_t number) {
@@ -159,7 +170,8 @@ int32_t DecimalDigits(int32_t number) {
 }
 
 // Line n (from 1) right-aligned in width columns and a line feed, printed
-// with the format that "%%%dd\n" gives for the width.
+// with the format that "%%%dd\n" gives for the width; the Filler row of an
+// empty file gets a Filler record.
 void BuildNumbers(int32_t lineCount, int32_t width, std::string& block, std::vector<PaneLine>& numberLines) {
     const std::size_t stride = static_cast<std::size_t>(width) + 1;
     if (static_cast<uint64_t>(lineCount) * stride > kLargestText) throw std::bad_alloc();
@@ -172,6 +184,7 @@ void BuildNumbers(int32_t lineCount, int32_t width, std::string& block, std::vec
         std::snprintf(&block[offset], stride + 1, format, static_cast<int>(n));
         numberLines[n - 1] = PaneLine{Same, static_cast<int32_t>(offset), static_cast<int32_t>(stride)};
     }
+    if (lineCount == 0) numberLines.push_back(PaneLine{Filler, 0, 0});
     block.pop_back();
 }
 

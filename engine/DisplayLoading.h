@@ -11,10 +11,11 @@
 constexpr uint64_t kLargestPaneText = INT32_MAX - 2;
 
 // Reads both files, normalises them (a CR not followed by LF becomes LF, a
-// zero byte becomes a space, a missing final LF is added; an empty file thus
-// becomes one empty line), writes each normalised text to a fresh temporary
-// copy for DiffFiles, and fills the rows, counts, blocks and line numbers of
-// the state, which it resets first.
+// zero byte becomes a space, a missing final LF is added to a file that is
+// not empty), writes each normalised text to a fresh temporary copy for
+// DiffFiles, and fills the rows, counts, blocks and line numbers of the
+// state, which it resets first. An empty file has no lines: its copy is
+// empty and its side holds one Filler row (an empty row without number).
 // On success the copies exist under the returned names and the caller deletes
 // them once DiffFiles has read them. On failure the message has been sent,
 // both copies are already deleted, the names are empty and false is returned.

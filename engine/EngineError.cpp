@@ -5,11 +5,12 @@
 
 void ReportEngineError(MessageSink& messages, const std::string& subject, int errorNumber)
 {
-    std::string text = subject;
-    text += ": ";
-    text += std::strerror(errorNumber);
-    text += "\n";
-    messages.ShowMessage(text);
+    ReportEngineFailure(messages, subject, errorNumber != 0 ? std::strerror(errorNumber) : "Unknown error");
+}
+
+void ReportEngineFailure(MessageSink& messages, const std::string& subject, const std::string& reason)
+{
+    messages.ShowMessage(subject + ": " + reason + "\n");
 }
 
 void ReportMemoryExhausted(MessageSink& messages)

@@ -148,8 +148,8 @@ bool WalkListing(const DiffListing& listing, std::vector<DiffHunk>& hunks, SideW
 }
 
 bool AlignRows(ComparisonState& state, MessageSink& messages) {
-    SideWalk left{state.leftLines, state.leftNumberLines, {}, static_cast<int32_t>(state.leftLines.size())};
-    SideWalk right{state.rightLines, state.rightNumberLines, {}, static_cast<int32_t>(state.rightLines.size())};
+    SideWalk left{state.leftLines, state.leftNumberLines, {}, state.leftLineCount};
+    SideWalk right{state.rightLines, state.rightNumberLines, {}, state.rightLineCount};
     const bool understood = WalkListing(state.listing, state.hunks, left, right);
     if (!understood) messages.ShowMessage("Error in the patch!");
     ApplyInsertions(left);
@@ -203,6 +203,10 @@ void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, 
         }
         ++n;
     }
+    // Every row but a file's last line ends in a line feed. A side with no
+    // line of its own (an empty file) has only Filler rows, and the last one's
+    // line feed would give its pane one row more than the other side.
+    if (side.lineCount == 0 && !text.empty()) text.pop_back();
     std::string().swap(side.textBlock);
     std::string().swap(side.numberBlock);
 }

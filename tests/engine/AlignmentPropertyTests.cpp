@@ -55,7 +55,6 @@ public:
             std::replace(row.begin(), row.end(), '\0', ' ');
             file.rows.push_back(ending == "\r\n" ? row + "\r" : row);
         }
-        if (lines.empty()) file.rows.push_back("");
         return file;
     }
 
@@ -235,6 +234,12 @@ protected:
         }
         for (int row = 0; row < rows; ++row) {
             if (inHunk[row]) continue;
+            if (state.leftLines[row].state == Filler && state.rightLines[row].state == Filler) {
+                // The one row of an empty file, last, facing a Filler row that keeps the sides even.
+                EXPECT_TRUE(left.rows.empty() || right.rows.empty()) << "row " << row;
+                EXPECT_EQ(row, rows - 1);
+                continue;
+            }
             EXPECT_EQ(state.leftLines[row].state, Same) << "row " << row;
             EXPECT_EQ(state.rightLines[row].state, Same) << "row " << row;
             EXPECT_EQ(Compared(leftRows[row], ignoreBlanks, ignoreCase),
@@ -433,6 +438,10 @@ void ReferenceAlign(ComparisonState& state) {
             while (at < listing.size() && !IsCommandEntry(listing[at])) ++at;
         }
     }
+    // The shorter side (the one row of an empty file facing nothing) ends in Filler rows.
+    const size_t rows = std::max(state.leftLines.size(), state.rightLines.size());
+    for (auto* lines : {&state.leftLines, &state.leftNumberLines, &state.rightLines, &state.rightNumberLines})
+        lines->resize(rows, filler);
     std::reverse(state.hunks.begin(), state.hunks.end());
 }
 
@@ -470,8 +479,12 @@ TEST_F(AlignmentProperties, OnePassAlignmentMatchesInsertingRowByRow) {
         SCOPED_TRACE("pair " + std::to_string(pair));
         ComparisonState state =
             LoadedState(folders, generator.Write(leftLines).bytes, generator.Write(rightLines).bytes);
-        const std::string leftCopy = folders.WriteInput("left.copy", state.leftTextBlock + "\n");
-        const std::string rightCopy = folders.WriteInput("right.copy", state.rightTextBlock + "\n");
+        // The copies as loading writes them: the display text and its final
+        // line feed, or nothing for an empty file.
+        const std::string leftCopy =
+            folders.WriteInput("left.copy", state.leftLineCount == 0 ? "" : state.leftTextBlock + "\n");
+        const std::string rightCopy =
+            folders.WriteInput("right.copy", state.rightLineCount == 0 ? "" : state.rightTextBlock + "\n");
         RecordingSink messages;
         ASSERT_GE(DiffFiles(leftCopy, rightCopy, pair % 2 == 1, false, state.listing, messages), 0);
         ComparisonState reference = state;

@@ -70,11 +70,11 @@ const GoldenCase kGoldenCases[] = {
      "L 0 S a\nL 1 F \nL 2 S b\nL 3 S c\nL 4 S d\nL 5 S e\nL 6 D f\nL 7 S g\n"
      "R 0 S a\nR 1 A X\nR 2 S b\nR 3 S c\nR 4 S d\nR 5 S e\nR 6 F \nR 7 S g\n"
      "H 1 1 1 1 F A\nH 6 6 6 6 D F\n"},
-    {"empty against one line", "", "only\n", {"1c1\n", "< \n", "---\n", "> only\n"},
-     "L 0 C \nR 0 C only\nH 0 0 0 0 C C\n"},
-    {"one line against empty", "only", "", {"1c1\n", "< only\n", "---\n", "> \n"},
-     "L 0 C only\nR 0 C \nH 0 0 0 0 C C\n"},
-    {"empty against empty", "", "", {}, "L 0 S \nR 0 S \n"},
+    {"empty against one line", "", "only\n", {"0a1\n", "> only\n"},
+     "L 0 F \nL 1 F \nR 0 A only\nR 1 F \nH 0 0 0 0 F A\n"},
+    {"one line against empty", "only", "", {"1d0\n", "< only\n"},
+     "L 0 D only\nL 1 F \nR 0 F \nR 1 F \nH 0 0 0 0 D F\n"},
+    {"empty against empty", "", "", {}, "L 0 F \nR 0 F \n"},
     {"identical files keep their own line ends", "a\r\nb\n", "a\nb", {},
      "L 0 S a\r\nL 1 S b\nR 0 S a\nR 1 S b\n"},
 };
@@ -166,24 +166,31 @@ TEST_F(Alignment, RowsThatTheComparisonDidNotReachFaceFillers) {
     EXPECT_EQ(run.texts.rightText, "a\n\n");
 }
 
-// An empty file is one empty line for the engine too, so it pairs with the
-// other file's first line instead of pushing it down.
+// An empty file has no lines, for the engine as for `diff`: against another
+// file it is an addition at the top or a deletion of everything. Its side
+// keeps one empty row without number below the Filler rows, facing a Filler
+// row, so that both panes have the same number of rows.
 TEST_F(Alignment, EmptyFilesThroughTheEngine) {
     const struct {
         const char* left;
         const char* right;
         int compared;
         const char* rows;
+        const char* leftText;
+        const char* rightText;
         const char* sentence;
     } cases[] = {
-        {"", "", 0, "L 0 S \nR 0 S \n", nullptr},
-        {"", "only\n", 1, "L 0 C \nR 0 C only\nH 0 0 0 0 C C\n",
-         "Diff 1: Change line 1 (left file) to line 1 (right file)"},
-        {"only", "", 1, "L 0 C only\nR 0 C \nH 0 0 0 0 C C\n",
-         "Diff 1: Change line 1 (left file) to line 1 (right file)"},
-        {"", "a\nb\n", 1, "L 0 C \nL 1 F \nR 0 C a\nR 1 C b\nH 0 1 0 1 C C\n",
-         "Diff 1: Change line 1 (left file) to lines 1 - 2 (right file)"},
-        {"\n", "", 0, "L 0 S \nR 0 S \n", nullptr},
+        {"", "", 0, "L 0 F \nR 0 F \n", "", "", nullptr},
+        {"", "only\n", 1, "L 0 F \nL 1 F \nR 0 A only\nR 1 F \nH 0 0 0 0 F A\n", "\n", "only\n",
+         "Diff 1: Add line 1 (right file) after line 0 (left file)"},
+        {"only", "", 1, "L 0 D only\nL 1 F \nR 0 F \nR 1 F \nH 0 0 0 0 D F\n", "only\n", "\n",
+         "Diff 1: Delete line 1 (left file)"},
+        {"", "a\r\nb\n", 1, "L 0 F \nL 1 F \nL 2 F \nR 0 A a\r\nR 1 A b\nR 2 F \nH 0 1 0 1 F A\n", "\n\n",
+         "a\r\nb\n", "Diff 1: Add lines 1 - 2 (right file) after line 0 (left file)"},
+        {"a\nb\nc", "", 1, "L 0 D a\nL 1 D b\nL 2 D c\nL 3 F \nR 0 F \nR 1 F \nR 2 F \nR 3 F \nH 0 2 0 2 D F\n",
+         "a\nb\nc\n", "\n\n\n", "Diff 1: Delete lines 1 - 3 (left file)"},
+        {"\n", "", 1, "L 0 D \nL 1 F \nR 0 F \nR 1 F \nH 0 0 0 0 D F\n", "\n", "\n",
+         "Diff 1: Delete line 1 (left file)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.left) + " against " + testing::PrintToString(c.right));
@@ -192,6 +199,8 @@ TEST_F(Alignment, EmptyFilesThroughTheEngine) {
         ASSERT_TRUE(run.loaded && run.aligned && run.built);
         EXPECT_EQ(run.compared, c.compared);
         EXPECT_EQ(FormatRows(run.state, run.texts), c.rows);
+        EXPECT_EQ(run.texts.leftText, c.leftText);
+        EXPECT_EQ(run.texts.rightText, c.rightText);
         const Strings sentences = DescribeDifferences(run.state.listing, run.state.hunks.size());
         EXPECT_EQ(sentences, c.sentence ? Strings{c.sentence} : Strings{});
     }

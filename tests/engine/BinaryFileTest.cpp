@@ -1,11 +1,14 @@
 // Tests of the text-or-binary test and the byte comparison of two files.
 
 #include "engine/BinaryFile.h"
+#include "engine/EngineError.h"
 #include "EngineTestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 using namespace std::string_literals;
 
@@ -43,6 +46,7 @@ TEST(IsBinaryFile, JudgesTheFirst512Bytes)
         {"only carriage returns", Repeat('\r', 10), 0},
         {"only escapes", Repeat('\x1b', 10), 0},
         {"only vertical tabs", Repeat('\v', 10), 1},
+        {"an empty file", "", 0},
     };
     EngineTestFiles files;
     for (const SniffCase& c : cases) {
@@ -56,13 +60,36 @@ TEST(IsBinaryFile, ReportsFilesThatCannotBeJudged)
 {
     EngineTestFiles files;
     CollectedMessages messages;
-    std::string empty = files.Write("empty", "");
-    EXPECT_EQ(IsBinaryFile(empty, messages), -1);
     std::string missing = files.Path("missing");
     EXPECT_EQ(IsBinaryFile(missing, messages), -1);
+    // A folder opens but cannot be read.
+    std::string folder = files.Path("");
+    EXPECT_EQ(IsBinaryFile(folder, messages), -1);
     ASSERT_EQ(messages.texts.size(), 2u);
-    EXPECT_EQ(messages.texts[0].rfind("Could not read from file " + empty + ": ", 0), 0u) << messages.texts[0];
-    EXPECT_EQ(messages.texts[1], "Could not open file " + missing + " to read: No such file or directory\n");
+    EXPECT_EQ(messages.texts[0], "Could not open file " + missing + " to read: No such file or directory\n");
+    EXPECT_EQ(messages.texts[1], "Could not read from file " + folder + ": Is a directory\n");
+}
+
+// The system's text for "no error" never ends a message: a failure that the
+// system did not report says what happened instead.
+TEST(EngineError, AFailureWithoutErrorNumberSaysWhatHappened)
+{
+    EngineTestFiles files;
+    std::string empty = files.Write("empty", "");
+    std::string present = files.Write("present", "abc");
+    CollectedMessages messages;
+    // Files that were measured at 3 bytes and read nothing: they ended early.
+    EXPECT_EQ(BinaryFilesDiffer(empty, present, 3, messages), -1);
+    EXPECT_EQ(BinaryFilesDiffer(present, empty, 3, messages), -1);
+    ReportEngineError(messages, "subject", 0);
+    const std::vector<std::string> expected = {
+        "Could not read from file " + empty + ": Unexpected end of file\n",
+        "Could not read from file " + empty + ": Unexpected end of file\n",
+        "subject: Unknown error\n",
+    };
+    EXPECT_EQ(messages.texts, expected);
+    for (const std::string& text : messages.texts)
+        EXPECT_EQ(text.find(std::strerror(0)), std::string::npos) << text;
 }
 
 struct PairCase {
@@ -117,18 +144,28 @@ TEST(BinaryFilesDiffer, ReportsThePathThatFailed)
 {
     EngineTestFiles files;
     std::string present = files.Write("present", "abc");
-    std::string empty = files.Write("empty", "");
     std::string missing = files.Path("missing");
+    std::string folder = files.Path("");
     CollectedMessages messages;
     EXPECT_EQ(BinaryFilesDiffer(missing, present, 3, messages), -1);
     EXPECT_EQ(BinaryFilesDiffer(present, missing, 3, messages), -1);
-    EXPECT_EQ(BinaryFilesDiffer(empty, present, 3, messages), -1);
-    EXPECT_EQ(BinaryFilesDiffer(present, empty, 3, messages), -1);
-    ASSERT_EQ(messages.texts.size(), 4u);
-    EXPECT_EQ(messages.texts[0], "Could not open file " + missing + " to read: No such file or directory\n");
-    EXPECT_EQ(messages.texts[1], "Could not open file " + missing + " to read: No such file or directory\n");
-    EXPECT_EQ(messages.texts[2].rfind("Could not read from file " + empty + ": ", 0), 0u);
-    EXPECT_EQ(messages.texts[3].rfind("Could not read from file " + empty + ": ", 0), 0u);
+    EXPECT_EQ(BinaryFilesDiffer(folder, present, 3, messages), -1);
+    EXPECT_EQ(BinaryFilesDiffer(present, folder, 3, messages), -1);
+    const std::vector<std::string> expected = {
+        "Could not open file " + missing + " to read: No such file or directory\n",
+        "Could not open file " + missing + " to read: No such file or directory\n",
+        "Could not read from file " + folder + ": Is a directory\n",
+        "Could not read from file " + folder + ": Is a directory\n",
+    };
+    EXPECT_EQ(messages.texts, expected);
+}
+
+TEST(BinaryFilesDiffer, TwoEmptyFilesAreIdentical)
+{
+    EngineTestFiles files;
+    CollectedMessages messages;
+    EXPECT_EQ(BinaryFilesDiffer(files.Write("a", ""), files.Write("b", ""), 0, messages), 0);
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 } // namespace

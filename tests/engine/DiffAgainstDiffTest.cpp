@@ -1,13 +1,18 @@
 // Differential tests: the engine's listing on many generated file pairs,
 // checked by applying it as a patch and against the system's `diff --minimal`.
 
+#include "engine/ComparisonState.h"
 #include "engine/DiffFiles.h"
+#include "engine/ListingOrder.h"
+#include "engine/TextComparison.h"
 #include "EngineTestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -141,6 +146,20 @@ int CountChangedLines(const std::vector<Block>& blocks)
     return count;
 }
 
+// Everything a command writes on its standard output; false when it cannot
+// be run.
+bool CommandOutput(const std::string& command, std::string& output)
+{
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return false;
+    output.clear();
+    char buffer[4096];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, got);
+    return pclose(pipe) != -1;
+}
+
 // Lines deleted and inserted by `diff --minimal` under the same rules:
 // ignoring all blanks is diff's -w, ignoring case its -i.
 int DiffMinimalChangedLines(const std::string& left, const std::string& right, Options options)
@@ -151,18 +170,13 @@ int DiffMinimalChangedLines(const std::string& left, const std::string& right, O
     if (options.ignoreCase)
         command += " -i";
     command += " '" + left + "' '" + right + "'";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
+    std::string output;
+    if (!CommandOutput(command, output))
         return -1;
     int count = 0;
-    bool atLineStart = true;
-    for (int c; (c = std::fgetc(pipe)) != EOF;) {
-        if (atLineStart && (c == '<' || c == '>'))
-            ++count;
-        atLineStart = c == '\n';
-    }
-    int status = pclose(pipe);
-    return status == -1 ? -1 : count;
+    for (const std::string& line : SplitLines(output))
+        count += line[0] == '<' || line[0] == '>';
+    return count;
 }
 
 // Random text of short lines from a small alphabet, so that lines repeat.
@@ -387,6 +401,83 @@ TEST(DiffAgainstDiff, LongerFilesWithoutFrequentLinesAreMinimal)
 TEST(DiffAgainstDiff, LongerFilesWithFrequentLinesPatch)
 {
     CheckLongerPairs(true, 500001, 150);
+}
+
+// A file as the program reads it: CR LF as LF, as in text mode, and a line
+// feed after the last line of a file that is not empty.
+std::string AsTheProgramReadsIt(const std::string& raw)
+{
+    std::string text = Translated(raw);
+    if (!text.empty() && text.back() != '\n')
+        text += '\n';
+    return text;
+}
+
+std::string FileContent(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The listing of the whole comparison (loading, normalised copies, engine) in
+// file order, as Save Diff writes it and difflist prints it, is a patch that
+// GNU patch applies to the left file as the program reads it, giving the
+// right file read the same way. Where either file is empty the listing is
+// exactly what diff writes for the two (0a1,N or 1,Nd0, or nothing).
+TEST(DiffAgainstDiff, SavedListingPatchesTheLeftFileIntoTheRightOne)
+{
+    EngineTestFiles files;
+    const std::string patched = files.Write("patched", "");
+    const std::string rejects = files.Write("rejects", "");
+    int pairsWithAnEmptyFile = 0;
+    for (unsigned seed = 600001; seed < 600401; ++seed) {
+        PairGenerator generator(seed, Options{false, false});
+        int alphabet = 2 + generator.Pick(7);
+        std::vector<std::string> leftLines = generator.Lines(generator.Pick(30), alphabet);
+        std::vector<std::string> rightLines = generator.Edit(leftLines, generator.Pick(6), alphabet);
+        if (seed % 5 == 0 || seed % 5 == 2)
+            leftLines.clear();
+        if (seed % 5 == 1 || seed % 5 == 2)
+            rightLines.clear();
+        bool crlf = generator.Chance(2);
+        std::string leftRaw = generator.Bytes(leftLines, crlf, true, false);
+        std::string rightRaw = generator.Bytes(rightLines, !crlf, true, false);
+        SCOPED_TRACE("seed " + std::to_string(seed));
+
+        ComparisonState state;
+        CollectedMessages messages;
+        int result = CompareTextFiles(files.Write("left", leftRaw), files.Write("right", rightRaw), false, false,
+                                      state, messages);
+        ASSERT_EQ(messages.texts, std::vector<std::string>{});
+        ASSERT_GE(result, 0);
+        const std::string listing = ListingInFileOrder(state.listing);
+        EXPECT_EQ(result == 0, listing.empty());
+
+        const std::string leftText = AsTheProgramReadsIt(leftRaw);
+        const std::string rightText = AsTheProgramReadsIt(rightRaw);
+        const std::string leftRead = files.Write("left.read", leftText);
+        const std::string rightRead = files.Write("right.read", rightText);
+        if (listing.empty()) {
+            EXPECT_EQ(leftText, rightText);
+        } else {
+            const std::string listingPath = files.Write("listing", listing);
+            std::string complaints;
+            ASSERT_TRUE(CommandOutput("patch -s -o '" + patched + "' -r '" + rejects + "' '" + leftRead + "' < '" +
+                                          listingPath + "' 2>&1",
+                                      complaints));
+            EXPECT_EQ(complaints, "");
+            EXPECT_EQ(FileContent(patched), rightText);
+        }
+        if (leftText.empty() || rightText.empty()) {
+            ++pairsWithAnEmptyFile;
+            std::string diffListing;
+            ASSERT_TRUE(CommandOutput("diff '" + leftRead + "' '" + rightRead + "'", diffListing));
+            EXPECT_EQ(listing, diffListing);
+        }
+        if (::testing::Test::HasFailure())
+            return;
+    }
+    EXPECT_GT(pairsWithAnEmptyFile, 240);
 }
 
 } // namespace

@@ -85,7 +85,6 @@ const LoadCase kLoadCases[] = {
     {std::string("x\r\0", 3), "x\n \n", {"x\n", " "}},
     {"abc", "abc\n", {"abc"}},
     {"a\n\n", "a\n\n", {"a\n", ""}},
-    {"", "\n", {""}},
     {"\n", "\n", {""}},
     {"\r", "\n", {""}},
     {"\r\n", "\r\n", {"\r"}},
@@ -171,11 +170,36 @@ TEST_F(DisplayLoading, NumbersBothSidesInTheWidthOfTheLongerFile) {
 TEST_F(DisplayLoading, OneLineWithoutLineFeedGetsOneNumber) {
     std::string leftCopy;
     std::string rightCopy;
-    ASSERT_TRUE(Load("only", "", leftCopy, rightCopy));
+    ASSERT_TRUE(Load("only", "\n", leftCopy, rightCopy));
     EXPECT_EQ(state.leftNumberBlock, "1\n");
     EXPECT_EQ(state.rightNumberBlock, "1\n");
     EXPECT_EQ(state.leftLineCount, 1);
     EXPECT_EQ(state.rightLineCount, 1);
+}
+
+// An empty file has no lines: its copy stays empty, so that the comparison
+// reads no line, and its side holds one Filler row, with no text and no number.
+TEST_F(DisplayLoading, AnEmptyFileIsOneFillerRowAndAnEmptyCopy) {
+    const auto isFiller = [](const PaneLine& line) { return line.state == Filler; };
+    std::string leftCopy;
+    std::string rightCopy;
+    ASSERT_TRUE(Load("", Lines(12), leftCopy, rightCopy));
+    EXPECT_EQ(leftCopy, "");
+    EXPECT_EQ(rightCopy, Lines(12));
+    ASSERT_EQ(state.leftLines.size(), 1u);
+    ASSERT_EQ(state.leftNumberLines.size(), 1u);
+    EXPECT_TRUE(isFiller(state.leftLines[0]) && isFiller(state.leftNumberLines[0]));
+    EXPECT_EQ(state.leftLineCount, 0);
+    EXPECT_EQ(state.leftTextSize, 0);
+    EXPECT_EQ(state.leftTextBlock, "");
+    EXPECT_EQ(state.leftNumberBlock, "");
+    EXPECT_EQ(state.lineNumberWidth, 2);
+    EXPECT_EQ(state.rightNumberBlock, Numbers(12, 2));
+    ASSERT_TRUE(Load("", "", leftCopy, rightCopy));
+    EXPECT_EQ(leftCopy + rightCopy, "");
+    EXPECT_EQ(state.lineNumberWidth, 1);
+    EXPECT_EQ(state.leftLines.size() + state.rightLines.size(), 2u);
+    EXPECT_TRUE(isFiller(state.rightLines[0]) && isFiller(state.rightNumberLines[0]));
 }
 
 TEST_F(DisplayLoading, ReloadingStartsFromAnEmptyState) {

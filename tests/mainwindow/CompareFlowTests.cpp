@@ -135,6 +135,52 @@ TEST_F(CompareFlow, TheSamePathTwiceIsIdenticalWithoutLeavingCopies)
     EXPECT_EQ(TemporaryCopies(), copiesBefore);
 }
 
+// An empty file is text with no lines: against a one-line file it is one
+// addition or deletion, its pane keeps as many rows as the other one, the
+// row facing the other file's line is a filler row in the difference
+// background, and neither row of the empty side has a number.
+TEST_F(CompareFlow, AnEmptyFileAgainstOneLineIsOneDifferenceRowAgainstRow)
+{
+    settings.diffBackgroundColor = RGB(192, 192, 192);
+    struct Case { std::string left, right, sentence; };
+    const Case cases[] = {
+        {"", "only\n", "Diff 1: Add line 1 (right file) after line 0 (left file)"},
+        {"only\n", "", "Diff 1: Delete line 1 (left file)"},
+    };
+    for (const Case& c : cases) {
+        messages.clear();
+        CTandrelDialog& d = Open(WriteFile("left.txt", c.left), WriteFile("right.txt", c.right));
+        EXPECT_TRUE(messages.empty());
+        EXPECT_TRUE(d.ComparedOK());
+        EXPECT_EQ(StatusText(0), "1 difference found");
+        EXPECT_EQ(ListEntries(), std::vector<std::string>{c.sentence});
+        CNewEdit& full = c.left.empty() ? d.RightTextPane() : d.LeftTextPane();
+        CNewEdit& empty = c.left.empty() ? d.LeftTextPane() : d.RightTextPane();
+        CNewEdit& fullGutter = c.left.empty() ? d.RightGutter() : d.LeftGutter();
+        CNewEdit& emptyGutter = c.left.empty() ? d.LeftGutter() : d.RightGutter();
+        EXPECT_EQ(empty.GetLineCount(), full.GetLineCount());
+        EXPECT_EQ(PaneRow(full, 0), "only");
+        EXPECT_EQ(PaneRow(fullGutter, 0), "1");
+        for (int row = 0; row < full.GetLineCount(); ++row) {
+            EXPECT_EQ(PaneRow(empty, row), "") << row;
+            EXPECT_EQ(PaneRow(emptyGutter, row), "") << row;
+        }
+        EXPECT_EQ(empty.GetBackColorAt(empty.GetLineStart(0)), RGB(192, 192, 192));
+        EXPECT_EQ(full.GetBackColorAt(full.GetLineStart(0)), RGB(192, 192, 192));
+        Close();
+    }
+}
+
+TEST_F(CompareFlow, TwoEmptyFilesAreIdentical)
+{
+    const std::string left = WriteFile("left.txt", "");
+    const std::string right = WriteFile("right.txt", "");
+    CTandrelDialog& d = Open(left, right);
+    EXPECT_EQ(messages, std::vector<std::string>{"The files " + left + " and " + right + " are identical"});
+    EXPECT_TRUE(d.ComparedOK());
+    EXPECT_EQ(StatusText(0), "No differences found");
+}
+
 TEST_F(CompareFlow, BinaryOutcomesHaveTheirFourMessages)
 {
     const std::string binaryA = std::string("\x01\x00\x02\x00", 4);
