@@ -4,7 +4,11 @@
 #include "engine/ComparisonState.h"
 #include "engine/MessageSink.h"
 
+#include <cstdint>
 #include <string>
+
+// The largest text a pane holds, line feeds added: its positions are 32-bit.
+constexpr uint64_t kLargestPaneText = INT32_MAX - 2;
 
 // Reads both files, normalises them (a CR not followed by LF becomes LF, a
 // zero byte becomes a space, a missing final LF is added to a file that is
@@ -15,8 +19,12 @@
 // On success the copies exist under the returned names and the caller deletes
 // them once DiffFiles has read them. On failure the message has been sent,
 // both copies are already deleted, the names are empty and false is returned.
+// A comparison whose peak would pass `memoryLimit` bytes is refused with
+// "Insufficient memory!": from the sizes before reading, and from the bytes
+// and lines once read, before any line table is made.
 bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
-                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages);
+                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages,
+                   uint64_t memoryLimit = UINT64_MAX);
 
 // Creates a new, empty file "TMPxxxx.tmp" (four hex digits) in the system's
 // temporary folder, exclusively, and returns its path. Sends "Could not get

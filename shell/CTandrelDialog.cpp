@@ -15,10 +15,52 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 // The caret part is sized for the widest position it will show.
 const char kWidestCaretText[] = "Ln 99999, Col 999";
+
+// The smallest stored window worth opening: below it the toolbar, the list and
+// the labels leave no room for a row of text.
+const int kSmallestWindowWidth = 240;
+const int kSmallestWindowHeight = 200;
+
+// Whether a stored placement can be shown: large enough, and on some monitor.
+bool PlacementUsable(int x, int y, int width, int height)
+{
+    if (width < kSmallestWindowWidth || height < kSmallestWindowHeight)
+        return false;
+    // Far edges computed wide, since a stored position and size need not add up within an int.
+    const auto edge = [](int start, int size) {
+        return static_cast<LONG>(std::min<long long>(static_cast<long long>(start) + size, INT_MAX));
+    };
+    const RECT window{x, y, edge(x, width), edge(y, height)};
+    return ::MonitorFromRect(&window, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+// The window's restored rectangle in screen coordinates, also while it is
+// minimised (it then stands far off screen) or maximised.
+RECT RestoredWindowRect(HWND window)
+{
+    RECT r{};
+    if (!::IsIconic(window) && !::IsZoomed(window)) {
+        ::GetWindowRect(window, &r);
+        return r;
+    }
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    ::GetWindowPlacement(window, &placement);
+    r = placement.rcNormalPosition;
+    // The restored rectangle counts from the work area, which a task bar may shift.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (::GetMonitorInfoA(::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor))
+        ::OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
+    return r;
+}
 
 }  // namespace
 
@@ -117,10 +159,8 @@ bool CTandrelDialog::CreateChildren()
 
 void CTandrelDialog::ApplyTabSize()
 {
-    // A stored size the Options dialog would refuse draws as the default; the setting keeps it.
-    const int columns = settings_.tabSize >= 1 && settings_.tabSize <= 32 ? settings_.tabSize : 4;
     for (CNewEdit* pane : {&children_->leftText, &children_->rightText})
-        pane->SetTabSize(columns);
+        pane->SetTabSize(PaneTabSize(settings_));
 }
 
 void CTandrelDialog::CreatePaneFont()
@@ -203,13 +243,17 @@ void CTandrelDialog::ShowOutcome()
     c.accelerators = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_ACCELERATORS));
     c.leftText.SetFocus();
     ::DragAcceptFiles(m_hWnd, TRUE);
-    if (autoStepSeconds_ != 0)
-        SetTimer(kAutoStepTimer, static_cast<UINT>(autoStepSeconds_) * 1000u);
+    if (const UINT period = AutoStepPeriod(autoStepSeconds_))
+        SetTimer(kAutoStepTimer, period);
 }
 
 void CTandrelDialog::RestorePlacement()
 {
-    ::MoveWindow(m_hWnd, settings_.windowX, settings_.windowY, settings_.windowCX, settings_.windowCY, TRUE);
+    // A placement no one could see or use gives way to where a first start opens.
+    const AppSettings defaults;
+    const bool usable = PlacementUsable(settings_.windowX, settings_.windowY, settings_.windowCX, settings_.windowCY);
+    const AppSettings& placement = usable ? settings_ : defaults;
+    ::MoveWindow(m_hWnd, placement.windowX, placement.windowY, placement.windowCX, placement.windowCY, TRUE);
 }
 
 void CTandrelDialog::CreateStatusBar()
@@ -258,8 +302,7 @@ void CTandrelDialog::ShowResult()
 
 void CTandrelDialog::OnDestroy()
 {
-    RECT window{};
-    GetWindowRect(&window);
+    const RECT window = RestoredWindowRect(m_hWnd);
     settings_.windowX = window.left;
     settings_.windowY = window.top;
     settings_.windowCX = window.right - window.left;

@@ -168,7 +168,8 @@ private:
     std::string AreaTipText(UINT_PTR toolId) const;
 
     // ---- Compare flow (CTandrelDialogCompare.cpp)
-    bool CompareBinary(bool leftBinary, bool rightBinary);
+    // The outcome message of a binary comparison, the bytes compared when the sizes agree.
+    std::string CompareBinary(bool leftBinary, bool rightBinary);
     void FillPanes();
     void FillDifferenceList();
     void OnRecompare();

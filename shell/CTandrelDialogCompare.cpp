@@ -28,6 +28,17 @@ int64_t SizeOf(const WIN32_FILE_ATTRIBUTE_DATA& data)
     return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+// What a comparison may hold: the address space left to the program and the
+// physical memory free now, so that an accepted comparison never makes the system page.
+uint64_t AvailableMemory()
+{
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (!::GlobalMemoryStatusEx(&status))
+        return UINT64_MAX;
+    return std::min(status.ullAvailVirtual, status.ullAvailPhys);
+}
+
 bool FileSize(const std::string& path, int64_t& size)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -74,12 +85,15 @@ bool CTandrelDialog::RunComparison()
             return false;  // the engine has shown the error
     }
     if (leftBinary || rightBinary) {
+        // The byte comparison of two large files takes a while: the cursor stays busy until it is done.
+        const std::string outcome = CompareBinary(leftBinary != 0, rightBinary != 0);
         wait.reset();
-        return CompareBinary(leftBinary != 0, rightBinary != 0);
+        AppMessageBox(outcome);
+        return false;
     }
 
     const int result = CompareTextFiles(leftPath_, rightPath_, settings_.options.ignoreBlanks != 0,
-                                        settings_.options.ignoreCase != 0, state_, *this);
+                                        settings_.options.ignoreCase != 0, state_, *this, AvailableMemory());
     if (result < 0)
         return false;
     if (result == 0) {
@@ -92,7 +106,7 @@ bool CTandrelDialog::RunComparison()
     return true;
 }
 
-bool CTandrelDialog::CompareBinary(bool leftBinary, bool rightBinary)
+std::string CTandrelDialog::CompareBinary(bool leftBinary, bool rightBinary)
 {
     int64_t leftSize = 0, rightSize = 0;
     const bool sized = FileSize(leftPath_, leftSize) && FileSize(rightPath_, rightSize);
@@ -101,8 +115,7 @@ bool CTandrelDialog::CompareBinary(bool leftBinary, bool rightBinary)
     bool different = !sized || leftSize != rightSize;
     if (!different)
         different = BinaryFilesDiffer(leftPath_, rightPath_, leftSize, *this) == 1;
-    AppMessageBox(BinaryOutcomeText(leftBinary, rightBinary, different, leftName_, rightName_));
-    return false;
+    return BinaryOutcomeText(leftBinary, rightBinary, different, leftName_, rightName_);
 }
 
 void CTandrelDialog::FillPanes()
@@ -194,6 +207,10 @@ std::string CTandrelDialog::FileInfoLine(const std::string& fileName)
 
 void CTandrelDialog::OnRecompare()
 {
+    // The key does what the button does: nothing after a failed comparison, whose
+    // names are gone; a comparison of the files dropped while the window waits.
+    if (!children_->toolbar.IsButtonEnabled(ID_RECOMPARE))
+        return;
     savedTopLine_ = (rightOnly_ ? children_->rightText : children_->leftText).GetTopLine();
     keepPosition_ = true;
     restartRequested_ = true;
