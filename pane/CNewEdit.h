@@ -63,6 +63,9 @@ public:
     void SelectAll();
     void GetSelectionBounds(int& lo, int& hi) const;
     int GetAnchor() const { return anchor_; }
+    // Keeps the selection drawn as selected while another window has the focus, as a
+    // match found for a modeless dialog that keeps the keyboard needs.
+    void KeepSelectionShown(bool keep);
     int GetSelectionEnd() const { return end_; }
 
     // ---- Scrolling
@@ -179,6 +182,7 @@ private:
     int end_ = -1;
     POINT caretPoint_{0, 0};
     bool focused_ = false;
+    bool selectionKept_ = false;
     bool hasCaret_ = false;  // the system caret exists only while a non-empty pane has the focus
     bool caretScrolledOff_ = false;  // the caret stands left of the text area and is hidden
     // ---- Font

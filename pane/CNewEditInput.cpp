@@ -348,5 +348,14 @@ void CNewEdit::OnKillFocus()
         DestroyCaret();
         hasCaret_ = false;
     }
-    RepaintRange(anchor_, end_, false);
+    RepaintRange(anchor_, end_, selectionKept_);
+}
+
+void CNewEdit::KeepSelectionShown(bool keep)
+{
+    if (keep == selectionKept_)
+        return;
+    selectionKept_ = keep;
+    if (!HasFocus())
+        RepaintRange(anchor_, end_, keep);
 }

@@ -30,7 +30,7 @@ void CNewEdit::DoPaint(HDC dc)
 
 bool CNewEdit::SelectionShown() const
 {
-    return HasFocus() && anchor_ != -1 && end_ != -1 && anchor_ != end_;
+    return (HasFocus() || selectionKept_) && anchor_ != -1 && end_ != -1 && anchor_ != end_;
 }
 
 // The colour the display shows for the inverse of `colour`, after its own colour reduction.

@@ -461,6 +461,9 @@ LRESULT CTandrelDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case kDeleteClosedFindMessage:
         closedFindDialog_.reset();
         return 0;
+    case kReturnToFindDialogMessage:
+        OnReturnToFindDialog();
+        return 0;
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;

@@ -31,6 +31,8 @@ public:
     static constexpr UINT_PTR kMarkerTool = 0xFFFE;
     // Posted to itself: delete the Find dialog that closed.
     static constexpr UINT kDeleteClosedFindMessage = WM_USER + 5;
+    // Posted to itself after a search the Find dialog asked for: the dialog takes the keyboard back.
+    static constexpr UINT kReturnToFindDialogMessage = WM_USER + 6;
 
     explicit CTandrelDialog(AppSettings& settings);
     ~CTandrelDialog() override;
@@ -197,6 +199,8 @@ private:
     void OnFind();
     void OnFindDialogFindNext(HWND sender, const FindRequest* request);
     void OnFindDialogClose(HWND sender);
+    void OnReturnToFindDialog();
+    void KeepSelectionsShown(bool keep);
     bool IsOurFindDialog(HWND window) const;
     void DrawMarker(HDC dc);
     void InvalidateMarker();

@@ -112,6 +112,10 @@ void CTandrelDialog::OnPaneHScroll(HWND pane, int column)
 void CTandrelDialog::OnPaneSetFocus(HWND pane)
 {
     activePane_ = pane;
+    // A pane that has the focus shows its own selection, so one kept for the Find dialog
+    // ends; the notification of a search's focus arrives after the dialog took it back.
+    if (::GetFocus() == pane)
+        KeepSelectionsShown(false);
     UpdateLabelHighlight();
     CNewEdit* edit = dynamic_cast<CNewEdit*>(CWnd::FromHandlePermanent(pane));
     if (edit) {
@@ -126,6 +130,9 @@ void CTandrelDialog::OnPaneCaretMove(int row, int column)
     HWND focus = ::GetFocus();
     if (!focus)
         return;
+    // While the Find dialog has the keyboard, the status speaks of the pane it searches.
+    if (findDialog_ && ::IsChild(findDialog_->m_hWnd, focus))
+        focus = activePane_;
     Children& c = *children_;
     std::string rowText;
     if (focus == c.leftText.m_hWnd)
@@ -173,10 +180,27 @@ void CTandrelDialog::OnFindDialogFindNext(HWND sender, const FindRequest* reques
     searchText_ = request->text;
     matchCase_ = request->matchCase != 0;
     Search(request->direction != 0);
-    // The pane took the focus to show the match; the dialog stays in sight above the window
-    // (a window manager, or none, may have raised the window over it).
-    if (::IsWindow(sender))
-        ::SetWindowPos(sender, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The pane took the focus for the search; the dialog takes it back once the pane's
+    // queued notifications have been handled, so that Enter searches again and Esc closes it.
+    PostMessage(kReturnToFindDialogMessage);
+}
+
+void CTandrelDialog::OnReturnToFindDialog()
+{
+    if (!findDialog_ || !::IsWindow(findDialog_->m_hWnd))
+        return;
+    // The match stays drawn as selected while the dialog has the keyboard.
+    if (CNewEdit* pane = ActivePane())
+        pane->KeepSelectionShown(true);
+    ::SetActiveWindow(findDialog_->m_hWnd);
+}
+
+void CTandrelDialog::KeepSelectionsShown(bool keep)
+{
+    if (!children_)
+        return;
+    children_->leftText.KeepSelectionShown(keep);
+    children_->rightText.KeepSelectionShown(keep);
 }
 
 // The dialog asks from inside one of its own handlers: deleting it there would pull the
@@ -186,6 +210,7 @@ void CTandrelDialog::OnFindDialogClose(HWND sender)
     if (!IsOurFindDialog(sender))
         return;
     closedFindDialog_ = std::move(findDialog_);
+    KeepSelectionsShown(false);
     PostMessage(kDeleteClosedFindMessage);
 }
 

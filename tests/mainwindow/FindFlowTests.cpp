@@ -1,5 +1,6 @@
 // Find from the main window: the dialog Ctrl+F opens, the searches it asks for in the active pane, and its close.
 #include "MainWindowFixture.h"
+#include "PixelProbe.h"
 #include "TestWindows.h"
 
 #include "resources/resource.h"
@@ -16,6 +17,24 @@ protected:
         return d.FindDialog() ? d.FindDialog()->m_hWnd : nullptr;
     }
 };
+
+// True when the pane draws its selection: the picture changes once the selection is cleared.
+bool SelectionDrawn(CNewEdit& pane)
+{
+    RECT client{};
+    pane.GetClientRect(&client);
+    PixelProbe withSelection(client.right, client.bottom), without(client.right, client.bottom);
+    withSelection.Draw([&](HDC dc) { pane.DoPaint(dc); });
+    const int anchor = pane.GetAnchor(), end = pane.GetSelectionEnd();
+    pane.ClearSelection();
+    without.Draw([&](HDC dc) { pane.DoPaint(dc); });
+    pane.SetSelection(anchor, end);
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            if (withSelection.At(x, y) != without.At(x, y))
+                return true;
+    return false;
+}
 
 std::string Selected(CNewEdit& pane)
 {
@@ -66,6 +85,11 @@ TEST_F(FindFlow, FindNextSearchesTheActivePaneAsTheDialogSays)
         ::SendMessageA(find, WM_COMMAND, IDC_FIND_NEXT, 0);
         PumpMessages();
         EXPECT_EQ(Selected(pane), c.selected);
+        // The dialog keeps the keyboard, so Enter searches again and Esc closes it; the
+        // match stays drawn as selected meanwhile.
+        if (*c.text != '\0')
+            EXPECT_TRUE(::IsChild(find, ::GetFocus()));
+        EXPECT_EQ(SelectionDrawn(pane), *c.selected != '\0');
         EXPECT_EQ(messages, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
         // F3 and Shift+F3 go on with what the dialog asked for last.
         EXPECT_EQ(d.SearchText(), c.text);
