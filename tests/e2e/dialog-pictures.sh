@@ -40,9 +40,8 @@ convert "$E2E_WORK/screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$docs/file-t
 kill "$E2E_PID"; wait "$E2E_PID" 2>/dev/null; E2E_PID=""
 
 # The Options dialog over a comparison, opened with the toolbar's Set Options button.
-printf 'one\ntwo\n' >"$E2E_WORK/left.txt"
-printf 'one\n2\n' >"$E2E_WORK/right.txt"
-e2e_start "$(e2e_windows_path "$E2E_WORK/left.txt")" "$(e2e_windows_path "$E2E_WORK/right.txt")"
+e2e_write_pair 'one\ntwo\n' 'one\n2\n'
+e2e_start "$left" "$right"
 main=$(e2e_wait_window '^Tandrel$' 300 60)
 e2e_click "$main" $((14 + 14 * 23 + 4 * 8)) 36
 options=$(e2e_wait_window '^Options$' 200 30)

@@ -56,6 +56,15 @@ e2e_end() {
 # The Windows form of a Unix path (Z:\...).
 e2e_windows_path() { printf 'Z:%s' "$1" | tr '/' '\\'; }
 
+# Writes the pair a path compares, left.txt and right.txt in the work folder, from two
+# printf formats, and sets left and right to their Windows paths.
+e2e_write_pair() {
+  printf "$1" >"$E2E_WORK/left.txt"
+  printf "$2" >"$E2E_WORK/right.txt"
+  left=$(e2e_windows_path "$E2E_WORK/left.txt")
+  right=$(e2e_windows_path "$E2E_WORK/right.txt")
+}
+
 # Starts the program with the given arguments, not waiting for it.
 e2e_start() {
   wine "$TANDREL_EXE" "$@" </dev/null >"$E2E_WORK/program.out" 2>&1 &

@@ -5,10 +5,7 @@
 source "$(dirname "$0")/e2e-lib.sh"
 e2e_begin
 
-printf 'one\ntwo\nthree\n' >"$E2E_WORK/left.txt"
-printf 'one\n2\nthree\nfour\n' >"$E2E_WORK/right.txt"
-left=$(e2e_windows_path "$E2E_WORK/left.txt")
-right=$(e2e_windows_path "$E2E_WORK/right.txt")
+e2e_write_pair 'one\ntwo\nthree\n' 'one\n2\nthree\nfour\n'
 
 e2e_start "$left" "$right"
 first=$(e2e_wait_window '^Tandrel$' 300)

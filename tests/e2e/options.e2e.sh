@@ -7,10 +7,7 @@
 source "$(dirname "$0")/e2e-lib.sh"
 e2e_begin
 
-printf 'alpha\nBeta\ngamma\n' >"$E2E_WORK/left.txt"
-printf 'alpha\nbeta\ngamma\n' >"$E2E_WORK/right.txt"
-left=$(e2e_windows_path "$E2E_WORK/left.txt")
-right=$(e2e_windows_path "$E2E_WORK/right.txt")
+e2e_write_pair 'alpha\nBeta\ngamma\n' 'alpha\nbeta\ngamma\n'
 
 # Toolbar buttons just below the caption: 23 pixels a button, 8 a separator, the
 # first centred at x 14. Set Options follows 14 buttons and 4 separators, About

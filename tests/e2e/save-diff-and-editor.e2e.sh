@@ -6,10 +6,7 @@
 source "$(dirname "$0")/e2e-lib.sh"
 e2e_begin
 
-printf 'one\ntwo\nthree\nfive\nsix\n' >"$E2E_WORK/left.txt"
-printf 'one\n2\nthree\nfour\nfive\n' >"$E2E_WORK/right.txt"
-left=$(e2e_windows_path "$E2E_WORK/left.txt")
-right=$(e2e_windows_path "$E2E_WORK/right.txt")
+e2e_write_pair 'one\ntwo\nthree\nfive\nsix\n' 'one\n2\nthree\nfour\nfive\n'
 report=$E2E_WORK/report.txt
 
 # Toolbar buttons lie one every 23 pixels from x = 14, just below the caption.
