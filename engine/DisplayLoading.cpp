@@ -1,5 +1,7 @@
 #include "engine/DisplayLoading.h"
 
+#include "engine/TextEncoding.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cerrno>
@@ -127,6 +129,9 @@ struct SideRefs {
 
 bool LoadSide(const std::string& path, const std::string& copyName, SideRefs side, MessageSink& messages) {
     if (!ReadWholeFile(path, side.block, messages)) return false;
+    DecodeFileContent(side.block);
+    // Decoded UTF-16 can be half as long again as the file.
+    if (side.block.size() > kLargestText) throw std::bad_alloc();
     Normalise(side.block);
     if (!WriteCopy(copyName, side.block, messages)) return false;
     if (side.block.empty()) {

@@ -6,9 +6,10 @@
 
 #include <string>
 
-// Reads both files, normalises them (a CR not followed by LF becomes LF, a
-// zero byte becomes a space, a missing final LF is added to a file that is
-// not empty), writes each normalised text to a fresh temporary copy for
+// Reads both files, decodes them (UTF-16 after its byte-order mark to
+// UTF-8, a UTF-8 mark dropped, anything else byte for byte), normalises them
+// (a CR not followed by LF becomes LF, a zero byte becomes a space, a missing
+// final LF is added to a file that is not empty), writes each normalised text to a fresh temporary copy for
 // DiffFiles, and fills the rows, counts, blocks and line numbers of the
 // state, which it resets first. An empty file has no lines: its copy is
 // empty and its side holds one Filler row (an empty row without number).
