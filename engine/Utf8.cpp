@@ -56,20 +56,23 @@ bool IsUtf8Prefix(const unsigned char* p, size_t n) {
     return rule.length > n && FittingBytes(p, n, rule) == n;
 }
 
-void AppendUtf8(std::string& out, uint32_t character) {
+size_t EncodeUtf8(uint32_t character, char* out) {
     if (character < 0x80) {
-        out += static_cast<char>(character);
-    } else if (character < 0x800) {
-        out += static_cast<char>(0xC0 | character >> 6);
-        out += static_cast<char>(0x80 | (character & 0x3F));
-    } else if (character < 0x10000) {
-        out += static_cast<char>(0xE0 | character >> 12);
-        out += static_cast<char>(0x80 | (character >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (character & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | character >> 18);
-        out += static_cast<char>(0x80 | (character >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (character >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (character & 0x3F));
+        out[0] = static_cast<char>(character);
+        return 1;
     }
+    // The bits of the lead byte, then six bits a continuation byte.
+    const size_t length = character < 0x800 ? 2 : character < 0x10000 ? 3 : 4;
+    const unsigned leadMarks[] = {0, 0, 0xC0, 0xE0, 0xF0};
+    for (size_t i = length - 1; i > 0; --i) {
+        out[i] = static_cast<char>(0x80 | (character & 0x3F));
+        character >>= 6;
+    }
+    out[0] = static_cast<char>(leadMarks[length] | character);
+    return length;
+}
+
+void AppendUtf8(std::string& out, uint32_t character) {
+    char bytes[kLongestUtf8];
+    out.append(bytes, EncodeUtf8(character, bytes));
 }

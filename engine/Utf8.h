@@ -19,5 +19,12 @@ size_t DecodeUtf8(const unsigned char* p, size_t available, uint32_t& character)
 // sequence that the end of the bytes cut short.
 bool IsUtf8Prefix(const unsigned char* p, size_t n);
 
+// The longest UTF-8 form of a character.
+constexpr size_t kLongestUtf8 = 4;
+
+// Writes the UTF-8 form of a Unicode scalar value to out (room for
+// kLongestUtf8 bytes) and returns its length.
+size_t EncodeUtf8(uint32_t character, char* out);
+
 // Appends the UTF-8 form of a Unicode scalar value.
 void AppendUtf8(std::string& out, uint32_t character);

@@ -1,10 +1,14 @@
 // libFuzzer target for reading text: the decoding of a file's content after
-// its byte-order mark, and the reading of single UTF-8 characters.
+// its byte-order mark, the reading of single UTF-8 characters, and the line
+// rules that fold and skip characters.
 //
 // Every input is taken as a file's content; its decoded form must be what the
 // mark says, and UTF-16 must come out as well-formed UTF-8 that encodes back
-// to the same units wherever nothing had to be replaced.
+// to the same units wherever nothing had to be replaced. The same input, cut
+// into two lines, must compare alike both ways round, and lines that the
+// rules find equal must hash alike.
 
+#include "engine/LineRules.h"
 #include "engine/TextEncoding.h"
 #include "engine/Utf8.h"
 
@@ -102,11 +106,42 @@ void CheckCharacterReading(const unsigned char* data, size_t size)
     }
 }
 
+// Byte 0 holds the options and where the first line ends; each line is held
+// with a line feed after it, as the engine holds its lines.
+void CheckLineRules(const unsigned char* data, size_t size)
+{
+    if (size == 0)
+        return;
+    LineRules rules{(data[0] & 1) != 0, (data[0] & 2) != 0};
+    std::string rest(reinterpret_cast<const char*>(data + 1), size - 1);
+    for (char& c : rest) {
+        if (c == '\n')
+            c = ' ';
+    }
+    size_t cut = rest.empty() ? 0 : (data[0] >> 2) % (rest.size() + 1);
+    std::string a = rest.substr(0, cut) + '\n';
+    std::string b = rest.substr(cut) + '\n';
+    uint32_t lengthA = static_cast<uint32_t>(a.size());
+    uint32_t lengthB = static_cast<uint32_t>(b.size());
+    bool equal = rules.Equal(a.c_str(), lengthA, b.c_str(), lengthB);
+    if (equal != rules.Equal(b.c_str(), lengthB, a.c_str(), lengthA))
+        Fail("line comparison depends on the order");
+    if (!rules.Equal(a.c_str(), lengthA, a.c_str(), lengthA) || !rules.Equal(a.c_str(), lengthA - 1, a.c_str(), lengthA - 1))
+        Fail("a line differs from itself");
+    const char* lineFeed = nullptr;
+    uint32_t hashA = rules.Hash(a.c_str(), &lineFeed);
+    if (lineFeed != a.c_str() + a.size() - 1)
+        Fail("the hash did not stop at the line feed");
+    if (equal && hashA != rules.Hash(b.c_str()))
+        Fail("equal lines hash differently");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     CheckDecodedContent(std::string(reinterpret_cast<const char*>(data), size));
     CheckCharacterReading(data, size);
+    CheckLineRules(data, size);
     return 0;
 }
