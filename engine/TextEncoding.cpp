@@ -29,8 +29,9 @@ std::string DecodeUtf16(const std::string& content, bool bigEndian) {
         return bigEndian ? (p[0] << 8 | p[1]) : (p[1] << 8 | p[0]);
     };
     std::string text;
-    // Most text stays within three UTF-8 bytes per unit.
-    text.reserve(units * 3 / 2 + 4);
+    // Room for one and a half UTF-8 bytes a unit (Latin, Greek and Cyrillic
+    // text take one or two); text of three-byte characters grows the string.
+    text.reserve(units + units / 2 + 4);
     for (size_t i = 0; i < units; ++i) {
         const uint32_t unit = unitAt(i);
         if (IsHighSurrogate(unit) && i + 1 < units && IsLowSurrogate(unitAt(i + 1))) {
