@@ -1,5 +1,6 @@
 #include "engine/DisplayLoading.h"
 
+#include "engine/MemoryBudget.h"
 #include "engine/TextEncoding.h"
 
 #include <algorithm>
@@ -7,7 +8,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <limits>
 #include <memory>
 #include <new>
 #include <stdexcept>
@@ -24,7 +24,7 @@ namespace {
 
 using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
-constexpr std::size_t kLargestText = std::numeric_limits<int32_t>::max() - 2;
+constexpr std::size_t kLargestText = static_cast<std::size_t>(kLargestPaneText);
 constexpr std::size_t kReadChunk = 1 << 16;
 
 #ifdef _WIN32
@@ -40,10 +40,16 @@ FilePtr OpenFile(const std::string& path, const char* mode) {
 }
 
 // The size of a regular file, as a first guess of how much there is to read;
-// for anything else (a pipe, a device) a first chunk.
+// for anything else (a pipe, a device) a first chunk. The status is the 64-bit
+// one, so that a file of 2 GiB or more is refused before it is read.
 std::size_t ExpectedSize(std::FILE* file) {
+#ifdef _WIN32
+    struct _stat64 status;
+    if (_fstat64(fileno(file), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0) return kReadChunk;
+#else
     struct stat status;
     if (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0) return kReadChunk;
+#endif
     if (static_cast<std::uintmax_t>(status.st_size) > kLargestText) throw std::bad_alloc();
     return static_cast<std::size_t>(status.st_size);
 }
@@ -127,24 +133,39 @@ struct SideRefs {
     int32_t& maxLength;
 };
 
-bool LoadSide(const std::string& path, const std::string& copyName, SideRefs side, MessageSink& messages) {
-    if (!ReadWholeFile(path, side.block, messages)) return false;
-    DecodeFileContent(side.block);
+// Reads one side, decodes and normalises it and writes its copy; the block
+// keeps the copy's text.
+bool ReadSide(const std::string& path, const std::string& copyName, std::string& block, MessageSink& messages) {
+    if (!ReadWholeFile(path, block, messages)) return false;
+    DecodeFileContent(block);
     // Decoded UTF-16 can be half as long again as the file.
-    if (side.block.size() > kLargestText) throw std::bad_alloc();
-    Normalise(side.block);
-    if (!WriteCopy(copyName, side.block, messages)) return false;
+    if (block.size() > kLargestText) throw std::bad_alloc();
+    Normalise(block);
+    return WriteCopy(copyName, block, messages);
+}
+
+// The rows of one side; the block then keeps the text without its final LF.
+void SplitSide(SideRefs side) {
     if (side.block.empty()) {
         // No line to show: one Filler row keeps the pane's one empty row, with
         // no line number, and the rows of both sides lined up.
         side.lines.push_back(PaneLine{Filler, 0, 0});
         side.lineCount = 0;
-        return true;
+        return;
     }
     side.block.pop_back();
     SplitLines(side.block, side.lines, side.textSize, side.maxLength);
     side.lineCount = static_cast<int32_t>(side.lines.size());
-    return true;
+}
+
+// The rows a normalised text will make: one a line, and an empty text its one Filler row.
+uint64_t SideRows(const std::string& text) {
+    return std::max<uint64_t>(std::count(text.begin(), text.end(), '\n'), 1);
+}
+
+// Read and normalised, the texts tell what the rest will hold: their bytes and rows.
+bool TextsFit(const std::string& left, const std::string& right, uint64_t memoryLimit) {
+    return TextComparisonPeak(left.size() + right.size(), SideRows(left) + SideRows(right)) <= memoryLimit;
 }
 
 int32_t DecimalDigits(int32_t number) {
@@ -173,18 +194,23 @@ void BuildNumbers(int32_t lineCount, int32_t width, std::string& block, std::vec
 }
 
 bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
-                   const std::string& leftCopyName, const std::string& rightCopyName, MessageSink& messages) {
+                   const std::string& leftCopyName, const std::string& rightCopyName, uint64_t memoryLimit,
+                   MessageSink& messages) {
     try {
-        if (!LoadSide(leftPath, leftCopyName,
-                      SideRefs{state.leftTextBlock, state.leftLines, state.leftLineCount, state.leftTextSize,
-                               state.leftMaxLineLength},
-                      messages))
+        const SideRefs left{state.leftTextBlock, state.leftLines, state.leftLineCount, state.leftTextSize,
+                            state.leftMaxLineLength};
+        const SideRefs right{state.rightTextBlock, state.rightLines, state.rightLineCount, state.rightTextSize,
+                             state.rightMaxLineLength};
+        if (!ReadSide(leftPath, leftCopyName, left.block, messages) ||
+            !ReadSide(rightPath, rightCopyName, right.block, messages))
             return false;
-        if (!LoadSide(rightPath, rightCopyName,
-                      SideRefs{state.rightTextBlock, state.rightLines, state.rightLineCount, state.rightTextSize,
-                               state.rightMaxLineLength},
-                      messages))
+        // Before any line table is made.
+        if (!TextsFit(left.block, right.block, memoryLimit)) {
+            messages.ShowMessage("Insufficient memory!");
             return false;
+        }
+        SplitSide(left);
+        SplitSide(right);
         state.lineNumberWidth = DecimalDigits(std::max(state.leftLineCount, state.rightLineCount));
         BuildNumbers(state.leftLineCount, state.lineNumberWidth, state.leftNumberBlock, state.leftNumberLines);
         BuildNumbers(state.rightLineCount, state.lineNumberWidth, state.rightNumberBlock, state.rightNumberLines);
@@ -236,15 +262,17 @@ bool GetTempFilePath(std::string& path, MessageSink& messages) {
 }
 
 bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
-                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages) {
+                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages,
+                   uint64_t memoryLimit) {
     state = ComparisonState();
     leftCopyName.clear();
     rightCopyName.clear();
+    if (!TextComparisonFits(leftPath, rightPath, memoryLimit, messages)) return false;
     std::string leftCopy;
     std::string rightCopy;
     if (!GetTempFilePath(leftCopy, messages)) return false;
     if (GetTempFilePath(rightCopy, messages) &&
-        LoadBothSides(leftPath, rightPath, state, leftCopy, rightCopy, messages)) {
+        LoadBothSides(leftPath, rightPath, state, leftCopy, rightCopy, memoryLimit, messages)) {
         leftCopyName = leftCopy;
         rightCopyName = rightCopy;
         return true;

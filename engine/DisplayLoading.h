@@ -4,20 +4,28 @@
 #include "engine/ComparisonState.h"
 #include "engine/MessageSink.h"
 
+#include <cstdint>
 #include <string>
+
+// The largest text a pane holds, line feeds added: its positions are 32-bit.
+constexpr uint64_t kLargestPaneText = INT32_MAX - 2;
 
 // Reads both files, decodes them (UTF-16 after its byte-order mark to
 // UTF-8, a UTF-8 mark dropped, anything else byte for byte), normalises them
 // (a CR not followed by LF becomes LF, a zero byte becomes a space, a missing
-// final LF is added to a file that is not empty), writes each normalised text to a fresh temporary copy for
-// DiffFiles, and fills the rows, counts, blocks and line numbers of the
-// state, which it resets first. An empty file has no lines: its copy is
+// final LF is added to a file that is not empty), writes each normalised text
+// to a fresh temporary copy for DiffFiles, and fills the rows, counts, blocks
+// and line numbers of the state, which it resets first. An empty file has no lines: its copy is
 // empty and its side holds one Filler row (an empty row without number).
 // On success the copies exist under the returned names and the caller deletes
 // them once DiffFiles has read them. On failure the message has been sent,
 // both copies are already deleted, the names are empty and false is returned.
+// A comparison whose peak would pass `memoryLimit` bytes is refused with
+// "Insufficient memory!": from the sizes before reading, and from the bytes
+// and lines once read, before any line table is made.
 bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
-                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages);
+                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages,
+                   uint64_t memoryLimit = UINT64_MAX);
 
 // Creates a new, empty file "TMPxxxx.tmp" (four hex digits) in the system's
 // temporary folder, exclusively, and returns its path. Sends "Could not get

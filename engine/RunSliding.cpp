@@ -27,6 +27,8 @@ void SlideChangeRuns(EngineFile& file, const EngineFile& other)
             while (changed[i])
                 ++i;
             const int32_t end = i;
+            // The last two tests never stop a slide: at least one unchanged line (and with it one line of
+            // the other file) is skipped after every run, so start and otherStart lie past both marks.
             if (end == n || equivs[start] != equivs[end] || otherChanged[j] != 0
                 || start == preceding || otherStart == otherPreceding)
                 break;

@@ -6,10 +6,10 @@
 #include <cstdio>
 
 int CompareTextFiles(const std::string& leftPath, const std::string& rightPath, bool ignoreBlanks, bool ignoreCase,
-                     ComparisonState& state, MessageSink& messages)
+                     ComparisonState& state, MessageSink& messages, uint64_t memoryLimit)
 {
     std::string leftCopy, rightCopy;
-    if (!LoadPaneTexts(leftPath, rightPath, state, leftCopy, rightCopy, messages))
+    if (!LoadPaneTexts(leftPath, rightPath, state, leftCopy, rightCopy, messages, memoryLimit))
         return -1;
     int result = 0;
     if (leftPath != rightPath)

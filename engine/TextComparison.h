@@ -4,12 +4,14 @@
 #include "engine/ComparisonState.h"
 #include "engine/MessageSink.h"
 
+#include <cstdint>
 #include <string>
 
 // Loads both files for display (normalised texts, rows, line numbers) and
 // compares their normalised copies, whose listing goes into the state. The
 // copies are deleted on every path. The same path named twice is identical
 // without running the comparison. Returns -1 when a message was sent, 0 when
-// the files are the same, 1 when they differ.
+// the files are the same, 1 when they differ. A comparison that would hold
+// more than `memoryLimit` bytes is refused before it is built (LoadPaneTexts).
 int CompareTextFiles(const std::string& leftPath, const std::string& rightPath, bool ignoreBlanks, bool ignoreCase,
-                     ComparisonState& state, MessageSink& messages);
+                     ComparisonState& state, MessageSink& messages, uint64_t memoryLimit = UINT64_MAX);

@@ -8,4 +8,7 @@ public:
     // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.
     int GetCheck() const;
     void SetCheck(int state);
+
+    // An owner-drawn button (BS_OWNERDRAW) draws itself here; its dialog passes WM_DRAWITEM on.
+    virtual void DrawItem(const DRAWITEMSTRUCT& item);
 };

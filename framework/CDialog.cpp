@@ -1,5 +1,6 @@
 #include "framework/CDialog.h"
 
+#include "framework/CButton.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
 
@@ -205,6 +206,11 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         // The close box cancels directly: command 2 may be one of the dialog's own commands.
         OnCancel();
         return 0;
+    case WM_DRAWITEM:
+        if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+            return TRUE;
+        }
+        break;
     case WM_NCDESTROY:
         ForgetModeless(this);
         break;
@@ -212,6 +218,17 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return CWnd::WindowProc(message, wParam, lParam);
+}
+
+bool CDialog::OnDrawItem(const DRAWITEMSTRUCT& item)
+{
+    CButton* button =
+        item.CtlType == ODT_BUTTON ? dynamic_cast<CButton*>(FromHandlePermanent(item.hwndItem)) : nullptr;
+    if (!button) {
+        return false;
+    }
+    button->DrawItem(item);
+    return true;
 }
 
 bool CDialog::OnCommand(UINT id, UINT, HWND)

@@ -34,6 +34,8 @@ protected:
     bool OnCommand(UINT id, UINT notifyCode, HWND control) override;
 
 private:
+    // Owner-drawn buttons bound to objects draw themselves; true when one did.
+    bool OnDrawItem(const DRAWITEMSTRUCT& item);
     static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND OwnerWindow() const;
     INT_PTR RunModalLoop();

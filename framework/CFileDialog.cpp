@@ -1,6 +1,5 @@
 #include "framework/CFileDialog.h"
 
-#include "framework/CWinApp.h"
 #include "framework/CommonDialogs.h"
 
 #include <algorithm>
@@ -69,8 +68,7 @@ void CFileDialog::SetFileName(const std::string& name)
 INT_PTR CFileDialog::DoModal()
 {
     if (!m_ofn.hwndOwner) {
-        CWinApp* app = CWinApp::GetApp();
-        m_ofn.hwndOwner = m_parent ? m_parent->m_hWnd : (app ? app->GetMainWnd() : nullptr);
+        m_ofn.hwndOwner = CommonDialogOwner(m_parent);
     }
     const BOOL ok = m_openFileDialog ? RunOpenFileDialog(m_ofn) : RunSaveFileDialog(m_ofn);
     return ok ? IDOK : IDCANCEL;

@@ -1,5 +1,8 @@
 #include "framework/CommonDialogs.h"
 
+#include "framework/CWinApp.h"
+#include "framework/CWnd.h"
+
 #include <utility>
 
 namespace {
@@ -23,6 +26,15 @@ BOOL Answer(CommonDialogCall call, BOOL (*system)(CommonDialogCall&))
 CommonDialogHandler SetCommonDialogHandler(CommonDialogHandler handler)
 {
     return std::exchange(Handler(), std::move(handler));
+}
+
+HWND CommonDialogOwner(const CWnd* parent)
+{
+    if (parent) {
+        return parent->m_hWnd;
+    }
+    CWinApp* app = CWinApp::GetApp();
+    return app ? app->GetMainWnd() : nullptr;
 }
 
 BOOL RunOpenFileDialog(OPENFILENAMEA& request)

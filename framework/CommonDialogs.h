@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class CWnd;
+
 // One request for a common dialog: exactly one of the pointers is set, as kind says.
 struct CommonDialogCall {
     enum class Kind { OpenFile, SaveFile, Font, Color };
@@ -21,6 +23,9 @@ using CommonDialogHandler = std::function<BOOL(CommonDialogCall& call)>;
 
 // Installs a handler (an empty one restores the real dialogs); returns the previous one.
 CommonDialogHandler SetCommonDialogHandler(CommonDialogHandler handler);
+
+// The owner of a common dialog: the parent's window, else the application's main window.
+HWND CommonDialogOwner(const CWnd* parent);
 
 // The system calls GetOpenFileNameA, GetSaveFileNameA, ChooseFontA and ChooseColorA,
 // or the installed handler in their place.

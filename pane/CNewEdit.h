@@ -155,6 +155,8 @@ private:
     void DragSelection(POINT point, int position);
     void PlaceCaretAndAnchor(POINT point, int position);
     void CreateSystemCaret();
+    // Puts the system caret at the caret point, hidden while the point lies in the margin.
+    void PlaceSystemCaret();
     int NextLineStart(int line) const;
     static bool IsWordChar(char c);
 
@@ -178,7 +180,7 @@ private:
     POINT caretPoint_{0, 0};
     bool focused_ = false;
     bool hasCaret_ = false;  // the system caret exists only while a non-empty pane has the focus
-    bool caretScrolledOff_ = false;  // horizontal scrolling hid the caret left of the text area
+    bool caretScrolledOff_ = false;  // the caret stands left of the text area and is hidden
     // ---- Font
     GdiFont font_;
     MemoryDC measureDC_;                     // holds the pane font for measuring without a window DC

@@ -72,6 +72,21 @@ void CNewEdit::CreateSystemCaret()
     caretScrolledOff_ = false;  // a new caret starts with no hides counted
 }
 
+void CNewEdit::PlaceSystemCaret()
+{
+    SetCaretPos(caretPoint_.x, caretPoint_.y);
+    // The system counts hides: hide once as the caret leaves the text area and
+    // show once as it comes back, whether a scroll or a caret move brought it.
+    const bool offLeft = caretPoint_.x < marginWidth_;
+    if (offLeft != caretScrolledOff_) {
+        if (offLeft)
+            HideCaret(m_hWnd);
+        else
+            ShowCaret(m_hWnd);
+        caretScrolledOff_ = offLeft;
+    }
+}
+
 bool CNewEdit::SetCaretLineColumn(int line, int column)
 {
     if (!CanMoveCaret())
@@ -83,7 +98,7 @@ bool CNewEdit::SetCaretLineColumn(int line, int column)
         return false;
     caretPoint_ = point;
     if (hasCaret_)
-        SetCaretPos(point.x, point.y);
+        PlaceSystemCaret();
     Notify(NewEditMessages::CaretMove(), static_cast<WPARAM>(line), static_cast<LPARAM>(column));
     return true;
 }

@@ -91,19 +91,8 @@ void CNewEdit::SetHorzPos(int column)
     ScrollWindowEx(m_hWnd, dx, 0, &text, &text, nullptr, nullptr, SW_INVALIDATE | SW_ERASE);
     UpdateWindow();
     caretPoint_.x += dx;
-    if (hasCaret_) {
-        SetCaretPos(caretPoint_.x, caretPoint_.y);
-        // The system counts hides: hide once as the caret leaves the text area
-        // and show once as it comes back, however many scrolls lie between.
-        const bool offLeft = caretPoint_.x < marginWidth_;
-        if (offLeft != caretScrolledOff_) {
-            if (offLeft)
-                HideCaret(m_hWnd);
-            else
-                ShowCaret(m_hWnd);
-            caretScrolledOff_ = offLeft;
-        }
-    }
+    if (hasCaret_)
+        PlaceSystemCaret();
     SetScrollPos(m_hWnd, SB_HORZ, horzPos_, TRUE);
     Notify(NewEditMessages::HScroll(), reinterpret_cast<WPARAM>(m_hWnd), horzPos_);
 }

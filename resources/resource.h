@@ -83,3 +83,35 @@
 #define IDC_TYPES_DELETE            1031
 #define IDC_ENTER_GROUP_NAME        1015
 #define IDC_ENTER_PATTERNS          1030
+
+// Options and About: dialogs
+#define IDD_OPTIONS                 129
+#define IDD_ABOUT                   140
+
+// Options and About: controls
+#define IDC_ABOUT_TITLE             1011
+#define IDC_ABOUT_VERSION           1012
+#define IDC_OPTIONS_TAB_SIZE        1015
+#define IDC_OPTIONS_IGNORE_BLANKS   1023
+#define IDC_OPTIONS_IGNORE_CASE     1024
+#define IDC_OPTIONS_LINE_NUMBERS    1026
+#define IDC_OPTIONS_FONT            1029
+#define IDC_OPTIONS_EDITOR          1030
+#define IDC_OPTIONS_BROWSE          1031
+#define IDC_OPTIONS_COLORS          1035
+#define IDC_COLORA                  1169
+#define IDC_COLORC                  1170
+#define IDC_COLORD                  1171
+#define IDC_COLORB                  1172
+
+// Options: the faces of the colour swatches
+#define IDB_SWATCH_PRESSED          249
+#define IDB_SWATCH_RAISED           250
+
+// Find dialog
+#define IDD_FIND                    144
+#define IDC_FIND_NEXT               6
+#define IDC_FIND_MATCH_CASE         1023
+#define IDC_FIND_TEXT               1034
+#define IDC_FIND_UP                 1036
+#define IDC_FIND_DOWN               1037

@@ -36,6 +36,29 @@ int ReadInt(const CWinApp& app, const char* name, int defaultValue)
     return static_cast<int>(app.GetProfileInt(kSettings, name, defaultValue));
 }
 
+// A stored value outside [low, high] would be misused (a font of a million
+// pixels, a window no screen shows): the default stands in for it.
+int ReadIntInRange(const CWinApp& app, const char* name, int defaultValue, int low, int high)
+{
+    const int value = ReadInt(app, name, defaultValue);
+    return value < low || value > high ? defaultValue : value;
+}
+
+// A colour is 0x00BBGGRR; a high byte would make it a palette reference.
+COLORREF ReadColour(const CWinApp& app, const char* name, COLORREF defaultValue)
+{
+    return static_cast<COLORREF>(ReadIntInRange(app, name, static_cast<int>(defaultValue), 0, 0x00FFFFFF));
+}
+
+// Heights beyond half a large screen draw one glyph and cost gigabytes.
+const int kLargestFontHeight = 500;
+// The weights a logical font knows: 0 (any) to 1000 (heaviest).
+const int kHeaviestFont = 1000;
+// Window coordinates and sizes beyond 16 bits are no place on any screen.
+const int kLargestWindowCoordinate = 32767;
+const int kSmallestTabSize = 1;
+const int kLargestTabSize = 32;
+
 }  // namespace
 
 AppSettings::AppSettings()
@@ -66,19 +89,27 @@ void LoadSettings(const CWinApp& app, AppSettings& settings)
     settings.options.forceText = ReadInt(app, "Force Text", defaults.options.forceText);
     settings.showLineNumbers = ReadInt(app, "Show Line Numbers", defaults.showLineNumbers);
     SetFace(settings.font, app.GetProfileString(kSettings, "Font Face Name", defaults.font.lfFaceName));
-    settings.font.lfHeight = ReadInt(app, "Font Height", defaults.font.lfHeight);
+    settings.font.lfHeight =
+        ReadIntInRange(app, "Font Height", defaults.font.lfHeight, -kLargestFontHeight, kLargestFontHeight);
     settings.font.lfItalic = static_cast<BYTE>(ReadInt(app, "Font Italic", defaults.font.lfItalic));
-    settings.font.lfWeight = ReadInt(app, "Font Weihgt", defaults.font.lfWeight);
-    settings.windowX = ReadInt(app, "Window X", defaults.windowX);
-    settings.windowY = ReadInt(app, "Window Y", defaults.windowY);
-    settings.windowCX = ReadInt(app, "Window CX", defaults.windowCX);
-    settings.windowCY = ReadInt(app, "Window CY", defaults.windowCY);
-    settings.addedColor = app.GetProfileInt(kSettings, "Added Color", static_cast<int>(defaults.addedColor));
-    settings.deletedColor = app.GetProfileInt(kSettings, "Deleted Color", static_cast<int>(defaults.deletedColor));
-    settings.changedColor = app.GetProfileInt(kSettings, "Changed Color", static_cast<int>(defaults.changedColor));
-    settings.diffBackgroundColor =
-        app.GetProfileInt(kSettings, "Diff Background Color", static_cast<int>(defaults.diffBackgroundColor));
+    settings.font.lfWeight = ReadIntInRange(app, "Font Weihgt", defaults.font.lfWeight, 0, kHeaviestFont);
+    settings.windowX =
+        ReadIntInRange(app, "Window X", defaults.windowX, -kLargestWindowCoordinate, kLargestWindowCoordinate);
+    settings.windowY =
+        ReadIntInRange(app, "Window Y", defaults.windowY, -kLargestWindowCoordinate, kLargestWindowCoordinate);
+    settings.windowCX = ReadIntInRange(app, "Window CX", defaults.windowCX, 1, kLargestWindowCoordinate);
+    settings.windowCY = ReadIntInRange(app, "Window CY", defaults.windowCY, 1, kLargestWindowCoordinate);
+    settings.addedColor = ReadColour(app, "Added Color", defaults.addedColor);
+    settings.deletedColor = ReadColour(app, "Deleted Color", defaults.deletedColor);
+    settings.changedColor = ReadColour(app, "Changed Color", defaults.changedColor);
+    settings.diffBackgroundColor = ReadColour(app, "Diff Background Color", defaults.diffBackgroundColor);
     settings.editor = app.GetProfileString(kSettings, "Editor", defaults.editor.c_str());
+}
+
+int PaneTabSize(const AppSettings& settings)
+{
+    const bool usable = settings.tabSize >= kSmallestTabSize && settings.tabSize <= kLargestTabSize;
+    return usable ? settings.tabSize : AppSettings().tabSize;
 }
 
 void SaveSettings(CWinApp& app, const AppSettings& settings)

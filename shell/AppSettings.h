@@ -33,8 +33,13 @@ struct AppSettings {
     bool skipInitialCompare = false;
 };
 
-// Reads every value of section "Settings"; a missing value or one of another type gives its default.
+// Reads every value of section "Settings"; a missing value, one of another type or
+// one out of range (font height and weight, window placement, colours) gives its default.
+// The tab size is read as stored: PaneTabSize gives the one the panes draw with.
 void LoadSettings(const CWinApp& app, AppSettings& settings);
+// The tab size the panes draw with: the stored one when it is 1 to 32, else 4
+// (an out-of-range stored value stays in the settings until it is corrected).
+int PaneTabSize(const AppSettings& settings);
 // Writes every value of section "Settings", in the order LoadSettings reads them.
 void SaveSettings(CWinApp& app, const AppSettings& settings);
 // The non-empty entries "File 0" to "File 9" of a side's recent-file list, in order.

@@ -15,10 +15,52 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 // The caret part is sized for the widest position it will show.
 const char kWidestCaretText[] = "Ln 99999, Col 999";
+
+// The smallest stored window worth opening: below it the toolbar, the list and
+// the labels leave no room for a row of text.
+const int kSmallestWindowWidth = 240;
+const int kSmallestWindowHeight = 200;
+
+// Whether a stored placement can be shown: large enough, and on some monitor.
+bool PlacementUsable(int x, int y, int width, int height)
+{
+    if (width < kSmallestWindowWidth || height < kSmallestWindowHeight)
+        return false;
+    // Far edges computed wide, since a stored position and size need not add up within an int.
+    const auto edge = [](int start, int size) {
+        return static_cast<LONG>(std::min<long long>(static_cast<long long>(start) + size, INT_MAX));
+    };
+    const RECT window{x, y, edge(x, width), edge(y, height)};
+    return ::MonitorFromRect(&window, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+// The window's restored rectangle in screen coordinates, also while it is
+// minimised (it then stands far off screen) or maximised.
+RECT RestoredWindowRect(HWND window)
+{
+    RECT r{};
+    if (!::IsIconic(window) && !::IsZoomed(window)) {
+        ::GetWindowRect(window, &r);
+        return r;
+    }
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    ::GetWindowPlacement(window, &placement);
+    r = placement.rcNormalPosition;
+    // The restored rectangle counts from the work area, which a task bar may shift.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (::GetMonitorInfoA(::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor))
+        ::OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
+    return r;
+}
 
 }  // namespace
 
@@ -73,6 +115,7 @@ void CTandrelDialog::ResetWindowState()
     CWinApp* app = CWinApp::GetApp();
     searchText_ = app ? app->GetProfileString("Recent Find Strings", "String 0", "") : std::string();
     matchCase_ = false;
+    nextDropIsRight_ = false;
     comparedOK_ = true;
     initialised_ = splitApplied_ = userActed_ = false;
     digitWidth_ = lineHeight_ = 0;
@@ -110,7 +153,14 @@ bool CTandrelDialog::CreateChildren()
     c.leftLabel.SetFont(templateFont, FALSE);
     c.rightLabel.SetFont(templateFont, FALSE);
     CreatePaneFont();
+    ApplyTabSize();
     return true;
+}
+
+void CTandrelDialog::ApplyTabSize()
+{
+    for (CNewEdit* pane : {&children_->leftText, &children_->rightText})
+        pane->SetTabSize(PaneTabSize(settings_));
 }
 
 void CTandrelDialog::CreatePaneFont()
@@ -192,13 +242,18 @@ void CTandrelDialog::ShowOutcome()
     UpdateToolbarState();
     c.accelerators = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_ACCELERATORS));
     c.leftText.SetFocus();
-    if (autoStepSeconds_ != 0)
-        SetTimer(kAutoStepTimer, static_cast<UINT>(autoStepSeconds_) * 1000u);
+    ::DragAcceptFiles(m_hWnd, TRUE);
+    if (const UINT period = AutoStepPeriod(autoStepSeconds_))
+        SetTimer(kAutoStepTimer, period);
 }
 
 void CTandrelDialog::RestorePlacement()
 {
-    ::MoveWindow(m_hWnd, settings_.windowX, settings_.windowY, settings_.windowCX, settings_.windowCY, TRUE);
+    // A placement no one could see or use gives way to where a first start opens.
+    const AppSettings defaults;
+    const bool usable = PlacementUsable(settings_.windowX, settings_.windowY, settings_.windowCX, settings_.windowCY);
+    const AppSettings& placement = usable ? settings_ : defaults;
+    ::MoveWindow(m_hWnd, placement.windowX, placement.windowY, placement.windowCX, placement.windowCY, TRUE);
 }
 
 void CTandrelDialog::CreateStatusBar()
@@ -247,13 +302,15 @@ void CTandrelDialog::ShowResult()
 
 void CTandrelDialog::OnDestroy()
 {
-    RECT window{};
-    GetWindowRect(&window);
+    const RECT window = RestoredWindowRect(m_hWnd);
     settings_.windowX = window.left;
     settings_.windowY = window.top;
     settings_.windowCX = window.right - window.left;
     settings_.windowCY = window.bottom - window.top;
     KillTimer(kAutoStepTimer);
+    // The system has destroyed the owned Find dialog already: its box has nothing left to save.
+    findDialog_.reset();
+    closedFindDialog_.reset();
     state_ = ComparisonState();
     CWinApp* app = CWinApp::GetApp();
     if (app && app->m_pMainWnd == this)
@@ -394,6 +451,18 @@ LRESULT CTandrelDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case CFileLabel::kClickedMessage:
         OnLabelClicked(reinterpret_cast<HWND>(wParam));
+        return 0;
+    case WM_FINDDLG_FINDNEXT:
+        OnFindDialogFindNext(reinterpret_cast<HWND>(wParam), reinterpret_cast<const FindRequest*>(lParam));
+        return 0;
+    case WM_FINDDLG_CLOSE:
+        OnFindDialogClose(reinterpret_cast<HWND>(wParam));
+        return 0;
+    case kDeleteClosedFindMessage:
+        closedFindDialog_.reset();
+        return 0;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
     case WM_SIZE: {
         const LRESULT result = CDialog::WindowProc(message, wParam, lParam);

@@ -1,6 +1,7 @@
 // CTandrelDialog: the main window: its children and layout, the compare flow that fills it, and navigation between differences.
 #pragma once
 
+#include "dialogs/CFindDialog.h"
 #include "engine/ComparisonState.h"
 #include "engine/MessageSink.h"
 #include "framework/CComboBox.h"
@@ -28,6 +29,8 @@ public:
     static constexpr UINT_PTR kAutoStepTimer = 1;
     // Tool id of the current-difference marker among the window's area tooltips.
     static constexpr UINT_PTR kMarkerTool = 0xFFFE;
+    // Posted to itself: delete the Find dialog that closed.
+    static constexpr UINT kDeleteClosedFindMessage = WM_USER + 5;
 
     explicit CTandrelDialog(AppSettings& settings);
     ~CTandrelDialog() override;
@@ -52,6 +55,7 @@ public:
     const std::string& RightInfo() const { return rightInfo_; }
     const std::string& SearchText() const { return searchText_; }
     const RECT& MarkerRect() const { return markerRect_; }
+    CFindDialog* FindDialog() const { return findDialog_.get(); }
     CNewEdit& LeftTextPane() { return children_->leftText; }
     CNewEdit& RightTextPane() { return children_->rightText; }
     CNewEdit& LeftGutter() { return children_->leftGutter; }
@@ -85,6 +89,12 @@ public:
     // dialog edits and that differs is stored and applied (a new comparison,
     // a new layout or new colours, as the value needs).
     void ApplyOptions(const AppSettings& chosen);
+
+    // ---- Editor, dropped files and Save Diff
+    // Starts the editor command with path appended after a blank, as written; does not wait.
+    void StartEditor(const std::string& path);
+    // Asks for a file name and writes the difference listing there in file order, CR LF text.
+    void SaveDiffReport();
 
     // ---- Navigation
     void GoToCurrentDifference();
@@ -127,6 +137,8 @@ private:
     void ResetWindowState();
     bool CreateChildren();
     void CreatePaneFont();
+    // Gives the tab size in force to both text panes.
+    void ApplyTabSize();
     void MeasureFont();
     void CreateStatusBar();
     void SetStatusParts();
@@ -156,15 +168,21 @@ private:
     std::string AreaTipText(UINT_PTR toolId) const;
 
     // ---- Compare flow (CTandrelDialogCompare.cpp)
-    bool CompareBinary(bool leftBinary, bool rightBinary);
+    // The outcome message of a binary comparison, the bytes compared when the sizes agree.
+    std::string CompareBinary(bool leftBinary, bool rightBinary);
     void FillPanes();
     void FillDifferenceList();
     void OnRecompare();
     void OnCompareNewPair();
     void OnSetOptions();
+    void OnAbout();
+
+    // ---- Editor, dropped files and Save Diff (CTandrelDialogFiles.cpp)
     void OnEditFile(bool left);
     void OnSaveDiff();
-    void OnAbout();
+    void OnDropFiles(HDROP drop);
+    // One dropped file takes the next side in turn; the window then waits for Re-Compare.
+    void TakeDroppedFile(const std::string& path);
 
     // ---- Navigation (CTandrelDialogNavigation.cpp)
     void OnNextDifference();
@@ -177,6 +195,9 @@ private:
     void OnPaneCaretMove(int row, int column);
     void Search(bool forward);
     void OnFind();
+    void OnFindDialogFindNext(HWND sender, const FindRequest* request);
+    void OnFindDialogClose(HWND sender);
+    bool IsOurFindDialog(HWND window) const;
     void DrawMarker(HDC dc);
     void InvalidateMarker();
 
@@ -206,6 +227,10 @@ private:
     HWND activePane_ = nullptr;
     std::string searchText_;
     bool matchCase_ = false;
+    std::unique_ptr<CFindDialog> findDialog_;
+    // A cancelled Find dialog, deleted once the message by which it asked has returned.
+    std::unique_ptr<CFindDialog> closedFindDialog_;
+    bool nextDropIsRight_ = false;
     LayoutRects rects_{};
     RECT markerRect_{};
     UINT_PTR areaTipId_ = 0;

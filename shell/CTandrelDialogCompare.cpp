@@ -1,7 +1,9 @@
 // The main window's compare flow: binary or text comparison, pane texts, colours and the commands that start a new comparison.
 #include "shell/CTandrelDialog.h"
 
+#include "dialogs/CAboutDialog.h"
 #include "dialogs/CCompareFilesDialog.h"
+#include "dialogs/COptionsDialog.h"
 #include "engine/BinaryFile.h"
 #include "engine/DiffDescriptions.h"
 #include "engine/PaneAlignment.h"
@@ -24,6 +26,17 @@ namespace {
 int64_t SizeOf(const WIN32_FILE_ATTRIBUTE_DATA& data)
 {
     return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// What a comparison may hold: the address space left to the program and the
+// physical memory free now, so that an accepted comparison never makes the system page.
+uint64_t AvailableMemory()
+{
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (!::GlobalMemoryStatusEx(&status))
+        return UINT64_MAX;
+    return std::min(status.ullAvailVirtual, status.ullAvailPhys);
 }
 
 bool FileSize(const std::string& path, int64_t& size)
@@ -72,12 +85,15 @@ bool CTandrelDialog::RunComparison()
             return false;  // the engine has shown the error
     }
     if (leftBinary || rightBinary) {
+        // The byte comparison of two large files takes a while: the cursor stays busy until it is done.
+        const std::string outcome = CompareBinary(leftBinary != 0, rightBinary != 0);
         wait.reset();
-        return CompareBinary(leftBinary != 0, rightBinary != 0);
+        AppMessageBox(outcome);
+        return false;
     }
 
     const int result = CompareTextFiles(leftPath_, rightPath_, settings_.options.ignoreBlanks != 0,
-                                        settings_.options.ignoreCase != 0, state_, *this);
+                                        settings_.options.ignoreCase != 0, state_, *this, AvailableMemory());
     if (result < 0)
         return false;
     if (result == 0) {
@@ -90,7 +106,7 @@ bool CTandrelDialog::RunComparison()
     return true;
 }
 
-bool CTandrelDialog::CompareBinary(bool leftBinary, bool rightBinary)
+std::string CTandrelDialog::CompareBinary(bool leftBinary, bool rightBinary)
 {
     int64_t leftSize = 0, rightSize = 0;
     const bool sized = FileSize(leftPath_, leftSize) && FileSize(rightPath_, rightSize);
@@ -99,8 +115,7 @@ bool CTandrelDialog::CompareBinary(bool leftBinary, bool rightBinary)
     bool different = !sized || leftSize != rightSize;
     if (!different)
         different = BinaryFilesDiffer(leftPath_, rightPath_, leftSize, *this) == 1;
-    AppMessageBox(BinaryOutcomeText(leftBinary, rightBinary, different, leftName_, rightName_));
-    return false;
+    return BinaryOutcomeText(leftBinary, rightBinary, different, leftName_, rightName_);
 }
 
 void CTandrelDialog::FillPanes()
@@ -192,6 +207,10 @@ std::string CTandrelDialog::FileInfoLine(const std::string& fileName)
 
 void CTandrelDialog::OnRecompare()
 {
+    // The key does what the button does: nothing after a failed comparison, whose
+    // names are gone; a comparison of the files dropped while the window waits.
+    if (!children_->toolbar.IsButtonEnabled(ID_RECOMPARE))
+        return;
     savedTopLine_ = (rightOnly_ ? children_->rightText : children_->leftText).GetTopLine();
     keepPosition_ = true;
     restartRequested_ = true;
@@ -218,10 +237,9 @@ void CTandrelDialog::ApplyOptions(const AppSettings& chosen)
     bool recompare = false, relayout = false, recolour = false;
     if (chosen.tabSize != settings_.tabSize) {
         settings_.tabSize = chosen.tabSize;
-        for (CNewEdit* pane : {&c.leftText, &c.rightText}) {
-            pane->SetTabSize(settings_.tabSize);
-            pane->Invalidate(TRUE);
-        }
+        ApplyTabSize();
+        c.leftText.Invalidate(TRUE);
+        c.rightText.Invalidate(TRUE);
     }
     if (chosen.options.ignoreBlanks != settings_.options.ignoreBlanks
         || chosen.options.ignoreCase != settings_.options.ignoreCase) {
@@ -276,22 +294,16 @@ void CTandrelDialog::OnCompareNewPair()
     }
 }
 
-// The commands below open dialogs that are not built yet (Options, Save Diff,
-// About) or start the external editor; each does nothing until its part of the
-// program exists. Options hands its results to ApplyOptions.
-
 void CTandrelDialog::OnSetOptions()
 {
-}
-
-void CTandrelDialog::OnEditFile(bool)
-{
-}
-
-void CTandrelDialog::OnSaveDiff()
-{
+    AppSettings chosen = settings_;
+    if (RunOptionsDialog(chosen)) {
+        ApplyOptions(chosen);
+    }
 }
 
 void CTandrelDialog::OnAbout()
 {
+    CAboutDialog about;
+    about.DoModal();
 }

@@ -58,8 +58,10 @@ void CTandrelDialog::LayoutChildren(UINT sizeType)
         SetColumn0(EqualSplitColumnWidth(rects_.paneArea.right - rects_.paneArea.left, splitter.GetBorderWidth(),
                                          splitter.GetGapWidth()));
         splitter.RecalcLayout();
-        splitApplied_ = true;
     }
+    // A window that opens on one file (Re-Compare after Show Left or Right File)
+    // has no split to apply, but its keys and mouse count from the first layout all the same.
+    splitApplied_ = true;
     RECT leftCell{}, rightCell{};
     LayoutPanes(leftCell, rightCell);
 

@@ -4,6 +4,7 @@
 #include "framework/AppMessageBox.h"
 #include "framework/GdiObject.h"
 #include "framework/ObjectSelection.h"
+#include "resources/resource.h"
 #include "shell/MainWindowTexts.h"
 
 CNewEdit* CTandrelDialog::ActivePane()
@@ -148,10 +149,44 @@ void CTandrelDialog::Search(bool forward)
         AppMessageBox("Search string not found!");
 }
 
-// The Find dialog is not built yet; Find Next and Find Previous use the search
-// text the dialog saved last time.
 void CTandrelDialog::OnFind()
 {
+    if (!findDialog_) {
+        auto dialog = std::make_unique<CFindDialog>(this);
+        if (!dialog->Create(IDD_FIND, this))
+            return;
+        findDialog_ = std::move(dialog);
+    }
+    findDialog_->ShowWindow(SW_SHOW);
+    ::SetActiveWindow(findDialog_->m_hWnd);
+}
+
+bool CTandrelDialog::IsOurFindDialog(HWND window) const
+{
+    return findDialog_ && window && window == findDialog_->m_hWnd;
+}
+
+void CTandrelDialog::OnFindDialogFindNext(HWND sender, const FindRequest* request)
+{
+    if (!IsOurFindDialog(sender) || !request)
+        return;
+    searchText_ = request->text;
+    matchCase_ = request->matchCase != 0;
+    Search(request->direction != 0);
+    // The pane took the focus to show the match; the dialog stays in sight above the window
+    // (a window manager, or none, may have raised the window over it).
+    if (::IsWindow(sender))
+        ::SetWindowPos(sender, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// The dialog asks from inside one of its own handlers: deleting it there would pull the
+// object from under the call still running, so it goes once that call has returned.
+void CTandrelDialog::OnFindDialogClose(HWND sender)
+{
+    if (!IsOurFindDialog(sender))
+        return;
+    closedFindDialog_ = std::move(findDialog_);
+    PostMessage(kDeleteClosedFindMessage);
 }
 
 void CTandrelDialog::InvalidateMarker()

@@ -14,6 +14,14 @@ int ClampCurrentDiff(int currentDiff, int count)
     return std::min(std::max(currentDiff, 0), std::max(count - 1, 0));
 }
 
+UINT AutoStepPeriod(int seconds)
+{
+    if (seconds < 1)
+        return 0;
+    const UINT longest = USER_TIMER_MAXIMUM / 1000u;
+    return std::min(static_cast<UINT>(seconds), longest) * 1000u;
+}
+
 int ScrollDelta(int row, int topLine, ScrollMode mode, int gutterHeight, int horizontalScrollBarHeight,
                 int lineHeight)
 {

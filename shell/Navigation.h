@@ -16,6 +16,10 @@ int FirstDisplayRow(const DiffHunk& hunk);
 // The current difference kept by a Re-Compare: within 0 .. count - 1 (0 with no differences).
 int ClampCurrentDiff(int currentDiff, int count);
 
+// The period of /aN stepping in milliseconds: 0 (no stepping) for N below 1, and
+// at most the longest period a timer keeps (USER_TIMER_MAXIMUM, about 24.8 days).
+UINT AutoStepPeriod(int seconds);
+
 enum class ScrollMode { Top = 0, Middle = 1, Bottom = 2 };
 
 // Lines to scroll the visible pane so that row lands at the top, middle or bottom of the view.

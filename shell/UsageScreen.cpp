@@ -1,5 +1,7 @@
 #include "shell/UsageScreen.h"
 
+#include "TandrelVersion.h"
+
 #include <windows.h>
 
 #include <conio.h>
@@ -87,7 +89,7 @@ bool ConnectStandardOutput()
 
 std::string UsageText(const std::string& badOption)
 {
-    std::string text = "\r\nTandrel - Visual File Comparison Tool\r\nVersion 1.0\r\n\r\n";
+    std::string text = "\r\nTandrel - Visual File Comparison Tool\r\n" TANDREL_VERSION_LINE "\r\n\r\n";
     if (!badOption.empty()) {
         text += "Error: unrecognized option: " + badOption + "\r\n\n";
     }

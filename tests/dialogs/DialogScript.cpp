@@ -3,6 +3,7 @@
 #include "framework/AppMessageBox.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -152,4 +153,13 @@ MessageBoxRecorder::MessageBoxRecorder()
 MessageBoxRecorder::~MessageBoxRecorder()
 {
     SetMessageBoxHandler(nullptr);
+}
+
+ChooserAnswers::ChooserAnswers(CommonDialogHandler handler) : m_previous(SetCommonDialogHandler(std::move(handler)))
+{
+}
+
+ChooserAnswers::~ChooserAnswers()
+{
+    SetCommonDialogHandler(m_previous);
 }

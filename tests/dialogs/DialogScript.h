@@ -1,6 +1,8 @@
 // DialogScript: a person's steps on the dialogs of this thread, each played once its dialog is up.
 #pragma once
 
+#include "framework/CommonDialogs.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -63,4 +65,17 @@ public:
     MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
     std::vector<Shown> shown;
+};
+
+// Answers every common dialog (file, font, colour) of a test through the handler given,
+// and puts the previous answerer back when it goes.
+class ChooserAnswers {
+public:
+    explicit ChooserAnswers(CommonDialogHandler handler);
+    ~ChooserAnswers();
+    ChooserAnswers(const ChooserAnswers&) = delete;
+    ChooserAnswers& operator=(const ChooserAnswers&) = delete;
+
+private:
+    CommonDialogHandler m_previous;
 };

@@ -12,21 +12,12 @@ printf 'one\n2\nthree\nfour\n' >"$E2E_WORK/right.txt"
 left=$(e2e_windows_path "$E2E_WORK/left.txt")
 right=$(e2e_windows_path "$E2E_WORK/right.txt")
 
-# A message box of the program: titled like the main window, but small.
-message_box() {
-  local id
-  for id in $(xdotool search --onlyvisible --name '^Tandrel$' 2>/dev/null); do
-    [ "$(e2e_window_width "$id")" -lt 300 ] && { echo "$id"; return 0; }
-  done
-  return 1
-}
-
 e2e_start
 dialog=$(e2e_wait_window '^Compare Files$' 200 60)
 e2e_log "Compare Files dialog $dialog"
 e2e_keys "$dialog" Return
 box=""
-for _ in $(seq 50); do box=$(message_box) && break; sleep 0.2; done
+for _ in $(seq 50); do box=$(e2e_message_box) && break; sleep 0.2; done
 [ -n "$box" ] || e2e_fail "Enter on the empty dialog showed no message"
 e2e_log "refused with a message box $box"
 e2e_keys "$box" Return

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Pictures of the Compare Files dialog and of the File Types editor for the README,
-# taken on a private Xvfb display with the end-to-end harness:
+# Pictures of the Compare Files dialog, the File Types editor, the Options dialog and the
+# Find dialog for the README, taken on a private Xvfb display with the end-to-end harness:
 #   tests/e2e/dialog-pictures.sh BUILD_DIR DOCS_DIR
 # BUILD_DIR is a built Windows tree (its e2e prefix is made when missing).
 here=$(cd "$(dirname "$0")" && pwd)
@@ -37,4 +37,30 @@ size=$(echo "$geometry" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p'
 read -r x y <<<"$position"; read -r w h <<<"$size"
 e2e_screenshot "$E2E_WORK/screen.png"
 convert "$E2E_WORK/screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$docs/file-types.png"
-echo "$docs/compare-files.png $docs/file-types.png"
+kill "$E2E_PID"; wait "$E2E_PID" 2>/dev/null; E2E_PID=""
+
+# The Options dialog over a comparison, opened with the toolbar's Set Options button.
+printf 'one\ntwo\n' >"$E2E_WORK/left.txt"
+printf 'one\n2\n' >"$E2E_WORK/right.txt"
+e2e_start "$(e2e_windows_path "$E2E_WORK/left.txt")" "$(e2e_windows_path "$E2E_WORK/right.txt")"
+main=$(e2e_wait_window '^Tandrel$' 300 60)
+e2e_click "$main" $((14 + 14 * 23 + 4 * 8)) 36
+options=$(e2e_wait_window '^Options$' 200 30)
+sleep 1
+e2e_screenshot "$docs/options.png" "$options"
+kill "$E2E_PID"; wait "$E2E_PID" 2>/dev/null; E2E_PID=""
+
+# The Find dialog with earlier searches in its list.
+n=0
+for word in DiscardConfusingLines ReadWholeFile 'Virtual memory exhausted'; do
+  e2e_reg_set 'Recent Find Strings' "String $n" REG_SZ "$word"; n=$((n + 1))
+done
+cp "$here/../../engine/ListingOrder.cpp" "$E2E_WORK/old.cpp"
+sed 's/visit(listing\[i\])/visit(listing.at(i))/' "$here/../../engine/ListingOrder.cpp" >"$E2E_WORK/new.cpp"
+e2e_start "$(e2e_windows_path "$E2E_WORK/old.cpp")" "$(e2e_windows_path "$E2E_WORK/new.cpp")"
+main=$(e2e_wait_window '^Tandrel$' 300 60)
+e2e_keys "$main" ctrl+f
+find=$(e2e_wait_window '^Find$' 100 30)
+sleep 1
+e2e_screenshot "$docs/find.png" "$find"
+echo "$docs/compare-files.png $docs/file-types.png $docs/options.png $docs/find.png"

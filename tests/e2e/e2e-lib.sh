@@ -89,6 +89,19 @@ e2e_wait_window() {
   e2e_fail "no window titled '$title' at least $min_width wide appeared within $limit s"
 }
 
+# A visible window whose title matches the regular expression other than the window
+# EXCLUDE (a message box over the main window has the main window's title); waits at
+# most SECONDS (default 10). Prints its id.
+e2e_wait_other_window() {
+  local title=$1 exclude=$2 limit=${3:-10} id i
+  for i in $(seq $((limit * 5))); do
+    id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | grep -vx "$exclude" | head -n1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  e2e_fail "no window titled '$title' besides $exclude appeared within $limit s"
+}
+
 # Waits until no visible window matches the title (at most SECONDS, default 10).
 e2e_wait_window_gone() {
   local title=$1 limit=${2:-10} i
@@ -97,6 +110,16 @@ e2e_wait_window_gone() {
     sleep 0.2
   done
   e2e_fail "the window titled '$title' is still open after $limit s"
+}
+
+# A message box of the program, titled like the main window but small; prints its id,
+# fails when there is none.
+e2e_message_box() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '^Tandrel$' 2>/dev/null); do
+    [ "$(e2e_window_width "$id")" -lt 300 ] && { echo "$id"; return 0; }
+  done
+  return 1
 }
 
 e2e_window_width() {

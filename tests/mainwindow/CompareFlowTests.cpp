@@ -1,6 +1,7 @@
 // Tests of the compare flow in the real main window: outcomes, messages, rows, texts and colours.
 #include "MainWindowFixture.h"
 
+#include "framework/CWaitCursor.h"
 #include "framework/ClientDC.h"
 #include "framework/ObjectSelection.h"
 #include "resources/resource.h"
@@ -211,6 +212,80 @@ TEST_F(CompareFlow, BinaryOutcomesHaveTheirFourMessages)
     }
 }
 
+// Watches the cursor of another thread's input while that thread works.
+class CursorWatch {
+public:
+    explicit CursorWatch(DWORD uiThread) : uiThread_(uiThread), thread_(::CreateThread(nullptr, 0, Run, this, 0, nullptr))
+    {
+        ::WaitForSingleObject(ready_, INFINITE);
+    }
+    ~CursorWatch()
+    {
+        stop_ = 1;
+        ::WaitForSingleObject(thread_, INFINITE);
+        ::CloseHandle(thread_);
+        ::CloseHandle(ready_);
+    }
+    CursorWatch(const CursorWatch&) = delete;
+    CursorWatch& operator=(const CursorWatch&) = delete;
+
+    // Polls of the cursor so far, and those that found the wait cursor.
+    LONG Polls() const { return polls_; }
+    LONG WaitPolls() const { return waitPolls_; }
+
+private:
+    static DWORD WINAPI Run(LPVOID self)
+    {
+        auto& watch = *static_cast<CursorWatch*>(self);
+        // Sharing the window thread's input state shares its cursor.
+        ::AttachThreadInput(::GetCurrentThreadId(), watch.uiThread_, TRUE);
+        const HCURSOR wait = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT));
+        ::SetEvent(watch.ready_);
+        while (!watch.stop_) {
+            if (::GetCursor() == wait)
+                ++watch.waitPolls_;
+            ++watch.polls_;
+            ::Sleep(1);
+        }
+        ::AttachThreadInput(::GetCurrentThreadId(), watch.uiThread_, FALSE);
+        return 0;
+    }
+
+    DWORD uiThread_;
+    HANDLE ready_ = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    volatile LONG stop_ = 0;
+    volatile LONG polls_ = 0;
+    volatile LONG waitPolls_ = 0;
+    HANDLE thread_;
+};
+
+TEST_F(CompareFlow, TheCursorStaysBusyWhileLargeBinaryFilesAreComparedByteByByte)
+{
+    // Two equal binary files large enough that comparing their bytes takes a
+    // while; classifying them reads only their first bytes.
+    const std::string bytes = std::string("\x01\x00", 2) + std::string(64 << 20, 'x');
+    const std::string left = WriteFile("L.bin", bytes);
+    const std::string right = WriteFile("R.bin", bytes);
+    ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    std::vector<bool> busyAtMessage;
+    SetMessageBoxHandler([&](HWND, const std::string& text, const std::string&, UINT) {
+        messages.push_back(text);
+        busyAtMessage.push_back(CWaitCursor::IsShown());
+        return IDOK;
+    });
+    LONG polls = 0, waitPolls = 0;
+    {
+        CursorWatch watch(::GetCurrentThreadId());
+        Open(left, right);
+        polls = watch.Polls();
+        waitPolls = watch.WaitPolls();
+    }
+    EXPECT_EQ(messages, std::vector<std::string>{"Binary files " + left + " and " + right + " are identical"});
+    // Classifying alone shows it for a poll or two; the byte comparison, most of the window's start.
+    EXPECT_GE(waitPolls * 20, polls) << waitPolls << " of " << polls << " polls found the busy cursor";
+    EXPECT_EQ(busyAtMessage, std::vector<bool>{false});
+}
+
 TEST_F(CompareFlow, ForceTextComparesBinaryFilesAsText)
 {
     settings.options.forceText = 1;
@@ -220,6 +295,24 @@ TEST_F(CompareFlow, ForceTextComparesBinaryFilesAsText)
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(d.ComparedOK());
     EXPECT_EQ(StatusText(0), "1 difference found");
+}
+
+TEST_F(CompareFlow, TextTooLargeToHoldIsRefusedFromItsSizeBeforeItIsRead)
+{
+    // Four GiB and two bytes, taking no room on disk: cut to 32 bits its size would read as 2.
+    const std::string big = WriteFile("big.txt", "");
+    HANDLE file = ::CreateFileA(big.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size{};
+    size.QuadPart = (1LL << 32) + 2;
+    ASSERT_TRUE(::SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && ::SetEndOfFile(file));
+    ::CloseHandle(file);
+    settings.options.forceText = 1;
+    const int copiesBefore = TemporaryCopies();
+    CTandrelDialog& d = Open(big, WriteFile("small.txt", "x\n"));
+    EXPECT_EQ(messages, std::vector<std::string>{"Insufficient memory!"});
+    EXPECT_FALSE(d.ComparedOK());
+    EXPECT_EQ(TemporaryCopies(), copiesBefore);
 }
 
 TEST_F(CompareFlow, AMissingFileLeavesAnEmptyWindow)
@@ -240,6 +333,30 @@ TEST_F(CompareFlow, AMissingFileLeavesAnEmptyWindow)
         const bool expected = command == ID_COMPARE_NEW_PAIR || command == ID_EXIT || command == ID_ABOUT;
         EXPECT_EQ(on, expected) << command;
     }
+}
+
+TEST_F(CompareFlow, ReCompareByItsKeyDoesNothingAfterAFailedComparison)
+{
+    const std::string left = WriteFile("L.bin", std::string("\x01\x00\x02", 3));
+    const std::string right = WriteFile("R.bin", std::string("\x01\x00\x03", 3));
+    bool buttonEnabled = true;
+    bool restartAsked = true;
+    std::vector<Step> steps = {{false, [&](CTandrelDialog& d) {
+                                    buttonEnabled = d.Toolbar().IsButtonEnabled(ID_RECOMPARE);
+                                    BYTE keys[256] = {};
+                                    ::GetKeyboardState(keys);
+                                    keys[VK_CONTROL] = 0x80;
+                                    ::SetKeyboardState(keys);
+                                    PreTranslate(d, WM_KEYDOWN, 'R', 0);
+                                    keys[VK_CONTROL] = 0;
+                                    ::SetKeyboardState(keys);
+                                    restartAsked = d.RestartRequested();
+                                    Command(d, ID_EXIT);
+                                }}};
+    RunModal(left, right, std::move(steps));
+    EXPECT_FALSE(buttonEnabled);
+    EXPECT_FALSE(restartAsked);
+    EXPECT_EQ(messages, std::vector<std::string>{"Binary files " + left + " and " + right + " are different"});
 }
 
 TEST_F(CompareFlow, SkippedFirstComparisonShowsNothing)

@@ -132,6 +132,105 @@ TEST_F(LayoutWindow, DraggingTheBarToAnEdgeShowsOneFile)
     EXPECT_FALSE(d.RightTextPane().IsWindowVisible());
 }
 
+TEST_F(LayoutWindow, AWindowThatOpensOnOneFileTakesKeysAndKeepsADraggedSplit)
+{
+    std::string right = Lines("line", 60);
+    right.replace(right.find("line10\n"), 7, "ten\n");
+    right.replace(right.find("line40\n"), 7, "forty\n");
+    BOOL keyTaken = FALSE;
+    int diffAfterKey = -1;
+    bool rightOnlyAfterRestart = false;
+    int column0 = -1, column1 = -1, dragTarget = -1;
+    std::vector<Step> steps = {
+        {false, [&](CTandrelDialog& d) {
+             Command(d, ID_SHOW_RIGHT_FILE);
+             Command(d, ID_RECOMPARE);
+         }},
+        {true, [&](CTandrelDialog& d) {
+             rightOnlyAfterRestart = d.RightOnly();
+             BYTE keys[256] = {};
+             ::GetKeyboardState(keys);
+             keys[VK_CONTROL] = 0x80;
+             ::SetKeyboardState(keys);
+             keyTaken = PreTranslate(d, WM_KEYDOWN, 'N', 0, d.RightTextPane().m_hWnd);
+             keys[VK_CONTROL] = 0;
+             ::SetKeyboardState(keys);
+             PumpMessages();
+             diffAfterKey = d.CurrentDiff();
+             // The bar, pulled from the left edge to a third, stays there.
+             CMySplitterWnd& splitter = d.Frame().Splitter();
+             RECT client{};
+             splitter.GetClientRect(&client);
+             dragTarget = client.right / 3;
+             const RECT bar = splitter.BarRect(0);
+             const LPARAM onBar = MAKELPARAM(bar.right - 1, 50);
+             // As the modal loop delivers them: the window's own pre-translation first.
+             if (!PreTranslate(d, WM_LBUTTONDOWN, MK_LBUTTON, onBar, splitter.m_hWnd))
+                 splitter.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, onBar);
+             const LPARAM released = MAKELPARAM(dragTarget, 50);
+             if (!PreTranslate(d, WM_LBUTTONUP, 0, released, splitter.m_hWnd))
+                 splitter.SendMessage(WM_LBUTTONUP, 0, released);
+             PumpMessages();
+             column0 = Column(d, 0);
+             column1 = Column(d, 1);
+             Command(d, ID_EXIT);
+         }},
+    };
+    RunModal(WriteFile("left.txt", Lines("line", 60)), WriteFile("right.txt", right), std::move(steps));
+    EXPECT_TRUE(rightOnlyAfterRestart);
+    EXPECT_TRUE(keyTaken);
+    EXPECT_EQ(diffAfterKey, 1);
+    EXPECT_FALSE(dialog->RightOnly());
+    EXPECT_GT(column1, column0 + column0 / 2) << "the split snapped back to equal columns";
+    EXPECT_LE(std::abs(column0 - dragTarget), 10);
+}
+
+TEST_F(LayoutWindow, AStoredPlacementNoOneCanUseOpensWhereAFirstStartWould)
+{
+    const int beyond = ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN) + 100;
+    struct Case {
+        RECT stored;  // left, top, width, height
+        RECT opened;
+    };
+    const RECT first{50, 50, 600, 500};
+    const Case cases[] = {
+        {{beyond, 50, 600, 500}, first},         // off every monitor
+        {{50, -5000, 600, 500}, first},
+        {{-32000, -32000, 160, 28}, first},       // a minimised window's rectangle
+        {{50, 50, -100, 500}, first},             // too small to use
+        {{50, 50, 600, 30}, first},
+        {{2147483000, 0, 600, 500}, first},       // its far edge beyond any int
+        {{30, 40, 700, 550}, {30, 40, 700, 550}}, // a usable one is kept
+        {{-200, 10, 600, 500}, {-200, 10, 600, 500}},
+    };
+    for (const Case& c : cases) {
+        settings.windowX = c.stored.left;
+        settings.windowY = c.stored.top;
+        settings.windowCX = c.stored.right;
+        settings.windowCY = c.stored.bottom;
+        CTandrelDialog& d = OpenPair();
+        const RECT r = ScreenRect(d);
+        EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                  (std::vector<LONG>{c.opened.left, c.opened.top, c.opened.right, c.opened.bottom}))
+            << "stored " << c.stored.left << ", " << c.stored.top << ", " << c.stored.right << ", " << c.stored.bottom;
+        Close();
+    }
+}
+
+TEST_F(LayoutWindow, ClosingMinimisedOrMaximisedStoresTheRestoredPlacement)
+{
+    for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) {
+        CTandrelDialog& d = OpenPair();
+        d.MoveWindow(33, 44, 640, 480);
+        d.ShowWindow(show);
+        PumpMessages();
+        Close();
+        EXPECT_EQ((std::vector<int>{settings.windowX, settings.windowY, settings.windowCX, settings.windowCY}),
+                  (std::vector<int>{33, 44, 640, 480}))
+            << (show == SW_MINIMIZE ? "minimised" : "maximised");
+    }
+}
+
 TEST_F(LayoutWindow, WithoutLineNumbersTheTextStartsAtTheCellEdge)
 {
     settings.showLineNumbers = 0;

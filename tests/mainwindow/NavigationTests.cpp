@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <map>
 
 namespace {
@@ -25,6 +26,18 @@ TEST(Navigation, ClampCurrentDiff)
     const Case cases[] = {{3, 10, 3}, {12, 10, 9}, {-2, 10, 0}, {5, 0, 0}, {0, 1, 0}, {1, 1, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(ClampCurrentDiff(c.current, c.count), c.expected) << c.current << "/" << c.count;
+}
+
+TEST(Navigation, AutoStepPeriodStaysWithinWhatATimerKeeps)
+{
+    struct Case { int seconds; UINT milliseconds; };
+    const Case cases[] = {
+        {0, 0},          {-1, 0},         {INT_MIN, 0},    {1, 1000},
+        {3, 3000},       {2147483, 2147483000u},           {2147484, 2147483000u},
+        {4294968, 2147483000u},           {INT_MAX, 2147483000u},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AutoStepPeriod(c.seconds), c.milliseconds) << c.seconds;
 }
 
 TEST(Navigation, ScrollDeltaCentresTheRow)

@@ -3,8 +3,60 @@
 #include "TestWindows.h"
 
 #include "resources/resource.h"
+#include "tests/dialogs/DialogScript.h"
+
+#include <tuple>
 
 namespace {
+
+bool WaitsForRepaint(HWND window)
+{
+    return ::GetUpdateRect(window, nullptr, FALSE) != FALSE;
+}
+
+// What applying options did to an open window: moved panes, repaints, a restart.
+struct Effects {
+    bool restart;
+    bool relayout;
+    bool repaint;
+};
+
+void ForgetPendingRepaints(CTandrelDialog& d)
+{
+    for (HWND window : {d.LeftTextPane().m_hWnd, d.RightTextPane().m_hWnd})
+        ::ValidateRect(window, nullptr);
+}
+
+// Parks the left text pane at a place no layout gives it and clears every pending
+// repaint, runs apply, and reports what happened.
+Effects EffectsOf(CTandrelDialog& d, const std::function<void()>& apply)
+{
+    PumpMessages();
+    const RECT parked{1, 1, 11, 11};
+    d.LeftTextPane().MoveWindow(parked);
+    ForgetPendingRepaints(d);
+    apply();
+    if (!d.m_hWnd)
+        return Effects{d.RestartRequested(), false, false};
+    const RECT now = ChildRect(d.LeftTextPane().m_hWnd);
+    return Effects{d.RestartRequested(), !::EqualRect(&now, &parked),
+                   WaitsForRepaint(d.LeftTextPane().m_hWnd) || WaitsForRepaint(d.RightTextPane().m_hWnd)};
+}
+
+// The values the Options dialog edits.
+auto Edited(const AppSettings& s)
+{
+    return std::make_tuple(s.tabSize, s.options.ignoreBlanks, s.options.ignoreCase, s.showLineNumbers,
+                           s.font.lfWeight, s.addedColor, s.deletedColor, s.changedColor, s.diffBackgroundColor,
+                           s.editor);
+}
+
+// The x of the character after a leading tab, in average character widths: the tab stop in force.
+int TabColumns(CNewEdit& pane, int line)
+{
+    const int start = pane.GetLineStart(line);
+    return (pane.PointFromPosition(start + 1).x - pane.PointFromPosition(start).x) / pane.GetAverageCharWidth();
+}
 
 class OptionsFlow : public MainWindowFixture {
 protected:
@@ -57,6 +109,95 @@ TEST_F(OptionsFlow, IgnoreCaseStartsANewComparisonAtTheFirstDifference)
     EXPECT_EQ(after, 1u);  // "Case" and "case" now compare equal
     EXPECT_EQ(currentAfter, 0);
     EXPECT_EQ(settings.options.ignoreCase, 1);
+}
+
+TEST_F(OptionsFlow, SetOptionsRedoesOnlyWhatTheDialogChanged)
+{
+    const COLORREF picked = RGB(9, 8, 7);
+    using Edit = std::function<void(AppSettings&)>;
+    const struct {
+        const char* path;
+        std::vector<int> clicks;  // a swatch's colour chooser answers picked; Font answers bold
+        const char* tabSize;      // typed into the field unless null
+        int end;                  // how the dialog ends
+        Edit expected;            // the settings in force afterwards
+        Effects effects;
+    } cases[] = {
+        {"OK untouched", {}, nullptr, IDOK, [](AppSettings&) {}, {false, false, false}},
+        {"the same colour again", {IDC_COLORB}, nullptr, IDOK, [](AppSettings&) {}, {false, false, false}},
+        {"added colour", {IDC_COLORA}, nullptr, IDOK,
+         [&](AppSettings& s) { s.addedColor = picked; }, {false, false, true}},
+        {"deleted colour", {IDC_COLORD}, nullptr, IDOK,
+         [&](AppSettings& s) { s.deletedColor = picked; }, {false, false, true}},
+        {"changed colour", {IDC_COLORC}, nullptr, IDOK,
+         [&](AppSettings& s) { s.changedColor = picked; }, {false, false, true}},
+        {"a colour, then Cancel", {IDC_COLORC}, "8", IDCANCEL, [](AppSettings&) {}, {false, false, false}},
+        {"tab size", {}, "8", IDOK, [](AppSettings& s) { s.tabSize = 8; }, {false, false, true}},
+        {"line numbers", {IDC_OPTIONS_LINE_NUMBERS}, nullptr, IDOK,
+         [](AppSettings& s) { s.showLineNumbers = 0; }, {false, true, true}},
+        {"font", {IDC_OPTIONS_FONT}, nullptr, IDOK,
+         [](AppSettings& s) { s.font.lfWeight = FW_BOLD; }, {false, true, true}},
+        {"ignore case", {IDC_OPTIONS_IGNORE_CASE}, nullptr, IDOK,
+         [](AppSettings& s) { s.options.ignoreCase = 1; }, {true, false, false}},
+    };
+    const AppSettings original = settings;
+    for (const auto& c : cases) {
+        settings = original;
+        settings.diffBackgroundColor = picked;  // what "the same colour again" picks
+        AppSettings expected = settings;
+        c.expected(expected);
+        CTandrelDialog& d = OpenCaseChange();
+        ChooserAnswers answers([&](CommonDialogCall& call) {
+            if (!call.font) {
+                call.color->rgbResult = picked;
+                return TRUE;
+            }
+            // Screen fonts, started from the font in force, without the effects part.
+            EXPECT_EQ(call.font->Flags & (CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS),
+                      static_cast<DWORD>(CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT));
+            EXPECT_STREQ(call.font->lpLogFont->lfFaceName, settings.font.lfFaceName);
+            call.font->lpLogFont->lfWeight = FW_BOLD;
+            return TRUE;
+        });
+        DialogScript script;
+        script.On("Options", [&](HWND dialog) {
+            // Out of the way, so that its closing uncovers no pane.
+            ::SetWindowPos(dialog, nullptr, 3000, 3000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            ForgetPendingRepaints(d);
+            for (int id : c.clicks)
+                ::SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
+            if (c.tabSize)
+                DialogScript::SetText(dialog, IDC_OPTIONS_TAB_SIZE, c.tabSize);
+            DialogScript::Click(dialog, c.end);
+        });
+        const Effects seen = EffectsOf(d, [&] { Command(d, ID_SET_OPTIONS); });
+        EXPECT_TRUE(script.Finished()) << c.path;
+        EXPECT_EQ(seen.restart, c.effects.restart) << c.path;
+        EXPECT_EQ(seen.relayout, c.effects.relayout) << c.path;
+        EXPECT_EQ(seen.repaint, c.effects.repaint) << c.path;
+        EXPECT_EQ(Edited(settings), Edited(expected)) << c.path;
+        if (d.m_hWnd) {
+            CNewEdit& left = d.LeftTextPane();
+            EXPECT_EQ(left.GetTextColorAt(left.GetLineStart(1)), settings.changedColor) << c.path;
+        }
+    }
+}
+
+TEST_F(OptionsFlow, EveryNewWindowDrawsTabsWithTheStoredTabSize)
+{
+    const std::string left = WriteFile("left.txt", "\tx\nsame\n");
+    const std::string right = WriteFile("right.txt", "\ty\nsame\n");
+    // A stored size outside 1 to 32 stays in the settings but draws as 4.
+    const struct {
+        int stored, drawn;
+    } cases[] = {{8, 8}, {1, 1}, {32, 32}, {40, 4}, {0, 4}};
+    for (const auto& c : cases) {
+        settings.tabSize = c.stored;
+        CTandrelDialog& d = Open(left, right);
+        EXPECT_EQ(TabColumns(d.LeftTextPane(), 0), c.drawn) << c.stored;
+        EXPECT_EQ(TabColumns(d.RightTextPane(), 0), c.drawn) << c.stored;
+        EXPECT_EQ(settings.tabSize, c.stored);
+    }
 }
 
 TEST_F(OptionsFlow, LineNumbersOffHidesTheGutters)

@@ -184,6 +184,41 @@ TEST(NewEditCaretView, ColumnRightOfTheViewScrollsWithOrWithoutTheQuarterJump)
     EXPECT_EQ(h.Pane().GetHorzPos(), 0);
 }
 
+// Whether the caret shows at its point: the pixel under it changes within two
+// blink periods while the messages that draw it are handled.
+bool CaretBlinks(CNewEdit& pane)
+{
+    const POINT p = pane.GetCaretPoint();
+    const int y = p.y + 2;
+    const COLORREF first = PanePicture::OfWindow(pane).At(p.x, y);
+    const DWORD until = GetTickCount() + 2 * GetCaretBlinkTime() + 200;
+    while (GetTickCount() < until) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        if (PanePicture::OfWindow(pane).At(p.x, y) != first)
+            return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+TEST(NewEditCaretView, ACaretScrolledOutOfViewShowsAgainWhereAClickPutsIt)
+{
+    PaneHarness h(40, 10);
+    h.SetText(Lines(3, 100));
+    h.Focus();
+    h.Pane().MoveCaretToPosition(3, false, true, false);
+    ASSERT_TRUE(CaretBlinks(h.Pane()));
+    h.Pane().ScrollBy(0, 10);  // the caret's column leaves the view on the left
+    ASSERT_LT(h.Pane().GetCaretPoint().x, 0);
+    const int x = 5 * h.CharWidth();
+    h.Mouse(WM_LBUTTONDOWN, x, h.LineHeight() + 2, MK_LBUTTON);
+    h.Mouse(WM_LBUTTONUP, x, h.LineHeight() + 2);
+    EXPECT_EQ(h.CaretColumn(), 15);
+    EXPECT_TRUE(CaretBlinks(h.Pane()));
+}
+
 TEST(NewEditCaretView, LastFullyVisibleLineKeepsTheTopLine)
 {
     PaneHarness h(40, 10);

@@ -51,6 +51,29 @@ TEST_F(NewEditFind, ForwardFromTheCaretThenFromEachMatch)
     EXPECT_EQ(h.Pane().GetCaretPosition(), 11);
 }
 
+TEST_F(NewEditFind, FromACaretInMidTextBothWays)
+{
+    // The caret at 6, inside "two", by a key and by a click: forward finds the
+    // second "one", backward the first, never the match at 0 going forward.
+    const int cw = h.CharWidth();
+    for (bool byClick : {false, true}) {
+        for (int direction : {1, 0}) {
+            h.Pane().SetSelection(-1, -1);
+            if (byClick) {
+                h.Mouse(WM_LBUTTONDOWN, 6 * cw + 1, 2, MK_LBUTTON);
+                h.Mouse(WM_LBUTTONUP, 6 * cw + 1, 2);
+            } else {
+                for (int i = 0; i < 6; ++i)
+                    h.Key(VK_RIGHT);
+            }
+            ASSERT_EQ(h.Pane().GetCaretPosition(), 6) << (byClick ? "click" : "keys");
+            EXPECT_EQ(h.Pane().Find("one", direction, 1), 1);
+            EXPECT_EQ(SelectionOf(h.Pane()), direction ? (Selection{8, 11}) : (Selection{0, 3}))
+                << (byClick ? "click, " : "keys, ") << (direction ? "forward" : "backward");
+        }
+    }
+}
+
 TEST_F(NewEditFind, BackwardFromTheSelectionStart)
 {
     h.Pane().SetSelection(8, 11);

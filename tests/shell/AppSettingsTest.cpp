@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -127,6 +128,54 @@ TEST_F(SettingsTest, ValuesOfTheWrongTypeReadAsDefaults)
     EXPECT_EQ(settings.editor, "notepad.exe");
     EXPECT_EQ(settings.windowX, 50);
     EXPECT_EQ(settings.windowY, 77);
+}
+
+TEST_F(SettingsTest, ValuesThatWouldBeMisusedReadAsDefaultsAndEdgesAreKept)
+{
+    struct Case {
+        const char* name;
+        DWORD stored;
+        const char* field;  // the text Describe gives the field after loading
+    };
+    const Case cases[] = {
+        {"Font Height", 0x7FFFFFFF, "height=-10"},  {"Font Height", 0x80000000, "height=-10"},
+        {"Font Height", static_cast<DWORD>(-501), "height=-10"}, {"Font Height", 501, "height=-10"},
+        {"Font Height", static_cast<DWORD>(-500), "height=-500"}, {"Font Height", 500, "height=500"},
+        {"Font Height", 0, "height=0"},
+        {"Font Weihgt", static_cast<DWORD>(-1), "weight=400"}, {"Font Weihgt", 1001, "weight=400"},
+        {"Font Weihgt", 1000, "weight=1000"}, {"Font Weihgt", 0, "weight=0"},
+        {"Window X", 40000, "x=50"},                 {"Window X", static_cast<DWORD>(-32767), "x=-32767"},
+        {"Window Y", static_cast<DWORD>(-40000), "y=50"}, {"Window Y", 32767, "y=32767"},
+        {"Window CX", static_cast<DWORD>(-100), "cx=600"}, {"Window CX", 0, "cx=600"},
+        {"Window CX", 32768, "cx=600"},               {"Window CX", 1, "cx=1"},
+        {"Window CY", 0x7FFFFFFF, "cy=500"},          {"Window CY", 32767, "cy=32767"},
+        {"Added Color", 0x01000000, "added=408000"},  {"Added Color", 0x00FFFFFF, "added=FFFFFF"},
+        {"Deleted Color", 0xFF0000FF, "deleted=0000FF"}, {"Changed Color", 0x80000000, "changed=FF0000"},
+        {"Diff Background Color", 0x02FFFFFF, "background=C0C0C0"},
+        {"Diff Background Color", 0, "background=000000"},
+    };
+    for (const Case& c : cases) {
+        PutDword("Settings", c.name, c.stored);
+        AppSettings settings;
+        LoadSettings(app, settings);
+        const std::string text = " " + Describe(settings) + " ";
+        EXPECT_NE(text.find(std::string(" ") + c.field + " "), std::string::npos)
+            << c.name << " stored as " << static_cast<int>(c.stored) << ": " << text;
+        ClearProgramKey();
+    }
+}
+
+TEST_F(SettingsTest, AnOutOfRangeTabSizeIsKeptButThePanesDrawWithFour)
+{
+    const int stored[] = {0, 1, 32, 33, -4, 1000};
+    const int drawn[] = {4, 1, 32, 4, 4, 4};
+    for (size_t i = 0; i < std::size(stored); ++i) {
+        PutDword("Settings", "Tab Size", static_cast<DWORD>(stored[i]));
+        AppSettings settings;
+        LoadSettings(app, settings);
+        EXPECT_EQ(settings.tabSize, stored[i]);
+        EXPECT_EQ(PaneTabSize(settings), drawn[i]) << stored[i];
+    }
 }
 
 TEST_F(SettingsTest, LongFontFaceIsCutAtThirtyOneCharacters)

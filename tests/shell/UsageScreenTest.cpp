@@ -1,6 +1,7 @@
 // The usage screen: its exact text, and the real program showing it on a console of its own,
 // painted and waiting for one key, then saving the settings.
 #include "ShellTestSupport.h"
+#include "TandrelVersion.h"
 #include "shell/UsageScreen.h"
 
 #include <string>
@@ -12,7 +13,7 @@ namespace {
 const std::vector<std::string> kPageTop = {
     "",
     "Tandrel - Visual File Comparison Tool",
-    "Version 1.0",
+    TANDREL_VERSION_LINE,
     "",
 };
 const std::vector<std::string> kPageBottom = {

@@ -102,6 +102,21 @@ TEST(ResourceFiles, BitmapIsBottomUpWithPaddedRows)
     EXPECT_EQ(rows, (std::vector<uint8_t>{0, 2, 1, 0, 1, 2, 0, 0}));
 }
 
+TEST(ResourceFiles, SixteenColourBitmapPacksTwoPixelsAByteWithAFullTable)
+{
+    const PaletteImage image = ParseText(kSmallArt).Images()[0];
+    const std::vector<uint8_t> bmp = EncodeBitmapFile(image, 4);
+    EXPECT_EQ(U32(bmp, 2), bmp.size());
+    EXPECT_EQ(U16(bmp, 28), 4u);
+    EXPECT_EQ(U32(bmp, 46), 16u);
+    const uint32_t data = U32(bmp, 10);
+    EXPECT_EQ(data, 14u + 40u + 16u * 4u);
+    // "-ba" then "ab-", the left pixel in the high half, each row padded to 4 bytes
+    const std::vector<uint8_t> rows(bmp.begin() + data, bmp.end());
+    EXPECT_EQ(rows, (std::vector<uint8_t>{0x02, 0x10, 0, 0, 0x12, 0x00, 0, 0}));
+    EXPECT_THROW(EncodeBitmapFile(PaletteImage(2, 2, std::vector<PaletteColour>(17)), 4), std::invalid_argument);
+}
+
 TEST(ResourceFiles, IconEntriesPointAtTheirImagesAndMaskTransparency)
 {
     const PixelArt art = ParseText(kSmallArt);

@@ -38,15 +38,21 @@ public:
     std::vector<uint8_t> bytes;
 };
 
-void InfoHeader(ByteWriter& out, const PaletteImage& image, int heightFactor, uint32_t colours)
+// Bytes a stored row takes: whole pixels rounded up to 4 bytes.
+int RowStride(int width, int bitsPerPixel)
+{
+    return ((width * bitsPerPixel + 31) / 32) * 4;
+}
+
+void InfoHeader(ByteWriter& out, const PaletteImage& image, int heightFactor, uint32_t colours, int bitsPerPixel = 8)
 {
     out.U32(40);
     out.U32(static_cast<uint32_t>(image.Width()));
     out.U32(static_cast<uint32_t>(image.Height() * heightFactor));  // positive: bottom-up
     out.U16(1);
-    out.U16(8);
+    out.U16(static_cast<uint16_t>(bitsPerPixel));
     out.U32(0);  // BI_RGB
-    out.U32(static_cast<uint32_t>(image.StrideBytes() * image.Height()));
+    out.U32(static_cast<uint32_t>(RowStride(image.Width(), bitsPerPixel) * image.Height()));
     out.U32(0);
     out.U32(0);
     out.U32(colours);
@@ -66,7 +72,7 @@ void ColourTable(ByteWriter& out, const PaletteImage& image, size_t entries)
 
 std::vector<uint8_t> MaskRows(const PaletteImage& image, int transparentIndex)
 {
-    const int stride = ((image.Width() + 31) / 32) * 4;
+    const int stride = RowStride(image.Width(), 1);
     std::vector<uint8_t> rows(static_cast<size_t>(stride) * image.Height(), 0);
     for (int y = 0; y < image.Height(); ++y) {
         uint8_t* row = &rows[static_cast<size_t>(image.Height() - 1 - y) * stride];
@@ -77,20 +83,38 @@ std::vector<uint8_t> MaskRows(const PaletteImage& image, int transparentIndex)
     return rows;
 }
 
+// Bottom-up rows of two pixels a byte, the left one in the high half, padded to 4 bytes.
+std::vector<uint8_t> BottomUpNibbleRows(const PaletteImage& image)
+{
+    if (image.Palette().size() > 16)
+        throw std::invalid_argument("a 16-colour bitmap cannot hold more than 16 colours");
+    const int stride = RowStride(image.Width(), 4);
+    std::vector<uint8_t> rows(static_cast<size_t>(stride) * image.Height(), 0);
+    for (int y = 0; y < image.Height(); ++y) {
+        uint8_t* row = &rows[static_cast<size_t>(image.Height() - 1 - y) * stride];
+        for (int x = 0; x < image.Width(); ++x)
+            row[x / 2] |= static_cast<uint8_t>(image.At(x, y) << (x % 2 ? 0 : 4));
+    }
+    return rows;
+}
+
 }  // namespace
 
-std::vector<uint8_t> EncodeBitmapFile(const PaletteImage& image)
+std::vector<uint8_t> EncodeBitmapFile(const PaletteImage& image, int bitsPerPixel)
 {
+    if (bitsPerPixel != 4 && bitsPerPixel != 8)
+        throw std::invalid_argument("bitmaps are written with 4 or 8 bits a pixel");
     ByteWriter out;
-    const uint32_t colours = static_cast<uint32_t>(image.Palette().size());
+    // A 16-colour bitmap always carries the full table of 16 entries.
+    const uint32_t colours = bitsPerPixel == 4 ? 16 : static_cast<uint32_t>(image.Palette().size());
     const uint32_t dataOffset = 14 + 40 + 4 * colours;
-    const std::vector<uint8_t> rows = image.BottomUpRows();
+    const std::vector<uint8_t> rows = bitsPerPixel == 4 ? BottomUpNibbleRows(image) : image.BottomUpRows();
     out.U8('B');
     out.U8('M');
     out.U32(dataOffset + static_cast<uint32_t>(rows.size()));
     out.U32(0);
     out.U32(dataOffset);
-    InfoHeader(out, image, 1, colours);
+    InfoHeader(out, image, 1, colours, bitsPerPixel);
     ColourTable(out, image, colours);
     out.Bytes(rows);
     return out.bytes;

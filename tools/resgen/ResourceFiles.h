@@ -6,8 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-// A BMP file with an 8-bit colour table, bottom-up rows.
-std::vector<uint8_t> EncodeBitmapFile(const PaletteImage& image);
+// A BMP file with 8 bits a pixel (a colour table of the image's palette) or 4 (16
+// colours: a table of 16 entries, the palette's first), bottom-up rows.
+std::vector<uint8_t> EncodeBitmapFile(const PaletteImage& image, int bitsPerPixel = 8);
 
 // An ICO file with one 8-bit entry per image; pixels of transparentIndex
 // (-1: none) are masked out and must have a black palette colour.

@@ -1,5 +1,5 @@
-// Writes the toolbar bitmap, the program icon and the comparing animation
-// from the pixel maps in ART_DIR into OUT_DIR.
+// Writes the toolbar bitmap, the colour swatch faces, the program icon and the
+// comparing animation from the pixel maps in ART_DIR into OUT_DIR.
 #include "ComparingAnimation.h"
 #include "PixelArt.h"
 #include "ResourceFiles.h"
@@ -57,6 +57,12 @@ int main(int argc, char** argv)
     try {
         const PixelArt toolbar = ReadArt(artDir + "/toolbar.txt");
         WriteFile(outDir + "/toolbar.bmp", EncodeBitmapFile(ToolbarStrip(toolbar)));
+
+        const PixelArt swatch = ReadArt(artDir + "/swatch.txt");
+        if (swatch.Images().size() != 2)
+            throw std::runtime_error("the swatch art must hold the pressed and the raised face");
+        WriteFile(outDir + "/swatch-pressed.bmp", EncodeBitmapFile(swatch.Images()[0], 4));
+        WriteFile(outDir + "/swatch-raised.bmp", EncodeBitmapFile(swatch.Images()[1], 4));
 
         const PixelArt icon = ReadArt(artDir + "/icon.txt");
         if (icon.Images().size() != 1)

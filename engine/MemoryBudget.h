@@ -1,0 +1,20 @@
+// MemoryBudget: whether the text comparison of two files fits in the memory at hand, decided before it is built.
+#pragma once
+
+#include "engine/MessageSink.h"
+
+#include <cstdint>
+#include <string>
+
+// The memory a text comparison holds at its peak for two texts of `bytes`
+// bytes and `lines` lines together: the display texts and their rows, the
+// normalised copies the engine reads back with its line tables, the pane texts
+// built from them and each pane's own copy and line table.
+uint64_t TextComparisonPeak(uint64_t bytes, uint64_t lines);
+
+// Before anything is read, from the two sizes alone (each byte costs its share
+// whatever the lines): false after "Insufficient memory!" was sent when a file
+// is larger than a pane holds or even that share exceeds `memoryLimit` bytes.
+// A file whose size cannot be read passes: loading it reports the error.
+bool TextComparisonFits(const std::string& leftPath, const std::string& rightPath, uint64_t memoryLimit,
+                        MessageSink& messages);

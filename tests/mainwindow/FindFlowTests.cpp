@@ -1,0 +1,117 @@
+// Find from the main window: the dialog Ctrl+F opens, the searches it asks for in the active pane, and its close.
+#include "MainWindowFixture.h"
+#include "TestWindows.h"
+
+#include "resources/resource.h"
+#include "tests/dialogs/DialogScript.h"
+
+namespace {
+
+class FindFlow : public MainWindowFixture {
+protected:
+    HWND OpenFind(CTandrelDialog& d)
+    {
+        Command(d, ID_FIND);
+        PumpMessages();
+        return d.FindDialog() ? d.FindDialog()->m_hWnd : nullptr;
+    }
+};
+
+std::string Selected(CNewEdit& pane)
+{
+    int lo = 0, hi = 0;
+    pane.GetSelectionBounds(lo, hi);
+    std::string line;
+    pane.GetLineText(pane.LineFromPosition(lo), line);
+    const int start = lo - pane.GetLineStart(pane.LineFromPosition(lo));
+    return hi > lo ? line.substr(static_cast<size_t>(start), static_cast<size_t>(hi - lo)) : std::string();
+}
+
+}  // namespace
+
+TEST_F(FindFlow, FindNextSearchesTheActivePaneAsTheDialogSays)
+{
+    CTandrelDialog& d = Open(WriteFile("left.txt", "alpha\nBeta\ngamma\n"),
+                             WriteFile("right.txt", "alpha\nbeta\ndelta\nBeta\n"));
+    HWND find = OpenFind(d);
+    ASSERT_NE(find, nullptr);
+    EXPECT_TRUE(::IsWindowVisible(find));
+    EXPECT_EQ(::GetWindow(find, GW_OWNER), d.m_hWnd);
+    const struct Case {
+        bool rightPane;
+        const char* text;
+        bool matchCase;
+        int direction;  // the radio button
+        const char* selected;
+        const char* message;
+    } cases[] = {
+        {false, "", false, IDC_FIND_DOWN, "", "No search string defined!"},
+        {false, "gamma", false, IDC_FIND_DOWN, "gamma", nullptr},
+        {true, "gamma", false, IDC_FIND_DOWN, "", "Search string not found!"},
+        {true, "BETA", false, IDC_FIND_DOWN, "beta", nullptr},
+        {true, "Beta", true, IDC_FIND_DOWN, "Beta", nullptr},
+        {true, "ALPHA", true, IDC_FIND_DOWN, "", "Search string not found!"},
+        {false, "alpha", false, IDC_FIND_UP, "", "Search string not found!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        messages.clear();
+        CNewEdit& pane = c.rightPane ? d.RightTextPane() : d.LeftTextPane();
+        d.SendMessage(CFileLabel::kClickedMessage,
+                      reinterpret_cast<WPARAM>((c.rightPane ? d.RightLabel() : d.LeftLabel()).m_hWnd));
+        pane.SetSelection(0, 0);
+        DialogScript::SetText(find, IDC_FIND_TEXT, c.text);
+        ::CheckDlgButton(find, IDC_FIND_MATCH_CASE, c.matchCase ? BST_CHECKED : BST_UNCHECKED);
+        ::CheckRadioButton(find, IDC_FIND_UP, IDC_FIND_DOWN, c.direction);
+        ::SendMessageA(find, WM_COMMAND, IDC_FIND_NEXT, 0);
+        PumpMessages();
+        EXPECT_EQ(Selected(pane), c.selected);
+        EXPECT_EQ(messages, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+        // F3 and Shift+F3 go on with what the dialog asked for last.
+        EXPECT_EQ(d.SearchText(), c.text);
+    }
+}
+
+TEST_F(FindFlow, CancelStoresTheStringAndTheNextFindStartsAfresh)
+{
+    CTandrelDialog& d = Open(WriteFile("left.txt", "one\ntwo\n"), WriteFile("right.txt", "one\n2\n"));
+    HWND find = OpenFind(d);
+    ASSERT_NE(find, nullptr);
+    EXPECT_EQ(OpenFind(d), find) << "a second Find shows the same dialog";
+    DialogScript::SetText(find, IDC_FIND_TEXT, "two");
+    ::CheckDlgButton(find, IDC_FIND_MATCH_CASE, BST_CHECKED);
+    ::CheckRadioButton(find, IDC_FIND_UP, IDC_FIND_DOWN, IDC_FIND_UP);
+    ::SendMessageA(find, WM_COMMAND, IDCANCEL, 0);
+    PumpMessages();
+    EXPECT_EQ(d.FindDialog(), nullptr);
+    EXPECT_FALSE(::IsWindow(find));
+    EXPECT_EQ(app.GetProfileString("Recent Find Strings", "String 0", ""), "two");
+
+    HWND again = OpenFind(d);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(DialogScript::Text(again, IDC_FIND_TEXT), "two");
+    EXPECT_EQ(::IsDlgButtonChecked(again, IDC_FIND_MATCH_CASE), BST_UNCHECKED);
+    EXPECT_EQ(::IsDlgButtonChecked(again, IDC_FIND_DOWN), BST_CHECKED);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FindFlow, ANewComparisonForgetsTheOpenDialogWithoutStoringIt)
+{
+    const std::string left = WriteFile("left.txt", "one\ntwo\n");
+    const std::string right = WriteFile("right.txt", "one\n2\n");
+    bool dialogAfterRestart = true;
+    std::vector<Step> steps = {
+        {false, [&](CTandrelDialog& d) {
+             DialogScript::SetText(OpenFind(d), IDC_FIND_TEXT, "typed");
+             Command(d, ID_RECOMPARE);
+         }},
+        {true, [&](CTandrelDialog& d) {
+             dialogAfterRestart = d.FindDialog() != nullptr;
+             OpenFind(d);
+             Command(d, ID_EXIT);
+         }},
+    };
+    RunModal(left, right, std::move(steps));
+    EXPECT_FALSE(dialogAfterRestart);
+    EXPECT_EQ(app.GetProfileString("Recent Find Strings", "String 0", ""), "");
+}
