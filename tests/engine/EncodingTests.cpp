@@ -38,7 +38,7 @@ TEST(Encodings, EveryFixtureIsText) {
 
 // A file with a mark compares identical to the same text in UTF-8 without
 // one, and both sides show the same rows.
-TEST(Encodings, EveryEncodingOfAFileCompareIdenticalToItsUtf8Form) {
+TEST(Encodings, EveryEncodingOfAFileComparesIdenticalToItsUtf8Form) {
     const std::string utf8 = Fixture("greeting.utf8.txt");
     for (const char* name : {"greeting.utf8-mark.txt", "greeting.utf16le.txt", "greeting.utf16be.txt"}) {
         SCOPED_TRACE(name);
