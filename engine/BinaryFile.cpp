@@ -2,6 +2,8 @@
 
 #include "engine/EngineError.h"
 #include "engine/InputFile.h"
+#include "engine/TextEncoding.h"
+#include "engine/Utf8.h"
 
 #include <cerrno>
 #include <cstring>
@@ -33,8 +35,19 @@ bool IsTextControl(unsigned char c)
     return c == 0x08 || c == 0x09 || c == 0x0A || c == 0x0C || c == 0x0D || c == 0x1B;
 }
 
+// The length of the UTF-8 character at bytes[i], or 0 when none starts
+// there. A character that the end of the sample cuts short counts whole.
+size_t Utf8CharacterAt(const unsigned char* bytes, size_t i, size_t n)
+{
+    uint32_t character = 0;
+    size_t length = DecodeUtf8(bytes + i, n - i, character);
+    if (length == 0 && IsUtf8Prefix(bytes + i, n - i))
+        length = n - i;
+    return length;
+}
+
 // Counts the odd bytes; a zero byte counts as n odd bytes, so it alone makes
-// the sample binary.
+// the sample binary. The bytes of a well-formed UTF-8 character are text.
 size_t CountOddBytes(const unsigned char* bytes, size_t n)
 {
     size_t odd = 0;
@@ -42,10 +55,23 @@ size_t CountOddBytes(const unsigned char* bytes, size_t n)
         unsigned char c = bytes[i];
         if (c == 0)
             return odd + n;
-        if (c >= 0x80 || (c < 0x20 && !IsTextControl(c)))
+        if (c >= 0x80) {
+            size_t length = Utf8CharacterAt(bytes, i, n);
+            if (length > 0)
+                i += length - 1;
+            else
+                ++odd;
+        } else if (c < 0x20 && !IsTextControl(c)) {
             ++odd;
+        }
     }
     return odd;
+}
+
+bool StartsWithUtf16Mark(const unsigned char* bytes, size_t n)
+{
+    ByteOrderMark mark = DetectByteOrderMark(reinterpret_cast<const char*>(bytes), n);
+    return mark == ByteOrderMark::Utf16LittleEndian || mark == ByteOrderMark::Utf16BigEndian;
 }
 
 } // namespace
@@ -64,6 +90,9 @@ int IsBinaryFile(const std::string& path, MessageSink& messages)
         ReportReadFailure(messages, path, file);
         return -1;
     }
+    // UTF-16 text is full of zero bytes, and its mark says what it is.
+    if (StartsWithUtf16Mark(sample, n))
+        return 0;
     // An empty file is text: nothing in it is odd.
     return 3 * CountOddBytes(sample, n) > n ? 1 : 0;
 }

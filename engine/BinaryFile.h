@@ -7,8 +7,9 @@
 #include <string>
 
 // 1 when the first 512 bytes of the file look binary (a zero byte, or more
-// than a third of odd bytes), 0 when they look like text (an empty file is
-// text), -1 after an error was shown.
+// than a third of odd bytes; the bytes of well-formed UTF-8 characters are
+// not odd), 0 when they look like text (an empty file is text, and so is a
+// file that starts with a UTF-16 byte-order mark), -1 after an error was shown.
 int IsBinaryFile(const std::string& path, MessageSink& messages);
 
 // Compares two files of the common size `size` block by block: 1 they

@@ -1,6 +1,7 @@
 #include "engine/DisplayLoading.h"
 
 #include "engine/MemoryBudget.h"
+#include "engine/TextEncoding.h"
 
 #include <algorithm>
 #include <chrono>
@@ -132,9 +133,13 @@ struct SideRefs {
     int32_t& maxLength;
 };
 
-// Reads one side, normalises it and writes its copy; the block keeps the copy's text.
+// Reads one side, decodes and normalises it and writes its copy; the block
+// keeps the copy's text.
 bool ReadSide(const std::string& path, const std::string& copyName, std::string& block, MessageSink& messages) {
     if (!ReadWholeFile(path, block, messages)) return false;
+    DecodeFileContent(block);
+    // Decoded UTF-16 can be half as long again as the file.
+    if (block.size() > kLargestText) throw std::bad_alloc();
     Normalise(block);
     return WriteCopy(copyName, block, messages);
 }

@@ -10,11 +10,12 @@
 // The largest text a pane holds, line feeds added: its positions are 32-bit.
 constexpr uint64_t kLargestPaneText = INT32_MAX - 2;
 
-// Reads both files, normalises them (a CR not followed by LF becomes LF, a
-// zero byte becomes a space, a missing final LF is added to a file that is
-// not empty), writes each normalised text to a fresh temporary copy for
-// DiffFiles, and fills the rows, counts, blocks and line numbers of the
-// state, which it resets first. An empty file has no lines: its copy is
+// Reads both files, decodes them (UTF-16 after its byte-order mark to
+// UTF-8, a UTF-8 mark dropped, anything else byte for byte), normalises them
+// (a CR not followed by LF becomes LF, a zero byte becomes a space, a missing
+// final LF is added to a file that is not empty), writes each normalised text
+// to a fresh temporary copy for DiffFiles, and fills the rows, counts, blocks
+// and line numbers of the state, which it resets first. An empty file has no lines: its copy is
 // empty and its side holds one Filler row (an empty row without number).
 // On success the copies exist under the returned names and the caller deletes
 // them once DiffFiles has read them. On failure the message has been sent,

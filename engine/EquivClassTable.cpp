@@ -37,7 +37,9 @@ int32_t EquivClassTable::Classify(const char* line, uint32_t length, uint32_t h)
     int32_t& head = buckets_[h % bucketCount_];
     for (int32_t i = head; i != 0; i = classes_[i].next) {
         const EquivClass& c = classes_[i];
-        if (c.hash == h && (c.length == length || rules_.ignoreBlanks)
+        // Skipped blanks, and letters whose folding is shorter or longer in
+        // UTF-8 (long s is s), make lines of different lengths equal.
+        if (c.hash == h && (c.length == length || rules_.ignoreBlanks || rules_.ignoreCase)
             && rules_.Equal(c.text, c.length, line, length))
             return i;
     }

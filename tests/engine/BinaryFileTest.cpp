@@ -56,6 +56,39 @@ TEST(IsBinaryFile, JudgesTheFirst512Bytes)
     }
 }
 
+// Text in UTF-8 is text however many of its bytes are above 0x7F; bytes that
+// form no UTF-8 character still count as odd. A UTF-16 mark makes text.
+TEST(IsBinaryFile, TakesUtf8CharactersAndUtf16MarksAsText)
+{
+    std::string cyrillic;
+    while (cyrillic.size() < 600)
+        cyrillic += "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 ";
+    std::string windows1251;
+    while (windows1251.size() < 600)
+        windows1251 += "\xCF\xF0\xE8\xE2\xE5\xF2 ";
+    const SniffCase cases[] = {
+        {"Cyrillic in UTF-8, cut by the end of the sample", cyrillic, 0},
+        {"the same letters in Windows-1251", windows1251, 1},
+        {"a character of four bytes", Repeat('a', 10) + "\xF0\x9F\x98\x80\xF0\x9F\x98\x80", 0},
+        {"overlong forms", Repeat('a', 10) + Repeat('\xC0', 4) + Repeat('\x80', 4), 1},
+        {"encoded surrogates", "a\xED\xA0\x80\xED\xA0\x80", 1},
+        {"beyond U+10FFFF", "a\xF4\x90\x80\x80", 1},
+        {"a lead byte without its continuation", "a\xC3(\xC3(", 1},
+        {"a sequence cut short by the end of a short file", "abcdefg\xE2\x82", 0},
+        {"a UTF-8 mark alone", "\xEF\xBB\xBF", 0},
+        {"a UTF-16 LE mark alone", "\xFF\xFE", 0},
+        {"a UTF-16 BE mark alone", "\xFE\xFF", 0},
+        {"UTF-16 LE text", "\xFF\xFEt\0e\0x\0t\0"s, 0},
+        {"UTF-16 BE text", "\xFE\xFF\0t\0e\0x\0t"s, 0},
+        {"UTF-16 without a mark", "t\0e\0x\0t\0"s, 1},
+    };
+    EngineTestFiles files;
+    for (const SniffCase& c : cases) {
+        CollectedMessages messages;
+        EXPECT_EQ(IsBinaryFile(files.Write("sample", c.bytes), messages), c.expected) << c.what;
+    }
+}
+
 TEST(IsBinaryFile, ReportsFilesThatCannotBeJudged)
 {
     EngineTestFiles files;

@@ -148,18 +148,6 @@ int CountChangedLines(const std::vector<Block>& blocks)
 
 // Everything a command writes on its standard output; false when it cannot
 // be run.
-bool CommandOutput(const std::string& command, std::string& output)
-{
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return false;
-    output.clear();
-    char buffer[4096];
-    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, got);
-    return pclose(pipe) != -1;
-}
-
 // Lines deleted and inserted by `diff --minimal` under the same rules:
 // ignoring all blanks is diff's -w, ignoring case its -i.
 int DiffMinimalChangedLines(const std::string& left, const std::string& right, Options options)

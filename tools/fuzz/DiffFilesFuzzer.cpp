@@ -5,6 +5,7 @@
 // case), bytes 1-2 where the left content ends, the rest the two contents.
 
 #include "engine/DiffFiles.h"
+#include "engine/LineRules.h"
 #include "engine/ListingOrder.h"
 
 #include <cstddef>
@@ -45,19 +46,18 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-// A line as the options compare it: blanks (TAB to CR, space, 0xA0) dropped,
-// ASCII letters folded. Without ignoring blanks the line feed counts, so a
-// last line without one differs from the same text with one.
-std::string Canonical(const std::string& line, bool ignoreBlanks, bool ignoreCase)
+// Two lines as the options compare them (the engine's own line rules: the
+// listing is checked here, the rules in the decoding target). A line without
+// line feed is held with one after it, outside its length, as the engine
+// holds a last line without one.
+bool SameUnderOptions(const std::string& a, const std::string& b, const LineRules& rules)
 {
-    std::string out;
-    for (char c : line) {
-        unsigned char u = static_cast<unsigned char>(c);
-        if (ignoreBlanks && ((u >= 0x09 && u <= 0x0D) || u == 0x20 || u == 0xA0))
-            continue;
-        out += ignoreCase && u >= 'A' && u <= 'Z' ? static_cast<char>(u + 32) : c;
-    }
-    return out;
+    if (!rules.ignoreBlanks && !rules.ignoreCase)
+        return a == b;
+    auto held = [](const std::string& line) { return line.back() == '\n' ? line : line + '\n'; };
+    std::string heldA = held(a), heldB = held(b);
+    return rules.Equal(heldA.c_str(), static_cast<uint32_t>(a.size()), heldB.c_str(),
+                       static_cast<uint32_t>(b.size()));
 }
 
 [[noreturn]] void Fail(const char* what)
@@ -140,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Fail("listing gives a different number of lines than the right text has");
     for (size_t i = 0; i < patched.size(); ++i) {
         // Without options the lines must be the right text itself.
-        if (Canonical(patched[i], ignoreBlanks, ignoreCase) != Canonical(rightLines[i], ignoreBlanks, ignoreCase))
+        if (!SameUnderOptions(patched[i], rightLines[i], LineRules{ignoreBlanks, ignoreCase}))
             Fail("listing does not turn the left text into the right");
     }
     if (result == 0 && !ignoreBlanks && !ignoreCase && Translated(left) != Translated(right))

@@ -1,0 +1,11 @@
+// CaseFolding: the engine's own table of how letters beyond ASCII fold under ignore case.
+#pragma once
+
+#include <cstdint>
+
+// The character that stands for the character and all its other cases:
+// its simple case folding (one character to one character) for ASCII, the
+// Latin-1 Supplement, Latin Extended-A, Greek and Coptic, Cyrillic and the
+// Cyrillic Supplement; any other character is its own folding. The table is
+// the engine's own, so that every build folds alike whatever its locale.
+uint32_t FoldCase(uint32_t character);

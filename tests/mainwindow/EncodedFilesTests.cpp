@@ -1,0 +1,46 @@
+// Files in UTF-16 and with a UTF-8 mark in the real main window: taken as
+// text, compared as their UTF-8 form, their information line still telling
+// the size on disk.
+#include "MainWindowFixture.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class EncodedFiles : public MainWindowFixture {};
+
+TEST_F(EncodedFiles, AUtf16FileComparesIdenticalToItsUtf8Form)
+{
+    // "Grüße\nΣοφία\n" in UTF-8, then in UTF-16 LE with its mark.
+    const std::string utf8 = "Gr\xC3\xBC\xC3\x9F" "e\n\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1\n";
+    const std::string utf16 = std::string("\xFF\xFEG\0r\0\xFC\0\xDF\0e\0\n\0\xA3\x03\xBF\x03\xC6\x03\xAF\x03\xB1\x03\n\0",
+                                          26);
+    const std::string left = WriteFile("utf16.txt", utf16);
+    const std::string right = WriteFile("utf8.txt", "\xEF\xBB\xBF" + utf8);
+    CTandrelDialog& d = Open(left, right);
+    EXPECT_EQ(messages, std::vector<std::string>{"The files " + left + " and " + right + " are identical"});
+    EXPECT_TRUE(d.ComparedOK());
+    EXPECT_EQ(StatusText(0), "No differences found");
+    // The pane holds the UTF-8 text, without the mark.
+    std::string row;
+    d.LeftTextPane().GetLineText(1, row);
+    EXPECT_EQ(row, "\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1");
+    d.RightTextPane().GetLineText(0, row);
+    EXPECT_EQ(row, "Gr\xC3\xBC\xC3\x9F" "e");
+    EXPECT_NE(d.LeftInfo().find(", Size: 26 bytes"), std::string::npos);
+    EXPECT_NE(d.RightInfo().find(", Size: 22 bytes"), std::string::npos);
+}
+
+TEST_F(EncodedFiles, IgnoreCaseFoldsGreekAndCyrillic)
+{
+    settings.options.ignoreCase = 1;
+    const std::string left = WriteFile("left.txt", "\xCE\xA3\xCE\x9F\xCE\xA6\xCE\x8A\xCE\x91 \xD0\x81\xD0\x96\n");
+    const std::string right = WriteFile("right.txt", "\xCF\x83\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1 \xD1\x91\xD0\xB6\n");
+    CTandrelDialog& d = Open(left, right);
+    EXPECT_EQ(messages, std::vector<std::string>{"The files " + left + " and " + right + " are identical"});
+    EXPECT_TRUE(d.ComparedOK());
+    EXPECT_EQ(StatusText(0), "No differences found");
+}
+
+}  // namespace
