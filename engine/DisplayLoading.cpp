@@ -1,5 +1,7 @@
 #include "engine/DisplayLoading.h"
 
+#include "engine/StepTimes.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cerrno>
@@ -127,8 +129,11 @@ struct SideRefs {
 
 bool LoadSide(const std::string& path, const std::string& copyName, SideRefs side, MessageSink& messages) {
     if (!ReadWholeFile(path, side.block, messages)) return false;
+    StepTimes::Mark("read");
     Normalise(side.block);
+    StepTimes::Mark("normalise");
     if (!WriteCopy(copyName, side.block, messages)) return false;
+    StepTimes::Mark("write temporary copies");
     if (side.block.empty()) {
         // No line to show: one Filler row keeps the pane's one empty row, with
         // no line number, and the rows of both sides lined up.
@@ -139,6 +144,7 @@ bool LoadSide(const std::string& path, const std::string& copyName, SideRefs sid
     side.block.pop_back();
     SplitLines(side.block, side.lines, side.textSize, side.maxLength);
     side.lineCount = static_cast<int32_t>(side.lines.size());
+    StepTimes::Mark("rows");
     return true;
 }
 
@@ -183,6 +189,7 @@ bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, Co
         state.lineNumberWidth = DecimalDigits(std::max(state.leftLineCount, state.rightLineCount));
         BuildNumbers(state.leftLineCount, state.lineNumberWidth, state.leftNumberBlock, state.leftNumberLines);
         BuildNumbers(state.rightLineCount, state.lineNumberWidth, state.rightNumberBlock, state.rightNumberLines);
+        StepTimes::Mark("line numbers");
         return true;
     } catch (const std::bad_alloc&) {
         messages.ShowMessage("Insufficient memory!");

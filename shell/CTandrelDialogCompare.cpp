@@ -7,6 +7,7 @@
 #include "engine/BinaryFile.h"
 #include "engine/DiffDescriptions.h"
 #include "engine/PaneAlignment.h"
+#include "engine/StepTimes.h"
 #include "engine/TextComparison.h"
 #include "framework/AppMessageBox.h"
 #include "framework/CWaitCursor.h"
@@ -60,6 +61,7 @@ bool CTandrelDialog::RunComparison()
         return false;
     }
     PumpPendingMessages();
+    StepTimes::Mark("window before the comparison");
     CComparingDialog comparing;
     comparing.Create("Comparing files...");
     auto wait = std::make_unique<CWaitCursor>();
@@ -73,6 +75,7 @@ bool CTandrelDialog::RunComparison()
         if (leftBinary < 0 || rightBinary < 0)
             return false;  // the engine has shown the error
     }
+    StepTimes::Mark("binary check");
     if (leftBinary || rightBinary) {
         wait.reset();
         return CompareBinary(leftBinary != 0, rightBinary != 0);
@@ -87,8 +90,10 @@ bool CTandrelDialog::RunComparison()
         AppMessageBox(IdenticalFilesText(leftName_, rightName_));
     }
     AlignPanes(state_, *this);
+    StepTimes::Mark("alignment");
     FillPanes();
     ApplyDifferenceColours(&comparing);
+    StepTimes::Mark("colouring");
     return true;
 }
 
@@ -110,10 +115,12 @@ void CTandrelDialog::FillPanes()
     Children& c = *children_;
     PaneTexts texts;
     const bool built = BuildPaneTexts(state_, texts, *this);
+    StepTimes::Mark("pane texts");
     c.leftText.SetText(texts.leftText.c_str(), static_cast<int>(texts.leftText.size()));
     c.leftGutter.SetText(texts.leftGutter.c_str(), static_cast<int>(texts.leftGutter.size()));
     c.rightText.SetText(texts.rightText.c_str(), static_cast<int>(texts.rightText.size()));
     c.rightGutter.SetText(texts.rightGutter.c_str(), static_cast<int>(texts.rightGutter.size()));
+    StepTimes::Mark("SetText of the four panes");
     for (CNewEdit* pane : {&c.leftText, &c.rightText}) {
         if (texts.maxLineLength > pane->MaxLineLength()) {
             pane->SetMaxLineLength(texts.maxLineLength);
@@ -122,6 +129,7 @@ void CTandrelDialog::FillPanes()
     }
     if (built)
         FillDifferenceList();
+    StepTimes::Mark("difference list");
 }
 
 void CTandrelDialog::FillDifferenceList()
