@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <memory>
@@ -154,23 +155,37 @@ int32_t DecimalDigits(int32_t number) {
     return digits;
 }
 
-// Line n (from 1) right-aligned in width columns and a line feed, printed
-// with the format that "%%%dd\n" gives for the width; the Filler row of an
-// empty file gets a Filler record.
+// Counts one up in decimal, in place: the digits stand right-aligned in the
+// width, with spaces before them.
+void CountUp(char* number, int32_t width) {
+    for (int32_t i = width - 1; i >= 0; --i) {
+        if (number[i] == '9') {
+            number[i] = '0';
+            continue;
+        }
+        number[i] = number[i] == ' ' ? '1' : static_cast<char>(number[i] + 1);
+        return;
+    }
+}
+
+// Line n (from 1) right-aligned in width columns and a line feed, as the
+// format "%%%dd\n" prints it for the width; the Filler row of an empty file
+// gets a Filler record. Each number is the one before counted up, which is
+// far cheaper than formatting a million numbers.
 void BuildNumbers(int32_t lineCount, int32_t width, std::string& block, std::vector<PaneLine>& numberLines) {
     const std::size_t stride = static_cast<std::size_t>(width) + 1;
     if (static_cast<uint64_t>(lineCount) * stride > kLargestText) throw std::bad_alloc();
-    char format[16];
-    std::snprintf(format, sizeof format, "%%%dd\n", static_cast<int>(width));
-    block.assign(static_cast<std::size_t>(lineCount) * stride + 1, '\0');
+    block.assign(static_cast<std::size_t>(lineCount) * stride, ' ');
     numberLines.resize(lineCount);
+    std::string number(static_cast<std::size_t>(width), ' ');
     for (int32_t n = 1; n <= lineCount; ++n) {
+        CountUp(&number[0], width);
         const std::size_t offset = static_cast<std::size_t>(n - 1) * stride;
-        std::snprintf(&block[offset], stride + 1, format, static_cast<int>(n));
+        std::memcpy(&block[offset], number.data(), number.size());
+        block[offset + number.size()] = '\n';
         numberLines[n - 1] = PaneLine{Same, static_cast<int32_t>(offset), static_cast<int32_t>(stride)};
     }
     if (lineCount == 0) numberLines.push_back(PaneLine{Filler, 0, 0});
-    block.pop_back();
 }
 
 bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
