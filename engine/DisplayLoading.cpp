@@ -1,5 +1,6 @@
 #include "engine/DisplayLoading.h"
 
+#include "engine/ByteScan.h"
 #include "engine/StepTimes.h"
 
 #include <algorithm>
@@ -83,13 +84,13 @@ bool ReadWholeFile(const std::string& path, std::string& text, MessageSink& mess
 // needs. An empty file stays empty: it has no lines, and the comparison
 // reads none, as `diff` does.
 void Normalise(std::string& text) {
-    const std::size_t size = text.size();
-    for (std::size_t i = 0; i < size; ++i) {
-        if (text[i] == '\r') {
-            if (i + 1 == size || text[i + 1] != '\n') text[i] = '\n';
-        } else if (text[i] == '\0') {
-            text[i] = ' ';
-        }
+    char* const begin = &text[0];
+    char* const end = begin + text.size();
+    for (char* cr = ByteScan::Find(begin, end, '\r'); cr != end; cr = ByteScan::Find(cr + 1, end, '\r')) {
+        if (cr + 1 == end || cr[1] != '\n') *cr = '\n';
+    }
+    for (char* zero = ByteScan::Find(begin, end, '\0'); zero != end; zero = ByteScan::Find(zero + 1, end, '\0')) {
+        *zero = ' ';
     }
     if (!text.empty() && text.back() != '\n') text.push_back('\n');
 }
@@ -106,18 +107,20 @@ bool WriteCopy(const std::string& copyName, const std::string& text, MessageSink
 // one without. After normalisation every CR is followed by LF, so LF alone
 // decides where a line ends.
 void SplitLines(const std::string& display, std::vector<PaneLine>& lines, int32_t& textSize, int32_t& maxLength) {
-    lines.reserve(std::count(display.begin(), display.end(), '\n') + 1);
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t lf = display.find('\n', start);
-        const std::size_t end = lf == std::string::npos ? display.size() : lf + 1;
-        const int32_t length = static_cast<int32_t>(end - start);
-        lines.push_back(PaneLine{Same, textSize, length});
-        textSize += length;
-        maxLength = std::max(maxLength, length);
-        if (lf == std::string::npos) break;
-        start = end;
-    }
+    const char* const begin = display.data();
+    const char* const end = begin + display.size();
+    lines.reserve(ByteScan::Count(begin, end, '\n') + 1);
+    auto addLine = [&](std::size_t length) {
+        lines.push_back(PaneLine{Same, textSize, static_cast<int32_t>(length)});
+        textSize += static_cast<int32_t>(length);
+        maxLength = std::max(maxLength, static_cast<int32_t>(length));
+    };
+    const char* start = begin;
+    ByteScan::ForEach(begin, end, '\n', [&](const char* lf) {
+        addLine(static_cast<std::size_t>(lf + 1 - start));
+        start = lf + 1;
+    });
+    addLine(static_cast<std::size_t>(end - start));
 }
 
 struct SideRefs {
