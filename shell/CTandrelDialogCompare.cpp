@@ -116,10 +116,10 @@ void CTandrelDialog::FillPanes()
     PaneTexts texts;
     const bool built = BuildPaneTexts(state_, texts, *this);
     StepTimes::Mark("pane texts");
-    c.leftText.SetText(texts.leftText.c_str(), static_cast<int>(texts.leftText.size()));
-    c.leftGutter.SetText(texts.leftGutter.c_str(), static_cast<int>(texts.leftGutter.size()));
-    c.rightText.SetText(texts.rightText.c_str(), static_cast<int>(texts.rightText.size()));
-    c.rightGutter.SetText(texts.rightGutter.c_str(), static_cast<int>(texts.rightGutter.size()));
+    c.leftText.SetText(std::move(texts.leftText));
+    c.leftGutter.SetText(std::move(texts.leftGutter));
+    c.rightText.SetText(std::move(texts.rightText));
+    c.rightGutter.SetText(std::move(texts.rightGutter));
     StepTimes::Mark("SetText of the four panes");
     for (CNewEdit* pane : {&c.leftText, &c.rightText}) {
         if (texts.maxLineLength > pane->MaxLineLength()) {
