@@ -35,14 +35,27 @@ LARGE_INTEGER Now()
     return now;
 }
 
-void PaintEverything(HWND window)
+void DispatchPending()
 {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
+}
+
+void PaintEverything(HWND window)
+{
+    DispatchPending();
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+// What a person sees after a step: its messages handled and everything the
+// step made invalid painted, in every child window.
+void PaintWhatChanged(HWND window)
+{
+    DispatchPending();
+    ::RedrawWindow(window, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 // Runs `step` `count` times, painting after each, and prints the median and
@@ -53,7 +66,7 @@ void TimeSteps(const char* what, HWND window, int count, const std::function<voi
     for (int i = 0; i < count; ++i) {
         const LARGE_INTEGER before = Now();
         step();
-        PaintEverything(window);
+        PaintWhatChanged(window);
         times.push_back(Seconds(before, Now()));
     }
     if (times.empty())
