@@ -174,6 +174,30 @@ struct SideBuild {
     int32_t DiffHunk::*kind;
 };
 
+// Consecutive lines of a file lie back to back in its block, so the rows
+// between two Filler rows are copied as one run rather than line by line.
+class RunCopy {
+public:
+    RunCopy(const std::string& from, std::string& to) : from_(from), to_(to) {}
+    void Add(const PaneLine& line) {
+        if (static_cast<std::size_t>(line.offset) != end_) {
+            Flush();
+            begin_ = static_cast<std::size_t>(line.offset);
+        }
+        end_ = static_cast<std::size_t>(line.offset) + static_cast<std::size_t>(line.length);
+    }
+    void Flush() {
+        to_.append(from_, begin_, end_ - begin_);
+        begin_ = end_;
+    }
+
+private:
+    const std::string& from_;
+    std::string& to_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+};
+
 // One side's pane text and gutter text; converts that side's ranges of the
 // hunks from 1-based line numbers to 0-based display rows on the way.
 void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, std::string& gutter) {
@@ -181,20 +205,25 @@ void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, 
     const std::size_t fillers = rows - std::min(rows, static_cast<std::size_t>(side.lineCount));
     text.clear();
     gutter.clear();
-    text.reserve(static_cast<std::size_t>(side.textSize) + fillers);
-    gutter.reserve(rows * (static_cast<std::size_t>(side.lineNumberWidth) + 1));
+    // One byte more than the rows need: a pane that takes the text over ends
+    // its last line with a line feed in place.
+    text.reserve(static_cast<std::size_t>(side.textSize) + fillers + 1);
+    gutter.reserve(rows * (static_cast<std::size_t>(side.lineNumberWidth) + 1) + 1);
+    RunCopy textRun(side.textBlock, text);
+    RunCopy gutterRun(side.numberBlock, gutter);
     std::size_t h = 0;
     int32_t n = 0;
     for (std::size_t t = 0; t < rows; ++t) {
         const PaneLine& line = side.lines[t];
         if (line.state == Filler) {
+            textRun.Flush();
+            gutterRun.Flush();
             text.push_back('\n');
             gutter.push_back('\n');
             continue;
         }
-        text.append(side.textBlock, line.offset, line.length);
-        const PaneLine& number = side.numberLines[t];
-        gutter.append(side.numberBlock, number.offset, number.length);
+        textRun.Add(line);
+        gutterRun.Add(side.numberLines[t]);
         while (h < hunks.size() && hunks[h].*side.kind == Filler) ++h;
         if (h < hunks.size() && hunks[h].*side.first == n + 1) {
             hunks[h].*side.last += static_cast<int32_t>(t) - hunks[h].*side.first;
@@ -203,6 +232,8 @@ void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, 
         }
         ++n;
     }
+    textRun.Flush();
+    gutterRun.Flush();
     // Every row but a file's last line ends in a line feed. A side with no
     // line of its own (an empty file) has only Filler rows, and the last one's
     // line feed would give its pane one row more than the other side.

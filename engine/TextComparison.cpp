@@ -2,6 +2,7 @@
 
 #include "engine/DiffFiles.h"
 #include "engine/DisplayLoading.h"
+#include "engine/StepTimes.h"
 
 #include <cstdio>
 
@@ -16,5 +17,6 @@ int CompareTextFiles(const std::string& leftPath, const std::string& rightPath, 
         result = DiffFiles(leftCopy, rightCopy, ignoreBlanks, ignoreCase, state.listing, messages);
     std::remove(leftCopy.c_str());
     std::remove(rightCopy.c_str());
+    StepTimes::Mark("engine");
     return result;
 }

@@ -1,5 +1,6 @@
 #include "engine/TextInput.h"
 
+#include "engine/ByteScan.h"
 #include "engine/EngineError.h"
 #include "engine/InputFile.h"
 
@@ -72,16 +73,19 @@ void TranslateTextMode(ByteBuffer& content)
 {
     if (content.empty())
         return;
-    const void* stop = std::memchr(content.data(), 0x1A, content.size());
-    size_t end = stop ? static_cast<size_t>(static_cast<const char*>(stop) - content.data()) : content.size();
     char* bytes = content.data();
-    // Bytes before the first CR stay where they are.
-    const void* firstReturn = std::memchr(bytes, '\r', end);
-    size_t out = firstReturn ? static_cast<size_t>(static_cast<const char*>(firstReturn) - bytes) : end;
-    for (size_t in = out; in < end; ++in) {
-        if (bytes[in] == '\r' && in + 1 < end && bytes[in + 1] == '\n')
-            continue;
-        bytes[out++] = bytes[in];
+    size_t end = static_cast<size_t>(ByteScan::Find(bytes, bytes + content.size(), 0x1A) - bytes);
+    // Bytes before the first CR stay where they are; after it, the stretches
+    // between two CRs move down as a whole.
+    size_t out = static_cast<size_t>(ByteScan::Find(bytes, bytes + end, '\r') - bytes);
+    size_t in = out;
+    while (in < end) {
+        const size_t cr = static_cast<size_t>(ByteScan::Find(bytes + in + 1, bytes + end, '\r') - bytes);
+        // bytes[in] is a CR: it goes only when a line feed follows it.
+        const size_t from = in + 1 < end && bytes[in + 1] == '\n' ? in + 1 : in;
+        std::memmove(bytes + out, bytes + from, cr - from);
+        out += cr - from;
+        in = cr;
     }
     content.resize(out);
 }

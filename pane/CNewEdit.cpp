@@ -185,6 +185,23 @@ void CNewEdit::SetText(const char* buffer, int length)
     }
     CWaitCursor wait;
     text_.SetText(buffer, length);
+    ShowNewText();
+}
+
+void CNewEdit::SetText(std::string&& text)
+{
+    anchor_ = end_ = -1;
+    if (text.empty()) {
+        text_.SetText(nullptr, 0);
+        return;
+    }
+    CWaitCursor wait;
+    text_.SetText(std::move(text));
+    ShowNewText();
+}
+
+void CNewEdit::ShowNewText()
+{
     RecalcScrollBars();
     ResetColourRuns();
     Invalidate(TRUE);

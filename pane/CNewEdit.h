@@ -24,6 +24,9 @@ public:
 
     // ---- Text model
     void SetText(const char* buffer, int length);
+    // The same for a whole string, which the pane takes over without a copy
+    // where it can; `text` is left unspecified.
+    void SetText(std::string&& text);
     void SetRangeTextColor(int start, int end, COLORREF colour);
     void SetRangeBackColor(int start, int end, COLORREF colour);
     COLORREF GetTextColorAt(int position) const;
@@ -121,6 +124,8 @@ private:
     // ---- Text model helpers
     void ReadSystemColours();
     void ResetColourRuns();
+    // After a new text: scroll bars, colours, caret at the start, a repaint.
+    void ShowNewText();
     void MeasureFont();
     PaneMetrics::TabExtent TabExtent() const;
     int ColumnX(int line, int column) const;

@@ -7,6 +7,7 @@
 #include "engine/BinaryFile.h"
 #include "engine/DiffDescriptions.h"
 #include "engine/PaneAlignment.h"
+#include "engine/StepTimes.h"
 #include "engine/TextComparison.h"
 #include "framework/AppMessageBox.h"
 #include "framework/CWaitCursor.h"
@@ -71,6 +72,7 @@ bool CTandrelDialog::RunComparison()
         return false;
     }
     PumpPendingMessages();
+    StepTimes::Mark("window before the comparison");
     CComparingDialog comparing;
     comparing.Create("Comparing files...");
     auto wait = std::make_unique<CWaitCursor>();
@@ -84,6 +86,7 @@ bool CTandrelDialog::RunComparison()
         if (leftBinary < 0 || rightBinary < 0)
             return false;  // the engine has shown the error
     }
+    StepTimes::Mark("binary check");
     if (leftBinary || rightBinary) {
         // The byte comparison of two large files takes a while: the cursor stays busy until it is done.
         const std::string outcome = CompareBinary(leftBinary != 0, rightBinary != 0);
@@ -101,8 +104,10 @@ bool CTandrelDialog::RunComparison()
         AppMessageBox(IdenticalFilesText(leftName_, rightName_));
     }
     AlignPanes(state_, *this);
+    StepTimes::Mark("alignment");
     FillPanes();
     ApplyDifferenceColours(&comparing);
+    StepTimes::Mark("colouring");
     return true;
 }
 
@@ -123,10 +128,12 @@ void CTandrelDialog::FillPanes()
     Children& c = *children_;
     PaneTexts texts;
     const bool built = BuildPaneTexts(state_, texts, *this);
-    c.leftText.SetText(texts.leftText.c_str(), static_cast<int>(texts.leftText.size()));
-    c.leftGutter.SetText(texts.leftGutter.c_str(), static_cast<int>(texts.leftGutter.size()));
-    c.rightText.SetText(texts.rightText.c_str(), static_cast<int>(texts.rightText.size()));
-    c.rightGutter.SetText(texts.rightGutter.c_str(), static_cast<int>(texts.rightGutter.size()));
+    StepTimes::Mark("pane texts");
+    c.leftText.SetText(std::move(texts.leftText));
+    c.leftGutter.SetText(std::move(texts.leftGutter));
+    c.rightText.SetText(std::move(texts.rightText));
+    c.rightGutter.SetText(std::move(texts.rightGutter));
+    StepTimes::Mark("SetText of the four panes");
     for (CNewEdit* pane : {&c.leftText, &c.rightText}) {
         if (texts.maxLineLength > pane->MaxLineLength()) {
             pane->SetMaxLineLength(texts.maxLineLength);
@@ -135,6 +142,7 @@ void CTandrelDialog::FillPanes()
     }
     if (built)
         FillDifferenceList();
+    StepTimes::Mark("difference list");
 }
 
 void CTandrelDialog::FillDifferenceList()

@@ -56,6 +56,36 @@ TEST(NewEditTextModel, SplitsAtLineBreaksAndCountsTheLongestLine)
     }
 }
 
+// A string handed over whole gives the same text, lines and longest line as
+// the same bytes copied in, whether it can be taken over (no CR, no NUL) or
+// not; an empty one empties the text alike.
+TEST(NewEditTextModel, TakingAStringOverSplitsLikeCopyingIt)
+{
+    std::mt19937 random(11);
+    const std::string alphabets[] = {"ab\n", std::string("ab\n\r", 4), std::string("ab\n\0", 4)};
+    for (int round = 0; round < 300; ++round) {
+        const std::string& alphabet = alphabets[round % 3];
+        std::string input;
+        const int length = static_cast<int>(random() % 40);
+        for (int i = 0; i < length; ++i)
+            input.push_back(alphabet[random() % alphabet.size()]);
+        SCOPED_TRACE(round);
+        PaneText copied;
+        PaneText taken;
+        copied.SetText("old\ntext", 8);
+        taken.SetText("old\ntext", 8);
+        copied.SetText(input.data(), static_cast<int>(input.size()));
+        taken.SetText(std::string(input));
+        EXPECT_EQ(taken.Length(), copied.Length());
+        EXPECT_EQ(taken.LineCount(), copied.LineCount());
+        EXPECT_EQ(taken.MaxLineLength(), copied.MaxLineLength());
+        if (input.empty())
+            continue;  // an empty text keeps the old line table, unused
+        EXPECT_EQ(std::string(taken.Data(), taken.Length()), std::string(copied.Data(), copied.Length()));
+        EXPECT_EQ(LinesOf(taken), LinesOf(copied));
+    }
+}
+
 TEST(NewEditTextModel, LineFromPositionFindsTheLineHoldingEveryPosition)
 {
     PaneText text;

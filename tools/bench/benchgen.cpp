@@ -1,6 +1,6 @@
 // benchgen: writes the benchmark's file pairs, the same bytes on every run.
 // Usage: benchgen CASE LEFT RIGHT, CASE one of: scattered, heavy, disjoint,
-// repetitive, long.
+// repetitive, long, crlf (the scattered pair with CR LF line ends).
 
 #include <cstdint>
 #include <cstdio>
@@ -87,14 +87,14 @@ Lines Generate(size_t count, Random& random, std::string (*make)(Random&))
     return lines;
 }
 
-bool Write(const char* path, const Lines& lines)
+bool Write(const char* path, const Lines& lines, const char* lineEnd)
 {
     std::FILE* out = std::fopen(path, "wb");
     if (!out)
         return false;
     for (const std::string& line : lines) {
         std::fwrite(line.data(), 1, line.size(), out);
-        std::fputc('\n', out);
+        std::fputs(lineEnd, out);
     }
     return std::fclose(out) == 0;
 }
@@ -104,13 +104,13 @@ bool Write(const char* path, const Lines& lines)
 int main(int argc, char** argv)
 {
     if (argc != 4) {
-        std::fputs("usage: benchgen scattered|heavy|disjoint|repetitive|long LEFT RIGHT\n", stderr);
+        std::fputs("usage: benchgen scattered|heavy|disjoint|repetitive|long|crlf LEFT RIGHT\n", stderr);
         return 2;
     }
     std::string which = argv[1];
     Random random(0x7a6e6472656cULL);
     Lines left, right;
-    if (which == "scattered") {
+    if (which == "scattered" || which == "crlf") {
         left = Generate(1000000, random, ShortCode);
         right = Edit(left, 1000, random, ShortCode);
     } else if (which == "heavy") {
@@ -130,5 +130,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "benchgen: unknown case %s\n", argv[1]);
         return 2;
     }
-    return Write(argv[2], left) && Write(argv[3], right) ? 0 : 2;
+    const char* lineEnd = which == "crlf" ? "\r\n" : "\n";
+    return Write(argv[2], left, lineEnd) && Write(argv[3], right, lineEnd) ? 0 : 2;
 }

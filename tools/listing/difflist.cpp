@@ -10,6 +10,7 @@
 #include "engine/ListingOrder.h"
 #include "engine/MessageSink.h"
 #include "engine/PaneAlignment.h"
+#include "engine/StepTimes.h"
 #include "engine/TextComparison.h"
 
 #include <sys/resource.h>
@@ -76,9 +77,11 @@ bool PrintView(View view, ComparisonState& state, MessageSink& messages)
         return true;
     }
     const bool aligned = AlignPanes(state, messages);
+    StepTimes::Mark("alignment");
     PaneTexts texts;
     if (!BuildPaneTexts(state, texts, messages))
         return false;
+    StepTimes::Mark("pane texts");
     if (view == View::Rows)
         std::fputs(FormatRows(state, texts).c_str(), stdout);
     else
@@ -99,6 +102,8 @@ int main(int argc, char** argv)
     StderrSink messages;
     ComparisonState state;
     auto started = std::chrono::steady_clock::now();
+    if (arguments.timing)
+        StepTimes::Start();
     int result = arguments.view == View::EngineListing
                      ? DiffFiles(arguments.names[0], arguments.names[1], arguments.ignoreBlanks,
                                  arguments.ignoreCase, state.listing, messages)
@@ -111,5 +116,7 @@ int main(int argc, char** argv)
         return 2;
     if (!PrintView(arguments.view, state, messages))
         return 2;
+    if (arguments.timing)
+        std::fputs(StepTimes::Report().c_str(), stderr);
     return std::fflush(stdout) == 0 ? result : 2;
 }

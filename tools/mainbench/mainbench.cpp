@@ -1,6 +1,9 @@
-// mainbench LEFT RIGHT: opens the real main window on two files and prints how
-// long it took until the comparison was painted, then how long each Next
-// Difference step takes until the window is painted again.
+// mainbench LEFT RIGHT [STEPS]: opens the real main window on two files and prints how
+// long it took until the comparison was painted, step by step, and the peak
+// memory; then how long each Next Difference, Previous Difference and page of
+// scrolling takes until the window is painted again (STEPS of each; by
+// default every difference and 1,000 pages).
+#include "engine/StepTimes.h"
 #include "framework/AppMessageBox.h"
 #include "framework/CWinApp.h"
 #include "resources/resource.h"
@@ -8,9 +11,13 @@
 #include "shell/CTandrelDialog.h"
 
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -28,25 +35,70 @@ LARGE_INTEGER Now()
     return now;
 }
 
-void PaintEverything(HWND window)
+void DispatchPending()
 {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
+}
+
+void PaintEverything(HWND window)
+{
+    DispatchPending();
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+// What a person sees after a step: its messages handled and everything the
+// step made invalid painted, in every child window.
+void PaintWhatChanged(HWND window)
+{
+    DispatchPending();
+    ::RedrawWindow(window, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+// Runs `step` `count` times, painting after each, and prints the median and
+// the slowest time of one step with its repaint.
+void TimeSteps(const char* what, HWND window, int count, const std::function<void()>& step)
+{
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i) {
+        const LARGE_INTEGER before = Now();
+        step();
+        PaintWhatChanged(window);
+        times.push_back(Seconds(before, Now()));
+    }
+    if (times.empty())
+        return;
+    std::sort(times.begin(), times.end());
+    std::printf("%s with repaint: %.2f ms median, %.2f ms at most (%d steps)\n", what,
+                1000.0 * times[times.size() / 2], 1000.0 * times.back(), count);
+}
+
+// The peak of the process's private memory and of its working set.
+void PrintPeakMemory()
+{
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!::K32GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters))
+        return;
+    const double mib = 1024.0 * 1024.0;
+    std::printf("peak memory: %.0f MiB private, %.0f MiB working set\n",
+                static_cast<double>(counters.PeakPagefileUsage) / mib,
+                static_cast<double>(counters.PeakWorkingSetSize) / mib);
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: mainbench LEFT RIGHT\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: mainbench LEFT RIGHT [STEPS]\n");
         return 2;
     }
     const LARGE_INTEGER start = Now();
+    StepTimes::Start();
     CWinApp app;
     app.SetRegistryKey("TandrelBenchmark");
     app.m_appName = "Tandrel";
@@ -63,25 +115,25 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the main window could not be created\n");
         return 1;
     }
+    StepTimes::Mark("window after the comparison");
     dialog.ShowWindow(SW_SHOW);
     PaintEverything(dialog.m_hWnd);
+    StepTimes::Mark("first paint");
+    StepTimes::Stop();
     const LARGE_INTEGER shown = Now();
     const int count = static_cast<int>(dialog.Hunks().size());
     std::printf("rows %d, differences %d\n", dialog.LeftTextPane().GetLineCount(), count);
     std::printf("start to first painted comparison: %.2f s\n", Seconds(start, shown));
+    PrintPeakMemory();
+    std::fputs(StepTimes::Report().c_str(), stdout);
 
-    double slowest = 0;
-    const LARGE_INTEGER walk = Now();
-    for (int i = 1; i < count; ++i) {
-        const LARGE_INTEGER before = Now();
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(ID_NEXT_DIFFERENCE, 0), 0);
-        PaintEverything(dialog.m_hWnd);
-        slowest = std::max(slowest, Seconds(before, Now()));
-    }
-    if (count > 1) {
-        std::printf("Next Difference with repaint: %.2f ms on average, %.2f ms at most\n",
-                    1000.0 * Seconds(walk, Now()) / (count - 1), 1000.0 * slowest);
-    }
+    auto command = [&dialog](int id) { dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); };
+    const int steps = argc == 4 ? std::atoi(argv[3]) : -1;
+    const int walk = steps < 0 ? count - 1 : std::min(steps, count - 1);
+    TimeSteps("Next Difference", dialog.m_hWnd, walk, [&] { command(ID_NEXT_DIFFERENCE); });
+    TimeSteps("Previous Difference", dialog.m_hWnd, walk, [&] { command(ID_PREVIOUS_DIFFERENCE); });
+    HWND pane = dialog.LeftTextPane().m_hWnd;
+    TimeSteps("Page Down", dialog.m_hWnd, steps < 0 ? 1000 : steps, [pane] { ::SendMessageA(pane, WM_VSCROLL, SB_PAGEDOWN, 0); });
     dialog.DestroyWindow();
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TandrelBenchmark");
     return 0;
