@@ -50,7 +50,9 @@ void PaneText::SetText(const char* buffer, int32_t length)
         const char* found = ByteScan::Find(buffer + place, buffer + size, '\n');
         const size_t breakAt = static_cast<size_t>(found - buffer);
         size_t bytes = breakAt - place;
-        if (breakAt < size && bytes > 0 && buffer[breakAt - 1] == '\r')
+        // A CR before the line feed belongs to the break, and so does one that ends
+        // the text: the last line of a CR LF file comes without its final LF.
+        if (bytes > 0 && buffer[breakAt - 1] == '\r')
             --bytes;
         span.start = static_cast<int32_t>(text.size());
         span.length = static_cast<int32_t>(bytes);

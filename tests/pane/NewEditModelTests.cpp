@@ -43,6 +43,9 @@ TEST(NewEditTextModel, SplitsAtLineBreaksAndCountsTheLongestLine)
         {"one\ntwo\r\nthree\n", {"one", "two", "three", ""}, 5},
         {"\n\n", {"", "", ""}, 0},
         {"a\rb\nc", {"a\rb", "c"}, 3},
+        // The last line of a CR LF file, whose final LF the display text drops.
+        {"a\r\nbc\r", {"a", "bc"}, 3},
+        {"\r", {""}, 1},
         {"x\ty\n\tz", {"x\ty", "\tz"}, 3},
         {std::string("ab\0cd\nef", 8), {"ab"}, 2},
     };
