@@ -85,7 +85,7 @@ INT_PTR CTandrelDialog::DoModal()
     restartRequested_ = true;
     keepPosition_ = false;
     savedTopLine_ = 0;
-    leftOnly_ = rightOnly_ = false;
+    view_ = PaneView::Both;
     INT_PTR result = -1;
     while (restartRequested_) {
         restartRequested_ = false;
@@ -121,7 +121,6 @@ void CTandrelDialog::ResetWindowState()
     digitWidth_ = lineHeight_ = 0;
     activePane_ = nullptr;
     markerRect_ = RECT{};
-    areaTipId_ = 0;
     if (app)
         app->m_pMainWnd = this;
 }
@@ -175,8 +174,7 @@ void CTandrelDialog::CreatePaneFont()
 void CTandrelDialog::MeasureFont()
 {
     Children& c = *children_;
-    CNewEdit& visible = rightOnly_ ? c.rightText : c.leftText;
-    ClientDC dc(visible.m_hWnd);
+    ClientDC dc(LeadText().m_hWnd);
     ObjectSelection font(dc, c.paneFont.Get());
     SIZE digits{};
     ::GetTextExtentPoint32A(dc, "0000000000", 10, &digits);
@@ -375,8 +373,8 @@ void CTandrelDialog::OnCancel()
 
 BOOL CTandrelDialog::PreTranslateMessage(MSG* msg)
 {
-    if (msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST)
-        RelayAreaTip(*msg);
+    if (msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST && children_)
+        children_->areaTips.Relay(*msg);
     if (!splitApplied_)
         return CDialog::PreTranslateMessage(msg);
     if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
@@ -421,12 +419,8 @@ bool CTandrelDialog::OnCommand(UINT id, UINT notifyCode, HWND control)
 
 LRESULT CTandrelDialog::OnNotify(NMHDR& header)
 {
-    if (header.code != TTN_GETDISPINFOA || !children_ || header.hwndFrom != children_->areaTips.m_hWnd)
-        return 0;
-    auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
-    // The control copies the text before it asks again.
-    areaTipText_ = AreaTipText(info.hdr.idFrom);
-    info.lpszText = &areaTipText_[0];
+    if (children_)
+        children_->areaTips.OnNotify(header);
     return 0;
 }
 

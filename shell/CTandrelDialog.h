@@ -10,6 +10,7 @@
 #include "framework/CStatusBarCtrl.h"
 #include "framework/GdiObject.h"
 #include "pane/CNewEdit.h"
+#include "shell/CAreaTips.h"
 #include "shell/CFileLabel.h"
 #include "shell/CMainToolbar.h"
 #include "shell/CTandrelDialogFrame.h"
@@ -27,8 +28,6 @@ class CComparingDialog;
 class CTandrelDialog : public CDialog, public SplitterDragListener, public MessageSink {
 public:
     static constexpr UINT_PTR kAutoStepTimer = 1;
-    // Tool id of the current-difference marker among the window's area tooltips.
-    static constexpr UINT_PTR kMarkerTool = 0xFFFE;
     // Posted to itself: delete the Find dialog that closed.
     static constexpr UINT kDeleteClosedFindMessage = WM_USER + 5;
     // Posted to itself after a search the Find dialog asked for: the dialog takes the keyboard back.
@@ -48,8 +47,8 @@ public:
     const std::vector<DiffHunk>& Hunks() const { return state_.hunks; }
     int CurrentDiff() const { return currentDiff_; }
     bool ComparedOK() const { return comparedOK_; }
-    bool LeftOnly() const { return leftOnly_; }
-    bool RightOnly() const { return rightOnly_; }
+    // Both files, or one of them alone.
+    PaneView View() const { return view_; }
     bool UserActed() const { return userActed_; }
     bool RestartRequested() const { return restartRequested_; }
     int LineHeight() const { return lineHeight_; }
@@ -116,6 +115,9 @@ protected:
     void OnSplitterDragEnded(int column0Width, int column1Width) override;
 
 private:
+    // Tool id of the current-difference marker among the window's area tooltips.
+    static constexpr UINT_PTR kMarkerTool = 0xFFFE;
+
     // The child windows and fonts of one window instance.
     struct Children {
         CTandrelDialogFrame frame;
@@ -125,7 +127,7 @@ private:
         CMainToolbar toolbar;
         CComboBox diffList;
         CStatusBarCtrl statusBar;
-        CToolTipCtrl areaTips;
+        CAreaTips areaTips;
         GdiObject<HFONT> paneFont;
         HACCEL accelerators = nullptr;
         HICON icon = nullptr;
@@ -156,7 +158,9 @@ private:
     std::string LoadText(UINT id) const;
 
     // ---- Layout and views (CTandrelDialogLayout.cpp)
-    PaneView View() const;
+    // The text pane and gutter that lead: the right ones while the right file is shown alone.
+    CNewEdit& LeadText();
+    CNewEdit& LeadGutter();
     void SetColumn0(int width);
     void OnShowLeftFile();
     void OnShowRightFile();
@@ -166,7 +170,8 @@ private:
     void UpdateLabelHighlight();
     void OnLabelClicked(HWND label);
     void SetupAreaTips();
-    void RelayAreaTip(const MSG& msg);
+    // Which area tooltip the mouse at a client point asks for (0: none).
+    UINT_PTR AreaToolAt(POINT point);
     std::string AreaTipText(UINT_PTR toolId) const;
 
     // ---- Compare flow (CTandrelDialogCompare.cpp)
@@ -176,6 +181,8 @@ private:
     void FillDifferenceList();
     void OnRecompare();
     void OnCompareNewPair();
+    // Ends this window instance; DoModal opens the next on the paths and settings in force.
+    void Restart(bool keepPosition);
     void OnSetOptions();
     void OnAbout();
 
@@ -214,8 +221,7 @@ private:
     bool keepPosition_ = false;
     int savedTopLine_ = 0;
     int currentDiff_ = 0;
-    bool leftOnly_ = false;
-    bool rightOnly_ = false;
+    PaneView view_ = PaneView::Both;
     int autoStepSeconds_ = 0;
 
     // Reset with each window instance.
@@ -237,6 +243,4 @@ private:
     bool nextDropIsRight_ = false;
     LayoutRects rects_{};
     RECT markerRect_{};
-    UINT_PTR areaTipId_ = 0;
-    std::string areaTipText_;
 };

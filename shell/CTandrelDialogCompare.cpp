@@ -16,11 +16,12 @@
 #include "framework/ObjectSelection.h"
 #include "shell/AppSettings.h"
 #include "shell/CComparingDialog.h"
+#include "shell/DifferenceColours.h"
 #include "shell/MainWindowTexts.h"
+#include "shell/OptionChanges.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -176,26 +177,13 @@ void CTandrelDialog::ApplyDifferenceColours(CComparingDialog* comparing)
         ::SetForegroundWindow(app->GetMainWnd());
 
     Children& c = *children_;
-    auto colour = [&](int kind) {
-        switch (kind) {
-        case Added: return settings_.addedColor;
-        case Deleted: return settings_.deletedColor;
-        default: return settings_.changedColor;
-        }
-    };
-    auto paint = [&](CNewEdit& pane, int first, int last, int kind) {
-        const int from = pane.GetLineStart(first);
-        const int to = pane.GetLineStart(last + 1);
-        if (kind != Filler)
-            pane.SetRangeTextColor(from, to, colour(kind));
-        pane.SetRangeBackColor(from, to, settings_.diffBackgroundColor);
-    };
-    for (const DiffHunk& h : state_.hunks) {
-        const bool leftFiller = h.leftKind == Filler;
-        paint(c.leftText, leftFiller ? h.rightFirst : h.leftFirst, leftFiller ? h.rightLast : h.leftLast, h.leftKind);
-        const bool rightFiller = h.rightKind == Filler;
-        paint(c.rightText, rightFiller ? h.leftFirst : h.rightFirst, rightFiller ? h.leftLast : h.rightLast,
-              h.rightKind);
+    for (const ColourRange& range : DifferenceColourRanges(state_.hunks, settings_)) {
+        CNewEdit& pane = range.right ? c.rightText : c.leftText;
+        const int from = pane.GetLineStart(range.firstRow);
+        const int to = pane.GetLineStart(range.lastRow + 1);
+        if (range.colourText)
+            pane.SetRangeTextColor(from, to, range.text);
+        pane.SetRangeBackColor(from, to, range.back);
     }
     if (own)
         own->DestroyWindow();
@@ -219,8 +207,13 @@ void CTandrelDialog::OnRecompare()
     // names are gone; a comparison of the files dropped while the window waits.
     if (!children_->toolbar.IsButtonEnabled(ID_RECOMPARE))
         return;
-    savedTopLine_ = (rightOnly_ ? children_->rightText : children_->leftText).GetTopLine();
-    keepPosition_ = true;
+    savedTopLine_ = LeadText().GetTopLine();
+    Restart(true);
+}
+
+void CTandrelDialog::Restart(bool keepPosition)
+{
+    keepPosition_ = keepPosition;
     restartRequested_ = true;
     EndDialog(1);
 }
@@ -234,58 +227,32 @@ void CTandrelDialog::StartNewComparison(const std::string& leftPath, const std::
         UpdateRecentFiles(*app, leftPath, RecentSide::Left);
         UpdateRecentFiles(*app, rightPath, RecentSide::Right);
     }
-    keepPosition_ = false;
-    restartRequested_ = true;
-    EndDialog(1);
+    Restart(false);
 }
 
 void CTandrelDialog::ApplyOptions(const AppSettings& chosen)
 {
     Children& c = *children_;
-    bool recompare = false, relayout = false, recolour = false;
-    if (chosen.tabSize != settings_.tabSize) {
-        settings_.tabSize = chosen.tabSize;
+    const OptionChanges changes = ChangedOptions(settings_, chosen);
+    TakeOptions(settings_, chosen);
+    if (changes.tabSize) {
         ApplyTabSize();
         c.leftText.Invalidate(TRUE);
         c.rightText.Invalidate(TRUE);
     }
-    if (chosen.options.ignoreBlanks != settings_.options.ignoreBlanks
-        || chosen.options.ignoreCase != settings_.options.ignoreCase) {
-        settings_.options.ignoreBlanks = chosen.options.ignoreBlanks;
-        settings_.options.ignoreCase = chosen.options.ignoreCase;
-        recompare = true;
-    }
-    if (chosen.showLineNumbers != settings_.showLineNumbers) {
-        settings_.showLineNumbers = chosen.showLineNumbers;
-        relayout = true;
-    }
-    if (std::memcmp(&chosen.font, &settings_.font, sizeof(LOGFONTA)) != 0) {
-        settings_.font = chosen.font;
+    if (changes.font) {
         CreatePaneFont();
         InvalidateMarker();
-        relayout = true;
     }
-    if (chosen.addedColor != settings_.addedColor || chosen.deletedColor != settings_.deletedColor
-        || chosen.changedColor != settings_.changedColor
-        || chosen.diffBackgroundColor != settings_.diffBackgroundColor) {
-        settings_.addedColor = chosen.addedColor;
-        settings_.deletedColor = chosen.deletedColor;
-        settings_.changedColor = chosen.changedColor;
-        settings_.diffBackgroundColor = chosen.diffBackgroundColor;
-        recolour = true;
-    }
-    settings_.editor = chosen.editor;
-    if (recompare) {
-        keepPosition_ = false;
-        restartRequested_ = true;
-        EndDialog(1);
+    if (changes.comparison) {
+        Restart(false);
         return;
     }
-    if (relayout) {
+    if (changes.Relayout()) {
         RECT leftCell{}, rightCell{};
         LayoutPanes(leftCell, rightCell);
     }
-    if (recolour) {
+    if (changes.colours) {
         ApplyDifferenceColours(nullptr);
         c.leftText.Invalidate(TRUE);
         c.rightText.Invalidate(TRUE);

@@ -25,13 +25,14 @@ void PlaceChild(CWnd& child, HWND parent, const RECT& screenRect, bool shown)
 
 }  // namespace
 
-PaneView CTandrelDialog::View() const
+CNewEdit& CTandrelDialog::LeadText()
 {
-    if (leftOnly_)
-        return PaneView::LeftOnly;
-    if (rightOnly_)
-        return PaneView::RightOnly;
-    return PaneView::Both;
+    return view_ == PaneView::RightOnly ? children_->rightText : children_->leftText;
+}
+
+CNewEdit& CTandrelDialog::LeadGutter()
+{
+    return view_ == PaneView::RightOnly ? children_->rightGutter : children_->leftGutter;
 }
 
 void CTandrelDialog::ComputeLayoutRects()
@@ -54,7 +55,7 @@ void CTandrelDialog::LayoutChildren(UINT sizeType)
     Children& c = *children_;
     CMySplitterWnd& splitter = c.frame.Splitter();
     c.frame.MoveWindow(rects_.paneArea);
-    if (!userActed_ && View() == PaneView::Both) {
+    if (!userActed_ && view_ == PaneView::Both) {
         SetColumn0(EqualSplitColumnWidth(rects_.paneArea.right - rects_.paneArea.left, splitter.GetBorderWidth(),
                                          splitter.GetGapWidth()));
         splitter.RecalcLayout();
@@ -65,7 +66,7 @@ void CTandrelDialog::LayoutChildren(UINT sizeType)
     RECT leftCell{}, rightCell{};
     LayoutPanes(leftCell, rightCell);
 
-    const LabelPlacement labels = PlaceLabels(leftCell, rightCell, View(), splitter.GetBorderWidth());
+    const LabelPlacement labels = PlaceLabels(leftCell, rightCell, view_, splitter.GetBorderWidth());
     PlaceChild(c.leftLabel, m_hWnd, labels.left, labels.leftShown);
     PlaceChild(c.rightLabel, m_hWnd, labels.right, labels.rightShown);
 
@@ -105,7 +106,7 @@ void CTandrelDialog::LayoutPanes(RECT& leftCell, RECT& rightCell)
 
     const int gutterWidth = digitWidth_ * (state_.lineNumberWidth + 1);
     const PanePlacement p = PlacePanes(leftCell, rightCell, splitterRect, gutterWidth,
-                                       settings_.showLineNumbers != 0, View(), splitter.GetBorderWidth());
+                                       settings_.showLineNumbers != 0, view_, splitter.GetBorderWidth());
     PlaceChild(c.leftGutter, splitter.m_hWnd, p.leftGutter, p.leftGutterShown);
     PlaceChild(c.rightGutter, splitter.m_hWnd, p.rightGutter, p.rightGutterShown);
     PlaceChild(c.leftText, splitter.m_hWnd, p.leftText, p.leftTextShown);
@@ -115,15 +116,14 @@ void CTandrelDialog::LayoutPanes(RECT& leftCell, RECT& rightCell)
 void CTandrelDialog::UpdateToolbarState()
 {
     children_->toolbar.ApplyStates(
-        ToolbarButtonStates(comparedOK_, currentDiff_, static_cast<int>(state_.hunks.size()), View()));
+        ToolbarButtonStates(comparedOK_, currentDiff_, static_cast<int>(state_.hunks.size()), view_));
 }
 
 void CTandrelDialog::OnShowLeftFile()
 {
     Children& c = *children_;
     CMySplitterWnd& splitter = c.frame.Splitter();
-    leftOnly_ = true;
-    rightOnly_ = false;
+    view_ = PaneView::LeftOnly;
     SetColumn0(rects_.paneArea.right - rects_.paneArea.left - 2 * splitter.GetBorderWidth());
     ShowSingleFile(c.leftText, c.rightText);
 }
@@ -132,8 +132,7 @@ void CTandrelDialog::OnShowRightFile()
 {
     Children& c = *children_;
     CMySplitterWnd& splitter = c.frame.Splitter();
-    rightOnly_ = true;
-    leftOnly_ = false;
+    view_ = PaneView::RightOnly;
     SetColumn0(0);
     int current = 0, minimum = 0;
     splitter.GetColumnInfo(1, current, minimum);
@@ -156,7 +155,7 @@ void CTandrelDialog::ShowSingleFile(CNewEdit& shown, CNewEdit& hidden)
 void CTandrelDialog::OnShowBothFiles()
 {
     CMySplitterWnd& splitter = children_->frame.Splitter();
-    leftOnly_ = rightOnly_ = false;
+    view_ = PaneView::Both;
     SetColumn0(EqualSplitColumnWidth(rects_.paneArea.right - rects_.paneArea.left, splitter.GetBorderWidth(),
                                      splitter.GetGapWidth()));
     splitter.RecalcLayout();
@@ -166,10 +165,7 @@ void CTandrelDialog::OnShowBothFiles()
 
 void CTandrelDialog::OnSplitterDragEnded(int column0Width, int column1Width)
 {
-    leftOnly_ = rightOnly_ = false;
-    const PaneView view = ViewAfterDrag(column0Width, column1Width, ::GetSystemMetrics(SM_CXVSCROLL));
-    rightOnly_ = view == PaneView::RightOnly;
-    leftOnly_ = view == PaneView::LeftOnly;
+    view_ = ViewAfterDrag(column0Width, column1Width, ::GetSystemMetrics(SM_CXVSCROLL));
     ComputeLayoutRects();
     LayoutChildren(SIZE_RESTORED);
     UpdateToolbarState();
@@ -206,16 +202,14 @@ void CTandrelDialog::OnLabelClicked(HWND label)
 
 void CTandrelDialog::SetupAreaTips()
 {
-    children_->areaTips.Create(m_hWnd);
+    children_->areaTips.Create(
+        m_hWnd, [this](POINT point) { return AreaToolAt(point); },
+        [this](UINT_PTR toolId) { return AreaTipText(toolId); });
 }
 
-void CTandrelDialog::RelayAreaTip(const MSG& msg)
+UINT_PTR CTandrelDialog::AreaToolAt(POINT point)
 {
-    Children* c = children_.get();
-    if (!c || !c->areaTips.m_hWnd || (msg.hwnd != m_hWnd && !::IsChild(m_hWnd, msg.hwnd)))
-        return;
-    POINT point{static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))};
-    ::MapWindowPoints(msg.hwnd, m_hWnd, &point, 1);
+    Children& c = *children_;
     auto inside = [&](CWnd& child) {
         if (!child.IsWindowVisible())
             return false;
@@ -224,30 +218,15 @@ void CTandrelDialog::RelayAreaTip(const MSG& msg)
         r = ScreenToClientRect(m_hWnd, r);
         return ::PtInRect(&r, point) != FALSE;
     };
-    UINT_PTR tool = 0;
-    if (inside(c->leftLabel))
-        tool = IDC_LEFT_LABEL;
-    else if (inside(c->rightLabel))
-        tool = IDC_RIGHT_LABEL;
-    else if (::PtInRect(&rects_.diffListField, point))
-        tool = IDC_DIFF_LIST;
-    else if (!state_.hunks.empty() && ::PtInRect(&markerRect_, point))
-        tool = kMarkerTool;
-    if (tool != areaTipId_ && areaTipId_ != 0)
-        c->areaTips.DelTool(m_hWnd, areaTipId_);
-    if (tool != 0) {
-        // The tool covers the pixels around the mouse; the text is asked for when shown.
-        const RECT around{point.x - 1, point.y - 1, point.x + 2, point.y + 2};
-        if (tool != areaTipId_)
-            c->areaTips.AddTool(m_hWnd, LPSTR_TEXTCALLBACKA, around, tool, 0);
-        else
-            c->areaTips.SetToolRect(m_hWnd, tool, around);
-        MSG relayed = msg;
-        relayed.hwnd = m_hWnd;
-        relayed.lParam = MAKELPARAM(point.x, point.y);
-        c->areaTips.SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
-    }
-    areaTipId_ = tool;
+    if (inside(c.leftLabel))
+        return IDC_LEFT_LABEL;
+    if (inside(c.rightLabel))
+        return IDC_RIGHT_LABEL;
+    if (::PtInRect(&rects_.diffListField, point))
+        return IDC_DIFF_LIST;
+    if (!state_.hunks.empty() && ::PtInRect(&markerRect_, point))
+        return kMarkerTool;
+    return 0;
 }
 
 std::string CTandrelDialog::AreaTipText(UINT_PTR toolId) const

@@ -12,10 +12,8 @@ CNewEdit* CTandrelDialog::ActivePane()
     if (!children_)
         return nullptr;
     Children& c = *children_;
-    if (rightOnly_)
-        return &c.rightText;
-    if (leftOnly_)
-        return &c.leftText;
+    if (view_ != PaneView::Both)
+        return &LeadText();
     return activePane_ == c.rightText.m_hWnd ? &c.rightText : &c.leftText;
 }
 
@@ -34,10 +32,9 @@ void CTandrelDialog::ScrollToDisplayLine(int row, ScrollMode mode)
         return;
     if (!(active->GetStyle() & WS_VSCROLL))
         mode = ScrollMode::Bottom;
-    Children& c = *children_;
     RECT gutter{};
-    (rightOnly_ ? c.rightGutter : c.leftGutter).GetWindowRect(&gutter);
-    CNewEdit& target = rightOnly_ ? c.rightText : c.leftText;
+    LeadGutter().GetWindowRect(&gutter);
+    CNewEdit& target = LeadText();
     const int delta = ScrollDelta(row, target.GetTopLine(), mode, gutter.bottom - gutter.top,
                                   ::GetSystemMetrics(SM_CYHSCROLL), lineHeight_);
     if (delta != 0) {
@@ -84,8 +81,8 @@ void CTandrelDialog::OnPaneVScroll(HWND pane, int topLine)
     if (pane != c.leftText.m_hWnd && pane != c.rightText.m_hWnd)
         return;  // gutters never lead
     CNewEdit* panes[4] = {&c.leftText, &c.leftGutter, &c.rightText, &c.rightGutter};
-    const int first = rightOnly_ ? 2 : 0;
-    const int last = leftOnly_ ? 1 : 3;
+    const int first = view_ == PaneView::RightOnly ? 2 : 0;
+    const int last = view_ == PaneView::LeftOnly ? 1 : 3;
     for (int i = first; i <= last; ++i) {
         CNewEdit& other = *panes[i];
         // The follower's own notification comes back with the same top line and ends here.
@@ -98,7 +95,7 @@ void CTandrelDialog::OnPaneVScroll(HWND pane, int topLine)
 void CTandrelDialog::OnPaneHScroll(HWND pane, int column)
 {
     Children& c = *children_;
-    if (!userActed_ || leftOnly_ || rightOnly_)
+    if (!userActed_ || view_ != PaneView::Both)
         return;
     CNewEdit* other = nullptr;
     if (pane == c.leftText.m_hWnd)
@@ -224,10 +221,9 @@ void CTandrelDialog::DrawMarker(HDC dc)
     markerRect_ = RECT{};
     if (!children_ || state_.hunks.empty() || lineHeight_ <= 0)
         return;
-    Children& c = *children_;
     const int row = FirstDisplayRow(state_.hunks[static_cast<size_t>(currentDiff_)]);
-    CNewEdit& pane = rightOnly_ ? c.rightText : c.leftText;
-    CNewEdit& gutter = rightOnly_ ? c.rightGutter : c.leftGutter;
+    CNewEdit& pane = LeadText();
+    CNewEdit& gutter = LeadGutter();
     POINT start = pane.PointFromPosition(pane.GetLineStart(row));
     RECT gutterClient{};
     gutter.GetClientRect(&gutterClient);

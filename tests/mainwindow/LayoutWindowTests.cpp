@@ -67,7 +67,7 @@ TEST_F(LayoutWindow, ShowRightFileGivesTheRightPaneTheWholeWidth)
     PumpMessages();
     Command(d, ID_SHOW_RIGHT_FILE);
     PumpMessages();
-    EXPECT_TRUE(d.RightOnly());
+    EXPECT_TRUE(d.View() == PaneView::RightOnly);
     EXPECT_FALSE(d.LeftTextPane().IsWindowVisible());
     EXPECT_FALSE(d.LeftLabel().IsWindowVisible());
     EXPECT_FALSE(d.LeftGutter().IsWindowVisible());
@@ -87,7 +87,7 @@ TEST_F(LayoutWindow, ShowRightFileGivesTheRightPaneTheWholeWidth)
 
     Command(d, ID_SHOW_BOTH_FILES);
     PumpMessages();
-    EXPECT_FALSE(d.RightOnly());
+    EXPECT_FALSE(d.View() == PaneView::RightOnly);
     EXPECT_TRUE(d.LeftTextPane().IsWindowVisible());
     EXPECT_LE(std::abs(Column(d, 0) - Column(d, 1)), 1);
     EXPECT_FALSE(d.Toolbar().IsButtonEnabled(ID_SHOW_BOTH_FILES));
@@ -98,7 +98,7 @@ TEST_F(LayoutWindow, ShowLeftFileHidesTheRightSide)
     CTandrelDialog& d = OpenPair();
     Command(d, ID_SHOW_LEFT_FILE);
     PumpMessages();
-    EXPECT_TRUE(d.LeftOnly());
+    EXPECT_TRUE(d.View() == PaneView::LeftOnly);
     EXPECT_FALSE(d.RightTextPane().IsWindowVisible());
     EXPECT_FALSE(d.RightLabel().IsWindowVisible());
     EXPECT_EQ(ScreenRect(d.LeftTextPane()).right, ScreenRect(d.Frame().Splitter()).right);
@@ -115,7 +115,7 @@ TEST_F(LayoutWindow, DraggingTheBarToAnEdgeShowsOneFile)
     splitter.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, onBar);
     splitter.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(1, 50));  // on the splitter's left edge
     PumpMessages();
-    EXPECT_TRUE(d.RightOnly());
+    EXPECT_TRUE(d.View() == PaneView::RightOnly);
     EXPECT_FALSE(d.LeftTextPane().IsWindowVisible());
     EXPECT_FALSE(d.Toolbar().IsButtonEnabled(ID_SHOW_RIGHT_FILE));
 
@@ -128,7 +128,7 @@ TEST_F(LayoutWindow, DraggingTheBarToAnEdgeShowsOneFile)
     EXPECT_TRUE(splitter.IsTracking());
     splitter.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(client.right + 40, 50));
     PumpMessages();
-    EXPECT_TRUE(d.LeftOnly());
+    EXPECT_TRUE(d.View() == PaneView::LeftOnly);
     EXPECT_FALSE(d.RightTextPane().IsWindowVisible());
 }
 
@@ -147,7 +147,7 @@ TEST_F(LayoutWindow, AWindowThatOpensOnOneFileTakesKeysAndKeepsADraggedSplit)
              Command(d, ID_RECOMPARE);
          }},
         {true, [&](CTandrelDialog& d) {
-             rightOnlyAfterRestart = d.RightOnly();
+             rightOnlyAfterRestart = d.View() == PaneView::RightOnly;
              BYTE keys[256] = {};
              ::GetKeyboardState(keys);
              keys[VK_CONTROL] = 0x80;
@@ -180,7 +180,7 @@ TEST_F(LayoutWindow, AWindowThatOpensOnOneFileTakesKeysAndKeepsADraggedSplit)
     EXPECT_TRUE(rightOnlyAfterRestart);
     EXPECT_TRUE(keyTaken);
     EXPECT_EQ(diffAfterKey, 1);
-    EXPECT_FALSE(dialog->RightOnly());
+    EXPECT_FALSE(dialog->View() == PaneView::RightOnly);
     EXPECT_GT(column1, column0 + column0 / 2) << "the split snapped back to equal columns";
     EXPECT_LE(std::abs(column0 - dragTarget), 10);
 }
