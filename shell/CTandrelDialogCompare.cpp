@@ -97,14 +97,14 @@ bool CTandrelDialog::RunComparison()
     }
 
     const int result = CompareTextFiles(leftPath_, rightPath_, settings_.options.ignoreBlanks != 0,
-                                        settings_.options.ignoreCase != 0, state_, *this, AvailableMemory());
+                                        settings_.options.ignoreCase != 0, window_.comparison, *this, AvailableMemory());
     if (result < 0)
         return false;
     if (result == 0) {
         wait.reset();
         AppMessageBox(IdenticalFilesText(leftName_, rightName_));
     }
-    AlignPanes(state_, *this);
+    AlignPanes(window_.comparison, *this);
     StepTimes::Mark("alignment");
     FillPanes();
     ApplyDifferenceColours(&comparing);
@@ -126,9 +126,9 @@ std::string CTandrelDialog::CompareBinary(bool leftBinary, bool rightBinary)
 
 void CTandrelDialog::FillPanes()
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     PaneTexts texts;
-    const bool built = BuildPaneTexts(state_, texts, *this);
+    const bool built = BuildPaneTexts(window_.comparison, texts, *this);
     StepTimes::Mark("pane texts");
     c.leftText.SetText(std::move(texts.leftText));
     c.leftGutter.SetText(std::move(texts.leftGutter));
@@ -148,11 +148,11 @@ void CTandrelDialog::FillPanes()
 
 void CTandrelDialog::FillDifferenceList()
 {
-    CComboBox& list = children_->diffList;
+    CComboBox& list = window_.children->diffList;
     ClientDC dc(list.m_hWnd);
     ObjectSelection font(dc, reinterpret_cast<HFONT>(list.SendMessage(WM_GETFONT)));
     int widest = 0;
-    for (const std::string& sentence : DescribeDifferences(state_.listing, state_.hunks.size())) {
+    for (const std::string& sentence : DescribeDifferences(window_.comparison.listing, window_.comparison.hunks.size())) {
         list.AddString(sentence);
         SIZE size{};
         ::GetTextExtentPoint32A(dc, sentence.c_str(), static_cast<int>(sentence.size()), &size);
@@ -171,13 +171,13 @@ void CTandrelDialog::ApplyDifferenceColours(CComparingDialog* comparing)
     }
     comparing->SetText("Setting text colors...");
     CWaitCursor wait;
-    userActed_ = false;
+    window_.userActed = false;
     CWinApp* app = CWinApp::GetApp();
     if (app && app->GetMainWnd())
         ::SetForegroundWindow(app->GetMainWnd());
 
-    Children& c = *children_;
-    for (const ColourRange& range : DifferenceColourRanges(state_.hunks, settings_)) {
+    Children& c = *window_.children;
+    for (const ColourRange& range : DifferenceColourRanges(window_.comparison.hunks, settings_)) {
         CNewEdit& pane = range.right ? c.rightText : c.leftText;
         const int from = pane.GetLineStart(range.firstRow);
         const int to = pane.GetLineStart(range.lastRow + 1);
@@ -205,7 +205,7 @@ void CTandrelDialog::OnRecompare()
 {
     // The key does what the button does: nothing after a failed comparison, whose
     // names are gone; a comparison of the files dropped while the window waits.
-    if (!children_->toolbar.IsButtonEnabled(ID_RECOMPARE))
+    if (!window_.children->toolbar.IsButtonEnabled(ID_RECOMPARE))
         return;
     savedTopLine_ = LeadText().GetTopLine();
     Restart(true);
@@ -232,7 +232,7 @@ void CTandrelDialog::StartNewComparison(const std::string& leftPath, const std::
 
 void CTandrelDialog::ApplyOptions(const AppSettings& chosen)
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     const OptionChanges changes = ChangedOptions(settings_, chosen);
     TakeOptions(settings_, chosen);
     if (changes.tabSize) {

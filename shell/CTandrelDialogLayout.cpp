@@ -27,24 +27,24 @@ void PlaceChild(CWnd& child, HWND parent, const RECT& screenRect, bool shown)
 
 CNewEdit& CTandrelDialog::LeadText()
 {
-    return view_ == PaneView::RightOnly ? children_->rightText : children_->leftText;
+    return view_ == PaneView::RightOnly ? window_.children->rightText : window_.children->leftText;
 }
 
 CNewEdit& CTandrelDialog::LeadGutter()
 {
-    return view_ == PaneView::RightOnly ? children_->rightGutter : children_->leftGutter;
+    return view_ == PaneView::RightOnly ? window_.children->rightGutter : window_.children->leftGutter;
 }
 
 void CTandrelDialog::ComputeLayoutRects()
 {
     RECT client{};
     GetClientRect(&client);
-    rects_ = ::ComputeLayoutRects(client.right, client.bottom, children_->diffList.GetItemHeight(-1));
+    window_.rects = ::ComputeLayoutRects(client.right, client.bottom, window_.children->diffList.GetItemHeight(-1));
 }
 
 void CTandrelDialog::SetColumn0(int width)
 {
-    CMySplitterWnd& splitter = children_->frame.Splitter();
+    CMySplitterWnd& splitter = window_.children->frame.Splitter();
     int current = 0, minimum = 0;
     splitter.GetColumnInfo(0, current, minimum);
     splitter.SetColumnInfo(0, width, minimum);
@@ -52,17 +52,17 @@ void CTandrelDialog::SetColumn0(int width)
 
 void CTandrelDialog::LayoutChildren(UINT sizeType)
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     CMySplitterWnd& splitter = c.frame.Splitter();
-    c.frame.MoveWindow(rects_.paneArea);
-    if (!userActed_ && view_ == PaneView::Both) {
-        SetColumn0(EqualSplitColumnWidth(rects_.paneArea.right - rects_.paneArea.left, splitter.GetBorderWidth(),
+    c.frame.MoveWindow(window_.rects.paneArea);
+    if (!window_.userActed && view_ == PaneView::Both) {
+        SetColumn0(EqualSplitColumnWidth(window_.rects.paneArea.right - window_.rects.paneArea.left, splitter.GetBorderWidth(),
                                          splitter.GetGapWidth()));
         splitter.RecalcLayout();
     }
     // A window that opens on one file (Re-Compare after Show Left or Right File)
     // has no split to apply, but its keys and mouse count from the first layout all the same.
-    splitApplied_ = true;
+    window_.splitApplied = true;
     RECT leftCell{}, rightCell{};
     LayoutPanes(leftCell, rightCell);
 
@@ -74,27 +74,27 @@ void CTandrelDialog::LayoutChildren(UINT sizeType)
         RECT status{};
         c.statusBar.GetWindowRect(&status);
         status = ScreenToClientRect(m_hWnd, status);
-        if (!::EqualRect(&status, &rects_.statusBar)) {
-            c.statusBar.MoveWindow(rects_.statusBar);
+        if (!::EqualRect(&status, &window_.rects.statusBar)) {
+            c.statusBar.MoveWindow(window_.rects.statusBar);
             SetStatusParts();
         }
     }
-    c.toolbar.MoveWindow(rects_.toolbar);
-    c.rule.MoveWindow(rects_.rule);
+    c.toolbar.MoveWindow(window_.rects.toolbar);
+    c.rule.MoveWindow(window_.rects.rule);
 
     RECT drop{};
     c.diffList.SendMessage(CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&drop));
     drop = ScreenToClientRect(m_hWnd, drop);
-    if (!::EqualRect(&drop, &rects_.diffListDrop)) {
+    if (!::EqualRect(&drop, &window_.rects.diffListDrop)) {
         // A minimised window moves the list out of the way.
-        c.diffList.MoveWindow(sizeType == SIZE_MINIMIZED ? RECT{0, 0, 0, 0} : rects_.diffListDrop);
+        c.diffList.MoveWindow(sizeType == SIZE_MINIMIZED ? RECT{0, 0, 0, 0} : window_.rects.diffListDrop);
     }
     UpdateLabelHighlight();
 }
 
 void CTandrelDialog::LayoutPanes(RECT& leftCell, RECT& rightCell)
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     CMySplitterWnd& splitter = c.frame.Splitter();
     // The cells as the splitter lays them out: the gutters may already be narrowed.
     leftCell = splitter.CellRect(0);
@@ -104,7 +104,7 @@ void CTandrelDialog::LayoutPanes(RECT& leftCell, RECT& rightCell)
     RECT splitterRect{};
     splitter.GetWindowRect(&splitterRect);
 
-    const int gutterWidth = digitWidth_ * (state_.lineNumberWidth + 1);
+    const int gutterWidth = window_.digitWidth * (window_.comparison.lineNumberWidth + 1);
     const PanePlacement p = PlacePanes(leftCell, rightCell, splitterRect, gutterWidth,
                                        settings_.showLineNumbers != 0, view_, splitter.GetBorderWidth());
     PlaceChild(c.leftGutter, splitter.m_hWnd, p.leftGutter, p.leftGutterShown);
@@ -115,48 +115,48 @@ void CTandrelDialog::LayoutPanes(RECT& leftCell, RECT& rightCell)
 
 void CTandrelDialog::UpdateToolbarState()
 {
-    children_->toolbar.ApplyStates(
-        ToolbarButtonStates(comparedOK_, currentDiff_, static_cast<int>(state_.hunks.size()), view_));
+    window_.children->toolbar.ApplyStates(
+        ToolbarButtonStates(window_.comparedOK, currentDiff_, static_cast<int>(window_.comparison.hunks.size()), view_));
 }
 
 void CTandrelDialog::OnShowLeftFile()
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     CMySplitterWnd& splitter = c.frame.Splitter();
     view_ = PaneView::LeftOnly;
-    SetColumn0(rects_.paneArea.right - rects_.paneArea.left - 2 * splitter.GetBorderWidth());
+    SetColumn0(window_.rects.paneArea.right - window_.rects.paneArea.left - 2 * splitter.GetBorderWidth());
     ShowSingleFile(c.leftText, c.rightText);
 }
 
 void CTandrelDialog::OnShowRightFile()
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     CMySplitterWnd& splitter = c.frame.Splitter();
     view_ = PaneView::RightOnly;
     SetColumn0(0);
     int current = 0, minimum = 0;
     splitter.GetColumnInfo(1, current, minimum);
-    splitter.SetColumnInfo(1, rects_.paneArea.right - rects_.paneArea.left - 2 * splitter.GetBorderWidth(), minimum);
+    splitter.SetColumnInfo(1, window_.rects.paneArea.right - window_.rects.paneArea.left - 2 * splitter.GetBorderWidth(), minimum);
     ShowSingleFile(c.rightText, c.leftText);
 }
 
 void CTandrelDialog::ShowSingleFile(CNewEdit& shown, CNewEdit& hidden)
 {
-    children_->frame.Splitter().RecalcLayout();
+    window_.children->frame.Splitter().RecalcLayout();
     LayoutChildren(SIZE_RESTORED);
     // The shown file takes over where the hidden one stood.
     SendMessage(NewEditMessages::VScroll(), reinterpret_cast<WPARAM>(hidden.m_hWnd), hidden.GetTopLine());
     UpdateToolbarState();
     shown.SetFocus();
-    activePane_ = shown.m_hWnd;
+    window_.activePane = shown.m_hWnd;
     UpdateLabelHighlight();
 }
 
 void CTandrelDialog::OnShowBothFiles()
 {
-    CMySplitterWnd& splitter = children_->frame.Splitter();
+    CMySplitterWnd& splitter = window_.children->frame.Splitter();
     view_ = PaneView::Both;
-    SetColumn0(EqualSplitColumnWidth(rects_.paneArea.right - rects_.paneArea.left, splitter.GetBorderWidth(),
+    SetColumn0(EqualSplitColumnWidth(window_.rects.paneArea.right - window_.rects.paneArea.left, splitter.GetBorderWidth(),
                                      splitter.GetGapWidth()));
     splitter.RecalcLayout();
     LayoutChildren(SIZE_RESTORED);
@@ -173,7 +173,7 @@ void CTandrelDialog::OnSplitterDragEnded(int column0Width, int column1Width)
 
 void CTandrelDialog::UpdateLabelHighlight()
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     const bool rightActive = ActivePane() == &c.rightText;
     CFileLabel& active = rightActive ? c.rightLabel : c.leftLabel;
     CFileLabel& other = rightActive ? c.leftLabel : c.rightLabel;
@@ -193,23 +193,23 @@ void CTandrelDialog::UpdateLabelHighlight()
 
 void CTandrelDialog::OnLabelClicked(HWND label)
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     CNewEdit& pane = label == c.rightLabel.m_hWnd ? c.rightText : c.leftText;
     pane.SetFocus();
-    activePane_ = pane.m_hWnd;
+    window_.activePane = pane.m_hWnd;
     UpdateLabelHighlight();
 }
 
 void CTandrelDialog::SetupAreaTips()
 {
-    children_->areaTips.Create(
+    window_.children->areaTips.Create(
         m_hWnd, [this](POINT point) { return AreaToolAt(point); },
         [this](UINT_PTR toolId) { return AreaTipText(toolId); });
 }
 
 UINT_PTR CTandrelDialog::AreaToolAt(POINT point)
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     auto inside = [&](CWnd& child) {
         if (!child.IsWindowVisible())
             return false;
@@ -222,9 +222,9 @@ UINT_PTR CTandrelDialog::AreaToolAt(POINT point)
         return IDC_LEFT_LABEL;
     if (inside(c.rightLabel))
         return IDC_RIGHT_LABEL;
-    if (::PtInRect(&rects_.diffListField, point))
+    if (::PtInRect(&window_.rects.diffListField, point))
         return IDC_DIFF_LIST;
-    if (!state_.hunks.empty() && ::PtInRect(&markerRect_, point))
+    if (!window_.comparison.hunks.empty() && ::PtInRect(&window_.markerRect, point))
         return kMarkerTool;
     return 0;
 }
@@ -235,15 +235,15 @@ std::string CTandrelDialog::AreaTipText(UINT_PTR toolId) const
     case kMarkerTool: {
         char text[128] = {};
         std::snprintf(text, sizeof(text), LoadText(IDS_DIFF_OF).c_str(), currentDiff_ + 1,
-                      static_cast<int>(state_.hunks.size()));
+                      static_cast<int>(window_.comparison.hunks.size()));
         return text;
     }
     case IDC_DIFF_LIST:
         return LoadText(IDS_CURRENT_DIFFERENCE);
     case IDC_LEFT_LABEL:
-        return leftInfo_;
+        return window_.leftInfo;
     case IDC_RIGHT_LABEL:
-        return rightInfo_;
+        return window_.rightInfo;
     default:
         return std::string();
     }
