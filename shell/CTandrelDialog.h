@@ -60,9 +60,6 @@ public:
     const RECT& MarkerRect() const { return window_.markerRect; }
     CFindDialog* FindDialog() const { return window_.findDialog.get(); }
 
-    // The date and size line shown as a file label's tooltip; empty for a file that is gone.
-    static std::string FileInfoLine(const std::string& fileName);
-
 protected:
     // The engine's messages, shown in the application's message box.
     void ShowMessage(const std::string& text) override;
@@ -176,6 +173,8 @@ private:
     bool RunComparison();
     void ApplyDifferenceColours(CComparingDialog* comparing);
     static void PumpPendingMessages();
+    // The date and size line shown as a file label's tooltip; empty for a file that is gone.
+    static std::string FileInfoLine(const std::string& fileName);
     void OnCompareNewPair();
     // Ends this window instance; DoModal opens the next on the paths and settings in force.
     void Restart(bool keepPosition);
