@@ -205,7 +205,7 @@ void CNewEdit::ShowNewText()
     RecalcScrollBars();
     ResetColourRuns();
     Invalidate(TRUE);
-    MoveCaretToPosition(0, false, true, true);
+    MoveCaretToPosition(0, CaretFollow::QuarterJump);
     if (focused_ && !hasCaret_) {
         // The pane took the focus while it was empty: its caret appears with the text.
         CreateSystemCaret();

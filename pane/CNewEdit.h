@@ -13,6 +13,17 @@
 #include <optional>
 #include <string>
 
+// How the view follows the caret after a move.
+enum class CaretFollow {
+    None,        // the view stays where it is
+    JustInView,  // scrolls no further than brings the caret into view
+    QuarterJump  // sideways a quarter of the visible columns past the caret, so that stepping along a line scrolls seldom
+};
+
+// Whether a move up or down that can go no further beeps (a move that hits the
+// top or bottom edge first goes to the start or the end of the line).
+enum class EdgeBeep { Silent, Beep };
+
 class CNewEdit : public CFrameWnd {
 public:
     CNewEdit();
@@ -53,8 +64,9 @@ public:
 
     // ---- Caret and selection
     bool SetCaretLineColumn(int line, int column);
-    bool MoveCaretToPoint(POINT point, bool beepAtEdge, bool ensureVisible, bool quarterJump);
-    bool MoveCaretToPosition(int position, bool beepAtEdge, bool ensureVisible, bool quarterJump);
+    // Both return whether the view scrolled.
+    bool MoveCaretToPoint(POINT point, CaretFollow follow, EdgeBeep beep);
+    bool MoveCaretToPosition(int position, CaretFollow follow);
     int PositionFromPoint(POINT point) const;
     POINT PointFromPosition(int position) const;
     int GetCaretPosition() const;
@@ -76,7 +88,7 @@ public:
     void SetTopLine(int line);
     void SetHorzPos(int column);
     void ScrollBy(int lines, int columns);
-    bool EnsureCaretVisible(bool quarterJump);
+    bool EnsureCaretVisible(CaretFollow follow);
     int GetTopLine() const { return topLine_; }
     int GetHorzPos() const { return horzPos_; }
     int GetVisibleLines() const { return visibleLines_; }

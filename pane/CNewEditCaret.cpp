@@ -103,7 +103,7 @@ bool CNewEdit::SetCaretLineColumn(int line, int column)
     return true;
 }
 
-bool CNewEdit::MoveCaretToPoint(POINT point, bool beepAtEdge, bool ensureVisible, bool quarterJump)
+bool CNewEdit::MoveCaretToPoint(POINT point, CaretFollow follow, EdgeBeep beep)
 {
     if (!CanMoveCaret())
         return false;
@@ -112,19 +112,19 @@ bool CNewEdit::MoveCaretToPoint(POINT point, bool beepAtEdge, bool ensureVisible
     const int column = ColumnFromX(line, point.x);
     // At the top or bottom edge a move first goes to the start or the end of
     // the line; only a move that can go no further beeps.
-    if (!SetCaretLineColumn(line, column) && beepAtEdge && side != 0) {
+    if (!SetCaretLineColumn(line, column) && beep == EdgeBeep::Beep && side != 0) {
         const int edgeColumn = side < 0 ? 0 : text_.Line(line).length;
         if (column != edgeColumn)
             SetCaretLineColumn(line, edgeColumn);
         else
             CBeep::Default();
     }
-    return ensureVisible ? EnsureCaretVisible(quarterJump) : false;
+    return EnsureCaretVisible(follow);
 }
 
-bool CNewEdit::MoveCaretToPosition(int position, bool beepAtEdge, bool ensureVisible, bool quarterJump)
+bool CNewEdit::MoveCaretToPosition(int position, CaretFollow follow)
 {
-    return MoveCaretToPoint(PointFromPosition(position), beepAtEdge, ensureVisible, quarterJump);
+    return MoveCaretToPoint(PointFromPosition(position), follow, EdgeBeep::Silent);
 }
 
 void CNewEdit::GetSelectionBounds(int& lo, int& hi) const
@@ -144,12 +144,12 @@ void CNewEdit::SetSelection(int start, int end)
         return;
     ClearSelection();
     if (start == -1) {
-        MoveCaretToPosition(0, false, true, true);
+        MoveCaretToPosition(0, CaretFollow::QuarterJump);
         return;
     }
     anchor_ = start;
     end_ = end == -1 ? length - 1 : end;
-    if (MoveCaretToPosition(end_, false, true, true))
+    if (MoveCaretToPosition(end_, CaretFollow::QuarterJump))
         Invalidate(TRUE);
     else
         RepaintRange(anchor_, end_, HasFocus());

@@ -82,10 +82,10 @@ void CNewEdit::MoveVertically(int dy, bool shift)
 {
     const POINT target{caretPoint_.x, caretPoint_.y + dy};
     if (shift) {
-        ShiftExtended([this, target] { MoveCaretToPoint(target, true, true, true); });
+        ShiftExtended([this, target] { MoveCaretToPoint(target, CaretFollow::QuarterJump, EdgeBeep::Beep); });
         return;
     }
-    MoveCaretToPoint(target, true, true, true);
+    MoveCaretToPoint(target, CaretFollow::QuarterJump, EdgeBeep::Beep);
     ClearSelection();
 }
 
@@ -100,7 +100,7 @@ void CNewEdit::StepLeft()
         SetCaretLineColumn(line - 1, text_.Line(line - 1).length);
     else
         CBeep::Default();
-    EnsureCaretVisible(true);
+    EnsureCaretVisible(CaretFollow::QuarterJump);
 }
 
 void CNewEdit::StepRight()
@@ -114,7 +114,7 @@ void CNewEdit::StepRight()
         SetCaretLineColumn(line + 1, 0);
     else
         CBeep::Default();
-    EnsureCaretVisible(true);
+    EnsureCaretVisible(CaretFollow::QuarterJump);
 }
 
 void CNewEdit::WordMove(bool right)
@@ -124,7 +124,7 @@ void CNewEdit::WordMove(bool right)
     if (target < 0 || target >= text_.Length())
         CBeep::Default();
     else
-        MoveCaretToPosition(target, false, true, true);
+        MoveCaretToPosition(target, CaretFollow::QuarterJump);
     ClearSelection();
 }
 
@@ -160,11 +160,11 @@ void CNewEdit::OnHome(bool shift, bool ctrl)
     const int target = ctrl ? 0 : text_.Line(line).start;
     if (shift) {
         SetSelection(target, lo);
-        MoveCaretToPosition(target, false, true, true);
+        MoveCaretToPosition(target, CaretFollow::QuarterJump);
         return;
     }
     if (ctrl) {
-        MoveCaretToPosition(0, false, true, true);
+        MoveCaretToPosition(0, CaretFollow::QuarterJump);
     } else {
         SetCaretLineColumn(line, 0);
         SetHorzPos(0);
@@ -184,11 +184,11 @@ void CNewEdit::OnEnd(bool shift, bool ctrl)
     const int target = ctrl ? text_.Length() - 1 : span.start + span.length;
     if (shift) {
         SetSelection(hi, target);
-        MoveCaretToPosition(target, false, true, true);
+        MoveCaretToPosition(target, CaretFollow::QuarterJump);
         return;
     }
     if (ctrl) {
-        MoveCaretToPosition(target, false, true, true);
+        MoveCaretToPosition(target, CaretFollow::QuarterJump);
     } else {
         SetCaretLineColumn(line, span.length);
         const bool inside = caretPoint_.x >= marginWidth_ && caretPoint_.x < clientWidth_ && caretPoint_.y >= 0 &&
@@ -201,7 +201,7 @@ void CNewEdit::OnEnd(bool shift, bool ctrl)
 
 void CNewEdit::PlaceCaretAndAnchor(POINT point, int position)
 {
-    MoveCaretToPoint(point, false, true, true);
+    MoveCaretToPoint(point, CaretFollow::QuarterJump, EdgeBeep::Silent);
     ClearSelection();
     anchor_ = end_ = position;
 }
@@ -222,7 +222,7 @@ void CNewEdit::OnLButtonDown(POINT point)
         const int line = LineFromY(point.y, nullptr);
         const int start = text_.Line(line).start;
         SetSelection(start, NextLineStart(line));
-        MoveCaretToPosition(start, false, true, true);
+        MoveCaretToPosition(start, CaretFollow::QuarterJump);
         return;
     }
     if (overSelection_) {
@@ -240,7 +240,7 @@ void CNewEdit::OnMouseMove(POINT point)
     if (marginMode_)
         MarginDrag(point);
     else
-        MoveCaretToPoint(point, false, true, false);
+        MoveCaretToPoint(point, CaretFollow::JustInView, EdgeBeep::Silent);
     const int caret = GetCaretPosition();
     if (caret != end_)
         ExtendSelection(caret);
@@ -252,11 +252,11 @@ void CNewEdit::MarginDrag(POINT point)
     const int line = LineFromY(point.y, nullptr);
     const int start = text_.Line(line).start;
     if (start < anchor_) {
-        MoveCaretToPosition(start, false, true, false);
+        MoveCaretToPosition(start, CaretFollow::JustInView);
         if (anchor_ < end_)
             std::swap(anchor_, end_);
     } else if (start > anchor_) {
-        MoveCaretToPosition(NextLineStart(line), false, true, false);
+        MoveCaretToPosition(NextLineStart(line), CaretFollow::JustInView);
     }
 }
 
@@ -264,7 +264,7 @@ void CNewEdit::OnLButtonUp()
 {
     selecting_ = false;
     if (end_ != -1)
-        MoveCaretToPosition(end_, false, true, true);
+        MoveCaretToPosition(end_, CaretFollow::QuarterJump);
     if (GetCapture() == m_hWnd)
         ReleaseCapture();
 }
@@ -284,8 +284,8 @@ void CNewEdit::OnLButtonDblClk(POINT point)
     bool scrolled = false;
     if (anchorPoint.x < marginWidth_ || anchorPoint.x >= clientWidth_ || anchorPoint.y < 0 ||
         anchorPoint.y >= clientHeight_)
-        scrolled = MoveCaretToPosition(anchor_, false, true, true);
-    scrolled = MoveCaretToPosition(end_, false, true, true) || scrolled;
+        scrolled = MoveCaretToPosition(anchor_, CaretFollow::QuarterJump);
+    scrolled = MoveCaretToPosition(end_, CaretFollow::QuarterJump) || scrolled;
     if (scrolled)
         Invalidate(TRUE);
     else
@@ -298,7 +298,7 @@ void CNewEdit::OnRButtonDown(POINT point)
     GetClientRect(&client);
     if (text_.Empty() || !PtInRect(&client, point))
         return;
-    MoveCaretToPoint(point, false, true, true);
+    MoveCaretToPoint(point, CaretFollow::QuarterJump, EdgeBeep::Silent);
     CMenu menu(IDR_PANE_MENU);
     POINT screen = point;
     ClientToScreen(m_hWnd, &screen);

@@ -107,8 +107,10 @@ void CNewEdit::ScrollBy(int lines, int columns)
         SetHorzPos(horzPos_ + columns);
 }
 
-bool CNewEdit::EnsureCaretVisible(bool quarterJump)
+bool CNewEdit::EnsureCaretVisible(CaretFollow follow)
 {
+    if (follow == CaretFollow::None)
+        return false;
     PaneLayout::CaretView view;
     view.marginWidth = marginWidth_;
     view.clientWidth = clientWidth_;
@@ -119,7 +121,8 @@ bool CNewEdit::EnsureCaretVisible(bool quarterJump)
     view.visibleColumns = visibleColumns_;
     view.visibleLines = visibleLines_;
     const PaneLayout::ScrollPlan plan =
-        PaneLayout::CaretScroll(view, caretPoint_.x, caretPoint_.y, LineFromY(caretPoint_.y, nullptr), quarterJump);
+        PaneLayout::CaretScroll(view, caretPoint_.x, caretPoint_.y, LineFromY(caretPoint_.y, nullptr),
+                                follow == CaretFollow::QuarterJump);
     if (plan.horizontal)
         SetHorzPos(plan.horzPos);
     if (plan.vertical)

@@ -85,7 +85,7 @@ INT_PTR CTandrelDialog::DoModal()
     restartRequested_ = true;
     keepPosition_ = false;
     savedTopLine_ = 0;
-    leftOnly_ = rightOnly_ = false;
+    view_ = PaneView::Both;
     INT_PTR result = -1;
     while (restartRequested_) {
         restartRequested_ = false;
@@ -108,27 +108,17 @@ std::string CTandrelDialog::LoadText(UINT id) const
 
 void CTandrelDialog::ResetWindowState()
 {
-    children_ = std::make_unique<Children>();
-    state_ = ComparisonState();
-    leftInfo_.clear();
-    rightInfo_.clear();
+    window_ = WindowState();
+    window_.children = std::make_unique<Children>();
     CWinApp* app = CWinApp::GetApp();
-    searchText_ = app ? app->GetProfileString("Recent Find Strings", "String 0", "") : std::string();
-    matchCase_ = false;
-    nextDropIsRight_ = false;
-    comparedOK_ = true;
-    initialised_ = splitApplied_ = userActed_ = false;
-    digitWidth_ = lineHeight_ = 0;
-    activePane_ = nullptr;
-    markerRect_ = RECT{};
-    areaTipId_ = 0;
+    window_.searchText = app ? app->GetProfileString("Recent Find Strings", "String 0", "") : std::string();
     if (app)
         app->m_pMainWnd = this;
 }
 
 bool CTandrelDialog::CreateChildren()
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     if (!c.frame.Create(m_hWnd))
         return false;
     CMySplitterWnd& splitter = c.frame.Splitter();
@@ -159,13 +149,13 @@ bool CTandrelDialog::CreateChildren()
 
 void CTandrelDialog::ApplyTabSize()
 {
-    for (CNewEdit* pane : {&children_->leftText, &children_->rightText})
+    for (CNewEdit* pane : {&window_.children->leftText, &window_.children->rightText})
         pane->SetTabSize(PaneTabSize(settings_));
 }
 
 void CTandrelDialog::CreatePaneFont()
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     c.paneFont.Reset(::CreateFontIndirectA(&settings_.font));
     for (CNewEdit* pane : {&c.leftGutter, &c.rightGutter, &c.leftText, &c.rightText})
         pane->SetPaneFont(c.paneFont, true);
@@ -174,16 +164,15 @@ void CTandrelDialog::CreatePaneFont()
 
 void CTandrelDialog::MeasureFont()
 {
-    Children& c = *children_;
-    CNewEdit& visible = rightOnly_ ? c.rightText : c.leftText;
-    ClientDC dc(visible.m_hWnd);
+    Children& c = *window_.children;
+    ClientDC dc(LeadText().m_hWnd);
     ObjectSelection font(dc, c.paneFont.Get());
     SIZE digits{};
     ::GetTextExtentPoint32A(dc, "0000000000", 10, &digits);
-    digitWidth_ = digits.cx / 10 + 1;
+    window_.digitWidth = digits.cx / 10 + 1;
     TEXTMETRICA metrics{};
     ::GetTextMetricsA(dc, &metrics);
-    lineHeight_ = metrics.tmHeight;
+    window_.lineHeight = metrics.tmHeight;
 }
 
 BOOL CTandrelDialog::OnInitDialog()
@@ -207,9 +196,9 @@ bool CTandrelDialog::CreateAndCompare()
     if (!RunComparison()) {
         leftName_.clear();
         rightName_.clear();
-        comparedOK_ = false;
+        window_.comparedOK = false;
     } else {
-        currentDiff_ = keepPosition_ ? ClampCurrentDiff(currentDiff_, static_cast<int>(state_.hunks.size())) : 0;
+        currentDiff_ = keepPosition_ ? ClampCurrentDiff(currentDiff_, static_cast<int>(window_.comparison.hunks.size())) : 0;
         SelectListEntry();
     }
     return true;
@@ -217,13 +206,13 @@ bool CTandrelDialog::CreateAndCompare()
 
 void CTandrelDialog::ShowOutcome()
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     RestorePlacement();
     c.icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TANDREL));
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(c.icon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(c.icon));
     CreateStatusBar();
-    initialised_ = true;
+    window_.initialised = true;
     ComputeLayoutRects();
     LayoutChildren(SIZE_RESTORED);
     ShowResult();
@@ -231,11 +220,11 @@ void CTandrelDialog::ShowOutcome()
     c.toolbar.CreateToolTips();
     SetupAreaTips();
     MeasureFont();
-    if (comparedOK_) {
+    if (window_.comparedOK) {
         if (keepPosition_) {
             if (savedTopLine_ != 0)
                 ScrollToDisplayLine(savedTopLine_, ScrollMode::Top);
-        } else if (!state_.hunks.empty()) {
+        } else if (!window_.comparison.hunks.empty()) {
             GoToCurrentDifference();
         }
     }
@@ -258,17 +247,17 @@ void CTandrelDialog::RestorePlacement()
 
 void CTandrelDialog::CreateStatusBar()
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     c.statusBar.Create(WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN, m_hWnd, IDC_STATUS_BAR);
     c.statusBar.SetFont(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), FALSE);
     ComputeLayoutRects();
-    c.statusBar.MoveWindow(rects_.statusBar);
+    c.statusBar.MoveWindow(window_.rects.statusBar);
     SetStatusParts();
 }
 
 void CTandrelDialog::SetStatusParts()
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     ClientDC dc(m_hWnd);
     ObjectSelection font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
     auto width = [&](const std::string& text) {
@@ -278,7 +267,7 @@ void CTandrelDialog::SetStatusParts()
     };
     const StatusTextWidths widths{width(kWidestCaretText), width(LoadText(IDS_ADDED_LINES)),
                                   width(LoadText(IDS_DELETED_LINES)), width(LoadText(IDS_CHANGED_LINES))};
-    const auto edges = StatusBarPartEdges(rects_.statusBar.right, widths);
+    const auto edges = StatusBarPartEdges(window_.rects.statusBar.right, widths);
     c.statusBar.SetParts(std::vector<int>(edges.begin(), edges.end()));
     for (int part = 2; part <= 4; ++part)
         c.statusBar.SetText(part, "", true);
@@ -286,15 +275,15 @@ void CTandrelDialog::SetStatusParts()
 
 void CTandrelDialog::ShowResult()
 {
-    Children& c = *children_;
-    c.statusBar.SetText(0, DifferenceCountText(static_cast<int>(state_.hunks.size())));
-    if (state_.hunks.empty())
+    Children& c = *window_.children;
+    c.statusBar.SetText(0, DifferenceCountText(static_cast<int>(window_.comparison.hunks.size())));
+    if (window_.comparison.hunks.empty())
         c.diffList.EnableWindow(FALSE);
     c.leftLabel.SetText(leftName_);
     c.rightLabel.SetText(rightName_);
-    if (comparedOK_) {
-        leftInfo_ = FileInfoLine(leftName_);
-        rightInfo_ = FileInfoLine(rightName_);
+    if (window_.comparedOK) {
+        window_.leftInfo = FileInfoLine(leftName_);
+        window_.rightInfo = FileInfoLine(rightName_);
     } else {
         c.frame.EnableWindow(FALSE);
     }
@@ -309,13 +298,13 @@ void CTandrelDialog::OnDestroy()
     settings_.windowCY = window.bottom - window.top;
     KillTimer(kAutoStepTimer);
     // The system has destroyed the owned Find dialog already: its box has nothing left to save.
-    findDialog_.reset();
-    closedFindDialog_.reset();
-    state_ = ComparisonState();
+    window_.findDialog.reset();
+    window_.closedFindDialog.reset();
+    window_.comparison = ComparisonState();
     CWinApp* app = CWinApp::GetApp();
     if (app && app->m_pMainWnd == this)
         app->m_pMainWnd = nullptr;
-    initialised_ = false;
+    window_.initialised = false;
 }
 
 void CTandrelDialog::OnPaint()
@@ -326,7 +315,7 @@ void CTandrelDialog::OnPaint()
         GetClientRect(&client);
         const int x = (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
         const int y = (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-        ::DrawIcon(dc, x, y, children_ ? children_->icon : nullptr);
+        ::DrawIcon(dc, x, y, window_.children ? window_.children->icon : nullptr);
         return;
     }
     DrawMarker(dc);
@@ -334,7 +323,7 @@ void CTandrelDialog::OnPaint()
 
 void CTandrelDialog::OnSize(UINT type, int, int)
 {
-    if (!initialised_)
+    if (!window_.initialised)
         return;
     ComputeLayoutRects();
     LayoutChildren(type);
@@ -354,7 +343,7 @@ void CTandrelDialog::OnTimer(UINT_PTR id)
 {
     if (id != kAutoStepTimer)
         return;
-    if (currentDiff_ + 1 < static_cast<int>(state_.hunks.size())) {
+    if (currentDiff_ + 1 < static_cast<int>(window_.comparison.hunks.size())) {
         OnNextDifference();
         return;
     }
@@ -375,18 +364,18 @@ void CTandrelDialog::OnCancel()
 
 BOOL CTandrelDialog::PreTranslateMessage(MSG* msg)
 {
-    if (msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST)
-        RelayAreaTip(*msg);
-    if (!splitApplied_)
+    if (msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST && window_.children)
+        window_.children->areaTips.Relay(*msg);
+    if (!window_.splitApplied)
         return CDialog::PreTranslateMessage(msg);
     if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
-        userActed_ = true;
+        window_.userActed = true;
         // Keys go through the accelerators alone: no dialog navigation by Tab or Enter.
-        return children_ && children_->accelerators
-            && ::TranslateAcceleratorA(m_hWnd, children_->accelerators, msg);
+        return window_.children && window_.children->accelerators
+            && ::TranslateAcceleratorA(m_hWnd, window_.children->accelerators, msg);
     }
     if (msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST)
-        userActed_ = true;
+        window_.userActed = true;
     return CDialog::PreTranslateMessage(msg);
 }
 
@@ -421,12 +410,8 @@ bool CTandrelDialog::OnCommand(UINT id, UINT notifyCode, HWND control)
 
 LRESULT CTandrelDialog::OnNotify(NMHDR& header)
 {
-    if (header.code != TTN_GETDISPINFOA || !children_ || header.hwndFrom != children_->areaTips.m_hWnd)
-        return 0;
-    auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
-    // The control copies the text before it asks again.
-    areaTipText_ = AreaTipText(info.hdr.idFrom);
-    info.lpszText = &areaTipText_[0];
+    if (window_.children)
+        window_.children->areaTips.OnNotify(header);
     return 0;
 }
 
@@ -459,7 +444,7 @@ LRESULT CTandrelDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnFindDialogClose(reinterpret_cast<HWND>(wParam));
         return 0;
     case kDeleteClosedFindMessage:
-        closedFindDialog_.reset();
+        window_.closedFindDialog.reset();
         return 0;
     case kReturnToFindDialogMessage:
         OnReturnToFindDialog();
@@ -487,7 +472,7 @@ LRESULT CTandrelDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnTimer(static_cast<UINT_PTR>(wParam));
         return 0;
     case WM_QUERYDRAGICON:
-        return reinterpret_cast<LRESULT>(children_ ? children_->icon : nullptr);
+        return reinterpret_cast<LRESULT>(window_.children ? window_.children->icon : nullptr);
     case WM_DESTROY:
         OnDestroy();
         break;

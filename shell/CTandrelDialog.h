@@ -10,6 +10,7 @@
 #include "framework/CStatusBarCtrl.h"
 #include "framework/GdiObject.h"
 #include "pane/CNewEdit.h"
+#include "shell/CAreaTips.h"
 #include "shell/CFileLabel.h"
 #include "shell/CMainToolbar.h"
 #include "shell/CTandrelDialogFrame.h"
@@ -26,61 +27,14 @@ class CComparingDialog;
 
 class CTandrelDialog : public CDialog, public SplitterDragListener, public MessageSink {
 public:
-    static constexpr UINT_PTR kAutoStepTimer = 1;
-    // Tool id of the current-difference marker among the window's area tooltips.
-    static constexpr UINT_PTR kMarkerTool = 0xFFFE;
-    // Posted to itself: delete the Find dialog that closed.
-    static constexpr UINT kDeleteClosedFindMessage = WM_USER + 5;
-    // Posted to itself after a search the Find dialog asked for: the dialog takes the keyboard back.
-    static constexpr UINT kReturnToFindDialogMessage = WM_USER + 6;
-
     explicit CTandrelDialog(AppSettings& settings);
     ~CTandrelDialog() override;
 
     // The paths to compare, also shown as the files' names.
     void SetPaths(const std::string& leftPath, const std::string& rightPath);
     void SetAutoStepSeconds(int seconds) { autoStepSeconds_ = seconds; }
-
     // The modal cycle: runs the window again as long as a handler asks for a new comparison.
     INT_PTR DoModal() override;
-
-    // ---- What the window shows (for the program's own checks and the tests)
-    const std::vector<DiffHunk>& Hunks() const { return state_.hunks; }
-    int CurrentDiff() const { return currentDiff_; }
-    bool ComparedOK() const { return comparedOK_; }
-    bool LeftOnly() const { return leftOnly_; }
-    bool RightOnly() const { return rightOnly_; }
-    bool UserActed() const { return userActed_; }
-    bool RestartRequested() const { return restartRequested_; }
-    int LineHeight() const { return lineHeight_; }
-    const std::string& LeftInfo() const { return leftInfo_; }
-    const std::string& RightInfo() const { return rightInfo_; }
-    const std::string& SearchText() const { return searchText_; }
-    const RECT& MarkerRect() const { return markerRect_; }
-    CFindDialog* FindDialog() const { return findDialog_.get(); }
-    CNewEdit& LeftTextPane() { return children_->leftText; }
-    CNewEdit& RightTextPane() { return children_->rightText; }
-    CNewEdit& LeftGutter() { return children_->leftGutter; }
-    CNewEdit& RightGutter() { return children_->rightGutter; }
-    CFileLabel& LeftLabel() { return children_->leftLabel; }
-    CFileLabel& RightLabel() { return children_->rightLabel; }
-    CComboBox& DiffList() { return children_->diffList; }
-    CMainToolbar& Toolbar() { return children_->toolbar; }
-    CStatusBarCtrl& StatusBar() { return children_->statusBar; }
-    CTandrelDialogFrame& Frame() { return children_->frame; }
-
-    // ---- Layout
-    void ComputeLayoutRects();
-    void LayoutChildren(UINT sizeType);
-    // Places gutters and text panes in the splitter cells; the cells' screen rectangles come back.
-    void LayoutPanes(RECT& leftCell, RECT& rightCell);
-    void UpdateToolbarState();
-
-    // ---- Compare flow
-    bool RunComparison();
-    void ApplyDifferenceColours(CComparingDialog* comparing);
-    static std::string FileInfoLine(const std::string& fileName);
-    static void PumpPendingMessages();
 
     // What Compare New Pair Of Files (and a dropped pair) does once it has two
     // names: they become the paths and the shown names, the options are taken,
@@ -92,21 +46,23 @@ public:
     // a new layout or new colours, as the value needs).
     void ApplyOptions(const AppSettings& chosen);
 
-    // ---- Editor, dropped files and Save Diff
-    // Starts the editor command with path appended after a blank, as written; does not wait.
-    void StartEditor(const std::string& path);
-    // Asks for a file name and writes the difference listing there in file order, CR LF text.
-    void SaveDiffReport();
-
-    // ---- Navigation
-    void GoToCurrentDifference();
-    void ScrollToDisplayLine(int row, ScrollMode mode);
-    CNewEdit* ActivePane();
-
-    // The engine's messages, shown in the application's message box.
-    void ShowMessage(const std::string& text) override;
+    // What the window holds that its children do not show, for the program's own checks and the tests.
+    const std::vector<DiffHunk>& Hunks() const { return window_.comparison.hunks; }
+    int CurrentDiff() const { return currentDiff_; }
+    bool ComparedOK() const { return window_.comparedOK; }
+    PaneView View() const { return view_; }
+    bool UserActed() const { return window_.userActed; }
+    bool RestartRequested() const { return restartRequested_; }
+    int LineHeight() const { return window_.lineHeight; }
+    const std::string& LeftInfo() const { return window_.leftInfo; }
+    const std::string& RightInfo() const { return window_.rightInfo; }
+    const std::string& SearchText() const { return window_.searchText; }
+    const RECT& MarkerRect() const { return window_.markerRect; }
+    CFindDialog* FindDialog() const { return window_.findDialog.get(); }
 
 protected:
+    // The engine's messages, shown in the application's message box.
+    void ShowMessage(const std::string& text) override;
     BOOL OnInitDialog() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(UINT id, UINT notifyCode, HWND control) override;
@@ -116,6 +72,14 @@ protected:
     void OnSplitterDragEnded(int column0Width, int column1Width) override;
 
 private:
+    static constexpr UINT_PTR kAutoStepTimer = 1;
+    // Tool id of the current-difference marker among the window's area tooltips.
+    static constexpr UINT_PTR kMarkerTool = 0xFFFE;
+    // Posted to itself: delete the Find dialog that closed.
+    static constexpr UINT kDeleteClosedFindMessage = WM_USER + 5;
+    // Posted to itself after a search the Find dialog asked for: the dialog takes the keyboard back.
+    static constexpr UINT kReturnToFindDialogMessage = WM_USER + 6;
+
     // The child windows and fonts of one window instance.
     struct Children {
         CTandrelDialogFrame frame;
@@ -125,10 +89,33 @@ private:
         CMainToolbar toolbar;
         CComboBox diffList;
         CStatusBarCtrl statusBar;
-        CToolTipCtrl areaTips;
+        CAreaTips areaTips;
         GdiObject<HFONT> paneFont;
         HACCEL accelerators = nullptr;
         HICON icon = nullptr;
+    };
+
+    // What one window instance holds: a new instance replaces it whole.
+    struct WindowState {
+        std::unique_ptr<Children> children;
+        ComparisonState comparison;
+        // Until the comparison fails.
+        bool comparedOK = true;
+        std::string leftInfo, rightInfo;
+        bool initialised = false;
+        bool splitApplied = false;
+        bool userActed = false;
+        int digitWidth = 0;
+        int lineHeight = 0;
+        HWND activePane = nullptr;
+        std::string searchText;
+        bool matchCase = false;
+        std::unique_ptr<CFindDialog> findDialog;
+        // A cancelled Find dialog, deleted once the message by which it asked has returned.
+        std::unique_ptr<CFindDialog> closedFindDialog;
+        bool nextDropIsRight = false;
+        LayoutRects rects{};
+        RECT markerRect{};
     };
 
     // ---- Window creation and initialisation (CTandrelDialog.cpp)
@@ -156,7 +143,14 @@ private:
     std::string LoadText(UINT id) const;
 
     // ---- Layout and views (CTandrelDialogLayout.cpp)
-    PaneView View() const;
+    void ComputeLayoutRects();
+    void LayoutChildren(UINT sizeType);
+    // Places gutters and text panes in the splitter cells; the cells' screen rectangles come back.
+    void LayoutPanes(RECT& leftCell, RECT& rightCell);
+    void UpdateToolbarState();
+    // The text pane and gutter that lead: the right ones while the right file is shown alone.
+    CNewEdit& LeadText();
+    CNewEdit& LeadGutter();
     void SetColumn0(int width);
     void OnShowLeftFile();
     void OnShowRightFile();
@@ -166,7 +160,8 @@ private:
     void UpdateLabelHighlight();
     void OnLabelClicked(HWND label);
     void SetupAreaTips();
-    void RelayAreaTip(const MSG& msg);
+    // Which area tooltip the mouse at a client point asks for (0: none).
+    UINT_PTR AreaToolAt(POINT point);
     std::string AreaTipText(UINT_PTR toolId) const;
 
     // ---- Compare flow (CTandrelDialogCompare.cpp)
@@ -175,11 +170,22 @@ private:
     void FillPanes();
     void FillDifferenceList();
     void OnRecompare();
+    bool RunComparison();
+    void ApplyDifferenceColours(CComparingDialog* comparing);
+    static void PumpPendingMessages();
+    // The date and size line shown as a file label's tooltip; empty for a file that is gone.
+    static std::string FileInfoLine(const std::string& fileName);
     void OnCompareNewPair();
+    // Ends this window instance; DoModal opens the next on the paths and settings in force.
+    void Restart(bool keepPosition);
     void OnSetOptions();
     void OnAbout();
 
     // ---- Editor, dropped files and Save Diff (CTandrelDialogFiles.cpp)
+    // Starts the editor command with path appended after a blank, as written; does not wait.
+    void StartEditor(const std::string& path);
+    // Asks for a file name and writes the difference listing there in file order, CR LF text.
+    void SaveDiffReport();
     void OnEditFile(bool left);
     void OnSaveDiff();
     void OnDropFiles(HDROP drop);
@@ -187,6 +193,9 @@ private:
     void TakeDroppedFile(const std::string& path);
 
     // ---- Navigation (CTandrelDialogNavigation.cpp)
+    void GoToCurrentDifference();
+    void ScrollToDisplayLine(int row, ScrollMode mode);
+    CNewEdit* ActivePane();
     void OnNextDifference();
     void OnPreviousDifference();
     void OnDiffListSelect();
@@ -214,29 +223,9 @@ private:
     bool keepPosition_ = false;
     int savedTopLine_ = 0;
     int currentDiff_ = 0;
-    bool leftOnly_ = false;
-    bool rightOnly_ = false;
+    PaneView view_ = PaneView::Both;
     int autoStepSeconds_ = 0;
 
-    // Reset with each window instance.
-    std::unique_ptr<Children> children_;
-    ComparisonState state_;
-    bool comparedOK_ = false;
-    std::string leftInfo_, rightInfo_;
-    bool initialised_ = false;
-    bool splitApplied_ = false;
-    bool userActed_ = false;
-    int digitWidth_ = 0;
-    int lineHeight_ = 0;
-    HWND activePane_ = nullptr;
-    std::string searchText_;
-    bool matchCase_ = false;
-    std::unique_ptr<CFindDialog> findDialog_;
-    // A cancelled Find dialog, deleted once the message by which it asked has returned.
-    std::unique_ptr<CFindDialog> closedFindDialog_;
-    bool nextDropIsRight_ = false;
-    LayoutRects rects_{};
-    RECT markerRect_{};
-    UINT_PTR areaTipId_ = 0;
-    std::string areaTipText_;
+    // The window instance on show.
+    WindowState window_;
 };

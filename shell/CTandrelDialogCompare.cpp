@@ -16,11 +16,12 @@
 #include "framework/ObjectSelection.h"
 #include "shell/AppSettings.h"
 #include "shell/CComparingDialog.h"
+#include "shell/DifferenceColours.h"
 #include "shell/MainWindowTexts.h"
+#include "shell/OptionChanges.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -96,14 +97,14 @@ bool CTandrelDialog::RunComparison()
     }
 
     const int result = CompareTextFiles(leftPath_, rightPath_, settings_.options.ignoreBlanks != 0,
-                                        settings_.options.ignoreCase != 0, state_, *this, AvailableMemory());
+                                        settings_.options.ignoreCase != 0, window_.comparison, *this, AvailableMemory());
     if (result < 0)
         return false;
     if (result == 0) {
         wait.reset();
         AppMessageBox(IdenticalFilesText(leftName_, rightName_));
     }
-    AlignPanes(state_, *this);
+    AlignPanes(window_.comparison, *this);
     StepTimes::Mark("alignment");
     FillPanes();
     ApplyDifferenceColours(&comparing);
@@ -125,9 +126,9 @@ std::string CTandrelDialog::CompareBinary(bool leftBinary, bool rightBinary)
 
 void CTandrelDialog::FillPanes()
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     PaneTexts texts;
-    const bool built = BuildPaneTexts(state_, texts, *this);
+    const bool built = BuildPaneTexts(window_.comparison, texts, *this);
     StepTimes::Mark("pane texts");
     c.leftText.SetText(std::move(texts.leftText));
     c.leftGutter.SetText(std::move(texts.leftGutter));
@@ -147,11 +148,11 @@ void CTandrelDialog::FillPanes()
 
 void CTandrelDialog::FillDifferenceList()
 {
-    CComboBox& list = children_->diffList;
+    CComboBox& list = window_.children->diffList;
     ClientDC dc(list.m_hWnd);
     ObjectSelection font(dc, reinterpret_cast<HFONT>(list.SendMessage(WM_GETFONT)));
     int widest = 0;
-    for (const std::string& sentence : DescribeDifferences(state_.listing, state_.hunks.size())) {
+    for (const std::string& sentence : DescribeDifferences(window_.comparison.listing, window_.comparison.hunks.size())) {
         list.AddString(sentence);
         SIZE size{};
         ::GetTextExtentPoint32A(dc, sentence.c_str(), static_cast<int>(sentence.size()), &size);
@@ -170,32 +171,19 @@ void CTandrelDialog::ApplyDifferenceColours(CComparingDialog* comparing)
     }
     comparing->SetText("Setting text colors...");
     CWaitCursor wait;
-    userActed_ = false;
+    window_.userActed = false;
     CWinApp* app = CWinApp::GetApp();
     if (app && app->GetMainWnd())
         ::SetForegroundWindow(app->GetMainWnd());
 
-    Children& c = *children_;
-    auto colour = [&](int kind) {
-        switch (kind) {
-        case Added: return settings_.addedColor;
-        case Deleted: return settings_.deletedColor;
-        default: return settings_.changedColor;
-        }
-    };
-    auto paint = [&](CNewEdit& pane, int first, int last, int kind) {
-        const int from = pane.GetLineStart(first);
-        const int to = pane.GetLineStart(last + 1);
-        if (kind != Filler)
-            pane.SetRangeTextColor(from, to, colour(kind));
-        pane.SetRangeBackColor(from, to, settings_.diffBackgroundColor);
-    };
-    for (const DiffHunk& h : state_.hunks) {
-        const bool leftFiller = h.leftKind == Filler;
-        paint(c.leftText, leftFiller ? h.rightFirst : h.leftFirst, leftFiller ? h.rightLast : h.leftLast, h.leftKind);
-        const bool rightFiller = h.rightKind == Filler;
-        paint(c.rightText, rightFiller ? h.leftFirst : h.rightFirst, rightFiller ? h.leftLast : h.rightLast,
-              h.rightKind);
+    Children& c = *window_.children;
+    for (const ColourRange& range : DifferenceColourRanges(window_.comparison.hunks, settings_)) {
+        CNewEdit& pane = range.right ? c.rightText : c.leftText;
+        const int from = pane.GetLineStart(range.firstRow);
+        const int to = pane.GetLineStart(range.lastRow + 1);
+        if (range.colourText)
+            pane.SetRangeTextColor(from, to, range.text);
+        pane.SetRangeBackColor(from, to, range.back);
     }
     if (own)
         own->DestroyWindow();
@@ -217,10 +205,15 @@ void CTandrelDialog::OnRecompare()
 {
     // The key does what the button does: nothing after a failed comparison, whose
     // names are gone; a comparison of the files dropped while the window waits.
-    if (!children_->toolbar.IsButtonEnabled(ID_RECOMPARE))
+    if (!window_.children->toolbar.IsButtonEnabled(ID_RECOMPARE))
         return;
-    savedTopLine_ = (rightOnly_ ? children_->rightText : children_->leftText).GetTopLine();
-    keepPosition_ = true;
+    savedTopLine_ = LeadText().GetTopLine();
+    Restart(true);
+}
+
+void CTandrelDialog::Restart(bool keepPosition)
+{
+    keepPosition_ = keepPosition;
     restartRequested_ = true;
     EndDialog(1);
 }
@@ -234,58 +227,32 @@ void CTandrelDialog::StartNewComparison(const std::string& leftPath, const std::
         UpdateRecentFiles(*app, leftPath, RecentSide::Left);
         UpdateRecentFiles(*app, rightPath, RecentSide::Right);
     }
-    keepPosition_ = false;
-    restartRequested_ = true;
-    EndDialog(1);
+    Restart(false);
 }
 
 void CTandrelDialog::ApplyOptions(const AppSettings& chosen)
 {
-    Children& c = *children_;
-    bool recompare = false, relayout = false, recolour = false;
-    if (chosen.tabSize != settings_.tabSize) {
-        settings_.tabSize = chosen.tabSize;
+    Children& c = *window_.children;
+    const OptionChanges changes = ChangedOptions(settings_, chosen);
+    TakeOptions(settings_, chosen);
+    if (changes.tabSize) {
         ApplyTabSize();
         c.leftText.Invalidate(TRUE);
         c.rightText.Invalidate(TRUE);
     }
-    if (chosen.options.ignoreBlanks != settings_.options.ignoreBlanks
-        || chosen.options.ignoreCase != settings_.options.ignoreCase) {
-        settings_.options.ignoreBlanks = chosen.options.ignoreBlanks;
-        settings_.options.ignoreCase = chosen.options.ignoreCase;
-        recompare = true;
-    }
-    if (chosen.showLineNumbers != settings_.showLineNumbers) {
-        settings_.showLineNumbers = chosen.showLineNumbers;
-        relayout = true;
-    }
-    if (std::memcmp(&chosen.font, &settings_.font, sizeof(LOGFONTA)) != 0) {
-        settings_.font = chosen.font;
+    if (changes.font) {
         CreatePaneFont();
         InvalidateMarker();
-        relayout = true;
     }
-    if (chosen.addedColor != settings_.addedColor || chosen.deletedColor != settings_.deletedColor
-        || chosen.changedColor != settings_.changedColor
-        || chosen.diffBackgroundColor != settings_.diffBackgroundColor) {
-        settings_.addedColor = chosen.addedColor;
-        settings_.deletedColor = chosen.deletedColor;
-        settings_.changedColor = chosen.changedColor;
-        settings_.diffBackgroundColor = chosen.diffBackgroundColor;
-        recolour = true;
-    }
-    settings_.editor = chosen.editor;
-    if (recompare) {
-        keepPosition_ = false;
-        restartRequested_ = true;
-        EndDialog(1);
+    if (changes.comparison) {
+        Restart(false);
         return;
     }
-    if (relayout) {
+    if (changes.Relayout()) {
         RECT leftCell{}, rightCell{};
         LayoutPanes(leftCell, rightCell);
     }
-    if (recolour) {
+    if (changes.colours) {
         ApplyDifferenceColours(nullptr);
         c.leftText.Invalidate(TRUE);
         c.rightText.Invalidate(TRUE);

@@ -75,7 +75,7 @@ void CTandrelDialog::SaveDiffReport()
     if (dialog.DoModal() != IDOK)
         return;
     const std::string path = dialog.GetPathName();
-    if (!WriteWholeFile(path, DiffReportText(state_.listing)))
+    if (!WriteWholeFile(path, DiffReportText(window_.comparison.listing)))
         AppMessageBox("Could not open file " + path + " to write!");
 }
 
@@ -108,9 +108,9 @@ void CTandrelDialog::OnDropFiles(HDROP drop)
 
 void CTandrelDialog::TakeDroppedFile(const std::string& path)
 {
-    Children& c = *children_;
-    const bool right = nextDropIsRight_;
-    nextDropIsRight_ = !nextDropIsRight_;
+    Children& c = *window_.children;
+    const bool right = window_.nextDropIsRight;
+    window_.nextDropIsRight = !window_.nextDropIsRight;
     (right ? rightPath_ : leftPath_) = path;
     (right ? rightName_ : leftName_) = path;
     (right ? c.rightLabel : c.leftLabel).SetText(path);
@@ -119,8 +119,8 @@ void CTandrelDialog::TakeDroppedFile(const std::string& path)
     (right ? c.rightText : c.leftText).SetText("", 0);
     (right ? c.rightGutter : c.leftGutter).SetText("", 0);
 
-    comparedOK_ = false;
-    state_.hunks.clear();
+    window_.comparedOK = false;
+    window_.comparison.hunks.clear();
     currentDiff_ = 0;
     Invalidate(TRUE);
     UpdateToolbarState();

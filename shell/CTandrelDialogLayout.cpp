@@ -25,25 +25,26 @@ void PlaceChild(CWnd& child, HWND parent, const RECT& screenRect, bool shown)
 
 }  // namespace
 
-PaneView CTandrelDialog::View() const
+CNewEdit& CTandrelDialog::LeadText()
 {
-    if (leftOnly_)
-        return PaneView::LeftOnly;
-    if (rightOnly_)
-        return PaneView::RightOnly;
-    return PaneView::Both;
+    return view_ == PaneView::RightOnly ? window_.children->rightText : window_.children->leftText;
+}
+
+CNewEdit& CTandrelDialog::LeadGutter()
+{
+    return view_ == PaneView::RightOnly ? window_.children->rightGutter : window_.children->leftGutter;
 }
 
 void CTandrelDialog::ComputeLayoutRects()
 {
     RECT client{};
     GetClientRect(&client);
-    rects_ = ::ComputeLayoutRects(client.right, client.bottom, children_->diffList.GetItemHeight(-1));
+    window_.rects = ::ComputeLayoutRects(client.right, client.bottom, window_.children->diffList.GetItemHeight(-1));
 }
 
 void CTandrelDialog::SetColumn0(int width)
 {
-    CMySplitterWnd& splitter = children_->frame.Splitter();
+    CMySplitterWnd& splitter = window_.children->frame.Splitter();
     int current = 0, minimum = 0;
     splitter.GetColumnInfo(0, current, minimum);
     splitter.SetColumnInfo(0, width, minimum);
@@ -51,21 +52,21 @@ void CTandrelDialog::SetColumn0(int width)
 
 void CTandrelDialog::LayoutChildren(UINT sizeType)
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     CMySplitterWnd& splitter = c.frame.Splitter();
-    c.frame.MoveWindow(rects_.paneArea);
-    if (!userActed_ && View() == PaneView::Both) {
-        SetColumn0(EqualSplitColumnWidth(rects_.paneArea.right - rects_.paneArea.left, splitter.GetBorderWidth(),
+    c.frame.MoveWindow(window_.rects.paneArea);
+    if (!window_.userActed && view_ == PaneView::Both) {
+        SetColumn0(EqualSplitColumnWidth(window_.rects.paneArea.right - window_.rects.paneArea.left, splitter.GetBorderWidth(),
                                          splitter.GetGapWidth()));
         splitter.RecalcLayout();
     }
     // A window that opens on one file (Re-Compare after Show Left or Right File)
     // has no split to apply, but its keys and mouse count from the first layout all the same.
-    splitApplied_ = true;
+    window_.splitApplied = true;
     RECT leftCell{}, rightCell{};
     LayoutPanes(leftCell, rightCell);
 
-    const LabelPlacement labels = PlaceLabels(leftCell, rightCell, View(), splitter.GetBorderWidth());
+    const LabelPlacement labels = PlaceLabels(leftCell, rightCell, view_, splitter.GetBorderWidth());
     PlaceChild(c.leftLabel, m_hWnd, labels.left, labels.leftShown);
     PlaceChild(c.rightLabel, m_hWnd, labels.right, labels.rightShown);
 
@@ -73,27 +74,27 @@ void CTandrelDialog::LayoutChildren(UINT sizeType)
         RECT status{};
         c.statusBar.GetWindowRect(&status);
         status = ScreenToClientRect(m_hWnd, status);
-        if (!::EqualRect(&status, &rects_.statusBar)) {
-            c.statusBar.MoveWindow(rects_.statusBar);
+        if (!::EqualRect(&status, &window_.rects.statusBar)) {
+            c.statusBar.MoveWindow(window_.rects.statusBar);
             SetStatusParts();
         }
     }
-    c.toolbar.MoveWindow(rects_.toolbar);
-    c.rule.MoveWindow(rects_.rule);
+    c.toolbar.MoveWindow(window_.rects.toolbar);
+    c.rule.MoveWindow(window_.rects.rule);
 
     RECT drop{};
     c.diffList.SendMessage(CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&drop));
     drop = ScreenToClientRect(m_hWnd, drop);
-    if (!::EqualRect(&drop, &rects_.diffListDrop)) {
+    if (!::EqualRect(&drop, &window_.rects.diffListDrop)) {
         // A minimised window moves the list out of the way.
-        c.diffList.MoveWindow(sizeType == SIZE_MINIMIZED ? RECT{0, 0, 0, 0} : rects_.diffListDrop);
+        c.diffList.MoveWindow(sizeType == SIZE_MINIMIZED ? RECT{0, 0, 0, 0} : window_.rects.diffListDrop);
     }
     UpdateLabelHighlight();
 }
 
 void CTandrelDialog::LayoutPanes(RECT& leftCell, RECT& rightCell)
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     CMySplitterWnd& splitter = c.frame.Splitter();
     // The cells as the splitter lays them out: the gutters may already be narrowed.
     leftCell = splitter.CellRect(0);
@@ -103,9 +104,9 @@ void CTandrelDialog::LayoutPanes(RECT& leftCell, RECT& rightCell)
     RECT splitterRect{};
     splitter.GetWindowRect(&splitterRect);
 
-    const int gutterWidth = digitWidth_ * (state_.lineNumberWidth + 1);
+    const int gutterWidth = window_.digitWidth * (window_.comparison.lineNumberWidth + 1);
     const PanePlacement p = PlacePanes(leftCell, rightCell, splitterRect, gutterWidth,
-                                       settings_.showLineNumbers != 0, View(), splitter.GetBorderWidth());
+                                       settings_.showLineNumbers != 0, view_, splitter.GetBorderWidth());
     PlaceChild(c.leftGutter, splitter.m_hWnd, p.leftGutter, p.leftGutterShown);
     PlaceChild(c.rightGutter, splitter.m_hWnd, p.rightGutter, p.rightGutterShown);
     PlaceChild(c.leftText, splitter.m_hWnd, p.leftText, p.leftTextShown);
@@ -114,50 +115,48 @@ void CTandrelDialog::LayoutPanes(RECT& leftCell, RECT& rightCell)
 
 void CTandrelDialog::UpdateToolbarState()
 {
-    children_->toolbar.ApplyStates(
-        ToolbarButtonStates(comparedOK_, currentDiff_, static_cast<int>(state_.hunks.size()), View()));
+    window_.children->toolbar.ApplyStates(
+        ToolbarButtonStates(window_.comparedOK, currentDiff_, static_cast<int>(window_.comparison.hunks.size()), view_));
 }
 
 void CTandrelDialog::OnShowLeftFile()
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     CMySplitterWnd& splitter = c.frame.Splitter();
-    leftOnly_ = true;
-    rightOnly_ = false;
-    SetColumn0(rects_.paneArea.right - rects_.paneArea.left - 2 * splitter.GetBorderWidth());
+    view_ = PaneView::LeftOnly;
+    SetColumn0(window_.rects.paneArea.right - window_.rects.paneArea.left - 2 * splitter.GetBorderWidth());
     ShowSingleFile(c.leftText, c.rightText);
 }
 
 void CTandrelDialog::OnShowRightFile()
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     CMySplitterWnd& splitter = c.frame.Splitter();
-    rightOnly_ = true;
-    leftOnly_ = false;
+    view_ = PaneView::RightOnly;
     SetColumn0(0);
     int current = 0, minimum = 0;
     splitter.GetColumnInfo(1, current, minimum);
-    splitter.SetColumnInfo(1, rects_.paneArea.right - rects_.paneArea.left - 2 * splitter.GetBorderWidth(), minimum);
+    splitter.SetColumnInfo(1, window_.rects.paneArea.right - window_.rects.paneArea.left - 2 * splitter.GetBorderWidth(), minimum);
     ShowSingleFile(c.rightText, c.leftText);
 }
 
 void CTandrelDialog::ShowSingleFile(CNewEdit& shown, CNewEdit& hidden)
 {
-    children_->frame.Splitter().RecalcLayout();
+    window_.children->frame.Splitter().RecalcLayout();
     LayoutChildren(SIZE_RESTORED);
     // The shown file takes over where the hidden one stood.
     SendMessage(NewEditMessages::VScroll(), reinterpret_cast<WPARAM>(hidden.m_hWnd), hidden.GetTopLine());
     UpdateToolbarState();
     shown.SetFocus();
-    activePane_ = shown.m_hWnd;
+    window_.activePane = shown.m_hWnd;
     UpdateLabelHighlight();
 }
 
 void CTandrelDialog::OnShowBothFiles()
 {
-    CMySplitterWnd& splitter = children_->frame.Splitter();
-    leftOnly_ = rightOnly_ = false;
-    SetColumn0(EqualSplitColumnWidth(rects_.paneArea.right - rects_.paneArea.left, splitter.GetBorderWidth(),
+    CMySplitterWnd& splitter = window_.children->frame.Splitter();
+    view_ = PaneView::Both;
+    SetColumn0(EqualSplitColumnWidth(window_.rects.paneArea.right - window_.rects.paneArea.left, splitter.GetBorderWidth(),
                                      splitter.GetGapWidth()));
     splitter.RecalcLayout();
     LayoutChildren(SIZE_RESTORED);
@@ -166,10 +165,7 @@ void CTandrelDialog::OnShowBothFiles()
 
 void CTandrelDialog::OnSplitterDragEnded(int column0Width, int column1Width)
 {
-    leftOnly_ = rightOnly_ = false;
-    const PaneView view = ViewAfterDrag(column0Width, column1Width, ::GetSystemMetrics(SM_CXVSCROLL));
-    rightOnly_ = view == PaneView::RightOnly;
-    leftOnly_ = view == PaneView::LeftOnly;
+    view_ = ViewAfterDrag(column0Width, column1Width, ::GetSystemMetrics(SM_CXVSCROLL));
     ComputeLayoutRects();
     LayoutChildren(SIZE_RESTORED);
     UpdateToolbarState();
@@ -177,7 +173,7 @@ void CTandrelDialog::OnSplitterDragEnded(int column0Width, int column1Width)
 
 void CTandrelDialog::UpdateLabelHighlight()
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     const bool rightActive = ActivePane() == &c.rightText;
     CFileLabel& active = rightActive ? c.rightLabel : c.leftLabel;
     CFileLabel& other = rightActive ? c.leftLabel : c.rightLabel;
@@ -197,25 +193,23 @@ void CTandrelDialog::UpdateLabelHighlight()
 
 void CTandrelDialog::OnLabelClicked(HWND label)
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     CNewEdit& pane = label == c.rightLabel.m_hWnd ? c.rightText : c.leftText;
     pane.SetFocus();
-    activePane_ = pane.m_hWnd;
+    window_.activePane = pane.m_hWnd;
     UpdateLabelHighlight();
 }
 
 void CTandrelDialog::SetupAreaTips()
 {
-    children_->areaTips.Create(m_hWnd);
+    window_.children->areaTips.Create(
+        m_hWnd, [this](POINT point) { return AreaToolAt(point); },
+        [this](UINT_PTR toolId) { return AreaTipText(toolId); });
 }
 
-void CTandrelDialog::RelayAreaTip(const MSG& msg)
+UINT_PTR CTandrelDialog::AreaToolAt(POINT point)
 {
-    Children* c = children_.get();
-    if (!c || !c->areaTips.m_hWnd || (msg.hwnd != m_hWnd && !::IsChild(m_hWnd, msg.hwnd)))
-        return;
-    POINT point{static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))};
-    ::MapWindowPoints(msg.hwnd, m_hWnd, &point, 1);
+    Children& c = *window_.children;
     auto inside = [&](CWnd& child) {
         if (!child.IsWindowVisible())
             return false;
@@ -224,30 +218,15 @@ void CTandrelDialog::RelayAreaTip(const MSG& msg)
         r = ScreenToClientRect(m_hWnd, r);
         return ::PtInRect(&r, point) != FALSE;
     };
-    UINT_PTR tool = 0;
-    if (inside(c->leftLabel))
-        tool = IDC_LEFT_LABEL;
-    else if (inside(c->rightLabel))
-        tool = IDC_RIGHT_LABEL;
-    else if (::PtInRect(&rects_.diffListField, point))
-        tool = IDC_DIFF_LIST;
-    else if (!state_.hunks.empty() && ::PtInRect(&markerRect_, point))
-        tool = kMarkerTool;
-    if (tool != areaTipId_ && areaTipId_ != 0)
-        c->areaTips.DelTool(m_hWnd, areaTipId_);
-    if (tool != 0) {
-        // The tool covers the pixels around the mouse; the text is asked for when shown.
-        const RECT around{point.x - 1, point.y - 1, point.x + 2, point.y + 2};
-        if (tool != areaTipId_)
-            c->areaTips.AddTool(m_hWnd, LPSTR_TEXTCALLBACKA, around, tool, 0);
-        else
-            c->areaTips.SetToolRect(m_hWnd, tool, around);
-        MSG relayed = msg;
-        relayed.hwnd = m_hWnd;
-        relayed.lParam = MAKELPARAM(point.x, point.y);
-        c->areaTips.SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
-    }
-    areaTipId_ = tool;
+    if (inside(c.leftLabel))
+        return IDC_LEFT_LABEL;
+    if (inside(c.rightLabel))
+        return IDC_RIGHT_LABEL;
+    if (::PtInRect(&window_.rects.diffListField, point))
+        return IDC_DIFF_LIST;
+    if (!window_.comparison.hunks.empty() && ::PtInRect(&window_.markerRect, point))
+        return kMarkerTool;
+    return 0;
 }
 
 std::string CTandrelDialog::AreaTipText(UINT_PTR toolId) const
@@ -256,15 +235,15 @@ std::string CTandrelDialog::AreaTipText(UINT_PTR toolId) const
     case kMarkerTool: {
         char text[128] = {};
         std::snprintf(text, sizeof(text), LoadText(IDS_DIFF_OF).c_str(), currentDiff_ + 1,
-                      static_cast<int>(state_.hunks.size()));
+                      static_cast<int>(window_.comparison.hunks.size()));
         return text;
     }
     case IDC_DIFF_LIST:
         return LoadText(IDS_CURRENT_DIFFERENCE);
     case IDC_LEFT_LABEL:
-        return leftInfo_;
+        return window_.leftInfo;
     case IDC_RIGHT_LABEL:
-        return rightInfo_;
+        return window_.rightInfo;
     default:
         return std::string();
     }

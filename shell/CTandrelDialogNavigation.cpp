@@ -9,21 +9,19 @@
 
 CNewEdit* CTandrelDialog::ActivePane()
 {
-    if (!children_)
+    if (!window_.children)
         return nullptr;
-    Children& c = *children_;
-    if (rightOnly_)
-        return &c.rightText;
-    if (leftOnly_)
-        return &c.leftText;
-    return activePane_ == c.rightText.m_hWnd ? &c.rightText : &c.leftText;
+    Children& c = *window_.children;
+    if (view_ != PaneView::Both)
+        return &LeadText();
+    return window_.activePane == c.rightText.m_hWnd ? &c.rightText : &c.leftText;
 }
 
 void CTandrelDialog::GoToCurrentDifference()
 {
-    if (state_.hunks.empty())
+    if (window_.comparison.hunks.empty())
         return;
-    ScrollToDisplayLine(FirstDisplayRow(state_.hunks[static_cast<size_t>(currentDiff_)]), ScrollMode::Middle);
+    ScrollToDisplayLine(FirstDisplayRow(window_.comparison.hunks[static_cast<size_t>(currentDiff_)]), ScrollMode::Middle);
     UpdateToolbarState();
 }
 
@@ -34,12 +32,11 @@ void CTandrelDialog::ScrollToDisplayLine(int row, ScrollMode mode)
         return;
     if (!(active->GetStyle() & WS_VSCROLL))
         mode = ScrollMode::Bottom;
-    Children& c = *children_;
     RECT gutter{};
-    (rightOnly_ ? c.rightGutter : c.leftGutter).GetWindowRect(&gutter);
-    CNewEdit& target = rightOnly_ ? c.rightText : c.leftText;
+    LeadGutter().GetWindowRect(&gutter);
+    CNewEdit& target = LeadText();
     const int delta = ScrollDelta(row, target.GetTopLine(), mode, gutter.bottom - gutter.top,
-                                  ::GetSystemMetrics(SM_CYHSCROLL), lineHeight_);
+                                  ::GetSystemMetrics(SM_CYHSCROLL), window_.lineHeight);
     if (delta != 0) {
         target.ScrollBy(delta, 0);
         InvalidateMarker();
@@ -48,12 +45,12 @@ void CTandrelDialog::ScrollToDisplayLine(int row, ScrollMode mode)
 
 void CTandrelDialog::SelectListEntry()
 {
-    children_->diffList.SetCurSel(currentDiff_);
+    window_.children->diffList.SetCurSel(currentDiff_);
 }
 
 void CTandrelDialog::OnNextDifference()
 {
-    if (currentDiff_ + 1 >= static_cast<int>(state_.hunks.size()))
+    if (currentDiff_ + 1 >= static_cast<int>(window_.comparison.hunks.size()))
         return;
     ++currentDiff_;
     GoToCurrentDifference();
@@ -71,8 +68,8 @@ void CTandrelDialog::OnPreviousDifference()
 
 void CTandrelDialog::OnDiffListSelect()
 {
-    const int selected = children_->diffList.GetCurSel();
-    if (selected < 0 || selected >= static_cast<int>(state_.hunks.size()))
+    const int selected = window_.children->diffList.GetCurSel();
+    if (selected < 0 || selected >= static_cast<int>(window_.comparison.hunks.size()))
         return;
     currentDiff_ = selected;
     GoToCurrentDifference();
@@ -80,12 +77,12 @@ void CTandrelDialog::OnDiffListSelect()
 
 void CTandrelDialog::OnPaneVScroll(HWND pane, int topLine)
 {
-    Children& c = *children_;
+    Children& c = *window_.children;
     if (pane != c.leftText.m_hWnd && pane != c.rightText.m_hWnd)
         return;  // gutters never lead
     CNewEdit* panes[4] = {&c.leftText, &c.leftGutter, &c.rightText, &c.rightGutter};
-    const int first = rightOnly_ ? 2 : 0;
-    const int last = leftOnly_ ? 1 : 3;
+    const int first = view_ == PaneView::RightOnly ? 2 : 0;
+    const int last = view_ == PaneView::LeftOnly ? 1 : 3;
     for (int i = first; i <= last; ++i) {
         CNewEdit& other = *panes[i];
         // The follower's own notification comes back with the same top line and ends here.
@@ -97,8 +94,8 @@ void CTandrelDialog::OnPaneVScroll(HWND pane, int topLine)
 
 void CTandrelDialog::OnPaneHScroll(HWND pane, int column)
 {
-    Children& c = *children_;
-    if (!userActed_ || leftOnly_ || rightOnly_)
+    Children& c = *window_.children;
+    if (!window_.userActed || view_ != PaneView::Both)
         return;
     CNewEdit* other = nullptr;
     if (pane == c.leftText.m_hWnd)
@@ -111,7 +108,7 @@ void CTandrelDialog::OnPaneHScroll(HWND pane, int column)
 
 void CTandrelDialog::OnPaneSetFocus(HWND pane)
 {
-    activePane_ = pane;
+    window_.activePane = pane;
     // A pane that has the focus shows its own selection, so one kept for the Find dialog
     // ends; the notification of a search's focus arrives after the dialog took it back.
     if (::GetFocus() == pane)
@@ -131,9 +128,9 @@ void CTandrelDialog::OnPaneCaretMove(int row, int column)
     if (!focus)
         return;
     // While the Find dialog has the keyboard, the status speaks of the pane it searches.
-    if (findDialog_ && ::IsChild(findDialog_->m_hWnd, focus))
-        focus = activePane_;
-    Children& c = *children_;
+    if (window_.findDialog && ::IsChild(window_.findDialog->m_hWnd, focus))
+        focus = window_.activePane;
+    Children& c = *window_.children;
     std::string rowText;
     if (focus == c.leftText.m_hWnd)
         c.leftGutter.GetLineText(row, rowText);
@@ -144,7 +141,7 @@ void CTandrelDialog::OnPaneCaretMove(int row, int column)
 
 void CTandrelDialog::Search(bool forward)
 {
-    if (searchText_.empty()) {
+    if (window_.searchText.empty()) {
         AppMessageBox("No search string defined!");
         return;
     }
@@ -152,33 +149,33 @@ void CTandrelDialog::Search(bool forward)
     if (!pane)
         return;
     pane->SetFocus();
-    if (!pane->Find(searchText_.c_str(), forward ? 1 : 0, matchCase_ ? 1 : 0))
+    if (!pane->Find(window_.searchText.c_str(), forward ? 1 : 0, window_.matchCase ? 1 : 0))
         AppMessageBox("Search string not found!");
 }
 
 void CTandrelDialog::OnFind()
 {
-    if (!findDialog_) {
+    if (!window_.findDialog) {
         auto dialog = std::make_unique<CFindDialog>(this);
         if (!dialog->Create(IDD_FIND, this))
             return;
-        findDialog_ = std::move(dialog);
+        window_.findDialog = std::move(dialog);
     }
-    findDialog_->ShowWindow(SW_SHOW);
-    ::SetActiveWindow(findDialog_->m_hWnd);
+    window_.findDialog->ShowWindow(SW_SHOW);
+    ::SetActiveWindow(window_.findDialog->m_hWnd);
 }
 
 bool CTandrelDialog::IsOurFindDialog(HWND window) const
 {
-    return findDialog_ && window && window == findDialog_->m_hWnd;
+    return window_.findDialog && window && window == window_.findDialog->m_hWnd;
 }
 
 void CTandrelDialog::OnFindDialogFindNext(HWND sender, const FindRequest* request)
 {
     if (!IsOurFindDialog(sender) || !request)
         return;
-    searchText_ = request->text;
-    matchCase_ = request->matchCase != 0;
+    window_.searchText = request->text;
+    window_.matchCase = request->matchCase != 0;
     Search(request->direction != 0);
     // The pane took the focus for the search; the dialog takes it back once the pane's
     // queued notifications have been handled, so that Enter searches again and Esc closes it.
@@ -187,20 +184,20 @@ void CTandrelDialog::OnFindDialogFindNext(HWND sender, const FindRequest* reques
 
 void CTandrelDialog::OnReturnToFindDialog()
 {
-    if (!findDialog_ || !::IsWindow(findDialog_->m_hWnd))
+    if (!window_.findDialog || !::IsWindow(window_.findDialog->m_hWnd))
         return;
     // The match stays drawn as selected while the dialog has the keyboard.
     if (CNewEdit* pane = ActivePane())
         pane->KeepSelectionShown(true);
-    ::SetActiveWindow(findDialog_->m_hWnd);
+    ::SetActiveWindow(window_.findDialog->m_hWnd);
 }
 
 void CTandrelDialog::KeepSelectionsShown(bool keep)
 {
-    if (!children_)
+    if (!window_.children)
         return;
-    children_->leftText.KeepSelectionShown(keep);
-    children_->rightText.KeepSelectionShown(keep);
+    window_.children->leftText.KeepSelectionShown(keep);
+    window_.children->rightText.KeepSelectionShown(keep);
 }
 
 // The dialog asks from inside one of its own handlers: deleting it there would pull the
@@ -209,36 +206,35 @@ void CTandrelDialog::OnFindDialogClose(HWND sender)
 {
     if (!IsOurFindDialog(sender))
         return;
-    closedFindDialog_ = std::move(findDialog_);
+    window_.closedFindDialog = std::move(window_.findDialog);
     KeepSelectionsShown(false);
     PostMessage(kDeleteClosedFindMessage);
 }
 
 void CTandrelDialog::InvalidateMarker()
 {
-    InvalidateRect(&rects_.markerStrip, TRUE);
+    InvalidateRect(&window_.rects.markerStrip, TRUE);
 }
 
 void CTandrelDialog::DrawMarker(HDC dc)
 {
-    markerRect_ = RECT{};
-    if (!children_ || state_.hunks.empty() || lineHeight_ <= 0)
+    window_.markerRect = RECT{};
+    if (!window_.children || window_.comparison.hunks.empty() || window_.lineHeight <= 0)
         return;
-    Children& c = *children_;
-    const int row = FirstDisplayRow(state_.hunks[static_cast<size_t>(currentDiff_)]);
-    CNewEdit& pane = rightOnly_ ? c.rightText : c.leftText;
-    CNewEdit& gutter = rightOnly_ ? c.rightGutter : c.leftGutter;
+    const int row = FirstDisplayRow(window_.comparison.hunks[static_cast<size_t>(currentDiff_)]);
+    CNewEdit& pane = LeadText();
+    CNewEdit& gutter = LeadGutter();
     POINT start = pane.PointFromPosition(pane.GetLineStart(row));
     RECT gutterClient{};
     gutter.GetClientRect(&gutterClient);
-    if (!MarkerVisible(start.y, gutterClient.bottom, lineHeight_))
+    if (!MarkerVisible(start.y, gutterClient.bottom, window_.lineHeight))
         return;
     ::MapWindowPoints(gutter.m_hWnd, m_hWnd, &start, 1);
-    const MarkerGeometry marker = MarkerAt(start.y + lineHeight_ / 2);
+    const MarkerGeometry marker = MarkerAt(start.y + window_.lineHeight / 2);
     GdiObject<HBRUSH> brush(::CreateSolidBrush(RGB(255, 255, 0)));
     GdiObject<HPEN> pen(::CreatePen(PS_SOLID, 1, RGB(255, 255, 0)));
     ObjectSelection brushSelection(dc, brush.Get());
     ObjectSelection penSelection(dc, pen.Get());
     ::Polygon(dc, marker.triangle.data(), static_cast<int>(marker.triangle.size()));
-    markerRect_ = marker.hotArea;
+    window_.markerRect = marker.hotArea;
 }

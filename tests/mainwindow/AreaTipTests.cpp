@@ -34,7 +34,7 @@ protected:
     // The tooltip control the main window owns for its areas (not the toolbar's).
     static HWND AreaTipWindow(CTandrelDialog& d)
     {
-        TipSearch search{d.m_hWnd, d.Toolbar().GetToolTips(), nullptr};
+        TipSearch search{d.m_hWnd, Toolbar(d).GetToolTips(), nullptr};
         ::EnumThreadWindows(::GetCurrentThreadId(), FindTip, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
@@ -76,13 +76,13 @@ TEST_F(AreaTips, LabelsMarkerAndListExplainThemselves)
     CTandrelDialog& d = Open(WriteFile("left.txt", Lines("line", 30)), rightPath);
     ::RedrawWindow(d.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 
-    EXPECT_EQ(TipAt(d, CentreOf(d, d.LeftLabel())), d.LeftInfo());
-    EXPECT_EQ(TipAt(d, CentreOf(d, d.RightLabel())), d.RightInfo());
+    EXPECT_EQ(TipAt(d, CentreOf(d, LeftLabel(d))), d.LeftInfo());
+    EXPECT_EQ(TipAt(d, CentreOf(d, RightLabel(d))), d.RightInfo());
     EXPECT_NE(d.RightInfo().find("Size: " + std::to_string(right.size()) + " bytes"), std::string::npos);
     const RECT marker = d.MarkerRect();
     EXPECT_EQ(TipAt(d, POINT{(marker.left + marker.right) / 2, (marker.top + marker.bottom) / 2}), "Diff 1 of 2");
     RECT list{};
-    d.DiffList().GetWindowRect(&list);
+    DiffList(d).GetWindowRect(&list);
     ::MapWindowPoints(nullptr, d.m_hWnd, reinterpret_cast<POINT*>(&list), 2);
     EXPECT_EQ(TipAt(d, POINT{list.left + 20, list.top + 5}), "Current Difference");
 }
@@ -93,7 +93,7 @@ TEST_F(AreaTips, TheStatusBarShowsTheLegendInTheDifferenceColours)
     settings.deletedColor = RGB(255, 0, 0);
     settings.changedColor = RGB(0, 0, 255);
     CTandrelDialog& d = Open(WriteFile("left.txt", "a\n"), WriteFile("right.txt", "b\n"));
-    CStatusBarCtrl& status = d.StatusBar();
+    CStatusBarCtrl& status = StatusBar(d);
     ::RedrawWindow(status.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     RECT client{};
     status.GetClientRect(&client);

@@ -30,7 +30,7 @@ TEST_F(CompareFlow, TextFilesFillThePanesListAndStatus)
     EXPECT_EQ(StatusText(0), "2 differences found");
     EXPECT_EQ(ListEntries(), (std::vector<std::string>{"Diff 1: Delete line 2 (left file)",
                                                        "Diff 2: Add line 4 (right file) after line 4 (left file)"}));
-    EXPECT_EQ(d.DiffList().GetCurSel(), 0);
+    EXPECT_EQ(DiffList(d).GetCurSel(), 0);
     ASSERT_EQ(d.Hunks().size(), 2u);
     EXPECT_EQ(d.Hunks()[0].leftFirst, 1);
     EXPECT_EQ(d.Hunks()[0].leftLast, 1);
@@ -38,14 +38,14 @@ TEST_F(CompareFlow, TextFilesFillThePanesListAndStatus)
     EXPECT_EQ(d.Hunks()[1].rightFirst, 4);
     EXPECT_EQ(d.Hunks()[1].rightKind, Added);
     // Row against row: the deleted b faces a filler row, the added X faces one too.
-    EXPECT_EQ(PaneRow(d.LeftTextPane(), 1), "b");
-    EXPECT_EQ(PaneRow(d.RightTextPane(), 1), "");
-    EXPECT_EQ(PaneRow(d.RightTextPane(), 4), "X");
-    EXPECT_EQ(PaneRow(d.LeftTextPane(), 4), "");
-    EXPECT_EQ(PaneRow(d.LeftGutter(), 1), "2");
-    EXPECT_EQ(PaneRow(d.RightGutter(), 1), "");
-    EXPECT_EQ(d.LeftLabel().Text(), left);
-    EXPECT_EQ(d.RightLabel().Text(), right);
+    EXPECT_EQ(PaneRow(LeftTextPane(d), 1), "b");
+    EXPECT_EQ(PaneRow(RightTextPane(d), 1), "");
+    EXPECT_EQ(PaneRow(RightTextPane(d), 4), "X");
+    EXPECT_EQ(PaneRow(LeftTextPane(d), 4), "");
+    EXPECT_EQ(PaneRow(LeftGutter(d), 1), "2");
+    EXPECT_EQ(PaneRow(RightGutter(d), 1), "");
+    EXPECT_EQ(LeftLabel(d).Text(), left);
+    EXPECT_EQ(RightLabel(d).Text(), right);
     EXPECT_EQ(d.LeftInfo().rfind("Modified: ", 0), 0u);
     EXPECT_NE(d.LeftInfo().find(", Size: 8 bytes"), std::string::npos);
 }
@@ -58,8 +58,8 @@ TEST_F(CompareFlow, TheListScrollsSidewaysAsFarAsItsWidestSentence)
     CTandrelDialog& d = Open(WriteFile("left.txt", Lines("line", 30)), WriteFile("right.txt", right));
     const std::vector<std::string> entries = ListEntries();
     ASSERT_EQ(entries.size(), 2u);
-    ClientDC dc(d.DiffList().m_hWnd);
-    ObjectSelection font(dc, reinterpret_cast<HFONT>(d.DiffList().SendMessage(WM_GETFONT)));
+    ClientDC dc(DiffList(d).m_hWnd);
+    ObjectSelection font(dc, reinterpret_cast<HFONT>(DiffList(d).SendMessage(WM_GETFONT)));
     int widest = 0;
     for (const std::string& entry : entries) {
         SIZE size{};
@@ -67,7 +67,7 @@ TEST_F(CompareFlow, TheListScrollsSidewaysAsFarAsItsWidestSentence)
         widest = std::max(widest, static_cast<int>(size.cx));
     }
     EXPECT_GT(widest, 100);
-    EXPECT_EQ(d.DiffList().GetHorizontalExtent(), widest);
+    EXPECT_EQ(DiffList(d).GetHorizontalExtent(), widest);
 }
 
 TEST_F(CompareFlow, DifferencesAreColouredRowByRow)
@@ -79,8 +79,8 @@ TEST_F(CompareFlow, DifferencesAreColouredRowByRow)
     const std::string left = WriteFile("left.txt", "same\nold\nsame\ngone\nsame\n");
     const std::string right = WriteFile("right.txt", "same\nnew\nsame\nsame\nadded\n");
     CTandrelDialog& d = Open(left, right);
-    CNewEdit& l = d.LeftTextPane();
-    CNewEdit& r = d.RightTextPane();
+    CNewEdit& l = LeftTextPane(d);
+    CNewEdit& r = RightTextPane(d);
     struct Row { CNewEdit* pane; int row; COLORREF text; COLORREF back; };
     const COLORREF plainBack = r.GetBackColorAt(r.GetLineStart(0));
     const COLORREF plainText = r.GetTextColorAt(r.GetLineStart(0));
@@ -120,8 +120,8 @@ TEST_F(CompareFlow, IdenticalFilesSayThatAndShowBothTexts)
     EXPECT_TRUE(d.ComparedOK());
     EXPECT_TRUE(d.Hunks().empty());
     EXPECT_EQ(StatusText(0), "No differences found");
-    EXPECT_FALSE(d.DiffList().IsWindowEnabled());
-    EXPECT_EQ(PaneRow(d.RightTextPane(), 1), "two");
+    EXPECT_FALSE(DiffList(d).IsWindowEnabled());
+    EXPECT_EQ(PaneRow(RightTextPane(d), 1), "two");
     EXPECT_EQ(TemporaryCopies(), copiesBefore);
 }
 
@@ -131,7 +131,7 @@ TEST_F(CompareFlow, TheSamePathTwiceIsIdenticalWithoutLeavingCopies)
     const int copiesBefore = TemporaryCopies();
     CTandrelDialog& d = Open(path, path);
     EXPECT_EQ(messages, std::vector<std::string>{"The files " + path + " and " + path + " are identical"});
-    EXPECT_EQ(PaneRow(d.LeftTextPane(), 0), "x");
+    EXPECT_EQ(PaneRow(LeftTextPane(d), 0), "x");
     EXPECT_EQ(TemporaryCopies(), copiesBefore);
 }
 
@@ -154,10 +154,10 @@ TEST_F(CompareFlow, AnEmptyFileAgainstOneLineIsOneDifferenceRowAgainstRow)
         EXPECT_TRUE(d.ComparedOK());
         EXPECT_EQ(StatusText(0), "1 difference found");
         EXPECT_EQ(ListEntries(), std::vector<std::string>{c.sentence});
-        CNewEdit& full = c.left.empty() ? d.RightTextPane() : d.LeftTextPane();
-        CNewEdit& empty = c.left.empty() ? d.LeftTextPane() : d.RightTextPane();
-        CNewEdit& fullGutter = c.left.empty() ? d.RightGutter() : d.LeftGutter();
-        CNewEdit& emptyGutter = c.left.empty() ? d.LeftGutter() : d.RightGutter();
+        CNewEdit& full = c.left.empty() ? RightTextPane(d) : LeftTextPane(d);
+        CNewEdit& empty = c.left.empty() ? LeftTextPane(d) : RightTextPane(d);
+        CNewEdit& fullGutter = c.left.empty() ? RightGutter(d) : LeftGutter(d);
+        CNewEdit& emptyGutter = c.left.empty() ? LeftGutter(d) : RightGutter(d);
         EXPECT_EQ(empty.GetLineCount(), full.GetLineCount());
         EXPECT_EQ(PaneRow(full, 0), "only");
         EXPECT_EQ(PaneRow(fullGutter, 0), "1");
@@ -205,9 +205,9 @@ TEST_F(CompareFlow, BinaryOutcomesHaveTheirFourMessages)
         CTandrelDialog& d = Open(left, right);
         EXPECT_EQ(messages, std::vector<std::string>{expected});
         EXPECT_FALSE(d.ComparedOK());
-        EXPECT_EQ(d.LeftTextPane().GetTextLength(), 0);
+        EXPECT_EQ(LeftTextPane(d).GetTextLength(), 0);
         EXPECT_EQ(StatusText(0), "No differences found");
-        EXPECT_EQ(d.LeftLabel().Text(), "");
+        EXPECT_EQ(LeftLabel(d).Text(), "");
         Close();
     }
 }
@@ -322,13 +322,13 @@ TEST_F(CompareFlow, AMissingFileLeavesAnEmptyWindow)
     ASSERT_EQ(messages.size(), 1u);  // the engine's own message, once
     EXPECT_FALSE(d.ComparedOK());
     EXPECT_EQ(StatusText(0), "No differences found");
-    EXPECT_EQ(d.LeftLabel().Text(), "");
-    EXPECT_EQ(d.RightLabel().Text(), "");
-    EXPECT_FALSE(d.Frame().IsWindowEnabled());
+    EXPECT_EQ(LeftLabel(d).Text(), "");
+    EXPECT_EQ(RightLabel(d).Text(), "");
+    EXPECT_FALSE(Frame(d).IsWindowEnabled());
     std::map<UINT, bool> enabled;
     for (const CMainToolbar::ButtonSpec& spec : CMainToolbar::Buttons())
         if (spec.command != 0)
-            enabled[spec.command] = d.Toolbar().IsButtonEnabled(spec.command);
+            enabled[spec.command] = Toolbar(d).IsButtonEnabled(spec.command);
     for (const auto& [command, on] : enabled) {
         const bool expected = command == ID_COMPARE_NEW_PAIR || command == ID_EXIT || command == ID_ABOUT;
         EXPECT_EQ(on, expected) << command;
@@ -342,7 +342,7 @@ TEST_F(CompareFlow, ReCompareByItsKeyDoesNothingAfterAFailedComparison)
     bool buttonEnabled = true;
     bool restartAsked = true;
     std::vector<Step> steps = {{false, [&](CTandrelDialog& d) {
-                                    buttonEnabled = d.Toolbar().IsButtonEnabled(ID_RECOMPARE);
+                                    buttonEnabled = Toolbar(d).IsButtonEnabled(ID_RECOMPARE);
                                     BYTE keys[256] = {};
                                     ::GetKeyboardState(keys);
                                     keys[VK_CONTROL] = 0x80;
@@ -368,7 +368,7 @@ TEST_F(CompareFlow, SkippedFirstComparisonShowsNothing)
     EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(settings.skipInitialCompare);  // consumed
     EXPECT_EQ(StatusText(0), "No differences found");
-    EXPECT_EQ(d.LeftTextPane().GetTextLength(), 0);
+    EXPECT_EQ(LeftTextPane(d).GetTextLength(), 0);
 }
 
 }  // namespace

@@ -82,8 +82,8 @@ TEST_F(DropAndEditor, DroppedFilesSetThePairToCompare)
         AnswerQuestionsWith(t.answer);
         std::string leftLabel, rightLabel, state;
         auto look = [&](CTandrelDialog& d, const std::string& seen) {
-            leftLabel = d.LeftLabel().GetWindowText();
-            rightLabel = d.RightLabel().GetWindowText();
+            leftLabel = LeftLabel(d).GetWindowText();
+            rightLabel = RightLabel(d).GetWindowText();
             state = seen;
             Command(d, ID_EXIT);
         };
@@ -95,8 +95,8 @@ TEST_F(DropAndEditor, DroppedFilesSetThePairToCompare)
             if (d.RestartRequested())
                 return;
             // Waiting for Re-Compare: only it leads on, nothing can be navigated.
-            const bool waiting = d.Toolbar().IsButtonEnabled(ID_RECOMPARE) && !d.DiffList().IsWindowEnabled()
-                && !d.Frame().IsWindowEnabled() && !d.Toolbar().IsButtonEnabled(ID_NEXT_DIFFERENCE)
+            const bool waiting = Toolbar(d).IsButtonEnabled(ID_RECOMPARE) && !DiffList(d).IsWindowEnabled()
+                && !Frame(d).IsWindowEnabled() && !Toolbar(d).IsButtonEnabled(ID_NEXT_DIFFERENCE)
                 && StatusText(0) == "Press Recompare button to compare dropped file(s)";
             look(d, waiting ? "waiting" : StatusText(0) == "1 difference found" ? "unchanged" : StatusText(0));
         }}};

@@ -24,9 +24,9 @@ TEST_F(EncodedFiles, AUtf16FileComparesIdenticalToItsUtf8Form)
     EXPECT_EQ(StatusText(0), "No differences found");
     // The pane holds the UTF-8 text, without the mark.
     std::string row;
-    d.LeftTextPane().GetLineText(1, row);
+    LeftTextPane(d).GetLineText(1, row);
     EXPECT_EQ(row, "\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1");
-    d.RightTextPane().GetLineText(0, row);
+    RightTextPane(d).GetLineText(0, row);
     EXPECT_EQ(row, "Gr\xC3\xBC\xC3\x9F" "e");
     EXPECT_NE(d.LeftInfo().find(", Size: 26 bytes"), std::string::npos);
     EXPECT_NE(d.RightInfo().find(", Size: 22 bytes"), std::string::npos);

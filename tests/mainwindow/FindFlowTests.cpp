@@ -75,9 +75,9 @@ TEST_F(FindFlow, FindNextSearchesTheActivePaneAsTheDialogSays)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         messages.clear();
-        CNewEdit& pane = c.rightPane ? d.RightTextPane() : d.LeftTextPane();
+        CNewEdit& pane = c.rightPane ? RightTextPane(d) : LeftTextPane(d);
         d.SendMessage(CFileLabel::kClickedMessage,
-                      reinterpret_cast<WPARAM>((c.rightPane ? d.RightLabel() : d.LeftLabel()).m_hWnd));
+                      reinterpret_cast<WPARAM>((c.rightPane ? RightLabel(d) : LeftLabel(d)).m_hWnd));
         pane.SetSelection(0, 0);
         DialogScript::SetText(find, IDC_FIND_TEXT, c.text);
         ::CheckDlgButton(find, IDC_FIND_MATCH_CASE, c.matchCase ? BST_CHECKED : BST_UNCHECKED);

@@ -18,7 +18,7 @@ protected:
     static int Column(CTandrelDialog& d, int col)
     {
         int width = 0, minimum = 0;
-        d.Frame().Splitter().GetColumnInfo(col, width, minimum);
+        Frame(d).Splitter().GetColumnInfo(col, width, minimum);
         return width;
     }
 
@@ -38,8 +38,8 @@ TEST_F(LayoutWindow, AFreshWindowSplitsEquallyAndKeepsItWhenResized)
     PumpMessages();
     EXPECT_LE(std::abs(Column(d, 0) - Column(d, 1)), 1);
     // The labels sit above their panes.
-    const RECT leftLabel = ScreenRect(d.LeftLabel());
-    const RECT leftGutter = ScreenRect(d.LeftGutter());
+    const RECT leftLabel = ScreenRect(LeftLabel(d));
+    const RECT leftGutter = ScreenRect(LeftGutter(d));
     EXPECT_EQ(leftLabel.left, leftGutter.left);
     EXPECT_EQ(leftLabel.bottom, leftGutter.top - 3);
     EXPECT_EQ(leftLabel.top, leftGutter.top - 21);
@@ -49,7 +49,7 @@ TEST_F(LayoutWindow, AfterTheUserActsResizingKeepsTheProportion)
 {
     CTandrelDialog& d = OpenPair();
     PreTranslate(d, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
-    CMySplitterWnd& splitter = d.Frame().Splitter();
+    CMySplitterWnd& splitter = Frame(d).Splitter();
     int current = 0, minimum = 0;
     splitter.GetColumnInfo(0, current, minimum);
     splitter.SetColumnInfo(0, (Column(d, 0) + Column(d, 1)) / 3, minimum);
@@ -63,34 +63,34 @@ TEST_F(LayoutWindow, AfterTheUserActsResizingKeepsTheProportion)
 TEST_F(LayoutWindow, ShowRightFileGivesTheRightPaneTheWholeWidth)
 {
     CTandrelDialog& d = OpenPair();
-    d.LeftTextPane().ScrollBy(30 - d.LeftTextPane().GetTopLine(), 0);
+    LeftTextPane(d).ScrollBy(30 - LeftTextPane(d).GetTopLine(), 0);
     PumpMessages();
     Command(d, ID_SHOW_RIGHT_FILE);
     PumpMessages();
-    EXPECT_TRUE(d.RightOnly());
-    EXPECT_FALSE(d.LeftTextPane().IsWindowVisible());
-    EXPECT_FALSE(d.LeftLabel().IsWindowVisible());
-    EXPECT_FALSE(d.LeftGutter().IsWindowVisible());
-    EXPECT_TRUE(d.RightGutter().IsWindowVisible());
-    const RECT splitter = ScreenRect(d.Frame().Splitter());
-    const RECT gutter = ScreenRect(d.RightGutter());
-    const RECT text = ScreenRect(d.RightTextPane());
-    EXPECT_EQ(gutter.left, splitter.left + d.Frame().Splitter().GetBorderWidth());
+    EXPECT_TRUE(d.View() == PaneView::RightOnly);
+    EXPECT_FALSE(LeftTextPane(d).IsWindowVisible());
+    EXPECT_FALSE(LeftLabel(d).IsWindowVisible());
+    EXPECT_FALSE(LeftGutter(d).IsWindowVisible());
+    EXPECT_TRUE(RightGutter(d).IsWindowVisible());
+    const RECT splitter = ScreenRect(Frame(d).Splitter());
+    const RECT gutter = ScreenRect(RightGutter(d));
+    const RECT text = ScreenRect(RightTextPane(d));
+    EXPECT_EQ(gutter.left, splitter.left + Frame(d).Splitter().GetBorderWidth());
     EXPECT_EQ(text.left, gutter.right);
     EXPECT_EQ(text.right, splitter.right);
-    EXPECT_EQ(d.RightTextPane().GetTopLine(), 30);  // the shown pane took the hidden one's place
-    EXPECT_FALSE(d.Toolbar().IsButtonEnabled(ID_SHOW_RIGHT_FILE));
-    EXPECT_TRUE(d.Toolbar().IsButtonEnabled(ID_SHOW_LEFT_FILE));
-    EXPECT_TRUE(d.Toolbar().IsButtonEnabled(ID_SHOW_BOTH_FILES));
+    EXPECT_EQ(RightTextPane(d).GetTopLine(), 30);  // the shown pane took the hidden one's place
+    EXPECT_FALSE(Toolbar(d).IsButtonEnabled(ID_SHOW_RIGHT_FILE));
+    EXPECT_TRUE(Toolbar(d).IsButtonEnabled(ID_SHOW_LEFT_FILE));
+    EXPECT_TRUE(Toolbar(d).IsButtonEnabled(ID_SHOW_BOTH_FILES));
     // The highlighted label is the right one.
-    EXPECT_EQ(d.RightLabel().BackColour(), ::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(RightLabel(d).BackColour(), ::GetSysColor(COLOR_HIGHLIGHT));
 
     Command(d, ID_SHOW_BOTH_FILES);
     PumpMessages();
-    EXPECT_FALSE(d.RightOnly());
-    EXPECT_TRUE(d.LeftTextPane().IsWindowVisible());
+    EXPECT_FALSE(d.View() == PaneView::RightOnly);
+    EXPECT_TRUE(LeftTextPane(d).IsWindowVisible());
     EXPECT_LE(std::abs(Column(d, 0) - Column(d, 1)), 1);
-    EXPECT_FALSE(d.Toolbar().IsButtonEnabled(ID_SHOW_BOTH_FILES));
+    EXPECT_FALSE(Toolbar(d).IsButtonEnabled(ID_SHOW_BOTH_FILES));
 }
 
 TEST_F(LayoutWindow, ShowLeftFileHidesTheRightSide)
@@ -98,26 +98,26 @@ TEST_F(LayoutWindow, ShowLeftFileHidesTheRightSide)
     CTandrelDialog& d = OpenPair();
     Command(d, ID_SHOW_LEFT_FILE);
     PumpMessages();
-    EXPECT_TRUE(d.LeftOnly());
-    EXPECT_FALSE(d.RightTextPane().IsWindowVisible());
-    EXPECT_FALSE(d.RightLabel().IsWindowVisible());
-    EXPECT_EQ(ScreenRect(d.LeftTextPane()).right, ScreenRect(d.Frame().Splitter()).right);
-    EXPECT_FALSE(d.Toolbar().IsButtonEnabled(ID_SHOW_LEFT_FILE));
-    EXPECT_EQ(d.LeftLabel().BackColour(), ::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_TRUE(d.View() == PaneView::LeftOnly);
+    EXPECT_FALSE(RightTextPane(d).IsWindowVisible());
+    EXPECT_FALSE(RightLabel(d).IsWindowVisible());
+    EXPECT_EQ(ScreenRect(LeftTextPane(d)).right, ScreenRect(Frame(d).Splitter()).right);
+    EXPECT_FALSE(Toolbar(d).IsButtonEnabled(ID_SHOW_LEFT_FILE));
+    EXPECT_EQ(LeftLabel(d).BackColour(), ::GetSysColor(COLOR_HIGHLIGHT));
 }
 
 TEST_F(LayoutWindow, DraggingTheBarToAnEdgeShowsOneFile)
 {
     CTandrelDialog& d = OpenPair();
-    CMySplitterWnd& splitter = d.Frame().Splitter();
+    CMySplitterWnd& splitter = Frame(d).Splitter();
     const RECT bar = splitter.BarRect(0);
     const LPARAM onBar = MAKELPARAM(bar.right - 1, 50);
     splitter.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, onBar);
     splitter.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(1, 50));  // on the splitter's left edge
     PumpMessages();
-    EXPECT_TRUE(d.RightOnly());
-    EXPECT_FALSE(d.LeftTextPane().IsWindowVisible());
-    EXPECT_FALSE(d.Toolbar().IsButtonEnabled(ID_SHOW_RIGHT_FILE));
+    EXPECT_TRUE(d.View() == PaneView::RightOnly);
+    EXPECT_FALSE(LeftTextPane(d).IsWindowVisible());
+    EXPECT_FALSE(Toolbar(d).IsButtonEnabled(ID_SHOW_RIGHT_FILE));
 
     Command(d, ID_SHOW_BOTH_FILES);
     PumpMessages();
@@ -128,8 +128,8 @@ TEST_F(LayoutWindow, DraggingTheBarToAnEdgeShowsOneFile)
     EXPECT_TRUE(splitter.IsTracking());
     splitter.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(client.right + 40, 50));
     PumpMessages();
-    EXPECT_TRUE(d.LeftOnly());
-    EXPECT_FALSE(d.RightTextPane().IsWindowVisible());
+    EXPECT_TRUE(d.View() == PaneView::LeftOnly);
+    EXPECT_FALSE(RightTextPane(d).IsWindowVisible());
 }
 
 TEST_F(LayoutWindow, AWindowThatOpensOnOneFileTakesKeysAndKeepsADraggedSplit)
@@ -147,18 +147,18 @@ TEST_F(LayoutWindow, AWindowThatOpensOnOneFileTakesKeysAndKeepsADraggedSplit)
              Command(d, ID_RECOMPARE);
          }},
         {true, [&](CTandrelDialog& d) {
-             rightOnlyAfterRestart = d.RightOnly();
+             rightOnlyAfterRestart = d.View() == PaneView::RightOnly;
              BYTE keys[256] = {};
              ::GetKeyboardState(keys);
              keys[VK_CONTROL] = 0x80;
              ::SetKeyboardState(keys);
-             keyTaken = PreTranslate(d, WM_KEYDOWN, 'N', 0, d.RightTextPane().m_hWnd);
+             keyTaken = PreTranslate(d, WM_KEYDOWN, 'N', 0, RightTextPane(d).m_hWnd);
              keys[VK_CONTROL] = 0;
              ::SetKeyboardState(keys);
              PumpMessages();
              diffAfterKey = d.CurrentDiff();
              // The bar, pulled from the left edge to a third, stays there.
-             CMySplitterWnd& splitter = d.Frame().Splitter();
+             CMySplitterWnd& splitter = Frame(d).Splitter();
              RECT client{};
              splitter.GetClientRect(&client);
              dragTarget = client.right / 3;
@@ -180,7 +180,7 @@ TEST_F(LayoutWindow, AWindowThatOpensOnOneFileTakesKeysAndKeepsADraggedSplit)
     EXPECT_TRUE(rightOnlyAfterRestart);
     EXPECT_TRUE(keyTaken);
     EXPECT_EQ(diffAfterKey, 1);
-    EXPECT_FALSE(dialog->RightOnly());
+    EXPECT_FALSE(dialog->View() == PaneView::RightOnly);
     EXPECT_GT(column1, column0 + column0 / 2) << "the split snapped back to equal columns";
     EXPECT_LE(std::abs(column0 - dragTarget), 10);
 }
@@ -235,11 +235,11 @@ TEST_F(LayoutWindow, WithoutLineNumbersTheTextStartsAtTheCellEdge)
 {
     settings.showLineNumbers = 0;
     CTandrelDialog& d = OpenPair();
-    EXPECT_FALSE(d.LeftGutter().IsWindowVisible());
-    EXPECT_FALSE(d.RightGutter().IsWindowVisible());
-    RECT cell = d.Frame().Splitter().CellRect(0);
-    ::MapWindowPoints(d.Frame().Splitter().m_hWnd, nullptr, reinterpret_cast<POINT*>(&cell), 2);
-    EXPECT_EQ(ScreenRect(d.LeftTextPane()).left, cell.left);
+    EXPECT_FALSE(LeftGutter(d).IsWindowVisible());
+    EXPECT_FALSE(RightGutter(d).IsWindowVisible());
+    RECT cell = Frame(d).Splitter().CellRect(0);
+    ::MapWindowPoints(Frame(d).Splitter().m_hWnd, nullptr, reinterpret_cast<POINT*>(&cell), 2);
+    EXPECT_EQ(ScreenRect(LeftTextPane(d)).left, cell.left);
 }
 
 TEST_F(LayoutWindow, AMinimisedWindowMovesTheListOutOfTheWayAndBringsItBack)
@@ -247,7 +247,7 @@ TEST_F(LayoutWindow, AMinimisedWindowMovesTheListOutOfTheWayAndBringsItBack)
     CTandrelDialog& d = OpenPair();
     auto listWidth = [&] {
         RECT r{};
-        d.DiffList().GetWindowRect(&r);
+        DiffList(d).GetWindowRect(&r);
         return r.right - r.left;
     };
     ASSERT_GT(listWidth(), 100);
@@ -264,7 +264,7 @@ TEST_F(LayoutWindow, AMinimisedWindowMovesTheListOutOfTheWayAndBringsItBack)
 TEST_F(LayoutWindow, StatusBarPartsAndLegend)
 {
     CTandrelDialog& d = OpenPair();
-    const std::vector<int> parts = d.StatusBar().GetParts();
+    const std::vector<int> parts = StatusBar(d).GetParts();
     ASSERT_EQ(parts.size(), 5u);
     EXPECT_EQ(parts[4], -1);
     for (size_t i = 1; i < 4; ++i)
@@ -288,13 +288,13 @@ TEST_F(LayoutWindow, ReCompareKeepsTheTopLineAndClampsTheCurrentDifference)
         {false, [&](CTandrelDialog& d) {
              Command(d, ID_NEXT_DIFFERENCE);
              Command(d, ID_NEXT_DIFFERENCE);
-             d.LeftTextPane().ScrollBy(120 - d.LeftTextPane().GetTopLine(), 0);
+             LeftTextPane(d).ScrollBy(120 - LeftTextPane(d).GetTopLine(), 0);
              // Fewer differences next time: only line 50 still differs.
              WriteFile("right.txt", Lines("line", 49) + "changed50\n" + Lines("line", 300).substr(Lines("line", 50).size()));
              Command(d, ID_RECOMPARE);
          }},
         {true, [&](CTandrelDialog& d) {
-             topAfter = d.LeftTextPane().GetTopLine();
+             topAfter = LeftTextPane(d).GetTopLine();
              diffAfter = d.CurrentDiff();
              hunksAfter = d.Hunks().size();
              Command(d, ID_EXIT);

@@ -77,14 +77,14 @@ void MainWindowFixture::Close()
 
 std::string MainWindowFixture::StatusText(int part)
 {
-    return dialog->StatusBar().GetText(part);
+    return StatusBar(*dialog).GetText(part);
 }
 
 std::vector<std::string> MainWindowFixture::ListEntries()
 {
     std::vector<std::string> entries;
-    for (int i = 0; i < dialog->DiffList().GetCount(); ++i)
-        entries.push_back(dialog->DiffList().GetLBText(i));
+    for (int i = 0; i < DiffList(*dialog).GetCount(); ++i)
+        entries.push_back(DiffList(*dialog).GetLBText(i));
     return entries;
 }
 
@@ -161,7 +161,7 @@ void MainWindowFixture::Command(CTandrelDialog& d, UINT id)
 BOOL MainWindowFixture::PreTranslate(CTandrelDialog& d, UINT message, WPARAM wParam, LPARAM lParam, HWND target)
 {
     MSG msg{};
-    msg.hwnd = target ? target : d.LeftTextPane().m_hWnd;
+    msg.hwnd = target ? target : LeftTextPane(d).m_hWnd;
     msg.message = message;
     msg.wParam = wParam;
     msg.lParam = lParam;

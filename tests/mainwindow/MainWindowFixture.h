@@ -3,6 +3,7 @@
 
 #include "framework/AppMessageBox.h"
 #include "framework/CWinApp.h"
+#include "MainWindowChildren.h"
 #include "shell/AppSettings.h"
 #include "shell/CTandrelDialog.h"
 

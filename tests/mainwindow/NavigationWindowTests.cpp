@@ -29,10 +29,10 @@ protected:
 
     static void ExpectAllTopLines(CTandrelDialog& d, int top)
     {
-        EXPECT_EQ(d.LeftTextPane().GetTopLine(), top);
-        EXPECT_EQ(d.LeftGutter().GetTopLine(), top);
-        EXPECT_EQ(d.RightTextPane().GetTopLine(), top);
-        EXPECT_EQ(d.RightGutter().GetTopLine(), top);
+        EXPECT_EQ(LeftTextPane(d).GetTopLine(), top);
+        EXPECT_EQ(LeftGutter(d).GetTopLine(), top);
+        EXPECT_EQ(RightTextPane(d).GetTopLine(), top);
+        EXPECT_EQ(RightGutter(d).GetTopLine(), top);
     }
 };
 
@@ -41,32 +41,32 @@ TEST_F(NavigationWindow, OpensCentredOnTheFirstDifference)
     CTandrelDialog& d = OpenThreeChanges();
     ASSERT_EQ(d.Hunks().size(), 3u);
     EXPECT_EQ(d.CurrentDiff(), 0);
-    ExpectCentred(d.LeftTextPane(), 49);
-    ExpectAllTopLines(d, d.LeftTextPane().GetTopLine());
+    ExpectCentred(LeftTextPane(d), 49);
+    ExpectAllTopLines(d, LeftTextPane(d).GetTopLine());
 }
 
 TEST_F(NavigationWindow, NextAndPreviousStopAtTheEndsAndSelectTheEntry)
 {
     CTandrelDialog& d = OpenThreeChanges();
-    EXPECT_FALSE(d.Toolbar().IsButtonEnabled(ID_PREVIOUS_DIFFERENCE));
-    EXPECT_TRUE(d.Toolbar().IsButtonEnabled(ID_NEXT_DIFFERENCE));
+    EXPECT_FALSE(Toolbar(d).IsButtonEnabled(ID_PREVIOUS_DIFFERENCE));
+    EXPECT_TRUE(Toolbar(d).IsButtonEnabled(ID_NEXT_DIFFERENCE));
     const int expected[] = {1, 2, 2};
     for (int current : expected) {
         Command(d, ID_NEXT_DIFFERENCE);
         PumpMessages();
         EXPECT_EQ(d.CurrentDiff(), current);
-        EXPECT_EQ(d.DiffList().GetCurSel(), current);
+        EXPECT_EQ(DiffList(d).GetCurSel(), current);
     }
-    ExpectCentred(d.LeftTextPane(), 249);
-    ExpectAllTopLines(d, d.LeftTextPane().GetTopLine());
-    EXPECT_FALSE(d.Toolbar().IsButtonEnabled(ID_NEXT_DIFFERENCE));
-    EXPECT_TRUE(d.Toolbar().IsButtonEnabled(ID_PREVIOUS_DIFFERENCE));
+    ExpectCentred(LeftTextPane(d), 249);
+    ExpectAllTopLines(d, LeftTextPane(d).GetTopLine());
+    EXPECT_FALSE(Toolbar(d).IsButtonEnabled(ID_NEXT_DIFFERENCE));
+    EXPECT_TRUE(Toolbar(d).IsButtonEnabled(ID_PREVIOUS_DIFFERENCE));
     const int back[] = {1, 0, 0};
     for (int current : back) {
         Command(d, ID_PREVIOUS_DIFFERENCE);
         PumpMessages();
         EXPECT_EQ(d.CurrentDiff(), current);
-        EXPECT_EQ(d.DiffList().GetCurSel(), current);
+        EXPECT_EQ(DiffList(d).GetCurSel(), current);
     }
 }
 
@@ -74,19 +74,19 @@ TEST_F(NavigationWindow, AListChoiceBecomesCurrentAndIsCentredAgainWhenChosenAga
 {
     CTandrelDialog& d = OpenThreeChanges();
     auto choose = [&](int entry) {
-        d.DiffList().SetCurSel(entry);
+        DiffList(d).SetCurSel(entry);
         d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_DIFF_LIST, CBN_SELCHANGE),
-                      reinterpret_cast<LPARAM>(d.DiffList().m_hWnd));
+                      reinterpret_cast<LPARAM>(DiffList(d).m_hWnd));
         PumpMessages();
     };
     choose(1);
     EXPECT_EQ(d.CurrentDiff(), 1);
-    ExpectCentred(d.LeftTextPane(), 149);
-    d.LeftTextPane().ScrollBy(-80, 0);
+    ExpectCentred(LeftTextPane(d), 149);
+    LeftTextPane(d).ScrollBy(-80, 0);
     PumpMessages();
     choose(1);
-    ExpectCentred(d.LeftTextPane(), 149);
-    ExpectAllTopLines(d, d.LeftTextPane().GetTopLine());
+    ExpectCentred(LeftTextPane(d), 149);
+    ExpectAllTopLines(d, LeftTextPane(d).GetTopLine());
     Command(d, ID_CURRENT_DIFFERENCE);
 }
 
@@ -97,41 +97,41 @@ TEST_F(NavigationWindow, AnAdditionIsCentredOnTheRightFilesRows)
     CTandrelDialog& d = Open(WriteFile("left.txt", Lines("line", 200)), WriteFile("right.txt", right));
     ASSERT_EQ(d.Hunks().size(), 1u);
     EXPECT_EQ(d.Hunks()[0].leftKind, Filler);
-    ExpectCentred(d.LeftTextPane(), d.Hunks()[0].rightFirst);
+    ExpectCentred(LeftTextPane(d), d.Hunks()[0].rightFirst);
     std::string text;
-    d.RightTextPane().GetLineText(d.Hunks()[0].rightFirst, text);
+    RightTextPane(d).GetLineText(d.Hunks()[0].rightFirst, text);
     EXPECT_EQ(text, "new1");
 }
 
 TEST_F(NavigationWindow, EitherTextPaneLeadsTheOthersButGuttersNever)
 {
     CTandrelDialog& d = OpenThreeChanges();
-    d.LeftTextPane().ScrollBy(-d.LeftTextPane().GetTopLine() + 10, 0);
+    LeftTextPane(d).ScrollBy(-LeftTextPane(d).GetTopLine() + 10, 0);
     PumpMessages();
     ExpectAllTopLines(d, 10);
-    d.RightTextPane().ScrollBy(25, 0);
+    RightTextPane(d).ScrollBy(25, 0);
     PumpMessages();
     ExpectAllTopLines(d, 35);
-    d.LeftGutter().ScrollBy(7, 0);
+    LeftGutter(d).ScrollBy(7, 0);
     PumpMessages();
-    EXPECT_EQ(d.LeftTextPane().GetTopLine(), 35);
-    EXPECT_EQ(d.RightTextPane().GetTopLine(), 35);
+    EXPECT_EQ(LeftTextPane(d).GetTopLine(), 35);
+    EXPECT_EQ(RightTextPane(d).GetTopLine(), 35);
 }
 
 TEST_F(NavigationWindow, SidewaysFollowsOnlyAfterTheUserTouchedTheWindow)
 {
     const std::string longLine = std::string(300, 'x') + "\n";
     CTandrelDialog& d = Open(WriteFile("left.txt", longLine + "a\n"), WriteFile("right.txt", longLine + "b\n"));
-    d.LeftTextPane().ScrollBy(0, 12);
+    LeftTextPane(d).ScrollBy(0, 12);
     PumpMessages();
-    EXPECT_EQ(d.LeftTextPane().GetHorzPos(), 12);
-    EXPECT_EQ(d.RightTextPane().GetHorzPos(), 0);
+    EXPECT_EQ(LeftTextPane(d).GetHorzPos(), 12);
+    EXPECT_EQ(RightTextPane(d).GetHorzPos(), 0);
     PreTranslate(d, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_TRUE(d.UserActed());
-    d.LeftTextPane().ScrollBy(0, 8);
+    LeftTextPane(d).ScrollBy(0, 8);
     PumpMessages();
-    EXPECT_EQ(d.RightTextPane().GetHorzPos(), 20);
-    EXPECT_EQ(d.LeftGutter().GetHorzPos(), 0);
+    EXPECT_EQ(RightTextPane(d).GetHorzPos(), 20);
+    EXPECT_EQ(LeftGutter(d).GetHorzPos(), 0);
 }
 
 TEST_F(NavigationWindow, CaretStatusShowsTheFilesLineAndNothingOnAFillerRow)
@@ -141,9 +141,9 @@ TEST_F(NavigationWindow, CaretStatusShowsTheFilesLineAndNothingOnAFillerRow)
     // on the same desktop may take it, so each step takes it back first.
     auto caretAt = [&](int line, int column) {
         ::SetForegroundWindow(d.m_hWnd);
-        d.RightTextPane().SetFocus();
+        RightTextPane(d).SetFocus();
         PumpMessages();
-        d.RightTextPane().SetCaretLineColumn(line, column);
+        RightTextPane(d).SetCaretLineColumn(line, column);
         PumpMessages();
         return StatusText(1);
     };
@@ -162,11 +162,11 @@ TEST_F(NavigationWindow, FindNextNeedsASearchTextAndSaysWhenNothingIsFound)
     CTandrelDialog& again = OpenThreeChanges();
     EXPECT_EQ(again.SearchText(), "changed150");
     messages.clear();
-    again.RightTextPane().SetFocus();
+    RightTextPane(again).SetFocus();
     PumpMessages();
     Command(again, ID_FIND_NEXT);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(again.RightTextPane().GetSelectedText(), "changed150");
+    EXPECT_EQ(RightTextPane(again).GetSelectedText(), "changed150");
     app.WriteProfileString("Recent Find Strings", "String 0", "nowhere");
     CTandrelDialog& third = OpenThreeChanges();
     messages.clear();
@@ -202,8 +202,8 @@ TEST_F(NavigationWindow, TheMarkerPointsAtTheCurrentDifference)
     const RECT marker = d.MarkerRect();
     ASSERT_FALSE(::IsRectEmpty(&marker));
     // The marker is level with the current difference's row in the left pane.
-    POINT row = d.LeftTextPane().PointFromPosition(d.LeftTextPane().GetLineStart(49));
-    ::MapWindowPoints(d.LeftTextPane().m_hWnd, d.m_hWnd, &row, 1);
+    POINT row = LeftTextPane(d).PointFromPosition(LeftTextPane(d).GetLineStart(49));
+    ::MapWindowPoints(LeftTextPane(d).m_hWnd, d.m_hWnd, &row, 1);
     EXPECT_EQ(marker.top + 2, row.y + d.LineHeight() / 2);
 }
 

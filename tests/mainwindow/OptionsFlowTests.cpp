@@ -23,7 +23,7 @@ struct Effects {
 
 void ForgetPendingRepaints(CTandrelDialog& d)
 {
-    for (HWND window : {d.LeftTextPane().m_hWnd, d.RightTextPane().m_hWnd})
+    for (HWND window : {LeftTextPane(d).m_hWnd, RightTextPane(d).m_hWnd})
         ::ValidateRect(window, nullptr);
 }
 
@@ -33,14 +33,14 @@ Effects EffectsOf(CTandrelDialog& d, const std::function<void()>& apply)
 {
     PumpMessages();
     const RECT parked{1, 1, 11, 11};
-    d.LeftTextPane().MoveWindow(parked);
+    LeftTextPane(d).MoveWindow(parked);
     ForgetPendingRepaints(d);
     apply();
     if (!d.m_hWnd)
         return Effects{d.RestartRequested(), false, false};
-    const RECT now = ChildRect(d.LeftTextPane().m_hWnd);
+    const RECT now = ChildRect(LeftTextPane(d).m_hWnd);
     return Effects{d.RestartRequested(), !::EqualRect(&now, &parked),
-                   WaitsForRepaint(d.LeftTextPane().m_hWnd) || WaitsForRepaint(d.RightTextPane().m_hWnd)};
+                   WaitsForRepaint(LeftTextPane(d).m_hWnd) || WaitsForRepaint(RightTextPane(d).m_hWnd)};
 }
 
 // The values the Options dialog edits.
@@ -77,7 +77,7 @@ TEST_F(OptionsFlow, NewColoursRecolourWithoutANewComparison)
     PumpMessages();
     EXPECT_FALSE(d.RestartRequested());
     ASSERT_NE(d.m_hWnd, nullptr);
-    CNewEdit& left = d.LeftTextPane();
+    CNewEdit& left = LeftTextPane(d);
     EXPECT_EQ(left.GetTextColorAt(left.GetLineStart(1)), RGB(12, 34, 56));
     EXPECT_EQ(left.GetBackColorAt(left.GetLineStart(1)), RGB(250, 240, 230));
     EXPECT_NE(left.GetBackColorAt(left.GetLineStart(0)), RGB(250, 240, 230));
@@ -177,7 +177,7 @@ TEST_F(OptionsFlow, SetOptionsRedoesOnlyWhatTheDialogChanged)
         EXPECT_EQ(seen.repaint, c.effects.repaint) << c.path;
         EXPECT_EQ(Edited(settings), Edited(expected)) << c.path;
         if (d.m_hWnd) {
-            CNewEdit& left = d.LeftTextPane();
+            CNewEdit& left = LeftTextPane(d);
             EXPECT_EQ(left.GetTextColorAt(left.GetLineStart(1)), settings.changedColor) << c.path;
         }
     }
@@ -194,8 +194,8 @@ TEST_F(OptionsFlow, EveryNewWindowDrawsTabsWithTheStoredTabSize)
     for (const auto& c : cases) {
         settings.tabSize = c.stored;
         CTandrelDialog& d = Open(left, right);
-        EXPECT_EQ(TabColumns(d.LeftTextPane(), 0), c.drawn) << c.stored;
-        EXPECT_EQ(TabColumns(d.RightTextPane(), 0), c.drawn) << c.stored;
+        EXPECT_EQ(TabColumns(LeftTextPane(d), 0), c.drawn) << c.stored;
+        EXPECT_EQ(TabColumns(RightTextPane(d), 0), c.drawn) << c.stored;
         EXPECT_EQ(settings.tabSize, c.stored);
     }
 }
@@ -203,12 +203,12 @@ TEST_F(OptionsFlow, EveryNewWindowDrawsTabsWithTheStoredTabSize)
 TEST_F(OptionsFlow, LineNumbersOffHidesTheGutters)
 {
     CTandrelDialog& d = OpenCaseChange();
-    ASSERT_TRUE(d.LeftGutter().IsWindowVisible());
+    ASSERT_TRUE(LeftGutter(d).IsWindowVisible());
     AppSettings chosen = settings;
     chosen.showLineNumbers = 0;
     d.ApplyOptions(chosen);
-    EXPECT_FALSE(d.LeftGutter().IsWindowVisible());
-    EXPECT_FALSE(d.RightGutter().IsWindowVisible());
+    EXPECT_FALSE(LeftGutter(d).IsWindowVisible());
+    EXPECT_FALSE(RightGutter(d).IsWindowVisible());
     EXPECT_FALSE(d.RestartRequested());
 }
 

@@ -71,10 +71,10 @@ TEST(NewEditKeys, EveryKeyOfTheTable)
         h.SetText(kText);
         h.Focus();
         CNewEdit& pane = h.Pane();
-        pane.MoveCaretToPosition(c.caret, false, true, true);
+        pane.MoveCaretToPosition(c.caret, CaretFollow::QuarterJump);
         if (c.anchor != -1)
             pane.SetSelection(c.anchor, c.end);
-        pane.MoveCaretToPosition(c.caret, false, true, true);
+        pane.MoveCaretToPosition(c.caret, CaretFollow::QuarterJump);
         PaneHarness::TakeBeeps();
 
         h.Key(c.key, c.modifiers);
@@ -92,7 +92,7 @@ TEST(NewEditKeys, UpThenUpAgainMovesThenBeeps)
     PaneHarness h;
     h.SetText(kText);
     h.Focus();
-    h.Pane().MoveCaretToPosition(4, false, true, true);
+    h.Pane().MoveCaretToPosition(4, CaretFollow::QuarterJump);
     h.Key(VK_UP);
     EXPECT_EQ(PaneHarness::TakeBeeps(), 0);
     EXPECT_EQ(h.CaretColumn(), 0);

@@ -213,7 +213,7 @@ TEST(NewEditTextModel, TabSizeIgnoresNonPositiveValuesAndFontChangeKeepsTheCaret
     CNewEdit& pane = h.Pane();
     pane.SetTabSize(0);
     pane.SetTabSize(-2);
-    pane.MoveCaretToPosition(pane.GetLineStart(1) + 3, false, true, true);
+    pane.MoveCaretToPosition(pane.GetLineStart(1) + 3, CaretFollow::QuarterJump);
     const POINT before = pane.GetCaretPoint();
     // Tab size 4: the tab ends at 4 columns, two more letters make 6.
     EXPECT_EQ(before.x, 6 * h.CharWidth());

@@ -179,7 +179,7 @@ TEST_F(NewEditPaint, ShiftArrowHighlightsTheNewRangeAtOnce)
     h.SetText("abcdef\nghijkl");
     h.Focus();
     h.Pane().UpdateWindow();
-    h.Pane().MoveCaretToPosition(9, false, true, true);
+    h.Pane().MoveCaretToPosition(9, CaretFollow::QuarterJump);
     h.Key(VK_UP, {VK_SHIFT});  // selects [2, 9)
     const PanePicture window = PanePicture::OfWindow(h.Pane());
     // The caret stands at (2 columns, line 0): probe beside its pixels.

@@ -155,7 +155,7 @@ TEST(NewEditScrollCalls, ScrollingMovesTheStoredCaretPoint)
 {
     PaneHarness h(40, 10);
     h.SetText(Lines(30, 100));
-    h.Pane().MoveCaretToPosition(h.Pane().GetLineStart(12) + 50, false, false, false);
+    h.Pane().MoveCaretToPosition(h.Pane().GetLineStart(12) + 50, CaretFollow::None);
     const POINT before = h.Pane().GetCaretPoint();
     h.Pane().ScrollBy(3, 5);
     const POINT after = h.Pane().GetCaretPoint();
@@ -169,18 +169,18 @@ TEST(NewEditCaretView, ColumnRightOfTheViewScrollsWithOrWithoutTheQuarterJump)
 {
     PaneHarness h(40, 10);
     h.SetText(Lines(3, 100));
-    h.Pane().MoveCaretToPosition(50, false, true, true);
+    h.Pane().MoveCaretToPosition(50, CaretFollow::QuarterJump);
     EXPECT_EQ(h.Pane().GetHorzPos(), 20);
     EXPECT_EQ(h.Pane().GetCaretPoint().x, 30 * h.CharWidth());  // a quarter of 40 left of the edge
 
     h.Pane().SetHorzPos(0);
-    h.Pane().MoveCaretToPosition(0, false, true, false);
-    h.Pane().MoveCaretToPosition(50, false, true, false);
+    h.Pane().MoveCaretToPosition(0, CaretFollow::JustInView);
+    h.Pane().MoveCaretToPosition(50, CaretFollow::JustInView);
     EXPECT_EQ(h.Pane().GetHorzPos(), 10);
     EXPECT_EQ(h.Pane().GetCaretPoint().x, 40 * h.CharWidth());  // at the right edge
 
     // Back to the left: the caret ends up a quarter jump inside the left edge.
-    h.Pane().MoveCaretToPosition(2, false, true, true);
+    h.Pane().MoveCaretToPosition(2, CaretFollow::QuarterJump);
     EXPECT_EQ(h.Pane().GetHorzPos(), 0);
 }
 
@@ -208,7 +208,7 @@ TEST(NewEditCaretView, ACaretScrolledOutOfViewShowsAgainWhereAClickPutsIt)
     PaneHarness h(40, 10);
     h.SetText(Lines(3, 100));
     h.Focus();
-    h.Pane().MoveCaretToPosition(3, false, true, false);
+    h.Pane().MoveCaretToPosition(3, CaretFollow::JustInView);
     ASSERT_TRUE(CaretBlinks(h.Pane()));
     h.Pane().ScrollBy(0, 10);  // the caret's column leaves the view on the left
     ASSERT_LT(h.Pane().GetCaretPoint().x, 0);
@@ -224,12 +224,12 @@ TEST(NewEditCaretView, LastFullyVisibleLineKeepsTheTopLine)
     PaneHarness h(40, 10);
     h.SetText(Lines(30));
     h.DropNotifications();
-    h.Pane().MoveCaretToPosition(h.Pane().GetLineStart(9), false, true, true);
+    h.Pane().MoveCaretToPosition(h.Pane().GetLineStart(9), CaretFollow::QuarterJump);
     EXPECT_EQ(h.Pane().GetTopLine(), 0);
     EXPECT_EQ(h.Take(NewEditMessages::VScroll()).size(), 0u);
-    h.Pane().MoveCaretToPosition(h.Pane().GetLineStart(10), false, true, true);
+    h.Pane().MoveCaretToPosition(h.Pane().GetLineStart(10), CaretFollow::QuarterJump);
     EXPECT_EQ(h.Pane().GetTopLine(), 1);
-    h.Pane().MoveCaretToPosition(h.Pane().GetLineStart(0), false, true, true);
+    h.Pane().MoveCaretToPosition(h.Pane().GetLineStart(0), CaretFollow::QuarterJump);
     EXPECT_EQ(h.Pane().GetTopLine(), 0);
 }
 

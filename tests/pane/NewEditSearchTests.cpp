@@ -100,7 +100,7 @@ TEST_F(NewEditFind, CaseRules)
 {
     EXPECT_EQ(h.Pane().Find("TWO", 1, 0), 1);
     EXPECT_EQ(SelectionOf(h.Pane()), (Selection{4, 7}));
-    h.Pane().MoveCaretToPosition(0, false, true, true);
+    h.Pane().MoveCaretToPosition(0, CaretFollow::QuarterJump);
     h.Pane().ClearSelection();
     EXPECT_EQ(h.Pane().Find("Two", 1, 1), 1);
     EXPECT_EQ(SelectionOf(h.Pane()), (Selection{12, 15}));

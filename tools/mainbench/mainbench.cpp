@@ -35,6 +35,22 @@ LARGE_INTEGER Now()
     return now;
 }
 
+BOOL CALLBACK FindLeftTextPane(HWND window, LPARAM found)
+{
+    if (::GetDlgCtrlID(window) != IDC_LEFT_TEXT_PANE)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// The left text pane, found by its control id as any caller outside the window would.
+CNewEdit& LeftTextPane(CWnd& mainWindow)
+{
+    HWND pane = nullptr;
+    ::EnumChildWindows(mainWindow.m_hWnd, FindLeftTextPane, reinterpret_cast<LPARAM>(&pane));
+    return *dynamic_cast<CNewEdit*>(CWnd::FromHandlePermanent(pane));
+}
+
 void DispatchPending()
 {
     MSG msg;
@@ -122,7 +138,7 @@ int main(int argc, char** argv)
     StepTimes::Stop();
     const LARGE_INTEGER shown = Now();
     const int count = static_cast<int>(dialog.Hunks().size());
-    std::printf("rows %d, differences %d\n", dialog.LeftTextPane().GetLineCount(), count);
+    std::printf("rows %d, differences %d\n", LeftTextPane(dialog).GetLineCount(), count);
     std::printf("start to first painted comparison: %.2f s\n", Seconds(start, shown));
     PrintPeakMemory();
     std::fputs(StepTimes::Report().c_str(), stdout);
@@ -132,7 +148,7 @@ int main(int argc, char** argv)
     const int walk = steps < 0 ? count - 1 : std::min(steps, count - 1);
     TimeSteps("Next Difference", dialog.m_hWnd, walk, [&] { command(ID_NEXT_DIFFERENCE); });
     TimeSteps("Previous Difference", dialog.m_hWnd, walk, [&] { command(ID_PREVIOUS_DIFFERENCE); });
-    HWND pane = dialog.LeftTextPane().m_hWnd;
+    HWND pane = LeftTextPane(dialog).m_hWnd;
     TimeSteps("Page Down", dialog.m_hWnd, steps < 0 ? 1000 : steps, [pane] { ::SendMessageA(pane, WM_VSCROLL, SB_PAGEDOWN, 0); });
     dialog.DestroyWindow();
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TandrelBenchmark");
