@@ -93,8 +93,7 @@ TEST(Encodings, OtherFilesAreComparedByteForByte) {
         for (std::string* text : {&left, &right})
             if (text->back() != '\n') *text += '\n';
         std::string expected;
-        ASSERT_TRUE(CommandOutput("diff '" + files.Write("left", left) + "' '" + files.Write("right", right) + "'",
-                                  expected));
+        ASSERT_TRUE(SystemDiff(files.Write("left", left), files.Write("right", right), expected));
         EXPECT_EQ(Listing(run), expected);
     }
     DisplayFolders folders;
