@@ -7,6 +7,7 @@
 #include "engine/TextComparison.h"
 #include "EngineTestFiles.h"
 #include "tests/support/RandomEdits.h"
+#include "tests/support/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -25,20 +26,6 @@ struct Options {
     bool ignoreBlanks;
     bool ignoreCase;
 };
-
-// The text as the platform's text mode delivers it: nothing from the first
-// 0x1A on, CR LF as LF. Written here independently of the engine.
-std::string Translated(const std::string& raw)
-{
-    std::string cut = raw.substr(0, raw.find('\x1a'));
-    std::string out;
-    for (size_t i = 0; i < cut.size(); ++i) {
-        if (cut[i] == '\r' && i + 1 < cut.size() && cut[i + 1] == '\n')
-            continue;
-        out += cut[i];
-    }
-    return out;
-}
 
 // The comparison the options describe, for ASCII lines: blanks are dropped,
 // letters folded. The line feed itself counts, so a last line without one

@@ -3,6 +3,7 @@
 
 #include "engine/DiffTypes.h"
 #include "engine/ListingCommand.h"
+#include "tests/support/TextLines.h"
 
 #include <cstdio>
 #include <string>
@@ -31,20 +32,6 @@ inline bool SystemDiff(const std::string& left, const std::string& right, std::s
     if (!flags.empty())
         command += flags + " ";
     return CommandOutput(command + "'" + left + "' '" + right + "'", output);
-}
-
-// The lines of a text with their line feeds; a last line without one stays
-// as it is.
-inline std::vector<std::string> LinesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    for (size_t start = 0; start < text.size();) {
-        size_t end = text.find('\n', start);
-        end = end == std::string::npos ? text.size() : end + 1;
-        lines.push_back(text.substr(start, end - start));
-        start = end;
-    }
-    return lines;
 }
 
 // The lines a listing deletes and inserts, counted from its "<" and ">" lines.
