@@ -172,9 +172,9 @@ protected:
     }
 
     void CheckRun(const GeneratedFile& left, const GeneratedFile& right, bool ignoreBlanks, bool ignoreCase) {
-        ASSERT_TRUE(run.loaded && run.aligned && run.built) << testing::PrintToString(run.messages.messages);
+        ASSERT_TRUE(run.loaded && run.aligned && run.built) << testing::PrintToString(run.messages.texts);
         ASSERT_GE(run.compared, 0);
-        EXPECT_EQ(run.messages.messages, Strings{});
+        EXPECT_EQ(run.messages.texts, Strings{});
         const ComparisonState& state = run.state;
         ASSERT_EQ(state.leftLines.size(), state.rightLines.size());
         Strings leftRows;
@@ -337,9 +337,9 @@ TEST_F(AlignmentProperties, ArbitraryListingsNeverBreakTheRows) {
         for (int pieces = std::uniform_int_distribution<int>(0, 6)(random); pieces > 0; --pieces)
             AppendRandomEntries(random, 8, state.listing);
         SCOPED_TRACE(testing::PrintToString(state.listing));
-        RecordingSink messages;
+        CollectedMessages messages;
         const bool aligned = AlignPanes(state, messages);
-        EXPECT_EQ(messages.messages, aligned ? Strings{} : Strings{"Error in the patch!"});
+        EXPECT_EQ(messages.texts, aligned ? Strings{} : Strings{"Error in the patch!"});
         PaneTexts texts;
         ASSERT_TRUE(BuildPaneTexts(state, texts, messages));
         const int rows = static_cast<int>(state.leftLines.size());
@@ -459,7 +459,7 @@ TEST_F(AlignmentProperties, OnePassAlignmentMatchesInsertingRowByRow) {
             folders.WriteInput("left.copy", state.leftLineCount == 0 ? "" : state.leftTextBlock + "\n");
         const std::string rightCopy =
             folders.WriteInput("right.copy", state.rightLineCount == 0 ? "" : state.rightTextBlock + "\n");
-        RecordingSink messages;
+        CollectedMessages messages;
         ASSERT_GE(DiffFiles(leftCopy, rightCopy, pair % 2 == 1, false, state.listing, messages), 0);
         ComparisonState reference = state;
         ASSERT_TRUE(AlignPanes(state, messages));
@@ -485,7 +485,7 @@ TEST_F(AlignmentProperties, OnePassAlignmentMatchesInsertingRowByRow) {
                 ExpectRowsOfLines(rightLineOf, actual.rightFirst, actual.rightLast, expected.rightFirst,
                                   expected.rightLast);
         }
-        EXPECT_EQ(messages.messages, Strings{});
+        EXPECT_EQ(messages.texts, Strings{});
         if (HasFailure()) return;
     }
 }
