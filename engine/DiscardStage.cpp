@@ -10,10 +10,14 @@ namespace {
 
 enum Mark : uint8_t { Keep = 0, Discard = 1, Provisional = 2 };
 
-// The thresholds below grow with the square root of a length: a step of
-// four in the length doubles them. Lines that are common in a short file
-// are common by chance; in a long one only those far above the rest
-// (blank lines, braces) flood the search with equal pairs.
+// The values below are fixed, not tuned per run: which lines are set aside
+// decides which of several valid listings is written, and the listings the
+// program has always written (and its tests expect) come from these values.
+//
+// The thresholds grow with the square root of a length: a step of four in
+// the length doubles them. Lines that are common in a short file are common
+// by chance; in a long one only those far above the rest (blank lines,
+// braces) flood the search with equal pairs.
 constexpr int32_t kSquareRootStep = 4;
 
 // Below this many lines a file is short: any class seen more than
@@ -24,8 +28,8 @@ constexpr int32_t kShortFileThreshold = 5;
 constexpr int32_t kLongFileThreshold = 10;
 
 // A run of unmatched lines in which more than one line in four is only
-// provisionally set aside is mostly common lines: they all go back to the
-// search, where they may still match.
+// provisionally set aside holds too many common lines to be set aside as a
+// block: they all go back to the search, where they may still match.
 constexpr int32_t kProvisionalShareDivisor = 4;
 
 // Runs shorter than this keep the smallest sub-run limit; from here on the
