@@ -10,6 +10,39 @@ namespace {
 
 enum Mark : uint8_t { Keep = 0, Discard = 1, Provisional = 2 };
 
+// The values below are fixed, not tuned per run: which lines are set aside
+// decides which of several valid listings is written, and the listings the
+// program has always written (and its tests expect) come from these values.
+//
+// The thresholds grow with the square root of a length: a step of four in
+// the length doubles them. Lines that are common in a short file are common
+// by chance; in a long one only those far above the rest (blank lines,
+// braces) flood the search with equal pairs.
+constexpr int32_t kSquareRootStep = 4;
+
+// Below this many lines a file is short: any class seen more than
+// kShortFileThreshold times in the other file is already confusing.
+constexpr int32_t kShortFileLines = 256;
+constexpr int32_t kShortFileThreshold = 5;
+// The threshold of a file just past short; it doubles from there.
+constexpr int32_t kLongFileThreshold = 10;
+
+// A run of unmatched lines in which more than one line in four is only
+// provisionally set aside holds too many common lines to be set aside as a
+// block: they all go back to the search, where they may still match.
+constexpr int32_t kProvisionalShareDivisor = 4;
+
+// Runs shorter than this keep the smallest sub-run limit; from here on the
+// limit grows like the other thresholds.
+constexpr int32_t kShortRunLines = 16;
+
+// A run's edges lie next to matched lines, where a common line most likely
+// belongs to the match: provisional marks there are given back until
+// kDefiniteEdge definite marks in a row show the run has truly begun, or a
+// definite mark is met kEdgeReach lines in.
+constexpr int32_t kDefiniteEdge = 3;
+constexpr int32_t kEdgeReach = 8;
+
 std::vector<int32_t> CountClasses(const EngineFile& file, int32_t classCount)
 {
     std::vector<int32_t> counts(static_cast<size_t>(classCount), 0);
@@ -37,11 +70,11 @@ std::vector<uint8_t> InitialMarks(const EngineFile& file, const std::vector<int3
 int32_t SubRunMinimum(int32_t length)
 {
     int32_t s = 1;
-    int32_t t = length / 16;
+    int32_t t = length / kShortRunLines;
     if (t > 0) {
         s = 2;
-        while (t > 3) {
-            t /= 4;
+        while (t >= kSquareRootStep) {
+            t /= kSquareRootStep;
             s *= 2;
         }
     }
@@ -67,21 +100,22 @@ void ClearLongProvisionalRuns(uint8_t* marks, int32_t begin, int32_t end, int32_
 }
 
 // Walks in from one edge of the run (step +1 from its first line, -1 from
-// its last): provisional marks near the edge are cleared until three
-// definite marks in a row are met, or a definite mark eight lines in.
+// its last): provisional marks near the edge are cleared until
+// kDefiniteEdge definite marks in a row are met, or a definite mark
+// kEdgeReach lines in.
 void ClearProvisionalEdge(uint8_t* marks, int32_t first, int32_t length, int32_t step)
 {
     int32_t consecutive = 0;
     for (int32_t k = 0; k < length; ++k) {
         uint8_t& mark = marks[first + step * k];
-        if (k >= 8 && mark == Discard)
+        if (k >= kEdgeReach && mark == Discard)
             break;
         if (mark == Provisional) {
             mark = Keep;
             consecutive = 0;
         } else if (mark == Keep) {
             consecutive = 0;
-        } else if (++consecutive == 3) {
+        } else if (++consecutive == kDefiniteEdge) {
             break;
         }
     }
@@ -109,7 +143,7 @@ void SettleProvisionalMarks(std::vector<uint8_t>& markVector)
             --provisional;
         }
         int32_t length = j - i;
-        if (4 * provisional > length) {
+        if (kProvisionalShareDivisor * provisional > length) {
             for (int32_t k = i; k < j; ++k) {
                 if (marks[k] == Provisional)
                     marks[k] = Keep;
@@ -144,12 +178,12 @@ void ApplyMarks(EngineFile& file, const std::vector<uint8_t>& marks, KeptLines& 
 
 int32_t ConfusionThreshold(int32_t n)
 {
-    if (n < 256)
-        return 5;
-    int32_t t = n / 256;
-    int32_t many = 10;
-    while (t > 3) {
-        t /= 4;
+    if (n < kShortFileLines)
+        return kShortFileThreshold;
+    int32_t t = n / kShortFileLines;
+    int32_t many = kLongFileThreshold;
+    while (t >= kSquareRootStep) {
+        t /= kSquareRootStep;
         many *= 2;
     }
     return many;

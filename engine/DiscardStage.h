@@ -19,7 +19,6 @@ struct KeptLines {
 void DiscardConfusingLines(EngineFile& left, EngineFile& right, int32_t classCount, KeptLines kept[2]);
 
 // How often a class may occur in the other file before a line of a file
-// with n engine lines becomes a candidate for setting aside: 5 for short
-// files, then growing with the square root of n (doubling for every factor
-// of four), so that only lines far more common than the rest are affected.
+// with n engine lines becomes a candidate for setting aside; it grows with
+// the square root of n (the values and why they are so: DiscardStage.cpp).
 int32_t ConfusionThreshold(int32_t n);

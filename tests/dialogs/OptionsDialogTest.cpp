@@ -2,7 +2,7 @@
 #include "DialogScript.h"
 #include "dialogs/COptionsDialog.h"
 #include "resources/resource.h"
-#include "tests/mainwindow/PixelProbe.h"
+#include "tests/support/windows/PixelProbe.h"
 
 #include <gtest/gtest.h>
 

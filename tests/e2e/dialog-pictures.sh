@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the Compare Files dialog, the File Types editor, the Options dialog and the
-# Find dialog for the README, taken on a private Xvfb display with the end-to-end harness:
+# Find dialog for their pages in docs/, taken on a private Xvfb display with the end-to-end
+# harness:
 #   tests/e2e/dialog-pictures.sh BUILD_DIR DOCS_DIR
 # BUILD_DIR is a built Windows tree (its e2e prefix is made when missing).
 here=$(cd "$(dirname "$0")" && pwd)

@@ -7,6 +7,8 @@
 #include "engine/DisplayLoading.h"
 #include "engine/ListingCommand.h"
 #include "engine/PaneAlignment.h"
+#include "tests/support/RandomEdits.h"
+#include "tests/support/SystemDiff.h"
 
 #include <gtest/gtest.h>
 
@@ -37,8 +39,7 @@ public:
         left.clear();
         const int count = Pick(0, 4) == 0 ? Pick(0, 3) : Pick(1, 80);
         for (int i = 0; i < count; ++i) left.push_back(Line());
-        right = left;
-        for (int edits = Pick(0, 6); edits > 0; --edits) Edit(right);
+        right = EditedAtRandom(left, Pick(0, 6), [this](int n) { return Pick(0, n - 1); }, [this] { return Line(); });
     }
 
     GeneratedFile Write(const Strings& lines) {
@@ -74,22 +75,6 @@ private:
     std::string Ending() {
         const int kind = Pick(0, 19);
         return kind < 14 ? "\n" : kind < 17 ? "\r\n" : kind < 19 ? "\r" : "";
-    }
-
-    void Edit(Strings& lines) {
-        const int at = Pick(0, static_cast<int>(lines.size()));
-        const int length = Pick(1, 4);
-        switch (Pick(0, 2)) {
-        case 0:
-            for (int i = 0; i < length; ++i) lines.insert(lines.begin() + at, Line());
-            break;
-        case 1:
-            lines.erase(lines.begin() + at, lines.begin() + std::min<int>(at + length, lines.size()));
-            break;
-        default:
-            for (int i = at; i < std::min<int>(at + length, lines.size()); ++i) lines[i] = Line();
-            break;
-        }
     }
 
     std::mt19937 random_;
@@ -187,9 +172,9 @@ protected:
     }
 
     void CheckRun(const GeneratedFile& left, const GeneratedFile& right, bool ignoreBlanks, bool ignoreCase) {
-        ASSERT_TRUE(run.loaded && run.aligned && run.built) << testing::PrintToString(run.messages.messages);
+        ASSERT_TRUE(run.loaded && run.aligned && run.built) << testing::PrintToString(run.messages.texts);
         ASSERT_GE(run.compared, 0);
-        EXPECT_EQ(run.messages.messages, Strings{});
+        EXPECT_EQ(run.messages.texts, Strings{});
         const ComparisonState& state = run.state;
         ASSERT_EQ(state.leftLines.size(), state.rightLines.size());
         Strings leftRows;
@@ -275,23 +260,9 @@ TEST_F(AlignmentProperties, GeneratedPairsLineUpRowForRow) {
 // its command groups turned round so that the last difference comes first,
 // as the engine stores them. A second, independent source of listings.
 DiffListing DiffCommandListing(const std::string& leftCopy, const std::string& rightCopy) {
-    const std::string command = "diff '" + leftCopy + "' '" + rightCopy + "'";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return {};
     std::string output;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, got);
-    pclose(pipe);
-    Strings lines = SplitRows(output);
-    lines.pop_back();  // the output ends with a line feed
-    std::vector<DiffListing> groups;
-    for (const std::string& line : lines) {
-        if (IsCommandEntry(line)) groups.emplace_back();
-        if (!groups.empty()) groups.back().push_back(line + "\n");
-    }
-    DiffListing listing;
-    for (auto it = groups.rbegin(); it != groups.rend(); ++it) listing.insert(listing.end(), it->begin(), it->end());
-    return listing;
+    EXPECT_TRUE(SystemDiff(leftCopy, rightCopy, output));
+    return LastDifferenceFirst(output);
 }
 
 TEST_F(AlignmentProperties, ListingsOfTheDiffCommandLineUpToo) {
@@ -366,9 +337,9 @@ TEST_F(AlignmentProperties, ArbitraryListingsNeverBreakTheRows) {
         for (int pieces = std::uniform_int_distribution<int>(0, 6)(random); pieces > 0; --pieces)
             AppendRandomEntries(random, 8, state.listing);
         SCOPED_TRACE(testing::PrintToString(state.listing));
-        RecordingSink messages;
+        CollectedMessages messages;
         const bool aligned = AlignPanes(state, messages);
-        EXPECT_EQ(messages.messages, aligned ? Strings{} : Strings{"Error in the patch!"});
+        EXPECT_EQ(messages.texts, aligned ? Strings{} : Strings{"Error in the patch!"});
         PaneTexts texts;
         ASSERT_TRUE(BuildPaneTexts(state, texts, messages));
         const int rows = static_cast<int>(state.leftLines.size());
@@ -445,19 +416,22 @@ void ReferenceAlign(ComparisonState& state) {
     std::reverse(state.hunks.begin(), state.hunks.end());
 }
 
-void ReferenceConvert(const std::vector<PaneLine>& lines, std::vector<DiffHunk>& hunks, int32_t DiffHunk::*first,
-                      int32_t DiffHunk::*last) {
-    size_t h = 0;
-    int n = 0;
-    for (size_t t = 0; t < lines.size(); ++t) {
-        if (lines[t].state == Filler) continue;
-        if (h < hunks.size() && hunks[h].*first == n + 1) {
-            hunks[h].*last += static_cast<int32_t>(t) - hunks[h].*first;
-            hunks[h].*first = static_cast<int32_t>(t);
-            ++h;
-        }
-        ++n;
-    }
+// The file line that each row shows, counted from 1; 0 for a Filler row.
+std::vector<int32_t> LineOfEachRow(const std::vector<PaneLine>& lines) {
+    std::vector<int32_t> lineOf(lines.size(), 0);
+    int32_t shown = 0;
+    for (size_t row = 0; row < lines.size(); ++row)
+        if (lines[row].state != Filler) lineOf[row] = ++shown;
+    return lineOf;
+}
+
+// One side of a hunk, once in rows, starts at the row that shows the side's
+// first file line and spans as many rows as the hunk in file lines did.
+void ExpectRowsOfLines(const std::vector<int32_t>& lineOf, int32_t firstRow, int32_t lastRow, int32_t firstLine,
+                       int32_t lastLine) {
+    ASSERT_TRUE(firstRow >= 0 && static_cast<size_t>(firstRow) < lineOf.size()) << firstRow;
+    EXPECT_EQ(lineOf[static_cast<size_t>(firstRow)], firstLine);
+    EXPECT_EQ(lastRow - firstRow, lastLine - firstLine);
 }
 
 void ExpectSameRows(const std::vector<PaneLine>& actual, const std::vector<PaneLine>& expected) {
@@ -485,7 +459,7 @@ TEST_F(AlignmentProperties, OnePassAlignmentMatchesInsertingRowByRow) {
             folders.WriteInput("left.copy", state.leftLineCount == 0 ? "" : state.leftTextBlock + "\n");
         const std::string rightCopy =
             folders.WriteInput("right.copy", state.rightLineCount == 0 ? "" : state.rightTextBlock + "\n");
-        RecordingSink messages;
+        CollectedMessages messages;
         ASSERT_GE(DiffFiles(leftCopy, rightCopy, pair % 2 == 1, false, state.listing, messages), 0);
         ComparisonState reference = state;
         ASSERT_TRUE(AlignPanes(state, messages));
@@ -496,24 +470,22 @@ TEST_F(AlignmentProperties, OnePassAlignmentMatchesInsertingRowByRow) {
         ExpectSameRows(state.rightNumberLines, reference.rightNumberLines);
         PaneTexts texts;
         ASSERT_TRUE(BuildPaneTexts(state, texts, messages));
-        ReferenceConvert(reference.leftLines, reference.hunks, &DiffHunk::leftFirst, &DiffHunk::leftLast);
-        ReferenceConvert(reference.rightLines, reference.hunks, &DiffHunk::rightFirst, &DiffHunk::rightLast);
+        const std::vector<int32_t> leftLineOf = LineOfEachRow(state.leftLines);
+        const std::vector<int32_t> rightLineOf = LineOfEachRow(state.rightLines);
         ASSERT_EQ(state.hunks.size(), reference.hunks.size());
         for (size_t i = 0; i < state.hunks.size(); ++i) {
             const DiffHunk& actual = state.hunks[i];
             const DiffHunk& expected = reference.hunks[i];
             EXPECT_EQ(actual.leftKind, expected.leftKind) << i;
             EXPECT_EQ(actual.rightKind, expected.rightKind) << i;
-            if (expected.leftKind != Filler) {
-                EXPECT_EQ(actual.leftFirst, expected.leftFirst) << i;
-                EXPECT_EQ(actual.leftLast, expected.leftLast) << i;
-            }
-            if (expected.rightKind != Filler) {
-                EXPECT_EQ(actual.rightFirst, expected.rightFirst) << i;
-                EXPECT_EQ(actual.rightLast, expected.rightLast) << i;
-            }
+            SCOPED_TRACE("hunk " + std::to_string(i));
+            if (expected.leftKind != Filler)
+                ExpectRowsOfLines(leftLineOf, actual.leftFirst, actual.leftLast, expected.leftFirst, expected.leftLast);
+            if (expected.rightKind != Filler)
+                ExpectRowsOfLines(rightLineOf, actual.rightFirst, actual.rightLast, expected.rightFirst,
+                                  expected.rightLast);
         }
-        EXPECT_EQ(messages.messages, Strings{});
+        EXPECT_EQ(messages.texts, Strings{});
         if (HasFailure()) return;
     }
 }

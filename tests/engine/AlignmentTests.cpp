@@ -27,7 +27,7 @@ protected:
     DisplayFolders folders;
     ComparisonState state;
     PaneTexts texts;
-    RecordingSink messages;
+    CollectedMessages messages;
     bool aligned = false;
     bool built = false;
 };
@@ -85,7 +85,7 @@ TEST_F(Alignment, GoldenRows) {
         EXPECT_EQ(Rows(c.left, c.right, c.listing), c.rows);
         EXPECT_TRUE(aligned);
         EXPECT_TRUE(built);
-        EXPECT_EQ(messages.messages, Strings{});
+        EXPECT_EQ(messages.texts, Strings{});
     }
 }
 
@@ -144,11 +144,11 @@ const PatchErrorCase kPatchErrors[] = {
 TEST_F(Alignment, CommandsThatCannotBeAppliedAreAnErrorInThePatch) {
     for (const PatchErrorCase& c : kPatchErrors) {
         SCOPED_TRACE(c.name);
-        messages.messages.clear();
+        messages.texts.clear();
         EXPECT_EQ(Rows("a\nb\nc\n", "a\nB\nc\n", c.listing), c.rows);
         EXPECT_FALSE(aligned);
         EXPECT_TRUE(built);
-        EXPECT_EQ(messages.messages, Strings{"Error in the patch!"});
+        EXPECT_EQ(messages.texts, Strings{"Error in the patch!"});
         EXPECT_EQ(state.hunks.size(), c.hunks);
         EXPECT_EQ(state.leftLines.size(), state.rightLines.size());
         EXPECT_EQ(DescribeDifferences(state.listing, state.hunks.size()).size(), c.hunks);

@@ -6,6 +6,8 @@
 #include "engine/ListingOrder.h"
 #include "engine/TextComparison.h"
 #include "EngineTestFiles.h"
+#include "tests/support/RandomEdits.h"
+#include "tests/support/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +17,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -23,34 +26,6 @@ struct Options {
     bool ignoreBlanks;
     bool ignoreCase;
 };
-
-// The text as the platform's text mode delivers it: nothing from the first
-// 0x1A on, CR LF as LF. Written here independently of the engine.
-std::string Translated(const std::string& raw)
-{
-    std::string cut = raw.substr(0, raw.find('\x1a'));
-    std::string out;
-    for (size_t i = 0; i < cut.size(); ++i) {
-        if (cut[i] == '\r' && i + 1 < cut.size() && cut[i + 1] == '\n')
-            continue;
-        out += cut[i];
-    }
-    return out;
-}
-
-// Lines with their line feeds; a last line without one stays as it is.
-std::vector<std::string> SplitLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        end = end == std::string::npos ? text.size() : end + 1;
-        lines.push_back(text.substr(start, end - start));
-        start = end;
-    }
-    return lines;
-}
 
 // The comparison the options describe, for ASCII lines: blanks are dropped,
 // letters folded. The line feed itself counts, so a last line without one
@@ -146,25 +121,19 @@ int CountChangedLines(const std::vector<Block>& blocks)
     return count;
 }
 
-// Everything a command writes on its standard output; false when it cannot
-// be run.
 // Lines deleted and inserted by `diff --minimal` under the same rules:
 // ignoring all blanks is diff's -w, ignoring case its -i.
 int DiffMinimalChangedLines(const std::string& left, const std::string& right, Options options)
 {
-    std::string command = "diff --minimal";
+    std::string flags = "--minimal";
     if (options.ignoreBlanks)
-        command += " -w";
+        flags += " -w";
     if (options.ignoreCase)
-        command += " -i";
-    command += " '" + left + "' '" + right + "'";
+        flags += " -i";
     std::string output;
-    if (!CommandOutput(command, output))
+    if (!SystemDiff(left, right, output, flags))
         return -1;
-    int count = 0;
-    for (const std::string& line : SplitLines(output))
-        count += line[0] == '<' || line[0] == '>';
-    return count;
+    return ChangedLineCount(output);
 }
 
 // Random text of short lines from a small alphabet, so that lines repeat.
@@ -193,25 +162,10 @@ public:
         return lines;
     }
 
-    // Insertions, deletions and replacements of short runs, anywhere,
-    // the two ends included.
     std::vector<std::string> Edit(std::vector<std::string> lines, int edits, int alphabet)
     {
-        for (int e = 0; e < edits; ++e) {
-            int size = static_cast<int>(lines.size());
-            int at = Chance(4) ? (Chance(2) ? 0 : size) : Pick(size + 1);
-            int run = 1 + Pick(3);
-            int kind = Pick(3);
-            if (kind != 0) {
-                int removed = std::min(run, size - at);
-                lines.erase(lines.begin() + at, lines.begin() + at + removed);
-            }
-            if (kind != 1) {
-                std::vector<std::string> added = Lines(run, alphabet);
-                lines.insert(lines.begin() + at, added.begin(), added.end());
-            }
-        }
-        return lines;
+        return EditedAtRandom(std::move(lines), edits, [this](int n) { return Pick(n); },
+                              [this, alphabet] { return Line(alphabet); });
     }
 
     // File bytes: each line ends in LF or CR LF, the last one maybe in
@@ -264,8 +218,8 @@ void CheckGeneratedPairs(Options options, unsigned firstSeed, int pairs)
         ASSERT_GE(result, 0);
         EXPECT_EQ(result == 0, listing.empty());
 
-        std::vector<std::string> left = SplitLines(Translated(leftRaw));
-        std::vector<std::string> right = SplitLines(Translated(rightRaw));
+        std::vector<std::string> left = LinesOf(Translated(leftRaw));
+        std::vector<std::string> right = LinesOf(Translated(rightRaw));
         std::vector<Block> blocks = BlocksInFileOrder(listing);
         std::vector<std::string> patched = ApplyListing(left, blocks);
         ASSERT_EQ(patched.size(), right.size());
@@ -349,7 +303,7 @@ void CheckLongerPairs(bool frequentLines, unsigned firstSeed, int pairs)
         CollectedMessages messages;
         ASSERT_EQ(DiffFiles(leftPath, rightPath, false, false, listing, messages), leftText == rightText ? 0 : 1);
         std::vector<Block> blocks = BlocksInFileOrder(listing);
-        EXPECT_EQ(ApplyListing(SplitLines(leftText), blocks), SplitLines(rightText));
+        EXPECT_EQ(ApplyListing(LinesOf(leftText), blocks), LinesOf(rightText));
         int minimal = DiffMinimalChangedLines(leftPath, rightPath, Options{false, false});
         if (frequentLines) {
             EXPECT_GE(CountChangedLines(blocks), minimal);
@@ -459,7 +413,7 @@ TEST(DiffAgainstDiff, SavedListingPatchesTheLeftFileIntoTheRightOne)
         if (leftText.empty() || rightText.empty()) {
             ++pairsWithAnEmptyFile;
             std::string diffListing;
-            ASSERT_TRUE(CommandOutput("diff '" + leftRead + "' '" + rightRead + "'", diffListing));
+            ASSERT_TRUE(SystemDiff(leftRead, rightRead, diffListing));
             EXPECT_EQ(listing, diffListing);
         }
         if (::testing::Test::HasFailure())

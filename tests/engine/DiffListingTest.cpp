@@ -129,11 +129,7 @@ TEST(ListingInFileOrder, MatchesDiffOnAPlainCase)
     CollectedMessages messages;
     ASSERT_EQ(DiffFiles(left, right, false, false, listing, messages), 1);
     std::string expected;
-    std::FILE* pipe = popen(("diff '" + left + "' '" + right + "'").c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    for (int c; (c = std::fgetc(pipe)) != EOF;)
-        expected += static_cast<char>(c);
-    pclose(pipe);
+    ASSERT_TRUE(SystemDiff(left, right, expected));
     EXPECT_EQ(ListingInFileOrder(listing), expected);
 }
 

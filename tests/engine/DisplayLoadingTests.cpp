@@ -42,7 +42,7 @@ protected:
 
     DisplayFolders folders;
     ComparisonState state;
-    RecordingSink messages;
+    CollectedMessages messages;
 };
 
 // The rows that the records of a side cut from its text block.
@@ -119,7 +119,7 @@ TEST_F(DisplayLoading, NormalisesCopiesAndSplitsRowsOnEitherSide) {
         ExpectSide(other, leftCopy, state.leftLines, state.leftTextBlock, state.leftLineCount, state.leftTextSize,
                    state.leftMaxLineLength);
     }
-    EXPECT_EQ(messages.messages, Strings{});
+    EXPECT_EQ(messages.texts, Strings{});
 }
 
 std::string Lines(int count) {
@@ -248,11 +248,11 @@ TEST_F(DisplayLoading, AFileThatCannotBeReadIsReportedAndNothingIsLeft) {
         {present, directory, "Could not open file " + directory + " to read!"},
     };
     for (const FailCase& c : cases) {
-        RecordingSink sink;
+        CollectedMessages sink;
         std::string leftName = "stale";
         std::string rightName = "stale";
         EXPECT_FALSE(LoadPaneTexts(c.left, c.right, state, leftName, rightName, sink));
-        EXPECT_EQ(sink.messages, Strings{c.message});
+        EXPECT_EQ(sink.texts, Strings{c.message});
         EXPECT_EQ(leftName, "");
         EXPECT_EQ(rightName, "");
         EXPECT_EQ(folders.TempEntries(), Strings{});
@@ -268,11 +268,11 @@ TEST_F(DisplayLoading, NoTemporaryFolderMeansNoTemporaryName) {
     std::string leftName;
     std::string rightName;
     EXPECT_FALSE(LoadPaneTexts(present, present, state, leftName, rightName, messages));
-    EXPECT_EQ(messages.messages, Strings{"Could not get temp file name"});
+    EXPECT_EQ(messages.texts, Strings{"Could not get temp file name"});
     std::string path = "stale";
-    RecordingSink sink;
+    CollectedMessages sink;
     EXPECT_FALSE(GetTempFilePath(path, sink));
-    EXPECT_EQ(sink.messages, Strings{"Could not get temp file name"});
+    EXPECT_EQ(sink.texts, Strings{"Could not get temp file name"});
     setenv("TMPDIR", folders.TempFolder().c_str(), 1);
 }
 
@@ -312,9 +312,9 @@ int LoadWithCappedMemory(const std::string& left, const std::string& right) {
     ComparisonState state;
     std::string leftName;
     std::string rightName;
-    RecordingSink sink;
+    CollectedMessages sink;
     const bool loaded = LoadPaneTexts(left, right, state, leftName, rightName, sink);
-    return !loaded && sink.messages == Strings{"Insufficient memory!"} && rightName.empty() ? kAsExpected : 1;
+    return !loaded && sink.texts == Strings{"Insufficient memory!"} && rightName.empty() ? kAsExpected : 1;
 }
 
 int LoadWithCappedFileSize(const std::string& left, const std::string& right, const std::string& tempFolder) {
@@ -324,12 +324,12 @@ int LoadWithCappedFileSize(const std::string& left, const std::string& right, co
     ComparisonState state;
     std::string leftName;
     std::string rightName;
-    RecordingSink sink;
+    CollectedMessages sink;
     const bool loaded = LoadPaneTexts(left, right, state, leftName, rightName, sink);
-    if (loaded || sink.messages.size() != 1) return 1;
+    if (loaded || sink.texts.size() != 1) return 1;
     const std::string prefix = "Could not open file " + tempFolder + "/TMP";
     const std::string suffix = ".tmp to write!";
-    const std::string& message = sink.messages[0];
+    const std::string& message = sink.texts[0];
     const bool named = message.compare(0, prefix.size(), prefix) == 0 && message.size() == prefix.size() + 4 + suffix.size() &&
                        message.compare(prefix.size() + 4, suffix.size(), suffix) == 0;
     return named ? kAsExpected : 1;
@@ -338,10 +338,10 @@ int LoadWithCappedFileSize(const std::string& left, const std::string& right, co
 int BuildWithCappedMemory(ComparisonState state) {
     LimitAddressSpace();
     PaneTexts texts;
-    RecordingSink sink;
+    CollectedMessages sink;
     const bool built = BuildPaneTexts(state, texts, sink);
     const bool leftKept = texts.leftText == "a\nb" && texts.leftGutter == "1\n2\n";
-    return !built && sink.messages == Strings{"Insufficient memory!"} && leftKept && texts.rightText.empty()
+    return !built && sink.texts == Strings{"Insufficient memory!"} && leftKept && texts.rightText.empty()
                ? kAsExpected
                : 1;
 }

@@ -78,7 +78,7 @@ ComparisonState LoadedState(const DisplayFolders& folders, const std::string& le
     ComparisonState state;
     std::string leftCopy;
     std::string rightCopy;
-    RecordingSink messages;
+    CollectedMessages messages;
     EXPECT_TRUE(LoadPaneTexts(folders.WriteInput("left", left), folders.WriteInput("right", right), state, leftCopy,
                               rightCopy, messages));
     std::remove(leftCopy.c_str());

@@ -1,19 +1,13 @@
-// DisplayTestSupport: private folders, files and message capture for the display pipeline tests.
+// DisplayTestSupport: private folders and files, and runs of the display pipeline, for its tests.
 #pragma once
 
 #include "engine/ComparisonState.h"
 #include "engine/MessageSink.h"
 #include "engine/PaneAlignment.h"
+#include "EngineTestFiles.h"
 
 #include <string>
 #include <vector>
-
-// Collects every message instead of showing it.
-class RecordingSink : public MessageSink {
-public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    std::vector<std::string> messages;
-};
 
 // A private folder for input files and a private temporary folder that
 // TMPDIR points at while the object lives, so that a test can tell exactly
@@ -49,7 +43,7 @@ struct PipelineRun {
     bool built = false;
     ComparisonState state;
     PaneTexts texts;
-    RecordingSink messages;
+    CollectedMessages messages;
 };
 
 // LoadPaneTexts on two input files, then DiffFiles on the copies, deletes

@@ -46,7 +46,7 @@ TEST(Encodings, EveryEncodingOfAFileComparesIdenticalToItsUtf8Form) {
         PipelineRun run;
         RunPipeline(folders, Fixture(name), utf8, false, false, run);
         ASSERT_TRUE(run.built);
-        EXPECT_EQ(run.messages.messages, Strings{});
+        EXPECT_EQ(run.messages.texts, Strings{});
         EXPECT_EQ(run.compared, 0);
         EXPECT_EQ(run.texts.leftText, run.texts.rightText);
         EXPECT_EQ(run.texts.leftGutter, run.texts.rightGutter);
@@ -93,8 +93,7 @@ TEST(Encodings, OtherFilesAreComparedByteForByte) {
         for (std::string* text : {&left, &right})
             if (text->back() != '\n') *text += '\n';
         std::string expected;
-        ASSERT_TRUE(CommandOutput("diff '" + files.Write("left", left) + "' '" + files.Write("right", right) + "'",
-                                  expected));
+        ASSERT_TRUE(SystemDiff(files.Write("left", left), files.Write("right", right), expected));
         EXPECT_EQ(Listing(run), expected);
     }
     DisplayFolders folders;
@@ -239,7 +238,7 @@ TEST(Encodings, ListingsBetweenEncodingsAreTheUtf8Listings) {
         EXPECT_EQ(itself.compared, 0);
         EXPECT_EQ(itself.texts.leftText, itself.texts.rightText);
         EXPECT_EQ(IsBinaryFile(files.Write("encoded", Encoded(files, left, leftEncoding)), encoded.messages), 0);
-        EXPECT_EQ(encoded.messages.messages, Strings{});
+        EXPECT_EQ(encoded.messages.texts, Strings{});
         if (HasFailure()) return;
     }
 }

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "engine/MessageSink.h"
+#include "tests/support/SystemDiff.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
@@ -54,17 +54,3 @@ public:
     void ShowMessage(const std::string& text) override { texts.push_back(text); }
     std::vector<std::string> texts;
 };
-
-// Runs the shell command and keeps its standard output; false when it could
-// not be run.
-inline bool CommandOutput(const std::string& command, std::string& output)
-{
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return false;
-    output.clear();
-    char buffer[4096];
-    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, got);
-    return pclose(pipe) != -1;
-}

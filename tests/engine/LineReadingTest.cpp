@@ -55,11 +55,11 @@ TEST(LineRules, HashRotatesLeftBySevenAndAdds)
     EXPECT_EQ(plain.Hash("\n"), 0u);
     EXPECT_EQ(plain.Hash("a\n"), 97u);
     EXPECT_EQ(plain.Hash("ab\n"), 97u * 128 + 98);
-    // Five bytes rotate the first one by 28 bits; the sixth wraps it around.
-    uint32_t h = 0;
-    for (unsigned char c : std::string("\xff" "bcdef"))
-        h = ((h << 7) | (h >> 25)) + c;
-    EXPECT_EQ(plain.Hash("\xff" "bcdef\n"), h);
+    // Five bytes after it turn the first one by 35 bits: its top bits come
+    // back in at the bottom (0xff ends up as 0x7f8), and the sums carry.
+    // The value is worked out apart from the code, not by the same loop.
+    EXPECT_EQ(plain.Hash("\xff" "bcdef\n"), 0x2c793ae4u);
+    EXPECT_NE(plain.Hash("\xff" "bcdef\n"), plain.Hash("bcdef\xff\n"));
     LineRules blanks{true, false};
     EXPECT_EQ(blanks.Hash(" a\t\xa0 b\r\n"), plain.Hash("ab\n"));
     LineRules caseless{false, true};

@@ -52,16 +52,16 @@ TEST(MemoryBudget, SizesBeyondTheLimitOrAPaneAreRefusedBeforeReading)
     for (const Case& c : cases) {
         const std::string big = SparseFile(folders, "big" + std::to_string(c.size), c.size);
         for (bool bigOnLeft : {true, false}) {
-            RecordingSink sink;
+            CollectedMessages sink;
             const bool fits = bigOnLeft ? TextComparisonFits(big, small, c.limit, sink)
                                         : TextComparisonFits(small, big, c.limit, sink);
             EXPECT_EQ(fits, c.fits) << c.size << " within " << c.limit;
-            EXPECT_EQ(sink.messages, c.fits ? Strings{} : Strings{"Insufficient memory!"}) << c.size;
+            EXPECT_EQ(sink.texts, c.fits ? Strings{} : Strings{"Insufficient memory!"}) << c.size;
         }
     }
-    RecordingSink sink;
+    CollectedMessages sink;
     EXPECT_TRUE(TextComparisonFits(folders.InputFolder() + "/missing", small, 0, sink));  // loading reports it
-    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_TRUE(sink.texts.empty());
 }
 
 TEST(MemoryBudget, LoadingRefusesManyShortLinesThatTheSameBytesInLongLinesWouldNot)
@@ -80,9 +80,9 @@ TEST(MemoryBudget, LoadingRefusesManyShortLinesThatTheSameBytesInLongLinesWouldN
     for (const Case& c : cases) {
         ComparisonState state;
         std::string leftCopy, rightCopy;
-        RecordingSink sink;
+        CollectedMessages sink;
         EXPECT_EQ(LoadPaneTexts(c.left, right, state, leftCopy, rightCopy, sink, limit), c.loaded) << c.left;
-        EXPECT_EQ(sink.messages, c.loaded ? Strings{} : Strings{"Insufficient memory!"}) << c.left;
+        EXPECT_EQ(sink.texts, c.loaded ? Strings{} : Strings{"Insufficient memory!"}) << c.left;
         if (c.loaded) {
             EXPECT_EQ(state.leftLineCount, 1);
             std::remove(leftCopy.c_str());

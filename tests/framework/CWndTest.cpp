@@ -1,6 +1,7 @@
 // Window objects: attachment, dispatch, default handling, subclassing and the end of a window's life.
 #include "framework/AppMessageBox.h"
 #include "framework/CWnd.h"
+#include "tests/support/windows/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -87,23 +88,6 @@ bool Contains(const std::vector<UINT>& list, UINT value)
     return false;
 }
 
-// Dispatches queued messages until done() holds; the bound is a count of waits, not a time limit on the test.
-template <typename Done>
-bool PumpUntil(Done done)
-{
-    for (int waits = 0; waits < 200 && !done(); ++waits) {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        if (!done()) {
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        }
-    }
-    return done();
-}
-
 class CWndTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -132,10 +116,15 @@ TEST_F(CWndTest, SentMessageReachesHandlerAndReturnsItsResult)
     EXPECT_EQ(::SendMessageA(wnd.m_hWnd, WM_TEST_ECHO, 5, 1), 11);
 }
 
+// WM_SETTEXT passes through the window procedure to the default one, which
+// keeps the text; reading it back sizes the buffer from the text's length,
+// so an empty and a long text come back whole.
 TEST_F(CWndTest, UnhandledMessagesFallThroughToDefaultProcedure)
 {
-    wnd.SetWindowText("renamed");
-    EXPECT_EQ(wnd.GetWindowText(), "renamed");
+    for (const std::string& text : {std::string(), std::string(5000, 'x') + "end"}) {
+        wnd.SetWindowText(text);
+        EXPECT_EQ(wnd.GetWindowText(), text);
+    }
     EXPECT_TRUE(Contains(wnd.seen, WM_SETTEXT));
 }
 

@@ -1,6 +1,6 @@
 // Tests of the main window's own tooltips (labels, marker, difference list) and of its painted status legend.
 #include "MainWindowFixture.h"
-#include "PixelProbe.h"
+#include "tests/support/windows/PixelProbe.h"
 #include "TestWindows.h"
 
 #include "framework/CToolTipCtrl.h"

@@ -1,5 +1,5 @@
 // Tests of the comparing window and of the main window's resources it and the toolbar use.
-#include "PixelProbe.h"
+#include "tests/support/windows/PixelProbe.h"
 #include "TestWindows.h"
 
 #include "framework/GdiObject.h"

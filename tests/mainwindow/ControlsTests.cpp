@@ -1,5 +1,5 @@
 // Tests of the main window's controls: file labels, the status legend and the toolbar.
-#include "PixelProbe.h"
+#include "tests/support/windows/PixelProbe.h"
 #include "TestWindows.h"
 
 #include "resources/resource.h"

@@ -1,6 +1,6 @@
 // Find from the main window: the dialog Ctrl+F opens, the searches it asks for in the active pane, and its close.
 #include "MainWindowFixture.h"
-#include "PixelProbe.h"
+#include "tests/support/windows/PixelProbe.h"
 #include "TestWindows.h"
 
 #include "resources/resource.h"

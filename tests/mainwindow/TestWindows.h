@@ -1,7 +1,8 @@
-// TestWindows: small helpers the main-window tests share: a top-level host window and message pumping.
+// TestWindows: small helpers the main-window tests share: a top-level host window and child rectangles.
 #pragma once
 
 #include "framework/CWnd.h"
+#include "tests/support/windows/MessagePump.h"
 
 #include <windows.h>
 
@@ -25,9 +26,6 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
-
-// Dispatches everything already queued for this thread.
-void PumpMessages();
 
 // The rectangle of a child window in its parent's client coordinates.
 RECT ChildRect(HWND child);

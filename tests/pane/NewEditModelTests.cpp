@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -102,42 +104,63 @@ TEST(NewEditTextModel, LineFromPositionFindsTheLineHoldingEveryPosition)
     EXPECT_EQ(text.LineFromPosition(500), 3);
 }
 
-// The documented meaning of a colour range, position by position.
-void ApplyToModel(std::vector<uint32_t>& model, int start, int end, uint32_t colour)
+// One call of SetRange chosen from what it should do: either the positions
+// [first, last) it must colour, spelt in one of the ways the call allows, or
+// arguments that name no range and must change nothing.
+struct RangeCall {
+    int start;
+    int end;
+    int first;  // first position coloured
+    int last;   // one past the last position coloured; equal to first when nothing is
+};
+
+RangeCall ChooseRangeCall(std::mt19937& random, int n)
 {
-    const int n = static_cast<int>(model.size());
-    if (start < -1 || start >= n || end < -1 || end >= n || (end != -1 && start >= end))
-        return;
-    if (start == -1) {
-        if (end == -1)
-            return;
-        start = 0;
-    } else if (end == -1) {
-        end = n - 1;
+    auto pick = [&random](int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); };
+    if (pick(3) == 0) {
+        // Arguments outside the text, reversed or empty: nothing changes.
+        const int p = pick(n);
+        const RangeCall ignored[] = {
+            {-2 - pick(3), p, 0, 0}, {p, -2 - pick(3), 0, 0}, {n + pick(3), -1, 0, 0}, {p, n + pick(3), 0, 0},
+            {p, p, 0, 0},            {n - 1, p, 0, 0},        {-1, -1, 0, 0},
+            // [-1, 0) names no position, unless position 0 is the last one.
+            {-1, 0, 0, n == 1 ? 1 : 0},
+        };
+        return ignored[pick(static_cast<int>(std::size(ignored)))];
     }
-    for (int p = start; p < end; ++p)
-        model[static_cast<size_t>(p)] = colour;
-    if (end == n - 1)
-        model[static_cast<size_t>(end)] = colour;
+    // Positions [first, last). A range cannot stop just before the last
+    // position: an end of n - 1 colours the last position too.
+    int first = pick(n);
+    int last = first + 1 + pick(n - first);
+    if (last == n - 1)
+        last = n;
+    if (last < n)
+        return {first == 0 && pick(2) ? -1 : first, last, first, last};
+    // To the end: the last position as end, or -1 for it unless the start
+    // is -1 too; a range of the last position alone only as (n - 1, -1),
+    // since (n - 1, n - 1) is empty.
+    if (first == n - 1)
+        return {first, -1, first, last};
+    const int start = first == 0 && pick(2) ? -1 : first;
+    return {start, start != -1 && pick(2) ? -1 : n - 1, first, last};
 }
 
 TEST(NewEditColourRuns, RandomRangesMatchAPerPositionModel)
 {
     std::mt19937 random(4711);
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < 300; ++round) {
         const int n = 1 + static_cast<int>(random() % 40);
         ColorRunSet runs;
         runs.Reset(7);
         std::vector<uint32_t> model(static_cast<size_t>(n), 7);
         for (int op = 0; op < 12; ++op) {
-            const int start = static_cast<int>(random() % static_cast<unsigned>(n + 3)) - 2;
-            const int end = static_cast<int>(random() % static_cast<unsigned>(n + 3)) - 2;
+            const RangeCall call = ChooseRangeCall(random, n);
             const uint32_t colour = 100 + static_cast<uint32_t>(op);
-            runs.SetRange(start, end, colour, n);
-            ApplyToModel(model, start, end, colour);
+            runs.SetRange(call.start, call.end, colour, n);
+            std::fill(model.begin() + call.first, model.begin() + call.last, colour);
             for (int p = 0; p < n; ++p) {
                 ASSERT_EQ(runs.ColourAt(p), model[static_cast<size_t>(p)])
-                    << "round " << round << " op " << op << " range " << start << ".." << end << " at " << p;
+                    << "round " << round << " op " << op << " range " << call.start << ".." << call.end << " at " << p;
                 // A run reaches exactly to the next change of colour (or to the last position).
                 const ColorRunSet::Run run = runs.RunAt(p, n);
                 for (int q = p; q < p + run.length; ++q)

@@ -1,6 +1,7 @@
 // Scroll bars, scroll messages, scrolling calls, keeping the caret in view, and the notifications posted to the parent.
 #include "PaneHarness.h"
 #include "pane/NewEditMessages.h"
+#include "tests/support/windows/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -193,9 +194,7 @@ bool CaretBlinks(CNewEdit& pane)
     const COLORREF first = PanePicture::OfWindow(pane).At(p.x, y);
     const DWORD until = GetTickCount() + 2 * GetCaretBlinkTime() + 200;
     while (GetTickCount() < until) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
+        PumpMessages();
         if (PanePicture::OfWindow(pane).At(p.x, y) != first)
             return true;
         Sleep(20);

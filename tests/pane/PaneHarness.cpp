@@ -1,10 +1,7 @@
 #include "PaneHarness.h"
 
 #include "framework/CBeep.h"
-#include "framework/ClientDC.h"
 #include "framework/GdiObject.h"
-#include "framework/MemoryDC.h"
-#include "framework/ObjectSelection.h"
 #include "pane/NewEditMessages.h"
 
 namespace {
@@ -124,77 +121,40 @@ int PaneHarness::TakeBeeps()
 
 namespace {
 
-// The format of a 32-bit top-down bitmap of the given size.
-BITMAPINFO TopDownFormat(int width, int height)
+RECT ClientOf(CNewEdit& pane)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    return info;
-}
-
-// A 32-bit top-down DIB section of the given size, and where its pixels are.
-HBITMAP MakeDib(HDC dc, int width, int height, void** bits)
-{
-    const BITMAPINFO info = TopDownFormat(width, height);
-    return CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+    RECT client{};
+    pane.GetClientRect(&client);
+    return client;
 }
 
 }  // namespace
 
 PanePicture::PanePicture(CNewEdit& pane, COLORREF ground)
 {
-    RECT client{};
-    pane.GetClientRect(&client);
+    const RECT client = ClientOf(pane);
     width_ = client.right;
     height_ = client.bottom;
-    void* bits = nullptr;
-    MemoryDC dc;
-    GdiBitmap bitmap(MakeDib(dc, width_, height_, &bits));
-    {
-        ObjectSelection selected(dc, bitmap);
+    probe_ = std::make_unique<PixelProbe>(width_, height_);
+    probe_->Draw([&](HDC dc) {
         GdiBrush brush(CreateSolidBrush(ground));
         FillRect(dc, &client, brush);
-        pane.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT | PRF_ERASEBKGND);
-    }
-    ReadBits(dc, bitmap);
+        pane.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    });
 }
 
 PanePicture PanePicture::OfWindow(CNewEdit& pane)
 {
     PanePicture picture;
-    RECT client{};
-    pane.GetClientRect(&client);
+    const RECT client = ClientOf(pane);
     picture.width_ = client.right;
     picture.height_ = client.bottom;
-    void* bits = nullptr;
-    MemoryDC dc;
-    GdiBitmap bitmap(MakeDib(dc, picture.width_, picture.height_, &bits));
-    {
-        ObjectSelection selected(dc, bitmap);
-        ClientDC window(pane.m_hWnd);
-        BitBlt(dc, 0, 0, picture.width_, picture.height_, window, 0, 0, SRCCOPY);
-    }
-    picture.ReadBits(dc, bitmap);
+    picture.probe_ = std::make_unique<PixelProbe>(picture.width_, picture.height_);
+    picture.probe_->CaptureClient(pane.m_hWnd);
     return picture;
-}
-
-void PanePicture::ReadBits(HDC dc, HBITMAP bitmap)
-{
-    GdiFlush();
-    std::vector<DWORD> raw(static_cast<size_t>(width_ * height_));
-    BITMAPINFO info = TopDownFormat(width_, height_);
-    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height_), raw.data(), &info, DIB_RGB_COLORS);
-    pixels_.clear();
-    pixels_.reserve(raw.size());
-    for (DWORD p : raw)  // 0x00RRGGBB in a DIB
-        pixels_.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
 }
 
 COLORREF PanePicture::At(int x, int y) const
 {
-    return pixels_[static_cast<size_t>(y * width_ + x)];
+    return probe_->At(x, y);
 }

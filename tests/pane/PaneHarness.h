@@ -3,7 +3,9 @@
 
 #include "framework/CWnd.h"
 #include "pane/CNewEdit.h"
+#include "tests/support/windows/PixelProbe.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,7 +49,7 @@ private:
     CNewEdit pane_;
 };
 
-// The client area of a pane rendered through WM_PRINTCLIENT into a 32-bit bitmap.
+// The client area of a pane rendered through WM_PRINTCLIENT, read back by a PixelProbe.
 class PanePicture {
 public:
     // The bitmap starts filled with `ground`, so unpainted pixels keep it.
@@ -60,9 +62,8 @@ public:
 
 private:
     PanePicture() = default;
-    void ReadBits(HDC dc, HBITMAP bitmap);
 
     int width_ = 0;
     int height_ = 0;
-    std::vector<COLORREF> pixels_;
+    std::unique_ptr<PixelProbe> probe_;
 };

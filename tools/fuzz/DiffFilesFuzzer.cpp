@@ -7,6 +7,7 @@
 #include "engine/DiffFiles.h"
 #include "engine/LineRules.h"
 #include "engine/ListingOrder.h"
+#include "tests/support/TextLines.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,29 +23,6 @@ public:
     void ShowMessage(const std::string& text) override { shown += text; }
     std::string shown;
 };
-
-std::string Translated(const std::string& raw)
-{
-    std::string cut = raw.substr(0, raw.find('\x1a'));
-    std::string out;
-    for (size_t i = 0; i < cut.size(); ++i) {
-        if (!(cut[i] == '\r' && i + 1 < cut.size() && cut[i + 1] == '\n'))
-            out += cut[i];
-    }
-    return out;
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    for (size_t start = 0; start < text.size();) {
-        size_t end = text.find('\n', start);
-        end = end == std::string::npos ? text.size() : end + 1;
-        lines.push_back(text.substr(start, end - start));
-        start = end;
-    }
-    return lines;
-}
 
 // Two lines as the options compare them (the engine's own line rules: the
 // listing is checked here, the rules in the decoding target). A line without
@@ -134,8 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Fail("comparison failed");
     if (result == 0 && !listing.empty())
         Fail("listing for equal files");
-    std::vector<std::string> rightLines = Lines(Translated(right));
-    std::vector<std::string> patched = Patched(Lines(Translated(left)), listing);
+    std::vector<std::string> rightLines = LinesOf(Translated(right));
+    std::vector<std::string> patched = Patched(LinesOf(Translated(left)), listing);
     if (patched.size() != rightLines.size())
         Fail("listing gives a different number of lines than the right text has");
     for (size_t i = 0; i < patched.size(); ++i) {

@@ -1,4 +1,4 @@
-#include "PixelProbe.h"
+#include "tests/support/windows/PixelProbe.h"
 
 #include "framework/ClientDC.h"
 
