@@ -10,8 +10,8 @@ namespace {
 // The face is copied unscaled: the bitmaps are as large as the template's button.
 void DrawFace(HDC dc, const RECT& item, bool pressed)
 {
-    GdiBitmap face(::LoadBitmapA(::GetModuleHandleA(nullptr),
-                                 MAKEINTRESOURCEA(pressed ? IDB_SWATCH_PRESSED : IDB_SWATCH_RAISED)));
+    GdiBitmap face(
+        ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(pressed ? IDB_SWATCH_PRESSED : IDB_SWATCH_RAISED)));
     BITMAP size{};
     if (!face || !::GetObjectA(face, sizeof size, &size)) {
         return;

@@ -108,8 +108,7 @@ void CCompareFilesDialog::OnOK()
     EndDialog(IDOK);
 }
 
-bool RunCompareFilesDialog(CWnd* parent, CompareOptions& options, std::string& firstPath,
-                           std::string& secondPath)
+bool RunCompareFilesDialog(CWnd* parent, CompareOptions& options, std::string& firstPath, std::string& secondPath)
 {
     CCompareFilesDialog dialog(parent);
     dialog.m_ignoreBlanks = options.ignoreBlanks;

@@ -36,5 +36,4 @@ private:
 
 // Runs the dialog with its check boxes preset from options. On OK the two paths and the
 // options are replaced and true comes back; on Cancel nothing changes.
-bool RunCompareFilesDialog(CWnd* parent, CompareOptions& options, std::string& firstPath,
-                           std::string& secondPath);
+bool RunCompareFilesDialog(CWnd* parent, CompareOptions& options, std::string& firstPath, std::string& secondPath);

@@ -9,7 +9,8 @@
 #include <vector>
 
 CFileTypesDialog::CFileTypesDialog(const std::string& filterString, CWnd* parent)
-    : CDialog(IDD_FILE_TYPES, parent), m_filterString(filterString)
+    : CDialog(IDD_FILE_TYPES, parent),
+      m_filterString(filterString)
 {
 }
 
@@ -47,7 +48,10 @@ bool CFileTypesDialog::OnCommand(UINT id, UINT notifyCode, HWND control)
     case IDC_TYPES_MOVE_DOWN: OnMove(+1); return true;
     case IDC_TYPES_EDIT: OnEdit(); return true;
     case IDC_TYPES_OK: OnOK(); return true;
-    case IDC_TYPES_LIST: if (notifyCode == LBN_DBLCLK) OnEdit(); return true;
+    case IDC_TYPES_LIST:
+        if (notifyCode == LBN_DBLCLK)
+            OnEdit();
+        return true;
     default: return CDialog::OnCommand(id, notifyCode, control);
     }
 }

@@ -14,8 +14,8 @@ constexpr UINT WM_FINDDLG_FINDNEXT = WM_USER + 4;
 
 struct FindRequest {
     std::string text;  // never empty
-    int matchCase;     // 1: letters must match in case
-    int direction;     // 1: down (forward), 0: up
+    int matchCase;  // 1: letters must match in case
+    int direction;  // 1: down (forward), 0: up
 };
 
 class CFindDialog : public CDialog {

@@ -19,7 +19,8 @@ std::string SlotEntry(int slot)
 bool SameIgnoringCase(const std::string& a, const std::string& b)
 {
     return _mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()),
-                    reinterpret_cast<const unsigned char*>(b.c_str())) == 0;
+                    reinterpret_cast<const unsigned char*>(b.c_str()))
+           == 0;
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 class CTypedFileDialog : public CFileDialog {
 public:
     // filter: the file filter string used while none is stored; okCaption: the Open button's text.
-    CTypedFileDialog(BOOL openFileDialog, LPCSTR defaultExtension, LPCSTR fileName, DWORD flags,
-                     LPCSTR filter, CWnd* parent, LPCSTR okCaption);
+    CTypedFileDialog(BOOL openFileDialog, LPCSTR defaultExtension, LPCSTR fileName, DWORD flags, LPCSTR filter,
+                     CWnd* parent, LPCSTR okCaption);
 
     // Runs the dialog, reopening it after every edit of the types; IDOK or IDCANCEL.
     INT_PTR DoModal() override;

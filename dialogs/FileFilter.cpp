@@ -75,8 +75,7 @@ std::string PlatformFilterList(const std::string& filter)
     std::string list;
     std::string rest = filter;
     std::string description, patterns;
-    while (TakeUpToBar(rest, description) && !description.empty() && TakeUpToBar(rest, patterns)
-           && !patterns.empty()) {
+    while (TakeUpToBar(rest, description) && !description.empty() && TakeUpToBar(rest, patterns) && !patterns.empty()) {
         list += description + '\0' + patterns + '\0';
     }
     return list.empty() ? list : list + '\0';

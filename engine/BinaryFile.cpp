@@ -74,7 +74,7 @@ bool StartsWithUtf16Mark(const unsigned char* bytes, size_t n)
     return mark == ByteOrderMark::Utf16LittleEndian || mark == ByteOrderMark::Utf16BigEndian;
 }
 
-} // namespace
+}  // namespace
 
 int IsBinaryFile(const std::string& path, MessageSink& messages)
 {

@@ -38,8 +38,8 @@ int CompareFiles(EngineFile& left, EngineFile& right, const LineRules& rules, Di
     return 1;
 }
 
-int CompareContents(EngineFile& left, EngineFile& right, ByteBuffer& leftContent,
-                    ByteBuffer& rightContent, const LineRules& rules, DiffListing& listing)
+int CompareContents(EngineFile& left, EngineFile& right, ByteBuffer& leftContent, ByteBuffer& rightContent,
+                    const LineRules& rules, DiffListing& listing)
 {
     TranslateTextMode(leftContent);
     TranslateTextMode(rightContent);
@@ -48,10 +48,10 @@ int CompareContents(EngineFile& left, EngineFile& right, ByteBuffer& leftContent
     return CompareFiles(left, right, rules, listing);
 }
 
-} // namespace
+}  // namespace
 
-int DiffContents(ByteBuffer left, ByteBuffer right, bool ignoreBlanks, bool ignoreCase,
-                 DiffListing& listing, MessageSink& messages)
+int DiffContents(ByteBuffer left, ByteBuffer right, bool ignoreBlanks, bool ignoreCase, DiffListing& listing,
+                 MessageSink& messages)
 {
     try {
         EngineFile files[2];

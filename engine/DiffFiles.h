@@ -18,5 +18,5 @@ int DiffFiles(const std::string& leftName, const std::string& rightName, bool ig
 
 // The same comparison on two contents already in memory, as raw bytes
 // before text translation.
-int DiffContents(ByteBuffer left, ByteBuffer right, bool ignoreBlanks, bool ignoreCase,
-                 DiffListing& listing, MessageSink& messages);
+int DiffContents(ByteBuffer left, ByteBuffer right, bool ignoreBlanks, bool ignoreCase, DiffListing& listing,
+                 MessageSink& messages);

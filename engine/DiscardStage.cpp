@@ -174,7 +174,7 @@ void ApplyMarks(EngineFile& file, const std::vector<uint8_t>& marks, KeptLines& 
     }
 }
 
-} // namespace
+}  // namespace
 
 int32_t ConfusionThreshold(int32_t n)
 {

@@ -8,7 +8,7 @@
 
 // The lines of one file that take part in the search.
 struct KeptLines {
-    std::vector<int32_t> classes;    // class number of each kept line, in order
+    std::vector<int32_t> classes;  // class number of each kept line, in order
     std::vector<int32_t> realIndex;  // engine-line index of each kept line
 };
 

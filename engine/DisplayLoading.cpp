@@ -38,29 +38,35 @@ constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_EXCL;
 constexpr int kCreateMode = S_IRUSR | S_IWUSR;
 #endif
 
-FilePtr OpenFile(const std::string& path, const char* mode) {
+FilePtr OpenFile(const std::string& path, const char* mode)
+{
     return FilePtr(std::fopen(path.c_str(), mode), &std::fclose);
 }
 
 // The size of a regular file, as a first guess of how much there is to read;
 // for anything else (a pipe, a device) a first chunk. The status is the 64-bit
 // one, so that a file of 2 GiB or more is refused before it is read.
-std::size_t ExpectedSize(std::FILE* file) {
+std::size_t ExpectedSize(std::FILE* file)
+{
 #ifdef _WIN32
     struct _stat64 status;
-    if (_fstat64(fileno(file), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0) return kReadChunk;
+    if (_fstat64(fileno(file), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0)
+        return kReadChunk;
 #else
     struct stat status;
-    if (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0) return kReadChunk;
+    if (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0)
+        return kReadChunk;
 #endif
-    if (static_cast<std::uintmax_t>(status.st_size) > kLargestText) throw std::bad_alloc();
+    if (static_cast<std::uintmax_t>(status.st_size) > kLargestText)
+        throw std::bad_alloc();
     return static_cast<std::size_t>(status.st_size);
 }
 
 // The whole content of the file. Reads until the end rather than trusting the
 // size, so that files that are not regular (pipes, devices) load too; the
 // first read asks for one byte more than the size to meet the end at once.
-bool ReadWholeFile(const std::string& path, std::string& text, MessageSink& messages) {
+bool ReadWholeFile(const std::string& path, std::string& text, MessageSink& messages)
+{
     FilePtr file = OpenFile(path, "rb");
     if (!file) {
         messages.ShowMessage("Could not open file " + path + " to read!");
@@ -70,18 +76,21 @@ bool ReadWholeFile(const std::string& path, std::string& text, MessageSink& mess
     std::size_t used = 0;
     for (;;) {
         if (used == text.size()) {
-            if (used > kLargestText) throw std::bad_alloc();
+            if (used > kLargestText)
+                throw std::bad_alloc();
             text.resize(std::min(used * 2, kLargestText + 1));
         }
         const std::size_t got = std::fread(&text[used], 1, text.size() - used, file.get());
-        if (got == 0) break;
+        if (got == 0)
+            break;
         used += got;
     }
     if (std::ferror(file.get())) {
         messages.ShowMessage("Could not open file " + path + " to read!");
         return false;
     }
-    if (used > kLargestText) throw std::bad_alloc();
+    if (used > kLargestText)
+        throw std::bad_alloc();
     text.resize(used);
     return true;
 }
@@ -90,30 +99,37 @@ bool ReadWholeFile(const std::string& path, std::string& text, MessageSink& mess
 // compares as a space. The text then ends with exactly the LF that the copy
 // needs. An empty file stays empty: it has no lines, and the comparison
 // reads none, as `diff` does.
-void Normalise(std::string& text) {
+void Normalise(std::string& text)
+{
     char* const begin = &text[0];
     char* const end = begin + text.size();
     for (char* cr = ByteScan::Find(begin, end, '\r'); cr != end; cr = ByteScan::Find(cr + 1, end, '\r')) {
-        if (cr + 1 == end || cr[1] != '\n') *cr = '\n';
+        if (cr + 1 == end || cr[1] != '\n')
+            *cr = '\n';
     }
     for (char* zero = ByteScan::Find(begin, end, '\0'); zero != end; zero = ByteScan::Find(zero + 1, end, '\0')) {
         *zero = ' ';
     }
-    if (!text.empty() && text.back() != '\n') text.push_back('\n');
+    if (!text.empty() && text.back() != '\n')
+        text.push_back('\n');
 }
 
-bool WriteCopy(const std::string& copyName, const std::string& text, MessageSink& messages) {
+bool WriteCopy(const std::string& copyName, const std::string& text, MessageSink& messages)
+{
     FilePtr file = OpenFile(copyName, "wb");
     bool written = file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
-    if (file && std::fclose(file.release()) != 0) written = false;
-    if (!written) messages.ShowMessage("Could not open file " + copyName + " to write!");
+    if (file && std::fclose(file.release()) != 0)
+        written = false;
+    if (!written)
+        messages.ShowMessage("Could not open file " + copyName + " to write!");
     return written;
 }
 
 // One record per line of the display text: each line with its LF, the last
 // one without. After normalisation every CR is followed by LF, so LF alone
 // decides where a line ends.
-void SplitLines(const std::string& display, std::vector<PaneLine>& lines, int32_t& textSize, int32_t& maxLength) {
+void SplitLines(const std::string& display, std::vector<PaneLine>& lines, int32_t& textSize, int32_t& maxLength)
+{
     const char* const begin = display.data();
     const char* const end = begin + display.size();
     lines.reserve(ByteScan::Count(begin, end, '\n') + 1);
@@ -140,21 +156,26 @@ struct SideRefs {
 
 // Reads one side, decodes and normalises it and writes its copy; the block
 // keeps the copy's text.
-bool ReadSide(const std::string& path, const std::string& copyName, std::string& block, MessageSink& messages) {
-    if (!ReadWholeFile(path, block, messages)) return false;
+bool ReadSide(const std::string& path, const std::string& copyName, std::string& block, MessageSink& messages)
+{
+    if (!ReadWholeFile(path, block, messages))
+        return false;
     StepTimes::Mark("read");
     DecodeFileContent(block);
     // Decoded UTF-16 can be half as long again as the file.
-    if (block.size() > kLargestText) throw std::bad_alloc();
+    if (block.size() > kLargestText)
+        throw std::bad_alloc();
     Normalise(block);
     StepTimes::Mark("normalise");
-    if (!WriteCopy(copyName, block, messages)) return false;
+    if (!WriteCopy(copyName, block, messages))
+        return false;
     StepTimes::Mark("write temporary copies");
     return true;
 }
 
 // The rows of one side; the block then keeps the text without its final LF.
-void SplitSide(SideRefs side) {
+void SplitSide(SideRefs side)
+{
     if (side.block.empty()) {
         // No line to show: one Filler row keeps the pane's one empty row, with
         // no line number, and the rows of both sides lined up.
@@ -169,24 +190,29 @@ void SplitSide(SideRefs side) {
 }
 
 // The rows a normalised text will make: one a line, and an empty text its one Filler row.
-uint64_t SideRows(const std::string& text) {
+uint64_t SideRows(const std::string& text)
+{
     return std::max<uint64_t>(std::count(text.begin(), text.end(), '\n'), 1);
 }
 
 // Read and normalised, the texts tell what the rest will hold: their bytes and rows.
-bool TextsFit(const std::string& left, const std::string& right, uint64_t memoryLimit) {
+bool TextsFit(const std::string& left, const std::string& right, uint64_t memoryLimit)
+{
     return TextComparisonPeak(left.size() + right.size(), SideRows(left) + SideRows(right)) <= memoryLimit;
 }
 
-int32_t DecimalDigits(int32_t number) {
+int32_t DecimalDigits(int32_t number)
+{
     int32_t digits = 1;
-    for (; number >= 10; number /= 10) ++digits;
+    for (; number >= 10; number /= 10)
+        ++digits;
     return digits;
 }
 
 // Counts one up in decimal, in place: the digits stand right-aligned in the
 // width, with spaces before them.
-void CountUp(char* number, int32_t width) {
+void CountUp(char* number, int32_t width)
+{
     for (int32_t i = width - 1; i >= 0; --i) {
         if (number[i] == '9') {
             number[i] = '0';
@@ -201,9 +227,11 @@ void CountUp(char* number, int32_t width) {
 // format "%%%dd\n" prints it for the width; the Filler row of an empty file
 // gets a Filler record. Each number is the one before counted up, which is
 // far cheaper than formatting a million numbers.
-void BuildNumbers(int32_t lineCount, int32_t width, std::string& block, std::vector<PaneLine>& numberLines) {
+void BuildNumbers(int32_t lineCount, int32_t width, std::string& block, std::vector<PaneLine>& numberLines)
+{
     const std::size_t stride = static_cast<std::size_t>(width) + 1;
-    if (static_cast<uint64_t>(lineCount) * stride > kLargestText) throw std::bad_alloc();
+    if (static_cast<uint64_t>(lineCount) * stride > kLargestText)
+        throw std::bad_alloc();
     block.assign(static_cast<std::size_t>(lineCount) * stride, ' ');
     numberLines.resize(lineCount);
     std::string number(static_cast<std::size_t>(width), ' ');
@@ -214,19 +242,21 @@ void BuildNumbers(int32_t lineCount, int32_t width, std::string& block, std::vec
         block[offset + number.size()] = '\n';
         numberLines[n - 1] = PaneLine{Same, static_cast<int32_t>(offset), static_cast<int32_t>(stride)};
     }
-    if (lineCount == 0) numberLines.push_back(PaneLine{Filler, 0, 0});
+    if (lineCount == 0)
+        numberLines.push_back(PaneLine{Filler, 0, 0});
 }
 
 bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
                    const std::string& leftCopyName, const std::string& rightCopyName, uint64_t memoryLimit,
-                   MessageSink& messages) {
+                   MessageSink& messages)
+{
     try {
         const SideRefs left{state.leftTextBlock, state.leftLines, state.leftLineCount, state.leftTextSize,
                             state.leftMaxLineLength};
         const SideRefs right{state.rightTextBlock, state.rightLines, state.rightLineCount, state.rightTextSize,
                              state.rightMaxLineLength};
-        if (!ReadSide(leftPath, leftCopyName, left.block, messages) ||
-            !ReadSide(rightPath, rightCopyName, right.block, messages))
+        if (!ReadSide(leftPath, leftCopyName, left.block, messages)
+            || !ReadSide(rightPath, rightCopyName, right.block, messages))
             return false;
         // Before any line table is made.
         if (!TextsFit(left.block, right.block, memoryLimit)) {
@@ -249,7 +279,8 @@ bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, Co
 }
 
 // Four hex digits from a varying start, like the system's own temporary names.
-std::string TempFileName(unsigned value) {
+std::string TempFileName(unsigned value)
+{
     char name[16];
     std::snprintf(name, sizeof name, "TMP%04X.tmp", value & 0xFFFFu);
     return name;
@@ -257,7 +288,8 @@ std::string TempFileName(unsigned value) {
 
 // Tries the names from a varying start until one can be created; false when
 // the folder refuses, or every name is taken.
-bool CreateTempFile(const std::filesystem::path& folder, std::string& path) {
+bool CreateTempFile(const std::filesystem::path& folder, std::string& path)
+{
     const auto start = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
     for (unsigned attempt = 0; attempt <= 0xFFFFu; ++attempt) {
         const std::string candidate = (folder / TempFileName(start + attempt)).string();
@@ -267,18 +299,21 @@ bool CreateTempFile(const std::filesystem::path& folder, std::string& path) {
             path = candidate;
             return true;
         }
-        if (errno != EEXIST) return false;
+        if (errno != EEXIST)
+            return false;
     }
     return false;
 }
 
 }  // namespace
 
-bool GetTempFilePath(std::string& path, MessageSink& messages) {
+bool GetTempFilePath(std::string& path, MessageSink& messages)
+{
     try {
         std::error_code error;
         const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-        if (!error && CreateTempFile(folder, path)) return true;
+        if (!error && CreateTempFile(folder, path))
+            return true;
     } catch (const std::exception&) {
         // A folder name that the narrow character set cannot hold is no usable folder.
     }
@@ -287,22 +322,25 @@ bool GetTempFilePath(std::string& path, MessageSink& messages) {
 }
 
 bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
-                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages,
-                   uint64_t memoryLimit) {
+                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages, uint64_t memoryLimit)
+{
     state = ComparisonState();
     leftCopyName.clear();
     rightCopyName.clear();
-    if (!TextComparisonFits(leftPath, rightPath, memoryLimit, messages)) return false;
+    if (!TextComparisonFits(leftPath, rightPath, memoryLimit, messages))
+        return false;
     std::string leftCopy;
     std::string rightCopy;
-    if (!GetTempFilePath(leftCopy, messages)) return false;
-    if (GetTempFilePath(rightCopy, messages) &&
-        LoadBothSides(leftPath, rightPath, state, leftCopy, rightCopy, memoryLimit, messages)) {
+    if (!GetTempFilePath(leftCopy, messages))
+        return false;
+    if (GetTempFilePath(rightCopy, messages)
+        && LoadBothSides(leftPath, rightPath, state, leftCopy, rightCopy, memoryLimit, messages)) {
         leftCopyName = leftCopy;
         rightCopyName = rightCopy;
         return true;
     }
     std::remove(leftCopy.c_str());
-    if (!rightCopy.empty()) std::remove(rightCopy.c_str());
+    if (!rightCopy.empty())
+        std::remove(rightCopy.c_str());
     return false;
 }

@@ -31,7 +31,7 @@ void AppendLines(DiffListing& listing, const char* marker, const EngineFile& fil
     }
 }
 
-} // namespace
+}  // namespace
 
 std::vector<ChangeRecord> BuildEditScript(const EngineFile& left, const EngineFile& right)
 {

@@ -6,12 +6,12 @@ namespace {
 
 // The largest prime below each power of two from 2^9 to 2^31.
 constexpr int32_t kPrimes[] = {
-    509, 1021, 2039, 4093, 8191, 16381, 32749, 65521, 131071, 262139, 524287,
-    1048573, 2097143, 4194301, 8388593, 16777213, 33554393, 67108859,
-    134217689, 268435399, 536870909, 1073741789, 2147483647,
+    509,      1021,     2039,      4093,      8191,      16381,      32749,      65521,
+    131071,   262139,   524287,    1048573,   2097143,   4194301,    8388593,    16777213,
+    33554393, 67108859, 134217689, 268435399, 536870909, 1073741789, 2147483647,
 };
 
-} // namespace
+}  // namespace
 
 int32_t EquivClassTable::BucketCount(int64_t capacity)
 {
@@ -22,8 +22,7 @@ int32_t EquivClassTable::BucketCount(int64_t capacity)
     throw std::length_error("line class table beyond the largest bucket count");
 }
 
-EquivClassTable::EquivClassTable(int64_t expectedLines, const LineRules& rules)
-    : rules_(rules)
+EquivClassTable::EquivClassTable(int64_t expectedLines, const LineRules& rules) : rules_(rules)
 {
     int64_t capacity = expectedLines + 1;
     bucketCount_ = static_cast<uint32_t>(BucketCount(capacity));

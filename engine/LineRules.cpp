@@ -32,7 +32,8 @@ bool RestIsUtf8(const unsigned char* p)
 class LineReader {
 public:
     LineReader(const char* line, const LineRules& rules)
-        : p_(reinterpret_cast<const unsigned char*>(line)), rules_(rules)
+        : p_(reinterpret_cast<const unsigned char*>(line)),
+          rules_(rules)
     {
     }
 
@@ -94,7 +95,7 @@ uint32_t MixUnit(uint32_t h, uint32_t unit)
     return h;
 }
 
-} // namespace
+}  // namespace
 
 uint32_t LineRules::Hash(const char* line, const char** lineFeed) const
 {

@@ -3,10 +3,14 @@
 #include <climits>
 #include <stdexcept>
 
-MiddleSnakeSearch::MiddleSnakeSearch(const KeptLines& left, const KeptLines& right,
-                                     EngineFile& leftFile, EngineFile& rightFile)
-    : left_(left), right_(right), leftFile_(leftFile), rightFile_(rightFile),
-      x_(left.classes.data()), y_(right.classes.data()),
+MiddleSnakeSearch::MiddleSnakeSearch(const KeptLines& left, const KeptLines& right, EngineFile& leftFile,
+                                     EngineFile& rightFile)
+    : left_(left),
+      right_(right),
+      leftFile_(leftFile),
+      rightFile_(rightFile),
+      x_(left.classes.data()),
+      y_(right.classes.data()),
       diagonalOffset_(static_cast<int32_t>(right.classes.size()) + 1)
 {
     // Diagonals run from -(lines of the right + 1) to lines of the left + 1.

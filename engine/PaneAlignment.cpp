@@ -26,45 +26,58 @@ struct SideWalk {
     int32_t limit;
 };
 
-bool StartsWith(const std::string& entry, char c) { return !entry.empty() && entry[0] == c; }
+bool StartsWith(const std::string& entry, char c)
+{
+    return !entry.empty() && entry[0] == c;
+}
 
 // Lines first..last (1-based) lie above everything touched so far.
-bool LinesFit(const SideWalk& side, int32_t first, int32_t last) {
+bool LinesFit(const SideWalk& side, int32_t first, int32_t last)
+{
     return first >= 1 && last <= side.limit;
 }
 
-void MarkLines(SideWalk& side, int32_t first, int32_t last, LineState state) {
-    for (int32_t n = first; n <= last; ++n) side.lines[n - 1].state = state;
+void MarkLines(SideWalk& side, int32_t first, int32_t last, LineState state)
+{
+    for (int32_t n = first; n <= last; ++n)
+        side.lines[n - 1].state = state;
     side.limit = std::min(side.limit, first - 1);
 }
 
-void InsertFillers(SideWalk& side, int32_t index, int32_t count) {
-    if (count > 0) side.insertions.push_back(Insertion{index, count});
+void InsertFillers(SideWalk& side, int32_t index, int32_t count)
+{
+    if (count > 0)
+        side.insertions.push_back(Insertion{index, count});
     side.limit = std::min(side.limit, index);
 }
 
 // Entries from `from` that begin with `mark`; returns the first index after them.
-std::size_t SkipMarked(const DiffListing& listing, std::size_t from, char mark) {
-    while (from < listing.size() && StartsWith(listing[from], mark)) ++from;
+std::size_t SkipMarked(const DiffListing& listing, std::size_t from, char mark)
+{
+    while (from < listing.size() && StartsWith(listing[from], mark))
+        ++from;
     return from;
 }
 
-std::size_t SkipToNextCommand(const DiffListing& listing, std::size_t from) {
-    while (from < listing.size() && !IsCommandEntry(listing[from])) ++from;
+std::size_t SkipToNextCommand(const DiffListing& listing, std::size_t from)
+{
+    while (from < listing.size() && !IsCommandEntry(listing[from]))
+        ++from;
     return from;
 }
 
 // Applies one command whose entry is at `at` and sets `next` to the entry
 // after its body; false when the command does not fit the files or the order.
 bool ApplyCommand(const DiffListing& listing, std::size_t at, const ListingCommand& command, SideWalk& left,
-                  SideWalk& right, std::size_t& next) {
+                  SideWalk& right, std::size_t& next)
+{
     const std::size_t body = at + 1;
     switch (command.letter) {
     case 'a': {
         next = SkipMarked(listing, body, '>');
         const int32_t added = command.rightLast - command.rightFirst + 1;
-        if (command.leftFirst > left.limit || !LinesFit(right, command.rightFirst, command.rightLast) ||
-            static_cast<std::size_t>(added) != next - body)
+        if (command.leftFirst > left.limit || !LinesFit(right, command.rightFirst, command.rightLast)
+            || static_cast<std::size_t>(added) != next - body)
             return false;
         InsertFillers(left, command.leftFirst, added);
         MarkLines(right, command.rightFirst, command.rightLast, Added);
@@ -73,8 +86,8 @@ bool ApplyCommand(const DiffListing& listing, std::size_t at, const ListingComma
     case 'd': {
         next = SkipMarked(listing, body, '<');
         const int32_t deleted = command.leftLast - command.leftFirst + 1;
-        if (command.rightFirst > right.limit || !LinesFit(left, command.leftFirst, command.leftLast) ||
-            static_cast<std::size_t>(deleted) != next - body)
+        if (command.rightFirst > right.limit || !LinesFit(left, command.leftFirst, command.leftLast)
+            || static_cast<std::size_t>(deleted) != next - body)
             return false;
         MarkLines(left, command.leftFirst, command.leftLast, Deleted);
         InsertFillers(right, command.rightFirst, deleted);
@@ -82,8 +95,8 @@ bool ApplyCommand(const DiffListing& listing, std::size_t at, const ListingComma
     }
     default: {
         next = SkipToNextCommand(listing, body);
-        if (!LinesFit(left, command.leftFirst, command.leftLast) ||
-            !LinesFit(right, command.rightFirst, command.rightLast))
+        if (!LinesFit(left, command.leftFirst, command.leftLast)
+            || !LinesFit(right, command.rightFirst, command.rightLast))
             return false;
         const int32_t nl = command.leftLast - command.leftFirst;
         const int32_t nr = command.rightLast - command.rightFirst;
@@ -99,10 +112,13 @@ bool ApplyCommand(const DiffListing& listing, std::size_t at, const ListingComma
 // Inserts all recorded Filler rows in one pass. The insertions were recorded
 // bottom-up, so read backwards they run top-down; of two at the same index the
 // later one lies above, as inserting them one by one would have placed it.
-void ApplyInsertions(SideWalk& side) {
-    if (side.insertions.empty()) return;
+void ApplyInsertions(SideWalk& side)
+{
+    if (side.insertions.empty())
+        return;
     std::size_t total = side.lines.size();
-    for (const Insertion& insertion : side.insertions) total += static_cast<std::size_t>(insertion.count);
+    for (const Insertion& insertion : side.insertions)
+        total += static_cast<std::size_t>(insertion.count);
     std::vector<PaneLine> lines;
     std::vector<PaneLine> numberLines;
     lines.reserve(total);
@@ -123,14 +139,16 @@ void ApplyInsertions(SideWalk& side) {
     side.numberLines.swap(numberLines);
 }
 
-void PadWithFillers(std::vector<PaneLine>& lines, std::vector<PaneLine>& numberLines, std::size_t rows) {
+void PadWithFillers(std::vector<PaneLine>& lines, std::vector<PaneLine>& numberLines, std::size_t rows)
+{
     const PaneLine filler{Filler, 0, 0};
     lines.resize(std::max(lines.size(), rows), filler);
     numberLines.resize(std::max(numberLines.size(), rows), filler);
 }
 
 // Walks the listing; false at the first command that cannot be applied.
-bool WalkListing(const DiffListing& listing, std::vector<DiffHunk>& hunks, SideWalk& left, SideWalk& right) {
+bool WalkListing(const DiffListing& listing, std::vector<DiffHunk>& hunks, SideWalk& left, SideWalk& right)
+{
     std::size_t at = 0;
     while (at < listing.size()) {
         if (!IsCommandEntry(listing[at])) {
@@ -138,20 +156,24 @@ bool WalkListing(const DiffListing& listing, std::vector<DiffHunk>& hunks, SideW
             continue;
         }
         ListingCommand command;
-        if (!ParseListingCommand(listing[at], command)) return false;
+        if (!ParseListingCommand(listing[at], command))
+            return false;
         std::size_t next = 0;
-        if (!ApplyCommand(listing, at, command, left, right, next)) return false;
+        if (!ApplyCommand(listing, at, command, left, right, next))
+            return false;
         hunks.push_back(HunkFromCommand(command));
         at = next;
     }
     return true;
 }
 
-bool AlignRows(ComparisonState& state, MessageSink& messages) {
+bool AlignRows(ComparisonState& state, MessageSink& messages)
+{
     SideWalk left{state.leftLines, state.leftNumberLines, {}, state.leftLineCount};
     SideWalk right{state.rightLines, state.rightNumberLines, {}, state.rightLineCount};
     const bool understood = WalkListing(state.listing, state.hunks, left, right);
-    if (!understood) messages.ShowMessage("Error in the patch!");
+    if (!understood)
+        messages.ShowMessage("Error in the patch!");
     ApplyInsertions(left);
     ApplyInsertions(right);
     const std::size_t rows = std::max(state.leftLines.size(), state.rightLines.size());
@@ -179,14 +201,16 @@ struct SideBuild {
 class RunCopy {
 public:
     RunCopy(const std::string& from, std::string& to) : from_(from), to_(to) {}
-    void Add(const PaneLine& line) {
+    void Add(const PaneLine& line)
+    {
         if (static_cast<std::size_t>(line.offset) != end_) {
             Flush();
             begin_ = static_cast<std::size_t>(line.offset);
         }
         end_ = static_cast<std::size_t>(line.offset) + static_cast<std::size_t>(line.length);
     }
-    void Flush() {
+    void Flush()
+    {
         to_.append(from_, begin_, end_ - begin_);
         begin_ = end_;
     }
@@ -200,7 +224,8 @@ private:
 
 // One side's pane text and gutter text; converts that side's ranges of the
 // hunks from 1-based line numbers to 0-based display rows on the way.
-void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, std::string& gutter) {
+void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, std::string& gutter)
+{
     const std::size_t rows = side.lines.size();
     const std::size_t fillers = rows - std::min(rows, static_cast<std::size_t>(side.lineCount));
     text.clear();
@@ -224,7 +249,8 @@ void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, 
         }
         textRun.Add(line);
         gutterRun.Add(side.numberLines[t]);
-        while (h < hunks.size() && hunks[h].*side.kind == Filler) ++h;
+        while (h < hunks.size() && hunks[h].*side.kind == Filler)
+            ++h;
         if (h < hunks.size() && hunks[h].*side.first == n + 1) {
             hunks[h].*side.last += static_cast<int32_t>(t) - hunks[h].*side.first;
             hunks[h].*side.first = static_cast<int32_t>(t);
@@ -237,14 +263,16 @@ void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, 
     // Every row but a file's last line ends in a line feed. A side with no
     // line of its own (an empty file) has only Filler rows, and the last one's
     // line feed would give its pane one row more than the other side.
-    if (side.lineCount == 0 && !text.empty()) text.pop_back();
+    if (side.lineCount == 0 && !text.empty())
+        text.pop_back();
     std::string().swap(side.textBlock);
     std::string().swap(side.numberBlock);
 }
 
 // The Filler side of an addition or deletion lies on the same display rows
 // as the lines of the other side.
-void GiveFillerSidesTheirRows(std::vector<DiffHunk>& hunks) {
+void GiveFillerSidesTheirRows(std::vector<DiffHunk>& hunks)
+{
     for (DiffHunk& hunk : hunks) {
         if (hunk.leftKind == Filler) {
             hunk.leftFirst = hunk.rightFirst;
@@ -256,17 +284,20 @@ void GiveFillerSidesTheirRows(std::vector<DiffHunk>& hunks) {
     }
 }
 
-char StateLetter(int32_t state) {
+char StateLetter(int32_t state)
+{
     static const char letters[] = "SADCF";
     return state >= Same && state <= Filler ? letters[state] : '?';
 }
 
-void AppendRows(std::string& out, char side, const std::vector<PaneLine>& lines, const std::string& text) {
+void AppendRows(std::string& out, char side, const std::vector<PaneLine>& lines, const std::string& text)
+{
     std::size_t start = 0;
     for (std::size_t row = 0; row < lines.size(); ++row) {
         const std::size_t begin = std::min(start, text.size());
         std::size_t end = text.find('\n', begin);
-        if (end == std::string::npos) end = text.size();
+        if (end == std::string::npos)
+            end = text.size();
         out += side;
         out += ' ' + std::to_string(row) + ' ' + StateLetter(lines[row].state) + ' ';
         out.append(text, begin, end - begin);
@@ -277,7 +308,8 @@ void AppendRows(std::string& out, char side, const std::vector<PaneLine>& lines,
 
 }  // namespace
 
-bool AlignPanes(ComparisonState& state, MessageSink& messages) {
+bool AlignPanes(ComparisonState& state, MessageSink& messages)
+{
     try {
         return AlignRows(state, messages);
     } catch (const std::bad_alloc&) {
@@ -288,7 +320,8 @@ bool AlignPanes(ComparisonState& state, MessageSink& messages) {
     return false;
 }
 
-bool BuildPaneTexts(ComparisonState& state, PaneTexts& texts, MessageSink& messages) {
+bool BuildPaneTexts(ComparisonState& state, PaneTexts& texts, MessageSink& messages)
+{
     std::reverse(state.hunks.begin(), state.hunks.end());
     texts.maxLineLength = std::max(state.leftMaxLineLength, state.rightMaxLineLength);
     try {
@@ -311,14 +344,15 @@ bool BuildPaneTexts(ComparisonState& state, PaneTexts& texts, MessageSink& messa
     return true;
 }
 
-std::string FormatRows(const ComparisonState& state, const PaneTexts& texts) {
+std::string FormatRows(const ComparisonState& state, const PaneTexts& texts)
+{
     std::string out;
     AppendRows(out, 'L', state.leftLines, texts.leftText);
     AppendRows(out, 'R', state.rightLines, texts.rightText);
     for (const DiffHunk& hunk : state.hunks) {
-        out += "H " + std::to_string(hunk.leftFirst) + ' ' + std::to_string(hunk.leftLast) + ' ' +
-               std::to_string(hunk.rightFirst) + ' ' + std::to_string(hunk.rightLast) + ' ' +
-               StateLetter(hunk.leftKind) + ' ' + StateLetter(hunk.rightKind) + '\n';
+        out += "H " + std::to_string(hunk.leftFirst) + ' ' + std::to_string(hunk.leftLast) + ' '
+               + std::to_string(hunk.rightFirst) + ' ' + std::to_string(hunk.rightLast) + ' '
+               + StateLetter(hunk.leftKind) + ' ' + StateLetter(hunk.rightKind) + '\n';
     }
     return out;
 }

@@ -51,12 +51,12 @@ bool AtLineStart(const EngineFile& file, uint32_t position)
     return position == 0 || file.buffer[position - 1] == '\n';
 }
 
-} // namespace
+}  // namespace
 
 void FindIdenticalPrefix(EngineFile& left, EngineFile& right)
 {
-    uint32_t p = static_cast<uint32_t>(
-        CommonStart(left.buffer.data(), right.buffer.data(), std::min(left.size, right.size)));
+    uint32_t p =
+        static_cast<uint32_t>(CommonStart(left.buffer.data(), right.buffer.data(), std::min(left.size, right.size)));
     // A last line without line feed belongs to the identical lines only when
     // both files end that way.
     bool leftPast = p > left.size - (left.incompleteLastLine ? 1 : 0);
@@ -79,15 +79,15 @@ void FindIdenticalSuffix(EngineFile& left, EngineFile& right)
         return;
     // The walk stops where either file would enter its identical prefix.
     uint32_t room = std::min(left.size, right.size) - left.prefixEnd;
-    uint32_t tail = static_cast<uint32_t>(CommonEnd(left.buffer.data() + left.size,
-                                                    right.buffer.data() + right.size, room));
+    uint32_t tail =
+        static_cast<uint32_t>(CommonEnd(left.buffer.data() + left.size, right.buffer.data() + right.size, room));
     uint32_t begin0 = left.size - tail;
     uint32_t begin1 = right.size - tail;
     if (!AtLineStart(left, begin0) || !AtLineStart(right, begin1)) {
         const void* lineFeed = std::memchr(left.buffer.data() + begin0, '\n', left.size - begin0);
-        uint32_t step = lineFeed
-            ? static_cast<uint32_t>(static_cast<const char*>(lineFeed) - (left.buffer.data() + begin0)) + 1
-            : left.size - begin0;
+        uint32_t step =
+            lineFeed ? static_cast<uint32_t>(static_cast<const char*>(lineFeed) - (left.buffer.data() + begin0)) + 1
+                     : left.size - begin0;
         begin0 += step;
         begin1 += step;
     }
@@ -152,7 +152,7 @@ void FindAndHashLines(EngineFile& file, const LineRules& rules, uint32_t positio
     file.lineStart.push_back(position);
 }
 
-} // namespace
+}  // namespace
 
 int32_t ClassifyLines(EngineFile& left, EngineFile& right, const LineRules& rules)
 {

@@ -29,8 +29,8 @@ void SlideChangeRuns(EngineFile& file, const EngineFile& other)
             const int32_t end = i;
             // The last two tests never stop a slide: at least one unchanged line (and with it one line of
             // the other file) is skipped after every run, so start and otherStart lie past both marks.
-            if (end == n || equivs[start] != equivs[end] || otherChanged[j] != 0
-                || start == preceding || otherStart == otherPreceding)
+            if (end == n || equivs[start] != equivs[end] || otherChanged[j] != 0 || start == preceding
+                || otherStart == otherPreceding)
                 break;
             changed[start] = 0;
             changed[end] = 1;

@@ -24,7 +24,7 @@ void CheckContentSize(uint64_t size)
         throw std::bad_alloc();
 }
 
-} // namespace
+}  // namespace
 
 bool ReadWholeFile(const std::string& name, ByteBuffer& content, MessageSink& messages)
 {

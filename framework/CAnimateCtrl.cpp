@@ -16,8 +16,8 @@ BOOL CAnimateCtrl::Open(UINT resourceId)
 
 BOOL CAnimateCtrl::Play(int from, int to, int repeat)
 {
-    return static_cast<BOOL>(SendMessage(ACM_PLAY, static_cast<WPARAM>(repeat),
-                                         MAKELPARAM(static_cast<WORD>(from), static_cast<WORD>(to))));
+    return static_cast<BOOL>(
+        SendMessage(ACM_PLAY, static_cast<WPARAM>(repeat), MAKELPARAM(static_cast<WORD>(from), static_cast<WORD>(to))));
 }
 
 BOOL CAnimateCtrl::Seek(int frame)

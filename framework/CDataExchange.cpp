@@ -23,7 +23,8 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 }  // namespace
 
 CDataExchange::CDataExchange(CDialog* dialog, bool saveAndValidate)
-    : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog)
+    : m_bSaveAndValidate(saveAndValidate),
+      m_pDlgWnd(dialog)
 {
 }
 
@@ -165,10 +166,9 @@ void DDX_CBString(CDataExchange* dx, int id, std::string& value)
         value = CWnd::WindowTextOf(combo);
         return;
     }
-    const LRESULT found =
-        value.empty() ? CB_ERR
-                      : ::SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(value.c_str()));
+    const LRESULT found = value.empty() ? CB_ERR
+                                        : ::SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                         reinterpret_cast<LPARAM>(value.c_str()));
     if (found != CB_ERR) {
         ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
     } else {

@@ -66,8 +66,8 @@ INT_PTR CDialog::DoModal()
     m_modal = true;
     m_endModal = false;
     m_modalResult = -1;
-    HWND hwnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId),
-                                     owner, StaticDialogProc, reinterpret_cast<LPARAM>(this));
+    HWND hwnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), owner,
+                                     StaticDialogProc, reinterpret_cast<LPARAM>(this));
     if (!hwnd || m_hWnd != hwnd) {
         m_modal = false;
         if (hwnd) {
@@ -139,8 +139,8 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
         m_parent = parent;
     }
     m_modal = false;
-    HWND hwnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId),
-                                     OwnerWindow(), StaticDialogProc, reinterpret_cast<LPARAM>(this));
+    HWND hwnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), OwnerWindow(),
+                                     StaticDialogProc, reinterpret_cast<LPARAM>(this));
     if (!hwnd) {
         return FALSE;
     }
@@ -200,8 +200,7 @@ void CDialog::DoDataExchange(CDataExchange*)
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        return OnInitDialog();
+    case WM_INITDIALOG: return OnInitDialog();
     case WM_CLOSE:
         // The close box cancels directly: command 2 may be one of the dialog's own commands.
         OnCancel();
@@ -211,19 +210,15 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
         break;
-    case WM_NCDESTROY:
-        ForgetModeless(this);
-        break;
-    default:
-        break;
+    case WM_NCDESTROY: ForgetModeless(this); break;
+    default: break;
     }
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
 bool CDialog::OnDrawItem(const DRAWITEMSTRUCT& item)
 {
-    CButton* button =
-        item.CtlType == ODT_BUTTON ? dynamic_cast<CButton*>(FromHandlePermanent(item.hwndItem)) : nullptr;
+    CButton* button = item.CtlType == ODT_BUTTON ? dynamic_cast<CButton*>(FromHandlePermanent(item.hwndItem)) : nullptr;
     if (!button) {
         return false;
     }

@@ -22,16 +22,18 @@ void CentreOnOwner(HWND dialog)
     const int height = rect.bottom - rect.top;
     const int x = area.left + ((area.right - area.left) - width) / 2;
     const int y = area.top + ((area.bottom - area.top) - height) / 2;
-    ::SetWindowPos(dialog, nullptr, std::max(x, 0), std::max(y, 0), 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(dialog, nullptr, std::max(x, 0), std::max(y, 0), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
 
-CFileDialog::CFileDialog(BOOL openFileDialog, LPCSTR defaultExtension, LPCSTR fileName, DWORD flags,
-                         LPCSTR filter, CWnd* parent)
-    : m_ofn{}, m_openFileDialog(openFileDialog), m_parent(parent),
-      m_defaultExtension(defaultExtension ? defaultExtension : ""), m_fileBuffer(kFileBufferSize, '\0')
+CFileDialog::CFileDialog(BOOL openFileDialog, LPCSTR defaultExtension, LPCSTR fileName, DWORD flags, LPCSTR filter,
+                         CWnd* parent)
+    : m_ofn{},
+      m_openFileDialog(openFileDialog),
+      m_parent(parent),
+      m_defaultExtension(defaultExtension ? defaultExtension : ""),
+      m_fileBuffer(kFileBufferSize, '\0')
 {
     m_ofn.lStructSize = sizeof m_ofn;
     m_ofn.hInstance = ::GetModuleHandleA(nullptr);
@@ -78,8 +80,8 @@ std::string CFileDialog::GetPathName() const
 {
     if (m_hWnd) {
         char path[MAX_PATH * 4] = "";
-        const LRESULT length = ::SendMessageA(PlatformDialog(), CDM_GETFILEPATH, sizeof path,
-                                              reinterpret_cast<LPARAM>(path));
+        const LRESULT length =
+            ::SendMessageA(PlatformDialog(), CDM_GETFILEPATH, sizeof path, reinterpret_cast<LPARAM>(path));
         return length > 0 ? std::string(path) : std::string();
     }
     return m_ofn.lpstrFile ? std::string(m_ofn.lpstrFile) : std::string();

@@ -15,8 +15,7 @@ class CFileDialog : public CWnd {
 public:
     // filter: "Description|patterns|...|" pairs ending in "|", or null for none.
     CFileDialog(BOOL openFileDialog, LPCSTR defaultExtension = nullptr, LPCSTR fileName = nullptr,
-                DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCSTR filter = nullptr,
-                CWnd* parent = nullptr);
+                DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCSTR filter = nullptr, CWnd* parent = nullptr);
 
     // Runs the dialog through the common-dialog seam; IDOK or IDCANCEL.
     virtual INT_PTR DoModal();

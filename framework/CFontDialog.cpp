@@ -2,8 +2,7 @@
 
 #include "framework/CommonDialogs.h"
 
-CFontDialog::CFontDialog(const LOGFONTA* initial, DWORD flags, CWnd* parent)
-    : m_cf{}, m_logFont{}, m_parent(parent)
+CFontDialog::CFontDialog(const LOGFONTA* initial, DWORD flags, CWnd* parent) : m_cf{}, m_logFont{}, m_parent(parent)
 {
     if (initial) {
         m_logFont = *initial;

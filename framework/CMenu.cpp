@@ -1,6 +1,8 @@
 #include "framework/CMenu.h"
 
-CMenu::CMenu(UINT id, HINSTANCE module) : menu_(LoadMenuA(module, MAKEINTRESOURCEA(id))) {}
+CMenu::CMenu(UINT id, HINSTANCE module) : menu_(LoadMenuA(module, MAKEINTRESOURCEA(id)))
+{
+}
 
 CMenu::~CMenu()
 {

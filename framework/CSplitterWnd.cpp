@@ -204,30 +204,17 @@ LRESULT CSplitterWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
-    case WM_LBUTTONDOWN:
-        OnLButtonDown(static_cast<UINT>(wParam), point);
-        return 0;
-    case WM_LBUTTONUP:
-        OnLButtonUp(static_cast<UINT>(wParam), point);
-        return 0;
-    case WM_MOUSEMOVE:
-        OnMouseMove(static_cast<UINT>(wParam), point);
-        return 0;
-    case WM_CAPTURECHANGED:
-        OnCaptureChanged();
-        return 0;
+    case WM_LBUTTONDOWN: OnLButtonDown(static_cast<UINT>(wParam), point); return 0;
+    case WM_LBUTTONUP: OnLButtonUp(static_cast<UINT>(wParam), point); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(static_cast<UINT>(wParam), point); return 0;
+    case WM_CAPTURECHANGED: OnCaptureChanged(); return 0;
     case WM_SETCURSOR:
         if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam)))
             return TRUE;
         break;
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    case WM_SIZE:
-        OnSize(LOWORD(lParam), HIWORD(lParam));
-        return 0;
-    default:
-        break;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); return 0;
+    default: break;
     }
     return CWnd::WindowProc(message, wParam, lParam);
 }

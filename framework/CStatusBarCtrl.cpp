@@ -10,8 +10,7 @@ BOOL CStatusBarCtrl::Create(DWORD style, HWND parent, UINT id)
 
 BOOL CStatusBarCtrl::SetParts(const std::vector<int>& rightEdges)
 {
-    return static_cast<BOOL>(SendMessage(SB_SETPARTS, rightEdges.size(),
-                                         reinterpret_cast<LPARAM>(rightEdges.data())));
+    return static_cast<BOOL>(SendMessage(SB_SETPARTS, rightEdges.size(), reinterpret_cast<LPARAM>(rightEdges.data())));
 }
 
 std::vector<int> CStatusBarCtrl::GetParts() const

@@ -18,8 +18,8 @@ TOOLINFOA MakeToolInfo(HWND window, UINT_PTR toolId)
 
 BOOL CToolTipCtrl::Create(HWND parent)
 {
-    return CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr);
+    return CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr);
 }
 
 BOOL CToolTipCtrl::AddTool(HWND window, LPSTR text, const RECT& rect, UINT_PTR toolId, UINT flags)

@@ -5,10 +5,7 @@
 
 class CWaitCursor {
 public:
-    CWaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT))))
-    {
-        ++Depth();
-    }
+    CWaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)))) { ++Depth(); }
     ~CWaitCursor()
     {
         --Depth();

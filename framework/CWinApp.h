@@ -39,9 +39,9 @@ public:
 
     HWND GetMainWnd() const;
 
-    std::string m_appName;          // the application title
-    std::string m_registryKey;      // the company key under Software
-    CWnd* m_pMainWnd = nullptr;     // owner of the application's message boxes
+    std::string m_appName;  // the application title
+    std::string m_registryKey;  // the company key under Software
+    CWnd* m_pMainWnd = nullptr;  // owner of the application's message boxes
     HINSTANCE m_hInstance = nullptr;
     int m_nCmdShow = SW_SHOWNORMAL;
 

@@ -28,8 +28,7 @@ CWnd* CWnd::FromHandlePermanent(HWND hwnd)
     return hwnd ? static_cast<CWnd*>(::GetPropA(hwnd, kObjectProperty)) : nullptr;
 }
 
-bool CWnd::RegisterWindowClass(LPCSTR className, UINT classStyle, HCURSOR cursor,
-                               HBRUSH background, HICON icon)
+bool CWnd::RegisterWindowClass(LPCSTR className, UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
 {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     WNDCLASSEXA existing{};
@@ -49,25 +48,24 @@ bool CWnd::RegisterWindowClass(LPCSTR className, UINT classStyle, HCURSOR cursor
     return ::RegisterClassExA(&wc) != 0;
 }
 
-BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style,
-                    int x, int y, int width, int height, HWND parent, HMENU menuOrId)
+BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
+                    int height, HWND parent, HMENU menuOrId)
 {
     if (m_hWnd) {
         return FALSE;
     }
     if (!className) {
-        RegisterWindowClass(kPlainClass, CS_DBLCLKS, nullptr,
-                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+        RegisterWindowClass(kPlainClass, CS_DBLCLKS, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
         className = kPlainClass;
     }
     WNDCLASSEXA info{};
     info.cbSize = sizeof info;
-    const bool ours = ::GetClassInfoExA(::GetModuleHandleA(nullptr), className, &info) &&
-                      info.lpfnWndProc == StaticWindowProc;
+    const bool ours =
+        ::GetClassInfoExA(::GetModuleHandleA(nullptr), className, &info) && info.lpfnWndProc == StaticWindowProc;
     CWnd* const outer = t_creating;
     t_creating = ours ? this : nullptr;
-    HWND hwnd = ::CreateWindowExA(exStyle, className, windowName, style, x, y, width, height,
-                                  parent, menuOrId, ::GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = ::CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent, menuOrId,
+                                  ::GetModuleHandleA(nullptr), nullptr);
     t_creating = outer;
     if (!hwnd) {
         return FALSE;
@@ -278,8 +276,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return Default();
 }

@@ -19,14 +19,13 @@ public:
     static CWnd* FromHandlePermanent(HWND hwnd);
 
     // Registers a window class whose procedure is the framework's; true also when it already exists.
-    static bool RegisterWindowClass(LPCSTR className, UINT classStyle = CS_DBLCLKS,
-                                    HCURSOR cursor = nullptr, HBRUSH background = nullptr,
-                                    HICON icon = nullptr);
+    static bool RegisterWindowClass(LPCSTR className, UINT classStyle = CS_DBLCLKS, HCURSOR cursor = nullptr,
+                                    HBRUSH background = nullptr, HICON icon = nullptr);
     // Creates the window. A class registered through RegisterWindowClass (or nullptr, the
     // framework's plain class) sees every message from WM_NCCREATE on; any other class is
     // subclassed right after creation.
-    BOOL CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style,
-                  int x, int y, int width, int height, HWND parent, HMENU menuOrId);
+    BOOL CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width, int height,
+                  HWND parent, HMENU menuOrId);
     BOOL DestroyWindow();
     // Attaches the object to an existing window and routes its messages through WindowProc.
     BOOL SubclassWindow(HWND hwnd);

@@ -21,7 +21,9 @@ GdiBitmap MakeCheckerboard()
 
 }  // namespace
 
-CNewEdit::CNewEdit() : patternBitmap_(MakeCheckerboard()), patternBrush_(CreatePatternBrush(patternBitmap_)) {}
+CNewEdit::CNewEdit() : patternBitmap_(MakeCheckerboard()), patternBrush_(CreatePatternBrush(patternBitmap_))
+{
+}
 
 CNewEdit::~CNewEdit()
 {
@@ -42,49 +44,26 @@ LRESULT CNewEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
-    case WM_CREATE:
-        return OnCreate();
+    case WM_CREATE: return OnCreate();
     case WM_SIZE:
         Default();
         OnSize(LOWORD(lParam), HIWORD(lParam));
         return 0;
-    case WM_ERASEBKGND:
-        OnEraseBackground(reinterpret_cast<HDC>(wParam));
-        return 1;
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    case WM_PRINTCLIENT:
-        DoPaint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_VSCROLL:
-        OnVScroll(LOWORD(wParam));
-        return 0;
-    case WM_HSCROLL:
-        OnHScroll(LOWORD(wParam));
-        return 0;
-    case WM_KEYDOWN:
-        return OnKeyDown(static_cast<UINT>(wParam)) ? 0 : Default();
-    case WM_LBUTTONDOWN:
-        OnLButtonDown(point);
-        return 0;
-    case WM_LBUTTONUP:
-        OnLButtonUp();
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        OnLButtonDblClk(point);
-        return 0;
-    case WM_MOUSEMOVE:
-        OnMouseMove(point);
-        return 0;
+    case WM_ERASEBKGND: OnEraseBackground(reinterpret_cast<HDC>(wParam)); return 1;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_PRINTCLIENT: DoPaint(reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_VSCROLL: OnVScroll(LOWORD(wParam)); return 0;
+    case WM_HSCROLL: OnHScroll(LOWORD(wParam)); return 0;
+    case WM_KEYDOWN: return OnKeyDown(static_cast<UINT>(wParam)) ? 0 : Default();
+    case WM_LBUTTONDOWN: OnLButtonDown(point); return 0;
+    case WM_LBUTTONUP: OnLButtonUp(); return 0;
+    case WM_LBUTTONDBLCLK: OnLButtonDblClk(point); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(point); return 0;
     case WM_CAPTURECHANGED:
         selecting_ = false;  // a drag ends with the capture, however it is lost
         return 0;
-    case WM_RBUTTONDOWN:
-        OnRButtonDown(point);
-        return 0;
-    case WM_SETCURSOR:
-        return OnSetCursor(LOWORD(lParam)) ? TRUE : Default();
+    case WM_RBUTTONDOWN: OnRButtonDown(point); return 0;
+    case WM_SETCURSOR: return OnSetCursor(LOWORD(lParam)) ? TRUE : Default();
     case WM_SETFOCUS:
         Default();
         OnSetFocus();
@@ -93,15 +72,13 @@ LRESULT CNewEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         Default();
         OnKillFocus();
         return 0;
-    case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_WANTCHARS;
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
         Default();
         OnSysColorChange();
         return 0;
-    default:
-        return CFrameWnd::WindowProc(message, wParam, lParam);
+    default: return CFrameWnd::WindowProc(message, wParam, lParam);
     }
 }
 

@@ -15,7 +15,7 @@
 
 // How the view follows the caret after a move.
 enum class CaretFollow {
-    None,        // the view stays where it is
+    None,  // the view stays where it is
     JustInView,  // scrolls no further than brings the caret into view
     QuarterJump  // sideways a quarter of the visible columns past the caret, so that stepping along a line scrolls seldom
 };
@@ -204,7 +204,7 @@ private:
     bool caretScrolledOff_ = false;  // the caret stands left of the text area and is hidden
     // ---- Font
     GdiFont font_;
-    MemoryDC measureDC_;                     // holds the pane font for measuring without a window DC
+    MemoryDC measureDC_;  // holds the pane font for measuring without a window DC
     std::optional<ObjectSelection> measureFont_;
     PaneMetrics metrics_;
     // ---- View

@@ -73,8 +73,7 @@ bool CNewEdit::OnKeyDown(UINT key)
             return false;
         CopySelection();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -191,8 +190,8 @@ void CNewEdit::OnEnd(bool shift, bool ctrl)
         MoveCaretToPosition(target, CaretFollow::QuarterJump);
     } else {
         SetCaretLineColumn(line, span.length);
-        const bool inside = caretPoint_.x >= marginWidth_ && caretPoint_.x < clientWidth_ && caretPoint_.y >= 0 &&
-                            caretPoint_.y < clientHeight_;
+        const bool inside = caretPoint_.x >= marginWidth_ && caretPoint_.x < clientWidth_ && caretPoint_.y >= 0
+                            && caretPoint_.y < clientHeight_;
         if (!inside)
             SetHorzPos(span.length + visibleColumns_ / 4 - visibleColumns_);
     }
@@ -282,8 +281,8 @@ void CNewEdit::OnLButtonDblClk(POINT point)
         ++end_;
     const POINT anchorPoint = PointFromPosition(anchor_);
     bool scrolled = false;
-    if (anchorPoint.x < marginWidth_ || anchorPoint.x >= clientWidth_ || anchorPoint.y < 0 ||
-        anchorPoint.y >= clientHeight_)
+    if (anchorPoint.x < marginWidth_ || anchorPoint.x >= clientWidth_ || anchorPoint.y < 0
+        || anchorPoint.y >= clientHeight_)
         scrolled = MoveCaretToPosition(anchor_, CaretFollow::QuarterJump);
     scrolled = MoveCaretToPosition(end_, CaretFollow::QuarterJump) || scrolled;
     if (scrolled)

@@ -36,7 +36,7 @@ void CNewEdit::RecalcScrollBars()
 
     if (!text_.Empty() && visibleColumns_ < text_.MaxLineLength()) {
         SCROLLINFO info{sizeof info, SIF_ALL, 0, text_.MaxLineLength(), static_cast<UINT>(visibleColumns_ + 1),
-                        horzPos_, 0};
+                        horzPos_,    0};
         SetScrollInfo(m_hWnd, SB_HORZ, &info, FALSE);
         ShowScrollBar(m_hWnd, SB_HORZ, (style_ & WS_HSCROLL) != 0);
     } else {
@@ -51,8 +51,8 @@ void CNewEdit::OnVScroll(int request)
         return;
     SCROLLINFO info{sizeof info, SIF_POS | SIF_TRACKPOS, 0, 0, 0, 0, 0};
     GetScrollInfo(m_hWnd, SB_VERT, &info);
-    SetTopLine(PaneLayout::ScrollTarget(request, topLine_, visibleLines_, text_.LineCount(), info.nPos,
-                                        info.nTrackPos));
+    SetTopLine(
+        PaneLayout::ScrollTarget(request, topLine_, visibleLines_, text_.LineCount(), info.nPos, info.nTrackPos));
 }
 
 void CNewEdit::OnHScroll(int request)
@@ -61,8 +61,8 @@ void CNewEdit::OnHScroll(int request)
         return;
     SCROLLINFO info{sizeof info, SIF_POS | SIF_TRACKPOS, 0, 0, 0, 0, 0};
     GetScrollInfo(m_hWnd, SB_HORZ, &info);
-    SetHorzPos(PaneLayout::ScrollTarget(request, horzPos_, visibleColumns_, text_.MaxLineLength(), info.nPos,
-                                        info.nTrackPos));
+    SetHorzPos(
+        PaneLayout::ScrollTarget(request, horzPos_, visibleColumns_, text_.MaxLineLength(), info.nPos, info.nTrackPos));
 }
 
 void CNewEdit::SetTopLine(int line)
@@ -120,9 +120,8 @@ bool CNewEdit::EnsureCaretVisible(CaretFollow follow)
     view.horizontalOffset = horzOffset_;
     view.visibleColumns = visibleColumns_;
     view.visibleLines = visibleLines_;
-    const PaneLayout::ScrollPlan plan =
-        PaneLayout::CaretScroll(view, caretPoint_.x, caretPoint_.y, LineFromY(caretPoint_.y, nullptr),
-                                follow == CaretFollow::QuarterJump);
+    const PaneLayout::ScrollPlan plan = PaneLayout::CaretScroll(
+        view, caretPoint_.x, caretPoint_.y, LineFromY(caretPoint_.y, nullptr), follow == CaretFollow::QuarterJump);
     if (plan.horizontal)
         SetHorzPos(plan.horzPos);
     if (plan.vertical)

@@ -21,8 +21,8 @@ int32_t PaneLayout::LineFromY(int32_t y, int32_t topLine, int32_t lineHeight, in
     return clamped;
 }
 
-int32_t PaneLayout::ScrollTarget(int request, int32_t current, int32_t visible, int32_t count,
-                                 int32_t position, int32_t track)
+int32_t PaneLayout::ScrollTarget(int request, int32_t current, int32_t visible, int32_t count, int32_t position,
+                                 int32_t track)
 {
     switch (request) {
     case kLineUp: return current - 1;

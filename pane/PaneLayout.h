@@ -12,8 +12,8 @@ public:
     static int32_t LineFromY(int32_t y, int32_t topLine, int32_t lineHeight, int32_t lineCount, int* side);
     // The first visible line or column after a scroll-bar request (SB_* code);
     // `position` and `track` are the bar's position and track position.
-    static int32_t ScrollTarget(int request, int32_t current, int32_t visible, int32_t count,
-                                int32_t position, int32_t track);
+    static int32_t ScrollTarget(int request, int32_t current, int32_t visible, int32_t count, int32_t position,
+                                int32_t track);
 
     // Where the view must move so that the caret point is in view.
     struct CaretView {

@@ -28,8 +28,7 @@ public:
     // tabbed extent of the line up to and including that tab.
     int ColumnOffset(const char* line, int length, int column, const TabExtent& tabExtent) const;
     // The same, continuing from a known boundary: `offset` pixels at column `from`.
-    int AdvanceOffset(const char* line, int length, int from, int offset, int column,
-                      const TabExtent& tabExtent) const;
+    int AdvanceOffset(const char* line, int length, int from, int offset, int column, const TabExtent& tabExtent) const;
     // The column whose boundary is nearest to `offset` pixels from the line start;
     // a point exactly half-way goes left, a point past the line gives its length.
     int ColumnFromOffset(const char* line, int length, int offset, const TabExtent& tabExtent) const;

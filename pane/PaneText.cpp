@@ -72,8 +72,8 @@ void PaneText::SetText(std::string&& text)
     const size_t size = text.size();
     const char* const begin = text.data();
     const char* const end = begin + size;
-    if (size == 0 || size > static_cast<size_t>(INT32_MAX - 1) || ByteScan::Find(begin, end, '\r') != end ||
-        ByteScan::Find(begin, end, '\0') != end) {
+    if (size == 0 || size > static_cast<size_t>(INT32_MAX - 1) || ByteScan::Find(begin, end, '\r') != end
+        || ByteScan::Find(begin, end, '\0') != end) {
         SetText(begin, static_cast<int32_t>(std::min(size, static_cast<size_t>(INT32_MAX))));
         return;
     }

@@ -6,7 +6,7 @@
 #include <vector>
 
 struct LineSpan {
-    int32_t start = 0;   // position of the line's first byte
+    int32_t start = 0;  // position of the line's first byte
     int32_t length = 0;  // bytes of the line, its break not counted
 };
 

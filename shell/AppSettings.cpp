@@ -155,7 +155,8 @@ void UpdateRecentFiles(CWinApp& app, const std::string& path, RecentSide side)
     std::vector<std::string> files = ReadRecentFiles(app, side);
     auto same = [&](const std::string& entry) {
         return _mbsicmp(reinterpret_cast<const unsigned char*>(entry.c_str()),
-                        reinterpret_cast<const unsigned char*>(path.c_str())) == 0;
+                        reinterpret_cast<const unsigned char*>(path.c_str()))
+               == 0;
     };
     size_t found = 0;
     while (found < files.size() && !same(files[found])) {

@@ -4,8 +4,7 @@
 #include "framework/ObjectSelection.h"
 #include "framework/PaintDC.h"
 
-CFileLabel::CFileLabel()
-    : textColour_(::GetSysColor(COLOR_WINDOWTEXT)), backColour_(::GetSysColor(COLOR_BTNFACE))
+CFileLabel::CFileLabel() : textColour_(::GetSysColor(COLOR_WINDOWTEXT)), backColour_(::GetSysColor(COLOR_BTNFACE))
 {
 }
 
@@ -68,17 +67,10 @@ void CFileLabel::OnLButtonDown()
 LRESULT CFileLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    case WM_PRINTCLIENT:
-        DoPaint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_LBUTTONDOWN:
-        OnLButtonDown();
-        break;  // then the control's own handling
-    default:
-        break;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_PRINTCLIENT: DoPaint(reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_LBUTTONDOWN: OnLButtonDown(); break;  // then the control's own handling
+    default: break;
     }
     return CStatic::WindowProc(message, wParam, lParam);
 }

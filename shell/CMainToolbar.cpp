@@ -12,13 +12,28 @@ const SIZE kImageSize{16, 15};
 const std::vector<CMainToolbar::ButtonSpec>& CMainToolbar::Buttons()
 {
     static const std::vector<ButtonSpec> buttons = {
-        {0, ID_COMPARE_NEW_PAIR}, {1, ID_RECOMPARE}, {2, ID_EDIT_LEFT_FILE}, {3, ID_EDIT_RIGHT_FILE},
-        {4, ID_SAVE_DIFF}, {-1, 0},
-        {5, ID_SHOW_LEFT_FILE}, {6, ID_SHOW_RIGHT_FILE}, {7, ID_SHOW_BOTH_FILES}, {-1, 0},
-        {8, ID_PREVIOUS_DIFFERENCE}, {9, ID_CURRENT_DIFFERENCE}, {10, ID_NEXT_DIFFERENCE}, {-1, 0},
-        {11, ID_FIND}, {12, ID_FIND_NEXT}, {13, ID_FIND_PREVIOUS}, {-1, 0},
-        {14, ID_SET_OPTIONS}, {-1, 0},
-        {15, ID_EXIT}, {16, ID_ABOUT},
+        {0, ID_COMPARE_NEW_PAIR},
+        {1, ID_RECOMPARE},
+        {2, ID_EDIT_LEFT_FILE},
+        {3, ID_EDIT_RIGHT_FILE},
+        {4, ID_SAVE_DIFF},
+        {-1, 0},
+        {5, ID_SHOW_LEFT_FILE},
+        {6, ID_SHOW_RIGHT_FILE},
+        {7, ID_SHOW_BOTH_FILES},
+        {-1, 0},
+        {8, ID_PREVIOUS_DIFFERENCE},
+        {9, ID_CURRENT_DIFFERENCE},
+        {10, ID_NEXT_DIFFERENCE},
+        {-1, 0},
+        {11, ID_FIND},
+        {12, ID_FIND_NEXT},
+        {13, ID_FIND_PREVIOUS},
+        {-1, 0},
+        {14, ID_SET_OPTIONS},
+        {-1, 0},
+        {15, ID_EXIT},
+        {16, ID_ABOUT},
     };
     return buttons;
 }

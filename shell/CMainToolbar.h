@@ -10,8 +10,8 @@
 class CMainToolbar : public CToolBarCtrl {
 public:
     struct ButtonSpec {
-        int image;    // -1 for a separator
-        UINT command; // 0 for a separator
+        int image;  // -1 for a separator
+        UINT command;  // 0 for a separator
     };
     // Position order of the buttons.
     static const std::vector<ButtonSpec>& Buttons();

@@ -198,7 +198,8 @@ bool CTandrelDialog::CreateAndCompare()
         rightName_.clear();
         window_.comparedOK = false;
     } else {
-        currentDiff_ = keepPosition_ ? ClampCurrentDiff(currentDiff_, static_cast<int>(window_.comparison.hunks.size())) : 0;
+        currentDiff_ =
+            keepPosition_ ? ClampCurrentDiff(currentDiff_, static_cast<int>(window_.comparison.hunks.size())) : 0;
         SelectListEntry();
     }
     return true;
@@ -372,7 +373,7 @@ BOOL CTandrelDialog::PreTranslateMessage(MSG* msg)
         window_.userActed = true;
         // Keys go through the accelerators alone: no dialog navigation by Tab or Enter.
         return window_.children && window_.children->accelerators
-            && ::TranslateAcceleratorA(m_hWnd, window_.children->accelerators, msg);
+               && ::TranslateAcceleratorA(m_hWnd, window_.children->accelerators, msg);
     }
     if (msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST)
         window_.userActed = true;
@@ -403,8 +404,7 @@ bool CTandrelDialog::OnCommand(UINT id, UINT notifyCode, HWND control)
         if (notifyCode == CBN_SELCHANGE || notifyCode == CBN_CLOSEUP)
             OnDiffListSelect();
         return true;
-    default:
-        return CDialog::OnCommand(id, notifyCode, control);
+    default: return CDialog::OnCommand(id, notifyCode, control);
     }
 }
 
@@ -434,50 +434,31 @@ LRESULT CTandrelDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     switch (message) {
-    case CFileLabel::kClickedMessage:
-        OnLabelClicked(reinterpret_cast<HWND>(wParam));
-        return 0;
+    case CFileLabel::kClickedMessage: OnLabelClicked(reinterpret_cast<HWND>(wParam)); return 0;
     case WM_FINDDLG_FINDNEXT:
         OnFindDialogFindNext(reinterpret_cast<HWND>(wParam), reinterpret_cast<const FindRequest*>(lParam));
         return 0;
-    case WM_FINDDLG_CLOSE:
-        OnFindDialogClose(reinterpret_cast<HWND>(wParam));
-        return 0;
-    case kDeleteClosedFindMessage:
-        window_.closedFindDialog.reset();
-        return 0;
-    case kReturnToFindDialogMessage:
-        OnReturnToFindDialog();
-        return 0;
-    case WM_DROPFILES:
-        OnDropFiles(reinterpret_cast<HDROP>(wParam));
-        return 0;
+    case WM_FINDDLG_CLOSE: OnFindDialogClose(reinterpret_cast<HWND>(wParam)); return 0;
+    case kDeleteClosedFindMessage: window_.closedFindDialog.reset(); return 0;
+    case kReturnToFindDialogMessage: OnReturnToFindDialog(); return 0;
+    case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_SIZE: {
         const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
         OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
         return result;
     }
-    case WM_PAINT:
-        OnPaint();
-        return 0;
+    case WM_PAINT: OnPaint(); return 0;
     case WM_DRAWITEM:
         if (wParam == IDC_STATUS_BAR) {
             OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         }
         break;
-    case WM_NOTIFY:
-        return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
-    case WM_TIMER:
-        OnTimer(static_cast<UINT_PTR>(wParam));
-        return 0;
-    case WM_QUERYDRAGICON:
-        return reinterpret_cast<LRESULT>(window_.children ? window_.children->icon : nullptr);
-    case WM_DESTROY:
-        OnDestroy();
-        break;
-    default:
-        break;
+    case WM_NOTIFY: return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+    case WM_TIMER: OnTimer(static_cast<UINT_PTR>(wParam)); return 0;
+    case WM_QUERYDRAGICON: return reinterpret_cast<LRESULT>(window_.children ? window_.children->icon : nullptr);
+    case WM_DESTROY: OnDestroy(); break;
+    default: break;
     }
     return CDialog::WindowProc(message, wParam, lParam);
 }

@@ -39,8 +39,7 @@ public:
     // What Compare New Pair Of Files (and a dropped pair) does once it has two
     // names: they become the paths and the shown names, the options are taken,
     // both go to the top of the recent lists, and the window restarts.
-    void StartNewComparison(const std::string& leftPath, const std::string& rightPath,
-                            const CompareOptions& options);
+    void StartNewComparison(const std::string& leftPath, const std::string& rightPath, const CompareOptions& options);
     // What Set Options does after OK: each value of `chosen` that the Options
     // dialog edits and that differs is stored and applied (a new comparison,
     // a new layout or new colours, as the value needs).

@@ -96,8 +96,9 @@ bool CTandrelDialog::RunComparison()
         return false;
     }
 
-    const int result = CompareTextFiles(leftPath_, rightPath_, settings_.options.ignoreBlanks != 0,
-                                        settings_.options.ignoreCase != 0, window_.comparison, *this, AvailableMemory());
+    const int result =
+        CompareTextFiles(leftPath_, rightPath_, settings_.options.ignoreBlanks != 0, settings_.options.ignoreCase != 0,
+                         window_.comparison, *this, AvailableMemory());
     if (result < 0)
         return false;
     if (result == 0) {
@@ -152,7 +153,8 @@ void CTandrelDialog::FillDifferenceList()
     ClientDC dc(list.m_hWnd);
     ObjectSelection font(dc, reinterpret_cast<HFONT>(list.SendMessage(WM_GETFONT)));
     int widest = 0;
-    for (const std::string& sentence : DescribeDifferences(window_.comparison.listing, window_.comparison.hunks.size())) {
+    for (const std::string& sentence :
+         DescribeDifferences(window_.comparison.listing, window_.comparison.hunks.size())) {
         list.AddString(sentence);
         SIZE size{};
         ::GetTextExtentPoint32A(dc, sentence.c_str(), static_cast<int>(sentence.size()), &size);

@@ -55,8 +55,8 @@ void CTandrelDialog::StartEditor(const std::string& path)
     STARTUPINFOA startup{};
     ::GetStartupInfoA(&startup);
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
-                          nullptr, &startup, &process)) {
+    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
+                          &startup, &process)) {
         AppMessageBox("Could not start editor!");
         return;
     }
@@ -86,8 +86,7 @@ void CTandrelDialog::OnDropFiles(HDROP drop)
     if (count == 0)
         return;
     if (count > 2) {
-        const std::string question =
-            "Do you want to compare first two of " + std::to_string(count) + " dropped files?";
+        const std::string question = "Do you want to compare first two of " + std::to_string(count) + " dropped files?";
         if (AppMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
             return;
         count = 2;

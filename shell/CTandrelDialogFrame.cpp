@@ -40,13 +40,9 @@ LRESULT CTandrelDialogFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
     if (ForwardPaneNotification(m_hWnd, message, wParam, lParam))
         return 0;
     switch (message) {
-    case WM_CREATE:
-        return OnCreateClient() ? 0 : -1;
-    case WM_SIZE:
-        OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
-        return 0;
-    default:
-        break;
+    case WM_CREATE: return OnCreateClient() ? 0 : -1;
+    case WM_SIZE: OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)); return 0;
+    default: break;
     }
     return CFrameWnd::WindowProc(message, wParam, lParam);
 }

@@ -56,8 +56,8 @@ void CTandrelDialog::LayoutChildren(UINT sizeType)
     CMySplitterWnd& splitter = c.frame.Splitter();
     c.frame.MoveWindow(window_.rects.paneArea);
     if (!window_.userActed && view_ == PaneView::Both) {
-        SetColumn0(EqualSplitColumnWidth(window_.rects.paneArea.right - window_.rects.paneArea.left, splitter.GetBorderWidth(),
-                                         splitter.GetGapWidth()));
+        SetColumn0(EqualSplitColumnWidth(window_.rects.paneArea.right - window_.rects.paneArea.left,
+                                         splitter.GetBorderWidth(), splitter.GetGapWidth()));
         splitter.RecalcLayout();
     }
     // A window that opens on one file (Re-Compare after Show Left or Right File)
@@ -105,8 +105,8 @@ void CTandrelDialog::LayoutPanes(RECT& leftCell, RECT& rightCell)
     splitter.GetWindowRect(&splitterRect);
 
     const int gutterWidth = window_.digitWidth * (window_.comparison.lineNumberWidth + 1);
-    const PanePlacement p = PlacePanes(leftCell, rightCell, splitterRect, gutterWidth,
-                                       settings_.showLineNumbers != 0, view_, splitter.GetBorderWidth());
+    const PanePlacement p = PlacePanes(leftCell, rightCell, splitterRect, gutterWidth, settings_.showLineNumbers != 0,
+                                       view_, splitter.GetBorderWidth());
     PlaceChild(c.leftGutter, splitter.m_hWnd, p.leftGutter, p.leftGutterShown);
     PlaceChild(c.rightGutter, splitter.m_hWnd, p.rightGutter, p.rightGutterShown);
     PlaceChild(c.leftText, splitter.m_hWnd, p.leftText, p.leftTextShown);
@@ -115,8 +115,8 @@ void CTandrelDialog::LayoutPanes(RECT& leftCell, RECT& rightCell)
 
 void CTandrelDialog::UpdateToolbarState()
 {
-    window_.children->toolbar.ApplyStates(
-        ToolbarButtonStates(window_.comparedOK, currentDiff_, static_cast<int>(window_.comparison.hunks.size()), view_));
+    window_.children->toolbar.ApplyStates(ToolbarButtonStates(
+        window_.comparedOK, currentDiff_, static_cast<int>(window_.comparison.hunks.size()), view_));
 }
 
 void CTandrelDialog::OnShowLeftFile()
@@ -136,7 +136,8 @@ void CTandrelDialog::OnShowRightFile()
     SetColumn0(0);
     int current = 0, minimum = 0;
     splitter.GetColumnInfo(1, current, minimum);
-    splitter.SetColumnInfo(1, window_.rects.paneArea.right - window_.rects.paneArea.left - 2 * splitter.GetBorderWidth(), minimum);
+    splitter.SetColumnInfo(
+        1, window_.rects.paneArea.right - window_.rects.paneArea.left - 2 * splitter.GetBorderWidth(), minimum);
     ShowSingleFile(c.rightText, c.leftText);
 }
 
@@ -156,8 +157,8 @@ void CTandrelDialog::OnShowBothFiles()
 {
     CMySplitterWnd& splitter = window_.children->frame.Splitter();
     view_ = PaneView::Both;
-    SetColumn0(EqualSplitColumnWidth(window_.rects.paneArea.right - window_.rects.paneArea.left, splitter.GetBorderWidth(),
-                                     splitter.GetGapWidth()));
+    SetColumn0(EqualSplitColumnWidth(window_.rects.paneArea.right - window_.rects.paneArea.left,
+                                     splitter.GetBorderWidth(), splitter.GetGapWidth()));
     splitter.RecalcLayout();
     LayoutChildren(SIZE_RESTORED);
     UpdateToolbarState();
@@ -238,13 +239,9 @@ std::string CTandrelDialog::AreaTipText(UINT_PTR toolId) const
                       static_cast<int>(window_.comparison.hunks.size()));
         return text;
     }
-    case IDC_DIFF_LIST:
-        return LoadText(IDS_CURRENT_DIFFERENCE);
-    case IDC_LEFT_LABEL:
-        return window_.leftInfo;
-    case IDC_RIGHT_LABEL:
-        return window_.rightInfo;
-    default:
-        return std::string();
+    case IDC_DIFF_LIST: return LoadText(IDS_CURRENT_DIFFERENCE);
+    case IDC_LEFT_LABEL: return window_.leftInfo;
+    case IDC_RIGHT_LABEL: return window_.rightInfo;
+    default: return std::string();
     }
 }

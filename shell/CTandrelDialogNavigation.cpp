@@ -21,7 +21,8 @@ void CTandrelDialog::GoToCurrentDifference()
 {
     if (window_.comparison.hunks.empty())
         return;
-    ScrollToDisplayLine(FirstDisplayRow(window_.comparison.hunks[static_cast<size_t>(currentDiff_)]), ScrollMode::Middle);
+    ScrollToDisplayLine(FirstDisplayRow(window_.comparison.hunks[static_cast<size_t>(currentDiff_)]),
+                        ScrollMode::Middle);
     UpdateToolbarState();
 }
 

@@ -14,12 +14,18 @@ bool ApplyOption(const std::string& arg, StartupArgs& startup, AppSettings& sett
 {
     const char letter = arg.size() > 1 ? arg[1] : '\0';
     switch (letter) {
-    case 'i': case 'I': settings.options.ignoreCase = 1; return true;
-    case 'b': case 'B': settings.options.ignoreBlanks = 1; return true;
-    case 't': case 'T': settings.options.forceText = 1; return true;
-    case 'h': case 'H': case '?': startup.helpRequested = true; return true;
+    case 'i':
+    case 'I': settings.options.ignoreCase = 1; return true;
+    case 'b':
+    case 'B': settings.options.ignoreBlanks = 1; return true;
+    case 't':
+    case 'T': settings.options.forceText = 1; return true;
+    case 'h':
+    case 'H':
+    case '?': startup.helpRequested = true; return true;
     case 'n': settings.skipInitialCompare = true; return true;
-    case 'a': case 'A': startup.autoStepSeconds = ReadLeadingInteger(arg.c_str() + 2); return true;
+    case 'a':
+    case 'A': startup.autoStepSeconds = ReadLeadingInteger(arg.c_str() + 2); return true;
     default: return false;
     }
 }

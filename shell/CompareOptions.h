@@ -5,6 +5,6 @@
 
 struct CompareOptions {
     int32_t ignoreBlanks = 0;  // blanks in lines do not count
-    int32_t ignoreCase = 0;    // letter case does not count
-    int32_t forceText = 0;     // both files are text: no binary check
+    int32_t ignoreCase = 0;  // letter case does not count
+    int32_t forceText = 0;  // both files are text: no binary check
 };

@@ -73,8 +73,8 @@ PaneView ViewAfterDrag(int column0Width, int column1Width, int verticalScrollBar
     return PaneView::Both;
 }
 
-PanePlacement PlacePanes(const RECT& leftCell, const RECT& rightCell, const RECT& splitter,
-                         int gutterWidth, bool lineNumbers, PaneView view, int borderWidth)
+PanePlacement PlacePanes(const RECT& leftCell, const RECT& rightCell, const RECT& splitter, int gutterWidth,
+                         bool lineNumbers, PaneView view, int borderWidth)
 {
     const bool leftOnly = view == PaneView::LeftOnly;
     const bool rightOnly = view == PaneView::RightOnly;

@@ -7,21 +7,21 @@
 
 // Client-area rectangles of the main window's children.
 struct LayoutRects {
-    RECT paneArea;      // the frame that holds the splitter
-    RECT markerStrip;   // the current-difference marker, left of the panes
+    RECT paneArea;  // the frame that holds the splitter
+    RECT markerStrip;  // the current-difference marker, left of the panes
     RECT statusBar;
     RECT toolbar;
     RECT rule;
     RECT diffListDrop;  // the difference list with its drop-down part
-    RECT diffListField; // only its selection field: the tooltip area
+    RECT diffListField;  // only its selection field: the tooltip area
 };
 
 LayoutRects ComputeLayoutRects(int clientWidth, int clientHeight, int listFieldHeight);
 
 // Text widths the status bar parts are measured from.
 struct StatusTextWidths {
-    int caret;    // "Ln 99999, Col 999"
-    int added;    // "Added lines"
+    int caret;  // "Ln 99999, Col 999"
+    int added;  // "Added lines"
     int deleted;  // "Deleted lines"
     int changed;  // "Changed lines"
 };
@@ -45,8 +45,8 @@ struct PanePlacement {
     bool leftGutterShown, rightGutterShown, leftTextShown, rightTextShown;
 };
 
-PanePlacement PlacePanes(const RECT& leftCell, const RECT& rightCell, const RECT& splitter,
-                         int gutterWidth, bool lineNumbers, PaneView view, int borderWidth);
+PanePlacement PlacePanes(const RECT& leftCell, const RECT& rightCell, const RECT& splitter, int gutterWidth,
+                         bool lineNumbers, PaneView view, int borderWidth);
 
 // The two file labels above the cells (same coordinates as the cells).
 struct LabelPlacement {

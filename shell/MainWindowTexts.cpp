@@ -48,8 +48,8 @@ std::string IdenticalFilesText(const std::string& left, const std::string& right
     return Format("The files %s and %s are identical", left.c_str(), right.c_str());
 }
 
-std::string BinaryOutcomeText(bool leftBinary, bool rightBinary, bool different,
-                              const std::string& left, const std::string& right)
+std::string BinaryOutcomeText(bool leftBinary, bool rightBinary, bool different, const std::string& left,
+                              const std::string& right)
 {
     if (!different)
         return Format("Binary files %s and %s are identical", left.c_str(), right.c_str());

@@ -15,8 +15,8 @@ std::string FileInfoText(const std::string& timeText, int64_t sizeBytes);
 // "The files %s and %s are identical".
 std::string IdenticalFilesText(const std::string& left, const std::string& right);
 // The message of a comparison in which at least one file is binary.
-std::string BinaryOutcomeText(bool leftBinary, bool rightBinary, bool different,
-                              const std::string& left, const std::string& right);
+std::string BinaryOutcomeText(bool leftBinary, bool rightBinary, bool different, const std::string& left,
+                              const std::string& right);
 
 // Status part 1 from the gutter text of the caret's row: empty on a filler row.
 std::string CaretStatusText(const std::string& gutterRowText, int column);

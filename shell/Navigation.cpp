@@ -22,8 +22,7 @@ UINT AutoStepPeriod(int seconds)
     return std::min(static_cast<UINT>(seconds), longest) * 1000u;
 }
 
-int ScrollDelta(int row, int topLine, ScrollMode mode, int gutterHeight, int horizontalScrollBarHeight,
-                int lineHeight)
+int ScrollDelta(int row, int topLine, ScrollMode mode, int gutterHeight, int horizontalScrollBarHeight, int lineHeight)
 {
     const int visibleRows = lineHeight > 0 ? (gutterHeight - horizontalScrollBarHeight) / lineHeight : 0;
     int offset = 0;
@@ -34,15 +33,13 @@ int ScrollDelta(int row, int topLine, ScrollMode mode, int gutterHeight, int hor
     return row - topLine - offset;
 }
 
-std::vector<std::pair<UINT, bool>> ToolbarButtonStates(bool comparedOK, int currentDiff, int hunkCount,
-                                                       PaneView view)
+std::vector<std::pair<UINT, bool>> ToolbarButtonStates(bool comparedOK, int currentDiff, int hunkCount, PaneView view)
 {
     if (!comparedOK) {
         std::vector<std::pair<UINT, bool>> states;
-        for (UINT id : {ID_RECOMPARE, ID_EDIT_LEFT_FILE, ID_EDIT_RIGHT_FILE, ID_SAVE_DIFF,
-                        ID_PREVIOUS_DIFFERENCE, ID_CURRENT_DIFFERENCE, ID_NEXT_DIFFERENCE, ID_FIND,
-                        ID_FIND_NEXT, ID_FIND_PREVIOUS, ID_SET_OPTIONS, ID_SHOW_LEFT_FILE,
-                        ID_SHOW_RIGHT_FILE, ID_SHOW_BOTH_FILES})
+        for (UINT id : {ID_RECOMPARE, ID_EDIT_LEFT_FILE, ID_EDIT_RIGHT_FILE, ID_SAVE_DIFF, ID_PREVIOUS_DIFFERENCE,
+                        ID_CURRENT_DIFFERENCE, ID_NEXT_DIFFERENCE, ID_FIND, ID_FIND_NEXT, ID_FIND_PREVIOUS,
+                        ID_SET_OPTIONS, ID_SHOW_LEFT_FILE, ID_SHOW_RIGHT_FILE, ID_SHOW_BOTH_FILES})
             states.emplace_back(id, false);
         return states;
     }

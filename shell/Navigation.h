@@ -23,12 +23,10 @@ UINT AutoStepPeriod(int seconds);
 enum class ScrollMode { Top = 0, Middle = 1, Bottom = 2 };
 
 // Lines to scroll the visible pane so that row lands at the top, middle or bottom of the view.
-int ScrollDelta(int row, int topLine, ScrollMode mode, int gutterHeight, int horizontalScrollBarHeight,
-                int lineHeight);
+int ScrollDelta(int row, int topLine, ScrollMode mode, int gutterHeight, int horizontalScrollBarHeight, int lineHeight);
 
 // Enabled state of every toolbar command the state depends on.
-std::vector<std::pair<UINT, bool>> ToolbarButtonStates(bool comparedOK, int currentDiff, int hunkCount,
-                                                       PaneView view);
+std::vector<std::pair<UINT, bool>> ToolbarButtonStates(bool comparedOK, int currentDiff, int hunkCount, PaneView view);
 
 // The marker triangle at vertical centre c and the rectangle its tooltip covers.
 struct MarkerGeometry {

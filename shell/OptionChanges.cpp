@@ -7,11 +7,12 @@ OptionChanges ChangedOptions(const AppSettings& stored, const AppSettings& chose
     OptionChanges changes;
     changes.tabSize = chosen.tabSize != stored.tabSize;
     changes.comparison = chosen.options.ignoreBlanks != stored.options.ignoreBlanks
-        || chosen.options.ignoreCase != stored.options.ignoreCase;
+                         || chosen.options.ignoreCase != stored.options.ignoreCase;
     changes.lineNumbers = chosen.showLineNumbers != stored.showLineNumbers;
     changes.font = std::memcmp(&chosen.font, &stored.font, sizeof(LOGFONTA)) != 0;
     changes.colours = chosen.addedColor != stored.addedColor || chosen.deletedColor != stored.deletedColor
-        || chosen.changedColor != stored.changedColor || chosen.diffBackgroundColor != stored.diffBackgroundColor;
+                      || chosen.changedColor != stored.changedColor
+                      || chosen.diffBackgroundColor != stored.diffBackgroundColor;
     return changes;
 }
 

@@ -5,11 +5,11 @@
 
 // The values the Options dialog edits that differ, grouped by what the window must do.
 struct OptionChanges {
-    bool tabSize = false;      // the text panes redraw with the new tab size
-    bool comparison = false;   // blanks or case ignored otherwise: a new comparison
+    bool tabSize = false;  // the text panes redraw with the new tab size
+    bool comparison = false;  // blanks or case ignored otherwise: a new comparison
     bool lineNumbers = false;  // the gutters shown or hidden: the panes are laid out anew
-    bool font = false;         // a new pane font: new metrics, then a new layout
-    bool colours = false;      // the differences are coloured anew
+    bool font = false;  // a new pane font: new metrics, then a new layout
+    bool colours = false;  // the differences are coloured anew
 
     bool Relayout() const { return lineNumbers || font; }
 };

@@ -8,7 +8,7 @@ namespace {
 bool IsPaneNotification(UINT message)
 {
     return message == NewEditMessages::CaretMove() || message == NewEditMessages::VScroll()
-        || message == NewEditMessages::HScroll() || message == NewEditMessages::SetFocus();
+           || message == NewEditMessages::HScroll() || message == NewEditMessages::SetFocus();
 }
 
 }  // namespace

@@ -8,5 +8,5 @@ struct StartupArgs {
     std::string rightPath;
     bool helpRequested = false;
     int autoStepSeconds = 0;  // 0: no automatic stepping
-    std::string badOption;    // the whole argument that made parsing fail
+    std::string badOption;  // the whole argument that made parsing fail
 };

@@ -6,17 +6,10 @@
 bool LegendForPart(int part, const LegendColours& colours, LegendEntry& entry)
 {
     switch (part) {
-    case 2:
-        entry = {IDS_ADDED_LINES, colours.added};
-        return true;
-    case 3:
-        entry = {IDS_DELETED_LINES, colours.deleted};
-        return true;
-    case 4:
-        entry = {IDS_CHANGED_LINES, colours.changed};
-        return true;
-    default:
-        return false;
+    case 2: entry = {IDS_ADDED_LINES, colours.added}; return true;
+    case 3: entry = {IDS_DELETED_LINES, colours.deleted}; return true;
+    case 4: entry = {IDS_CHANGED_LINES, colours.changed}; return true;
+    default: return false;
     }
 }
 

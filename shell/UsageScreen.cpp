@@ -11,7 +11,7 @@
 namespace {
 
 const WORD kScreenAttribute = 0xF0;  // black on white
-const WORD kTextAttribute = 0xF1;    // blue on white
+const WORD kTextAttribute = 0xF1;  // blue on white
 
 const char* const kUsageLines[] = {
     "Usage: Tandrel [Filename1] [Filename2] [Options]",
@@ -30,8 +30,8 @@ const char* const kUsageLines[] = {
 
 HANDLE OpenConsoleOutput()
 {
-    return ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                         nullptr, OPEN_EXISTING, 0, nullptr);
+    return ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
 }
 
 bool RunningUnderWine()

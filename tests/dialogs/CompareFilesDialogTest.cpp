@@ -36,8 +36,8 @@ struct Boxes {
 Boxes LookAtBoxes(HWND dialog)
 {
     return Boxes{DialogScript::ComboItems(dialog, IDC_COMPARE_FILE1),
-                 DialogScript::ComboItems(dialog, IDC_COMPARE_FILE2),
-                 DialogScript::Text(dialog, IDC_COMPARE_FILE1), DialogScript::Text(dialog, IDC_COMPARE_FILE2)};
+                 DialogScript::ComboItems(dialog, IDC_COMPARE_FILE2), DialogScript::Text(dialog, IDC_COMPARE_FILE1),
+                 DialogScript::Text(dialog, IDC_COMPARE_FILE2)};
 }
 
 bool Checked(HWND dialog, int id)
@@ -148,11 +148,12 @@ TEST_F(CompareFilesDialogTest, EachRefusalNamesTheFaultAndFocusesItsBox)
         std::string firstAfter, secondAfter;
         DialogScript script;
         script
-            .On(kTitle, [&](HWND dialog) {
-                DialogScript::SetText(dialog, IDC_COMPARE_FILE1, c.first);
-                DialogScript::SetText(dialog, IDC_COMPARE_FILE2, c.second);
-                DialogScript::Click(dialog, IDOK);
-            })
+            .On(kTitle,
+                [&](HWND dialog) {
+                    DialogScript::SetText(dialog, IDC_COMPARE_FILE1, c.first);
+                    DialogScript::SetText(dialog, IDC_COMPARE_FILE2, c.second);
+                    DialogScript::Click(dialog, IDOK);
+                })
             .On(kTitle, [&](HWND dialog) {
                 firstAfter = DialogScript::Text(dialog, IDC_COMPARE_FILE1);
                 secondAfter = DialogScript::Text(dialog, IDC_COMPARE_FILE2);
@@ -197,7 +198,7 @@ TEST_F(CompareFilesDialogTest, BrowseInsertsTheChosenFileAtTheTopAndCancelKeepsT
     SetCommonDialogHandler(previous);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(titles, (std::vector<std::string>{"Select first file", "Select first file", "Select first file",
-                                                 "Select second file"}));
+                                                "Select second file"}));
     EXPECT_EQ(initialNames, (std::vector<std::string>{"typed.txt", "C:\\picked.txt", "C:\\picked.txt", "D:\\old.txt"}));
     EXPECT_EQ(seen.leftItems, (std::vector<std::string>{"C:\\picked.txt", "C:\\picked.txt"}));
     EXPECT_EQ(seen.leftText, "C:\\picked.txt");

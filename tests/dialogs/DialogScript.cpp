@@ -89,8 +89,7 @@ void DialogScript::PlayNext()
 
 void DialogScript::Click(HWND dialog, int id)
 {
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
 void DialogScript::SetText(HWND dialog, int id, const std::string& text)

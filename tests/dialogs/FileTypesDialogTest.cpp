@@ -85,28 +85,49 @@ TEST_F(FileTypesDialogTest, ButtonsEditTheListAndOkWritesItInOrder)
         std::string filterAfter;
         std::vector<std::string> messages;
     } cases[] = {
-        {"add to the default", "All Files (*.*)|*.*||",
+        {"add to the default",
+         "All Files (*.*)|*.*||",
          {Press(-1, {IDC_TYPES_ADD}), Enter("Text Files", "*.txt"), Finish(IDC_TYPES_OK)},
-         IDOK, "All Files (*.*)|*.*|Text Files (*.txt)|*.txt||", {}},
-        {"add cancelled", kThree, {Press(-1, {IDC_TYPES_ADD}), Enter("X", "x", IDCANCEL), Finish(IDC_TYPES_OK)},
-         IDOK, kThree, {}},
-        {"last to the top", kThree,
+         IDOK,
+         "All Files (*.*)|*.*|Text Files (*.txt)|*.txt||",
+         {}},
+        {"add cancelled",
+         kThree,
+         {Press(-1, {IDC_TYPES_ADD}), Enter("X", "x", IDCANCEL), Finish(IDC_TYPES_OK)},
+         IDOK,
+         kThree,
+         {}},
+        {"last to the top",
+         kThree,
          {Press(2, {IDC_TYPES_MOVE_UP, IDC_TYPES_MOVE_UP, IDC_TYPES_MOVE_UP}), Finish(IDC_TYPES_OK)},
-         IDOK, "C (c)|c|A (a)|a|B (b)|b||", {}},
-        {"first down, then past the end", kThree,
+         IDOK,
+         "C (c)|c|A (a)|a|B (b)|b||",
+         {}},
+        {"first down, then past the end",
+         kThree,
          {Press(0, {IDC_TYPES_MOVE_DOWN, IDC_TYPES_MOVE_DOWN, IDC_TYPES_MOVE_DOWN}), Finish(IDC_TYPES_OK)},
-         IDOK, "B (b)|b|C (c)|c|A (a)|a||", {}},
-        {"delete down to one", kThree,
+         IDOK,
+         "B (b)|b|C (c)|c|A (a)|a||",
+         {}},
+        {"delete down to one",
+         kThree,
          {Press(1, {IDC_TYPES_DELETE, IDC_TYPES_DELETE, IDC_TYPES_DELETE}), Finish(IDC_TYPES_OK)},
-         IDOK, "A (a)|a||", {"Cannot delete the last type!"}},
-        {"edit", kThree,
+         IDOK,
+         "A (a)|a||",
+         {"Cannot delete the last type!"}},
+        {"edit",
+         kThree,
          {Press(1, {IDC_TYPES_EDIT}), Enter("Bee", "*.b;*.bb"), Finish(IDC_TYPES_OK)},
-         IDOK, "A (a)|a|Bee (*.b;*.bb)|*.b;*.bb|C (c)|c||", {}},
+         IDOK,
+         "A (a)|a|Bee (*.b;*.bb)|*.b;*.bb|C (c)|c||",
+         {}},
         {"cancel keeps the string", kThree, {Press(0, {IDC_TYPES_DELETE}), Finish(IDCANCEL)}, IDCANCEL, kThree, {}},
-        {"a stored string beginning with |", "|All Files (*.*)|*.*||",
-         {Press(-1, {IDC_TYPES_DELETE, IDC_TYPES_EDIT, IDC_TYPES_MOVE_UP, IDC_TYPES_MOVE_DOWN}),
-          Finish(IDC_TYPES_OK)},
-         IDOK, "|", {}},
+        {"a stored string beginning with |",
+         "|All Files (*.*)|*.*||",
+         {Press(-1, {IDC_TYPES_DELETE, IDC_TYPES_EDIT, IDC_TYPES_MOVE_UP, IDC_TYPES_MOVE_DOWN}), Finish(IDC_TYPES_OK)},
+         IDOK,
+         "|",
+         {}},
     };
     for (const auto& c : cases) {
         messages.shown.clear();
@@ -154,11 +175,12 @@ TEST_F(FileTypesDialogTest, SelectionFollowsEveryChange)
                 record(dialog);
                 DialogScript::Click(dialog, IDCANCEL);
             })
-        .On(kEnter, [&](HWND dialog) {
-            entryFields.push_back(DialogScript::Text(dialog, IDC_ENTER_GROUP_NAME) + "|"
-                                  + DialogScript::Text(dialog, IDC_ENTER_PATTERNS));
-            DialogScript::Click(dialog, IDOK);
-        })
+        .On(kEnter,
+            [&](HWND dialog) {
+                entryFields.push_back(DialogScript::Text(dialog, IDC_ENTER_GROUP_NAME) + "|"
+                                      + DialogScript::Text(dialog, IDC_ENTER_PATTERNS));
+                DialogScript::Click(dialog, IDOK);
+            })
         .On(kEnter, [&](HWND dialog) {
             entryFields.push_back(DialogScript::Text(dialog, IDC_ENTER_GROUP_NAME) + "|"
                                   + DialogScript::Text(dialog, IDC_ENTER_PATTERNS));
@@ -231,15 +253,17 @@ TEST_F(FileTypesDialogTest, ScrollRangeFollowsTheWidestItem)
     };
     DialogScript script;
     script
-        .On(kTypes, [&](HWND dialog) {
-            record(dialog);
-            DialogScript::Click(dialog, IDC_TYPES_EDIT);
-        })
-        .On(kEnter, [&](HWND dialog) {
-            DialogScript::SetText(dialog, IDC_ENTER_GROUP_NAME, "Many");
-            DialogScript::SetText(dialog, IDC_ENTER_PATTERNS, std::string(40, 'w') + ";*.a;*.b;*.c");
-            DialogScript::Click(dialog, IDOK);
-        })
+        .On(kTypes,
+            [&](HWND dialog) {
+                record(dialog);
+                DialogScript::Click(dialog, IDC_TYPES_EDIT);
+            })
+        .On(kEnter,
+            [&](HWND dialog) {
+                DialogScript::SetText(dialog, IDC_ENTER_GROUP_NAME, "Many");
+                DialogScript::SetText(dialog, IDC_ENTER_PATTERNS, std::string(40, 'w') + ";*.a;*.b;*.c");
+                DialogScript::Click(dialog, IDOK);
+            })
         .On(kTypes, [&](HWND dialog) {
             record(dialog);
             HWND list = ::GetDlgItem(dialog, IDC_TYPES_LIST);

@@ -24,8 +24,8 @@ Values StoredValues()
     BYTE data[1024];
     DWORD nameSize = sizeof name, dataSize = sizeof data, type = 0;
     for (DWORD i = 0; !::RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize); ++i) {
-        values[name] = type == REG_DWORD ? "#" + std::to_string(*reinterpret_cast<int*>(data))
-                                         : reinterpret_cast<char*>(data);
+        values[name] =
+            type == REG_DWORD ? "#" + std::to_string(*reinterpret_cast<int*>(data)) : reinterpret_cast<char*>(data);
         nameSize = sizeof name, dataSize = sizeof data;
     }
     ::RegCloseKey(key);
@@ -72,14 +72,33 @@ TEST_F(ProgramKeyTest, FindDialogStoresTheBoxTextAtTheTopOfTheHistoryWhenItClose
         std::vector<std::string> offered;  // the list when the dialog opens
         Values expected;
     } cases[] = {
-        {"twenty stored and a new one: slot 19 drops out", Numbered(0, 20), {}, none, "new", Numbered(0, 20),
+        {"twenty stored and a new one: slot 19 drops out",
+         Numbered(0, 20),
+         {},
+         none,
+         "new",
+         Numbered(0, 20),
          Slots(Join({"new"}, Numbered(0, 19)), "#20")},
         {"a match in slot 5 in other letter case moves up, spelled as typed",
-         {"s0", "s1", "s2", "s3", "s4", "Needle", "s6"}, {}, none, "NEEDLE",
-         {"s0", "s1", "s2", "s3", "s4", "Needle", "s6"}, Slots({"NEEDLE", "s0", "s1", "s2", "s3", "s4", "s6"}, "#20")},
-        {"slots 0 and 2 with 1 missing close up", {"s0", "", "s2"}, {}, none, "new", {"s0", "s2"},
+         {"s0", "s1", "s2", "s3", "s4", "Needle", "s6"},
+         {},
+         none,
+         "NEEDLE",
+         {"s0", "s1", "s2", "s3", "s4", "Needle", "s6"},
+         Slots({"NEEDLE", "s0", "s1", "s2", "s3", "s4", "s6"}, "#20")},
+        {"slots 0 and 2 with 1 missing close up",
+         {"s0", "", "s2"},
+         {},
+         none,
+         "new",
+         {"s0", "s2"},
          Slots({"new", "s0", "s2"}, "#20")},
-        {"a match below a gap leaves no stale copy", {"s0", "", "", "five"}, {}, none, "FIVE", {"s0", "five"},
+        {"a match below a gap leaves no stale copy",
+         {"s0", "", "", "five"},
+         {},
+         none,
+         "FIVE",
+         {"s0", "five"},
          Slots({"FIVE", "s0"}, "#20")},
         {"maximum 3 limits the list and is written back", Numbered(0, 4), 3, none, "new", Numbered(0, 3),
          Slots({"new", "s0", "s1", "s3"}, "#3")},
@@ -88,10 +107,20 @@ TEST_F(ProgramKeyTest, FindDialogStoresTheBoxTextAtTheTopOfTheHistoryWhenItClose
          Slots(Numbered(0, 2), "#-5")},
         {"a huge maximum reads what is there", Numbered(0, 3), 0x7FFFFFFF, none, "new", Numbered(0, 3),
          Slots({"new", "s0", "s1", "s2"}, "#2147483647")},
-        {"only the text in the box at the close is stored", none, {}, {"first", "second"}, "third", none,
+        {"only the text in the box at the close is stored",
+         none,
+         {},
+         {"first", "second"},
+         "third",
+         none,
          Slots({"third"}, "#20")},
-        {"an empty box writes nothing, not even the maximum", Numbered(0, 2), {}, {"looked for"}, "",
-         Numbered(0, 2), Slots(Numbered(0, 2))},
+        {"an empty box writes nothing, not even the maximum",
+         Numbered(0, 2),
+         {},
+         {"looked for"},
+         "",
+         Numbered(0, 2),
+         Slots(Numbered(0, 2))},
     };
     MessageBoxRecorder messages;
     for (const Case& c : cases) {

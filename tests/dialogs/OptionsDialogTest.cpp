@@ -30,12 +30,12 @@ TEST(OptionsDialog, TabSizeIsRefusedUntilItIsAWholeNumberFrom1To32)
     const struct {
         UINT stored;
         std::optional<std::string> typed;  // none: the person leaves the stored value
-        std::string message;               // empty: accepted
+        std::string message;  // empty: accepted
         UINT accepted;
     } cases[] = {
-        {4, "0", kRangeMessage, 0},   {4, "33", kRangeMessage, 0}, {4, "abc", kIntegerMessage, 0},
-        {4, "", kIntegerMessage, 0},  {4, "-3", kIntegerMessage, 0}, {4, " 7 ", "", 7},
-        {4, "\t32", "", 32},          {40, std::nullopt, kRangeMessage, 0},
+        {4, "0", kRangeMessage, 0},  {4, "33", kRangeMessage, 0},          {4, "abc", kIntegerMessage, 0},
+        {4, "", kIntegerMessage, 0}, {4, "-3", kIntegerMessage, 0},        {4, " 7 ", "", 7},
+        {4, "\t32", "", 32},         {40, std::nullopt, kRangeMessage, 0},
     };
     for (const auto& c : cases) {
         const std::string label = c.typed.value_or("stored " + std::to_string(c.stored));
@@ -56,7 +56,8 @@ TEST(OptionsDialog, TabSizeIsRefusedUntilItIsAWholeNumberFrom1To32)
                 focusAfterRefusal = DialogScript::FocusedControl(dialog);
                 afterRefusal = DialogScript::Text(dialog, IDC_OPTIONS_TAB_SIZE);
                 ::SendDlgItemMessageA(dialog, IDC_OPTIONS_TAB_SIZE, EM_GETSEL,
-                                      reinterpret_cast<WPARAM>(&selectionStart), reinterpret_cast<LPARAM>(&selectionEnd));
+                                      reinterpret_cast<WPARAM>(&selectionStart),
+                                      reinterpret_cast<LPARAM>(&selectionEnd));
                 DialogScript::SetText(dialog, IDC_OPTIONS_TAB_SIZE, "12");
                 DialogScript::Click(dialog, IDOK);
             });
@@ -140,13 +141,18 @@ COLORREF ExpectedSwatchPixel(int x, int y, bool pressed, COLORREF colour)
     }
     const COLORREF face = RGB(192, 192, 192), dark = RGB(128, 128, 128), black = RGB(0, 0, 0);
     if (pressed) {
-        if (x == 0 || y == 0 || x == w - 1 || y == h - 1) return black;
-        if (x == 1 || y == 1 || x == w - 2 || y == h - 2) return dark;
+        if (x == 0 || y == 0 || x == w - 1 || y == h - 1)
+            return black;
+        if (x == 1 || y == 1 || x == w - 2 || y == h - 2)
+            return dark;
         return face;
     }
-    if (x == w - 1 || y == h - 1) return black;
-    if (x == 0 || y == 0) return RGB(255, 255, 255);
-    if (x == w - 2 || y == h - 2) return dark;
+    if (x == w - 1 || y == h - 1)
+        return black;
+    if (x == 0 || y == 0)
+        return RGB(255, 255, 255);
+    if (x == w - 2 || y == h - 2)
+        return dark;
     return face;
 }
 
@@ -187,8 +193,7 @@ TEST(OptionsDialog, ASwatchLooksPressedOnlyWhileTheMouseHoldsIt)
                     continue;
                 }
                 if (look.probe.At(x, y) != ExpectedSwatchPixel(x, y, look.pressed, colour) && ++wrong <= 3) {
-                    ADD_FAILURE() << look.moment << " (" << x << "," << y << ") is " << std::hex
-                                  << look.probe.At(x, y);
+                    ADD_FAILURE() << look.moment << " (" << x << "," << y << ") is " << std::hex << look.probe.At(x, y);
                 }
             }
         }

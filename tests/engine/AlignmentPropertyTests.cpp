@@ -35,22 +35,28 @@ public:
     // Left lines drawn from a small vocabulary (so that lines repeat and
     // match), right lines the left ones with blocks inserted, deleted and
     // replaced.
-    void Next(Strings& left, Strings& right) {
+    void Next(Strings& left, Strings& right)
+    {
         left.clear();
         const int count = Pick(0, 4) == 0 ? Pick(0, 3) : Pick(1, 80);
-        for (int i = 0; i < count; ++i) left.push_back(Line());
-        right = EditedAtRandom(left, Pick(0, 6), [this](int n) { return Pick(0, n - 1); }, [this] { return Line(); });
+        for (int i = 0; i < count; ++i)
+            left.push_back(Line());
+        right = EditedAtRandom(
+            left, Pick(0, 6), [this](int n) { return Pick(0, n - 1); }, [this] { return Line(); });
     }
 
-    GeneratedFile Write(const Strings& lines) {
+    GeneratedFile Write(const Strings& lines)
+    {
         GeneratedFile file;
         for (size_t i = 0; i < lines.size(); ++i) {
             const bool last = i + 1 == lines.size();
             std::string ending = Ending();
             // A lone CR before an empty line ended by LF would read as one CR LF;
             // only the last line may lack a terminator, and only when it has text.
-            if (ending == "\r" && !last && lines[i + 1].empty()) ending = "\n";
-            if (ending.empty() && (!last || lines[i].empty())) ending = "\n";
+            if (ending == "\r" && !last && lines[i + 1].empty())
+                ending = "\n";
+            if (ending.empty() && (!last || lines[i].empty()))
+                ending = "\n";
             file.bytes += lines[i] + ending;
             std::string row = lines[i];
             std::replace(row.begin(), row.end(), '\0', ' ');
@@ -64,15 +70,19 @@ public:
 private:
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
-    std::string Line() {
-        static const char* const vocabulary[] = {"alpha", "beta", "gamma", "", "  indented", "Alpha", "al pha",
-                                                 "tab\there", "x", "{", "}", "BETA", "beta "};
-        if (Pick(0, 3) == 0) return "line " + std::to_string(Pick(0, 200));
-        if (Pick(0, 40) == 0) return std::string("zero\0byte", 9);
+    std::string Line()
+    {
+        static const char* const vocabulary[] = {"alpha",     "beta", "gamma", "",  "  indented", "Alpha", "al pha",
+                                                 "tab\there", "x",    "{",     "}", "BETA",       "beta "};
+        if (Pick(0, 3) == 0)
+            return "line " + std::to_string(Pick(0, 200));
+        if (Pick(0, 40) == 0)
+            return std::string("zero\0byte", 9);
         return vocabulary[Pick(0, sizeof vocabulary / sizeof *vocabulary - 1)];
     }
 
-    std::string Ending() {
+    std::string Ending()
+    {
         const int kind = Pick(0, 19);
         return kind < 14 ? "\n" : kind < 17 ? "\r\n" : kind < 19 ? "\r" : "";
     }
@@ -81,30 +91,36 @@ private:
 };
 
 // The rows of a pane text: the bytes between line feeds.
-Strings SplitRows(const std::string& text) {
+Strings SplitRows(const std::string& text)
+{
     Strings rows;
     std::string::size_type start = 0;
     for (;;) {
         const auto lf = text.find('\n', start);
         rows.push_back(text.substr(start, lf == std::string::npos ? std::string::npos : lf - start));
-        if (lf == std::string::npos) return rows;
+        if (lf == std::string::npos)
+            return rows;
         start = lf + 1;
     }
 }
 
 // A row as the engine compares it: CR LF reads as LF, and the options.
-std::string Compared(std::string row, bool ignoreBlanks, bool ignoreCase) {
-    if (!row.empty() && row.back() == '\r') row.pop_back();
+std::string Compared(std::string row, bool ignoreBlanks, bool ignoreCase)
+{
+    if (!row.empty() && row.back() == '\r')
+        row.pop_back();
     std::string out;
     for (char c : row) {
         const unsigned char u = static_cast<unsigned char>(c);
-        if (ignoreBlanks && ((u >= 0x09 && u <= 0x0D) || u == 0x20 || u == 0xA0)) continue;
+        if (ignoreBlanks && ((u >= 0x09 && u <= 0x0D) || u == 0x20 || u == 0xA0))
+            continue;
         out += ignoreCase ? static_cast<char>(std::tolower(u)) : c;
     }
     return out;
 }
 
-std::string Range(const char* one, const char* many, int first, int last, const char* side) {
+std::string Range(const char* one, const char* many, int first, int last, const char* side)
+{
     char text[96];
     if (first == last)
         std::snprintf(text, sizeof text, "%s %d (%s file)", one, first, side);
@@ -115,15 +131,17 @@ std::string Range(const char* one, const char* many, int first, int last, const 
 
 // The sentence that a difference must have, from its rows: the file line
 // numbers of the non-Filler rows it covers on each side.
-std::string ExpectedSentence(int number, int leftBefore, int leftLines, int rightBefore, int rightLines) {
+std::string ExpectedSentence(int number, int leftBefore, int leftLines, int rightBefore, int rightLines)
+{
     const std::string head = "Diff " + std::to_string(number) + ": ";
     const int l1 = leftBefore + 1, l2 = leftBefore + leftLines, r1 = rightBefore + 1, r2 = rightBefore + rightLines;
     if (leftLines == 0)
-        return head + Range("Add line", "Add lines", r1, r2, "right") + " after line " + std::to_string(leftBefore) +
-               " (left file)";
-    if (rightLines == 0) return head + Range("Delete line", "Delete lines", l1, l2, "left");
-    return head + Range("Change line", "Change lines", l1, l2, "left") + " to " +
-           Range("line", "lines", r1, r2, "right");
+        return head + Range("Add line", "Add lines", r1, r2, "right") + " after line " + std::to_string(leftBefore)
+               + " (left file)";
+    if (rightLines == 0)
+        return head + Range("Delete line", "Delete lines", l1, l2, "left");
+    return head + Range("Change line", "Change lines", l1, l2, "left") + " to "
+           + Range("line", "lines", r1, r2, "right");
 }
 
 class AlignmentProperties : public testing::Test {
@@ -131,7 +149,8 @@ protected:
     void TearDown() override { EXPECT_EQ(folders.TempEntries(), Strings{}); }
 
     void CheckSide(const std::vector<PaneLine>& lines, const std::string& text, const std::string& gutter,
-                   const Strings& expectedRows, Strings& rows) {
+                   const Strings& expectedRows, Strings& rows)
+    {
         rows = SplitRows(text);
         ASSERT_EQ(rows.size(), lines.size()) << "rows of the pane text";
         const Strings gutterRows = SplitRows(gutter);
@@ -153,7 +172,8 @@ protected:
 
     // Rows of one side of a hunk: its kind throughout, except that a changed
     // side ends with the Filler rows that make up for the longer other side.
-    void CheckHunkSide(const std::vector<PaneLine>& lines, int first, int last, int kind, int& fileLines) {
+    void CheckHunkSide(const std::vector<PaneLine>& lines, int first, int last, int kind, int& fileLines)
+    {
         fileLines = 0;
         bool fillersBegun = false;
         for (int row = first; row <= last; ++row) {
@@ -164,14 +184,16 @@ protected:
             }
             EXPECT_EQ(state, kind) << "row " << row;
             EXPECT_FALSE(fillersBegun) << "row " << row;
-            if (state != Filler) ++fileLines;
+            if (state != Filler)
+                ++fileLines;
         }
         if (kind != Filler) {
             EXPECT_GT(fileLines, 0);
         }
     }
 
-    void CheckRun(const GeneratedFile& left, const GeneratedFile& right, bool ignoreBlanks, bool ignoreCase) {
+    void CheckRun(const GeneratedFile& left, const GeneratedFile& right, bool ignoreBlanks, bool ignoreCase)
+    {
         ASSERT_TRUE(run.loaded && run.aligned && run.built) << testing::PrintToString(run.messages.texts);
         ASSERT_GE(run.compared, 0);
         EXPECT_EQ(run.messages.texts, Strings{});
@@ -181,7 +203,8 @@ protected:
         Strings rightRows;
         CheckSide(state.leftLines, run.texts.leftText, run.texts.leftGutter, left.rows, leftRows);
         CheckSide(state.rightLines, run.texts.rightText, run.texts.rightGutter, right.rows, rightRows);
-        if (HasFailure()) return;
+        if (HasFailure())
+            return;
 
         const auto commands = std::count_if(state.listing.begin(), state.listing.end(), IsCommandEntry);
         ASSERT_EQ(state.hunks.size(), static_cast<size_t>(commands));
@@ -210,15 +233,17 @@ protected:
             int rightLines = 0;
             CheckHunkSide(state.leftLines, hunk.leftFirst, hunk.leftLast, hunk.leftKind, leftLines);
             CheckHunkSide(state.rightLines, hunk.rightFirst, hunk.rightLast, hunk.rightKind, rightLines);
-            EXPECT_EQ(sentences[i], ExpectedSentence(static_cast<int>(i) + 1, leftBefore, leftLines, rightBefore,
-                                                     rightLines));
-            for (int row = hunk.leftFirst; row <= hunk.leftLast; ++row) inHunk[row] = true;
+            EXPECT_EQ(sentences[i],
+                      ExpectedSentence(static_cast<int>(i) + 1, leftBefore, leftLines, rightBefore, rightLines));
+            for (int row = hunk.leftFirst; row <= hunk.leftLast; ++row)
+                inHunk[row] = true;
             leftBefore += leftLines;
             rightBefore += rightLines;
             nextRow = hunk.leftLast + 1;
         }
         for (int row = 0; row < rows; ++row) {
-            if (inHunk[row]) continue;
+            if (inHunk[row])
+                continue;
             if (state.leftLines[row].state == Filler && state.rightLines[row].state == Filler) {
                 // The one row of an empty file, last, facing a Filler row that keeps the sides even.
                 EXPECT_TRUE(left.rows.empty() || right.rows.empty()) << "row " << row;
@@ -237,7 +262,8 @@ protected:
     PipelineRun run;
 };
 
-TEST_F(AlignmentProperties, GeneratedPairsLineUpRowForRow) {
+TEST_F(AlignmentProperties, GeneratedPairsLineUpRowForRow)
+{
     PairGenerator generator(5);
     Strings leftLines;
     Strings rightLines;
@@ -247,25 +273,28 @@ TEST_F(AlignmentProperties, GeneratedPairsLineUpRowForRow) {
         const GeneratedFile right = generator.Write(rightLines);
         const bool ignoreBlanks = pair % 4 == 1 || pair % 4 == 3;
         const bool ignoreCase = pair % 4 >= 2;
-        SCOPED_TRACE("pair " + std::to_string(pair) + " left " + testing::PrintToString(left.bytes) + " right " +
-                     testing::PrintToString(right.bytes));
+        SCOPED_TRACE("pair " + std::to_string(pair) + " left " + testing::PrintToString(left.bytes) + " right "
+                     + testing::PrintToString(right.bytes));
         run = PipelineRun();
         RunPipeline(folders, left.bytes, right.bytes, ignoreBlanks, ignoreCase, run);
         CheckRun(left, right, ignoreBlanks, ignoreCase);
-        if (HasFailure()) return;
+        if (HasFailure())
+            return;
     }
 }
 
 // The listing that the system's diff command writes for the two copies, with
 // its command groups turned round so that the last difference comes first,
 // as the engine stores them. A second, independent source of listings.
-DiffListing DiffCommandListing(const std::string& leftCopy, const std::string& rightCopy) {
+DiffListing DiffCommandListing(const std::string& leftCopy, const std::string& rightCopy)
+{
     std::string output;
     EXPECT_TRUE(SystemDiff(leftCopy, rightCopy, output));
     return LastDifferenceFirst(output);
 }
 
-TEST_F(AlignmentProperties, ListingsOfTheDiffCommandLineUpToo) {
+TEST_F(AlignmentProperties, ListingsOfTheDiffCommandLineUpToo)
+{
     PairGenerator generator(23);
     Strings leftLines;
     Strings rightLines;
@@ -287,22 +316,20 @@ TEST_F(AlignmentProperties, ListingsOfTheDiffCommandLineUpToo) {
         run.aligned = AlignPanes(run.state, run.messages);
         run.built = BuildPaneTexts(run.state, run.texts, run.messages);
         CheckRun(left, right, false, false);
-        if (HasFailure()) return;
+        if (HasFailure())
+            return;
     }
 }
 
 // Listing entries made of pieces that a listing may hold, put together at
 // random: commands with any letter and numbers near the files' ends, often
 // followed by as many lines as they name, stray lines and separators.
-void AppendRandomEntries(std::mt19937& random, int lines, DiffListing& listing) {
+void AppendRandomEntries(std::mt19937& random, int lines, DiffListing& listing)
+{
     auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     switch (pick(0, 4)) {
-    case 0:
-        listing.push_back(pick(0, 1) ? "< x\n" : "> y\n");
-        return;
-    case 1:
-        listing.push_back(pick(0, 1) ? "---\n" : "\n\\ No newline at end of file\n");
-        return;
+    case 0: listing.push_back(pick(0, 1) ? "< x\n" : "> y\n"); return;
+    case 1: listing.push_back(pick(0, 1) ? "---\n" : "\n\\ No newline at end of file\n"); return;
     default: {
         const char letters[] = "adcx";
         const char letter = letters[pick(0, 3)];
@@ -311,13 +338,17 @@ void AppendRandomEntries(std::mt19937& random, int lines, DiffListing& listing) 
         const int right = pick(0, lines + 1);
         const int rightLast = pick(0, 2) == 0 ? right + pick(-1, 3) : right;
         std::string entry = std::to_string(left);
-        if (leftLast != left) entry += "," + std::to_string(leftLast);
+        if (leftLast != left)
+            entry += "," + std::to_string(leftLast);
         entry += letter + std::to_string(right);
-        if (rightLast != right) entry += "," + std::to_string(rightLast);
+        if (rightLast != right)
+            entry += "," + std::to_string(rightLast);
         listing.push_back(entry + "\n");
-        if (pick(0, 3) == 0) return;
+        if (pick(0, 3) == 0)
+            return;
         const int named = letter == 'a' ? rightLast - right + 1 : leftLast - left + 1;
-        for (int i = 0; i < named; ++i) listing.push_back(letter == 'a' ? "> y\n" : "< x\n");
+        for (int i = 0; i < named; ++i)
+            listing.push_back(letter == 'a' ? "> y\n" : "< x\n");
         return;
     }
     }
@@ -325,7 +356,8 @@ void AppendRandomEntries(std::mt19937& random, int lines, DiffListing& listing) 
 
 // Whatever the listing holds, both sides keep every line once and in order,
 // have the same number of rows, and every hunk lies on those rows.
-TEST_F(AlignmentProperties, ArbitraryListingsNeverBreakTheRows) {
+TEST_F(AlignmentProperties, ArbitraryListingsNeverBreakTheRows)
+{
     std::mt19937 random(99);
     int roundsWithHunks = 0;
     const std::string left = "a\nb\nc\nd\ne\nf\ng\nh\n";
@@ -351,8 +383,10 @@ TEST_F(AlignmentProperties, ArbitraryListingsNeverBreakTheRows) {
         ASSERT_EQ(paneLeft.size(), static_cast<size_t>(rows));
         ASSERT_EQ(paneRight.size(), static_cast<size_t>(rows));
         for (int row = 0; row < rows; ++row) {
-            if (state.leftLines[row].state != Filler) shownLeft.push_back(paneLeft[row]);
-            if (state.rightLines[row].state != Filler) shownRight.push_back(paneRight[row]);
+            if (state.leftLines[row].state != Filler)
+                shownLeft.push_back(paneLeft[row]);
+            if (state.rightLines[row].state != Filler)
+                shownRight.push_back(paneRight[row]);
         }
         EXPECT_EQ(shownLeft, leftRows);
         EXPECT_EQ(shownRight, rightRows);
@@ -361,7 +395,8 @@ TEST_F(AlignmentProperties, ArbitraryListingsNeverBreakTheRows) {
             EXPECT_TRUE(0 <= hunk.rightFirst && hunk.rightFirst <= hunk.rightLast && hunk.rightLast < rows);
         }
         EXPECT_EQ(DescribeDifferences(state.listing, state.hunks.size()).size(), state.hunks.size());
-        if (HasFailure()) return;
+        if (HasFailure())
+            return;
         roundsWithHunks += !state.hunks.empty();
     }
     EXPECT_GT(roundsWithHunks, 200) << "the random listings must often be accepted, at least in part";
@@ -370,7 +405,8 @@ TEST_F(AlignmentProperties, ArbitraryListingsNeverBreakTheRows) {
 // The walk as first described: rows inserted one command at a time, bottom
 // difference first, and each hunk converted by counting the lines passed.
 // AlignPanes must give the same rows in one pass.
-void ReferenceAlign(ComparisonState& state) {
+void ReferenceAlign(ComparisonState& state)
+{
     const PaneLine filler{Filler, 0, 0};
     const DiffListing& listing = state.listing;
     for (size_t at = 0; at < listing.size();) {
@@ -386,16 +422,20 @@ void ReferenceAlign(ComparisonState& state) {
                 state.leftLines.insert(state.leftLines.begin() + command.leftFirst + k - 1, filler);
                 state.leftNumberLines.insert(state.leftNumberLines.begin() + command.leftFirst + k - 1, filler);
             }
-            for (int n = command.rightFirst; n <= command.rightLast; ++n) state.rightLines[n - 1].state = Added;
+            for (int n = command.rightFirst; n <= command.rightLast; ++n)
+                state.rightLines[n - 1].state = Added;
         } else if (command.letter == 'd') {
-            for (int n = command.leftFirst; n <= command.leftLast; ++n) state.leftLines[n - 1].state = Deleted;
+            for (int n = command.leftFirst; n <= command.leftLast; ++n)
+                state.leftLines[n - 1].state = Deleted;
             for (int k = 1; at < listing.size() && listing[at][0] == '<'; ++k, ++at) {
                 state.rightLines.insert(state.rightLines.begin() + command.rightFirst + k - 1, filler);
                 state.rightNumberLines.insert(state.rightNumberLines.begin() + command.rightFirst + k - 1, filler);
             }
         } else {
-            for (int n = command.leftFirst; n <= command.leftLast; ++n) state.leftLines[n - 1].state = Changed;
-            for (int n = command.rightFirst; n <= command.rightLast; ++n) state.rightLines[n - 1].state = Changed;
+            for (int n = command.leftFirst; n <= command.leftLast; ++n)
+                state.leftLines[n - 1].state = Changed;
+            for (int n = command.rightFirst; n <= command.rightLast; ++n)
+                state.rightLines[n - 1].state = Changed;
             const int nl = command.leftLast - command.leftFirst;
             const int nr = command.rightLast - command.rightFirst;
             for (int k = 0; k < nr - nl; ++k) {
@@ -406,7 +446,8 @@ void ReferenceAlign(ComparisonState& state) {
                 state.rightLines.insert(state.rightLines.begin() + command.rightLast + k, filler);
                 state.rightNumberLines.insert(state.rightNumberLines.begin() + command.rightLast + k, filler);
             }
-            while (at < listing.size() && !IsCommandEntry(listing[at])) ++at;
+            while (at < listing.size() && !IsCommandEntry(listing[at]))
+                ++at;
         }
     }
     // The shorter side (the one row of an empty file facing nothing) ends in Filler rows.
@@ -417,34 +458,40 @@ void ReferenceAlign(ComparisonState& state) {
 }
 
 // The file line that each row shows, counted from 1; 0 for a Filler row.
-std::vector<int32_t> LineOfEachRow(const std::vector<PaneLine>& lines) {
+std::vector<int32_t> LineOfEachRow(const std::vector<PaneLine>& lines)
+{
     std::vector<int32_t> lineOf(lines.size(), 0);
     int32_t shown = 0;
     for (size_t row = 0; row < lines.size(); ++row)
-        if (lines[row].state != Filler) lineOf[row] = ++shown;
+        if (lines[row].state != Filler)
+            lineOf[row] = ++shown;
     return lineOf;
 }
 
 // One side of a hunk, once in rows, starts at the row that shows the side's
 // first file line and spans as many rows as the hunk in file lines did.
 void ExpectRowsOfLines(const std::vector<int32_t>& lineOf, int32_t firstRow, int32_t lastRow, int32_t firstLine,
-                       int32_t lastLine) {
+                       int32_t lastLine)
+{
     ASSERT_TRUE(firstRow >= 0 && static_cast<size_t>(firstRow) < lineOf.size()) << firstRow;
     EXPECT_EQ(lineOf[static_cast<size_t>(firstRow)], firstLine);
     EXPECT_EQ(lastRow - firstRow, lastLine - firstLine);
 }
 
-void ExpectSameRows(const std::vector<PaneLine>& actual, const std::vector<PaneLine>& expected) {
+void ExpectSameRows(const std::vector<PaneLine>& actual, const std::vector<PaneLine>& expected)
+{
     ASSERT_EQ(actual.size(), expected.size());
     for (size_t row = 0; row < actual.size(); ++row) {
         EXPECT_EQ(actual[row].state, expected[row].state) << "row " << row;
-        if (expected[row].state == Filler) continue;
+        if (expected[row].state == Filler)
+            continue;
         EXPECT_EQ(actual[row].offset, expected[row].offset) << "row " << row;
         EXPECT_EQ(actual[row].length, expected[row].length) << "row " << row;
     }
 }
 
-TEST_F(AlignmentProperties, OnePassAlignmentMatchesInsertingRowByRow) {
+TEST_F(AlignmentProperties, OnePassAlignmentMatchesInsertingRowByRow)
+{
     PairGenerator generator(11);
     Strings leftLines;
     Strings rightLines;
@@ -486,7 +533,8 @@ TEST_F(AlignmentProperties, OnePassAlignmentMatchesInsertingRowByRow) {
                                   expected.rightLast);
         }
         EXPECT_EQ(messages.texts, Strings{});
-        if (HasFailure()) return;
+        if (HasFailure())
+            return;
     }
 }
 

@@ -201,4 +201,4 @@ TEST(BinaryFilesDiffer, TwoEmptyFilesAreIdentical)
     EXPECT_TRUE(messages.texts.empty());
 }
 
-} // namespace
+}  // namespace

@@ -44,8 +44,8 @@ TEST(ByteScan, FindsCountsAndListsEveryByteAsAWalkOverTheBlockDoes)
                 }
                 std::vector<const char*> listed;
                 ByteScan::ForEach(begin, end, byte, [&](const char* p) { listed.push_back(p); });
-                SCOPED_TRACE(::testing::Message() << "length " << block.size() << " offset " << offset
-                                                  << " byte " << static_cast<int>(byte));
+                SCOPED_TRACE(::testing::Message() << "length " << block.size() << " offset " << offset << " byte "
+                                                  << static_cast<int>(byte));
                 EXPECT_EQ(listed, expected);
                 EXPECT_EQ(ByteScan::Count(begin, end, byte), expected.size());
                 const char* first = expected.empty() ? end : expected.front();

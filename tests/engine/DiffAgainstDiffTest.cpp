@@ -69,8 +69,8 @@ std::vector<Block> BlocksInFileOrder(const DiffListing& listing)
             ParseRange(entry.substr(letter + 1), block.rightFirst, block.rightLast);
             blocks.push_back(block);
         } else if (entry == "\n\\ No newline at end of file\n") {
-            std::vector<std::string>& lines = blocks.back().inserted.empty() ? blocks.back().deleted
-                                                                             : blocks.back().inserted;
+            std::vector<std::string>& lines =
+                blocks.back().inserted.empty() ? blocks.back().deleted : blocks.back().inserted;
             EXPECT_NE(lines.back().back(), '\n') << "only a line without line feed is marked";
         } else if (entry.compare(0, 2, "< ") == 0) {
             blocks.back().deleted.push_back(entry.substr(2));
@@ -164,8 +164,8 @@ public:
 
     std::vector<std::string> Edit(std::vector<std::string> lines, int edits, int alphabet)
     {
-        return EditedAtRandom(std::move(lines), edits, [this](int n) { return Pick(n); },
-                              [this, alphabet] { return Line(alphabet); });
+        return EditedAtRandom(
+            std::move(lines), edits, [this](int n) { return Pick(n); }, [this, alphabet] { return Line(alphabet); });
     }
 
     // File bytes: each line ends in LF or CR LF, the last one maybe in
@@ -273,7 +273,8 @@ void CheckLongerPairs(bool frequentLines, unsigned firstSeed, int pairs)
     for (unsigned seed = firstSeed; seed < firstSeed + static_cast<unsigned>(pairs); ++seed) {
         std::mt19937 random(seed);
         std::vector<int> uses;
-        std::vector<std::string> left = LongerLines(random, 300 + static_cast<int>(random() % 2700), frequentLines, uses);
+        std::vector<std::string> left =
+            LongerLines(random, 300 + static_cast<int>(random() % 2700), frequentLines, uses);
         std::vector<std::string> right;
         for (size_t i = 0; i < left.size(); ++i) {
             unsigned roll = random() % 100;
@@ -388,8 +389,8 @@ TEST(DiffAgainstDiff, SavedListingPatchesTheLeftFileIntoTheRightOne)
 
         ComparisonState state;
         CollectedMessages messages;
-        int result = CompareTextFiles(files.Write("left", leftRaw), files.Write("right", rightRaw), false, false,
-                                      state, messages);
+        int result = CompareTextFiles(files.Write("left", leftRaw), files.Write("right", rightRaw), false, false, state,
+                                      messages);
         ASSERT_EQ(messages.texts, std::vector<std::string>{});
         ASSERT_GE(result, 0);
         const std::string listing = ListingInFileOrder(state.listing);
@@ -404,9 +405,9 @@ TEST(DiffAgainstDiff, SavedListingPatchesTheLeftFileIntoTheRightOne)
         } else {
             const std::string listingPath = files.Write("listing", listing);
             std::string complaints;
-            ASSERT_TRUE(CommandOutput("patch -s -o '" + patched + "' -r '" + rejects + "' '" + leftRead + "' < '" +
-                                          listingPath + "' 2>&1",
-                                      complaints));
+            ASSERT_TRUE(CommandOutput(
+                "patch -s -o '" + patched + "' -r '" + rejects + "' '" + leftRead + "' < '" + listingPath + "' 2>&1",
+                complaints));
             EXPECT_EQ(complaints, "");
             EXPECT_EQ(FileContent(patched), rightText);
         }
@@ -422,4 +423,4 @@ TEST(DiffAgainstDiff, SavedListingPatchesTheLeftFileIntoTheRightOne)
     EXPECT_GT(pairsWithAnEmptyFile, 240);
 }
 
-} // namespace
+}  // namespace

@@ -56,7 +56,7 @@ TEST(ConfusionThreshold, GrowsWithTheFileLength)
 {
     const struct {
         int32_t lines, many;
-    } cases[] = {{0, 5}, {255, 5}, {256, 10}, {1023, 10}, {1024, 20}, {4095, 20},
+    } cases[] = {{0, 5},     {255, 5},    {256, 10},   {1023, 10},   {1024, 20},    {4095, 20},
                  {4096, 40}, {16383, 40}, {16384, 80}, {65536, 160}, {1 << 20, 640}};
     for (const auto& c : cases)
         EXPECT_EQ(ConfusionThreshold(c.lines), c.many) << c.lines;
@@ -109,7 +109,7 @@ TEST(DiscardStage, ProvisionalMarksAreClearedOutsideMostlyUnmatchedRuns)
     const struct {
         const char* what;
         std::vector<int32_t> left;
-        std::vector<int>changed;
+        std::vector<int> changed;
     } cases[] = {
         {"alone", {1, 9, 2}, {}},
         {"at the end of a run", {1, 7, 9, 2}, {1}},
@@ -119,10 +119,12 @@ TEST(DiscardStage, ProvisionalMarksAreClearedOutsideMostlyUnmatchedRuns)
         {"near the edge of a run", {1, 7, 9, 7, 7, 7, 7, 7, 2}, {1, 3, 4, 5, 6, 7}},
         {"two in a row are given back", {1, 7, 7, 7, 9, 9, 7, 7, 7, 2}, {1, 2, 3, 6, 7, 8}},
         {"a quarter provisional, pairs shorter than the minimum of a 16-line run",
-         {1, 7, 7, 7, 9, 9, 7, 9, 9, 7, 7, 7, 7, 7, 7, 7, 7, 2}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}},
+         {1, 7, 7, 7, 9, 9, 7, 9, 9, 7, 7, 7, 7, 7, 7, 7, 7, 2},
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}},
         {"near the end of a run", {1, 7, 7, 7, 7, 7, 7, 7, 7, 9, 7, 2}, {1, 2, 3, 4, 5, 6, 7, 8, 10}},
         {"the walk in from the edge goes past offset 7 until a definite mark",
-         {1, 7, 9, 7, 9, 7, 9, 7, 7, 9, 7, 7, 7, 7, 7, 7, 7, 2}, {1, 3, 5, 7, 8, 10, 11, 12, 13, 14, 15, 16}},
+         {1, 7, 9, 7, 9, 7, 9, 7, 7, 9, 7, 7, 7, 7, 7, 7, 7, 2},
+         {1, 3, 5, 7, 8, 10, 11, 12, 13, 14, 15, 16}},
     };
     for (const auto& c : cases) {
         EngineFile left = FileOfClasses(c.left);
@@ -151,7 +153,10 @@ TEST(DifferenceComputation, MarksTheMinimalChangesInCanonicalPlaces)
         {"deleted run slides down", {1, 2, 1, 2, 3}, {1, 2, 3}, {2, 3}, {}},
         {"change", {1, 2, 3}, {1, 4, 3}, {1}, {1}},
         {"crossing moves: the search meets first on the diagonal that keeps 4 5 6",
-         {1, 2, 3, 4, 5, 6}, {4, 5, 6, 1, 2, 3}, {0, 1, 2}, {3, 4, 5}},
+         {1, 2, 3, 4, 5, 6},
+         {4, 5, 6, 1, 2, 3},
+         {0, 1, 2},
+         {3, 4, 5}},
         {"interleaved", {1, 2, 1, 2, 1, 2}, {2, 1, 2, 1, 2, 1}, {0}, {5}},
         {"empty left", {}, {1, 2}, {}, {0, 1}},
         {"empty right", {1, 2}, {}, {0, 1}, {}},
@@ -196,4 +201,4 @@ TEST(RunSliding, ARunDoesNotSlideIntoAChangeOfTheOtherFile)
     EXPECT_EQ(ChangedLines(more), (std::vector<int>{1}));
 }
 
-} // namespace
+}  // namespace

@@ -32,8 +32,8 @@ std::string NumberedLines(int first, int last, const std::string& prefix = "l")
 int Compare(const std::string& left, const std::string& right, DiffListing& listing)
 {
     CollectedMessages messages;
-    int result = DiffContents(ByteBuffer(left.begin(), left.end()),
-                              ByteBuffer(right.begin(), right.end()), false, false, listing, messages);
+    int result = DiffContents(ByteBuffer(left.begin(), left.end()), ByteBuffer(right.begin(), right.end()), false,
+                              false, listing, messages);
     EXPECT_TRUE(messages.texts.empty());
     return result;
 }
@@ -50,17 +50,27 @@ TEST(DiffListing, WritesEachDifferenceInNormalForm)
     const ListingCase cases[] = {
         {"identical", "a\nb\n", "a\nb\n", {}},
         {"one changed line", "a\nb\nc\n", "a\nx\nc\n", {"2c2\n", "< b\n", "---\n", "> x\n"}},
-        {"two lines added after line 5", NumberedLines(1, 8), NumberedLines(1, 5) + "X\nY\n" + NumberedLines(6, 8),
+        {"two lines added after line 5",
+         NumberedLines(1, 8),
+         NumberedLines(1, 5) + "X\nY\n" + NumberedLines(6, 8),
          {"5a6,7\n", "> X\n", "> Y\n"}},
-        {"left lines 3 and 4 deleted", NumberedLines(1, 6), NumberedLines(1, 2) + NumberedLines(5, 6),
+        {"left lines 3 and 4 deleted",
+         NumberedLines(1, 6),
+         NumberedLines(1, 2) + NumberedLines(5, 6),
          {"3,4d2\n", "< l3\n", "< l4\n"}},
         {"one line changed into three, after two added at the top",
-         NumberedLines(1, 9) + "old\n" + NumberedLines(11, 12), "n1\nn2\n" + NumberedLines(1, 9) + "X\nY\nZ\n" + NumberedLines(11, 12),
+         NumberedLines(1, 9) + "old\n" + NumberedLines(11, 12),
+         "n1\nn2\n" + NumberedLines(1, 9) + "X\nY\nZ\n" + NumberedLines(11, 12),
          {"10c12,14\n", "< old\n", "---\n", "> X\n", "> Y\n", "> Z\n", "0a1,2\n", "> n1\n", "> n2\n"}},
-        {"differences near the top and the bottom, bottom first", NumberedLines(1, 20),
+        {"differences near the top and the bottom, bottom first",
+         NumberedLines(1, 20),
          "top\n" + NumberedLines(2, 19) + "bottom\n",
          {"20c20\n", "< l20\n", "---\n", "> bottom\n", "1c1\n", "< l1\n", "---\n", "> top\n"}},
-        {"last line cut by 0x1A and deleted", "a\nb\x1a" "ignored\n", "a\n", {"2d1\n", "< b", kNoNewline}},
+        {"last line cut by 0x1A and deleted",
+         "a\nb\x1a"
+         "ignored\n",
+         "a\n",
+         {"2d1\n", "< b", kNoNewline}},
         {"last line without line feed added", "a\n", "a\nb", {"1a2\n", "> b", kNoNewline}},
         {"both last lines without line feed", "a\nb", "a\nc", {"2c2\n", "< b", kNoNewline, "---\n", "> c", kNoNewline}},
         {"only the line feed differs", "a", "a\n", {"1c1\n", "< a", kNoNewline, "---\n", "> a\n"}},
@@ -84,7 +94,8 @@ TEST(DiffListing, CommandsBecomeHunks)
     } cases[] = {
         {NumberedLines(1, 8), NumberedLines(1, 5) + "X\nY\n" + NumberedLines(6, 8), {6, 7, 6, 7, Filler, Added}},
         {NumberedLines(1, 6), NumberedLines(1, 2) + NumberedLines(5, 6), {3, 4, 3, 4, Deleted, Filler}},
-        {NumberedLines(1, 12), "n1\nn2\n" + NumberedLines(1, 9) + "X\nY\nZ\n" + NumberedLines(11, 12),
+        {NumberedLines(1, 12),
+         "n1\nn2\n" + NumberedLines(1, 9) + "X\nY\nZ\n" + NumberedLines(11, 12),
          {10, 12, 12, 14, Changed, Changed}},
     };
     for (const auto& c : cases) {
@@ -113,8 +124,8 @@ TEST(DiffListing, LineNumbersCountFromTheFileStart)
 
 TEST(ListingInFileOrder, PutsTheBlocksFromFirstToLast)
 {
-    const DiffListing listing = {"9d8\n", "< z", kNoNewline, "4a4,5\n", "> p\n", "> q\n",
-                                 "1c1\n", "< a\n", "---\n", "> b\n"};
+    const DiffListing listing = {"9d8\n", "< z",   kNoNewline, "4a4,5\n", "> p\n",
+                                 "> q\n", "1c1\n", "< a\n",    "---\n",   "> b\n"};
     EXPECT_EQ(ListingInFileOrder(listing),
               "1c1\n< a\n---\n> b\n4a4,5\n> p\n> q\n9d8\n< z\n\\ No newline at end of file\n");
     EXPECT_EQ(ListingInFileOrder(DiffListing{}), "");
@@ -162,7 +173,8 @@ TEST(DiffFiles, ReportsMemoryExhaustionOnceAndUnwinds)
         DiffListing listing;
         CollectedMessages messages;
         int result = DiffFiles(left, right, false, false, listing, messages);
-        bool reported = messages.texts == std::vector<std::string>{"Virtual memory exhausted: Cannot allocate memory\n"};
+        bool reported =
+            messages.texts == std::vector<std::string>{"Virtual memory exhausted: Cannot allocate memory\n"};
         return result == -1 && reported ? 0 : 1;
     });
     EXPECT_EQ(status, 0);
@@ -182,4 +194,4 @@ TEST(DiffFiles, ReportsAbsurdSizesAsMemoryExhaustion)
     truncate(huge.c_str(), 0);
 }
 
-} // namespace
+}  // namespace

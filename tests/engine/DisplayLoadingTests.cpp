@@ -27,12 +27,14 @@ protected:
     void TearDown() override { EXPECT_EQ(folders.TempEntries(), Strings{}); }
 
     // Loads the two contents; returns the copies' contents and deletes them.
-    bool Load(const std::string& left, const std::string& right, std::string& leftCopy, std::string& rightCopy) {
+    bool Load(const std::string& left, const std::string& right, std::string& leftCopy, std::string& rightCopy)
+    {
         std::string leftName;
         std::string rightName;
-        const bool loaded = LoadPaneTexts(folders.WriteInput("left", left), folders.WriteInput("right", right),
-                                          state, leftName, rightName, messages);
-        if (!loaded) return false;
+        const bool loaded = LoadPaneTexts(folders.WriteInput("left", left), folders.WriteInput("right", right), state,
+                                          leftName, rightName, messages);
+        if (!loaded)
+            return false;
         leftCopy = ReadWholeFile(leftName);
         rightCopy = ReadWholeFile(rightName);
         EXPECT_EQ(std::remove(leftName.c_str()), 0);
@@ -46,7 +48,8 @@ protected:
 };
 
 // The rows that the records of a side cut from its text block.
-Strings RowsOf(const std::vector<PaneLine>& lines, const std::string& block) {
+Strings RowsOf(const std::vector<PaneLine>& lines, const std::string& block)
+{
     Strings rows;
     for (const PaneLine& line : lines) {
         EXPECT_EQ(line.state, Same);
@@ -61,15 +64,19 @@ struct LoadCase {
     Strings rows;
 };
 
-std::string Join(const Strings& rows) {
+std::string Join(const Strings& rows)
+{
     std::string text;
-    for (const std::string& row : rows) text += row;
+    for (const std::string& row : rows)
+        text += row;
     return text;
 }
 
-size_t Longest(const Strings& rows) {
+size_t Longest(const Strings& rows)
+{
     size_t longest = 0;
-    for (const std::string& row : rows) longest = std::max(longest, row.size());
+    for (const std::string& row : rows)
+        longest = std::max(longest, row.size());
     return longest;
 }
 
@@ -93,7 +100,8 @@ const LoadCase kLoadCases[] = {
 };
 
 void ExpectSide(const LoadCase& c, const std::string& copy, const std::vector<PaneLine>& lines,
-                const std::string& block, int32_t lineCount, int32_t textSize, int32_t maxLength) {
+                const std::string& block, int32_t lineCount, int32_t textSize, int32_t maxLength)
+{
     EXPECT_EQ(copy, c.copy);
     EXPECT_EQ(RowsOf(lines, block), c.rows);
     EXPECT_EQ(block, Join(c.rows));
@@ -102,7 +110,8 @@ void ExpectSide(const LoadCase& c, const std::string& copy, const std::vector<Pa
     EXPECT_EQ(static_cast<size_t>(maxLength), Longest(c.rows));
 }
 
-TEST_F(DisplayLoading, NormalisesCopiesAndSplitsRowsOnEitherSide) {
+TEST_F(DisplayLoading, NormalisesCopiesAndSplitsRowsOnEitherSide)
+{
     const LoadCase other{"other\r\nside", "other\r\nside\n", {"other\r\n", "side"}};
     for (const LoadCase& c : kLoadCases) {
         SCOPED_TRACE(testing::PrintToString(c.file));
@@ -111,24 +120,27 @@ TEST_F(DisplayLoading, NormalisesCopiesAndSplitsRowsOnEitherSide) {
         ASSERT_TRUE(Load(c.file, other.file, leftCopy, rightCopy));
         ExpectSide(c, leftCopy, state.leftLines, state.leftTextBlock, state.leftLineCount, state.leftTextSize,
                    state.leftMaxLineLength);
-        ExpectSide(other, rightCopy, state.rightLines, state.rightTextBlock, state.rightLineCount,
-                   state.rightTextSize, state.rightMaxLineLength);
+        ExpectSide(other, rightCopy, state.rightLines, state.rightTextBlock, state.rightLineCount, state.rightTextSize,
+                   state.rightMaxLineLength);
         ASSERT_TRUE(Load(other.file, c.file, leftCopy, rightCopy));
-        ExpectSide(c, rightCopy, state.rightLines, state.rightTextBlock, state.rightLineCount,
-                   state.rightTextSize, state.rightMaxLineLength);
+        ExpectSide(c, rightCopy, state.rightLines, state.rightTextBlock, state.rightLineCount, state.rightTextSize,
+                   state.rightMaxLineLength);
         ExpectSide(other, leftCopy, state.leftLines, state.leftTextBlock, state.leftLineCount, state.leftTextSize,
                    state.leftMaxLineLength);
     }
     EXPECT_EQ(messages.texts, Strings{});
 }
 
-std::string Lines(int count) {
+std::string Lines(int count)
+{
     std::string text;
-    for (int i = 1; i <= count; ++i) text += "line " + std::to_string(i) + "\n";
+    for (int i = 1; i <= count; ++i)
+        text += "line " + std::to_string(i) + "\n";
     return text;
 }
 
-std::string Numbers(int count, int width) {
+std::string Numbers(int count, int width)
+{
     std::string text;
     for (int i = 1; i <= count; ++i) {
         const std::string digits = std::to_string(i);
@@ -137,7 +149,8 @@ std::string Numbers(int count, int width) {
     return text;
 }
 
-void ExpectNumberRecords(const std::vector<PaneLine>& numberLines, int count, int width) {
+void ExpectNumberRecords(const std::vector<PaneLine>& numberLines, int count, int width)
+{
     ASSERT_EQ(numberLines.size(), static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         EXPECT_EQ(numberLines[i].state, Same);
@@ -146,12 +159,13 @@ void ExpectNumberRecords(const std::vector<PaneLine>& numberLines, int count, in
     }
 }
 
-TEST_F(DisplayLoading, NumbersBothSidesInTheWidthOfTheLongerFile) {
+TEST_F(DisplayLoading, NumbersBothSidesInTheWidthOfTheLongerFile)
+{
     struct NumberCase {
         int left, right, width;
     };
-    const NumberCase cases[] = {{1, 1, 1}, {9, 10, 2}, {10, 9, 2}, {9, 9, 1}, {999, 1000, 4}, {1000, 999, 4},
-                                {99, 100, 3}, {1, 12345, 5}};
+    const NumberCase cases[] = {{1, 1, 1},      {9, 10, 2},     {10, 9, 2},   {9, 9, 1},
+                                {999, 1000, 4}, {1000, 999, 4}, {99, 100, 3}, {1, 12345, 5}};
     for (const NumberCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.left) + " against " + std::to_string(c.right));
         std::string leftCopy;
@@ -167,7 +181,8 @@ TEST_F(DisplayLoading, NumbersBothSidesInTheWidthOfTheLongerFile) {
     }
 }
 
-TEST_F(DisplayLoading, OneLineWithoutLineFeedGetsOneNumber) {
+TEST_F(DisplayLoading, OneLineWithoutLineFeedGetsOneNumber)
+{
     std::string leftCopy;
     std::string rightCopy;
     ASSERT_TRUE(Load("only", "\n", leftCopy, rightCopy));
@@ -179,7 +194,8 @@ TEST_F(DisplayLoading, OneLineWithoutLineFeedGetsOneNumber) {
 
 // An empty file has no lines: its copy stays empty, so that the comparison
 // reads no line, and its side holds one Filler row, with no text and no number.
-TEST_F(DisplayLoading, AnEmptyFileIsOneFillerRowAndAnEmptyCopy) {
+TEST_F(DisplayLoading, AnEmptyFileIsOneFillerRowAndAnEmptyCopy)
+{
     const auto isFiller = [](const PaneLine& line) { return line.state == Filler; };
     std::string leftCopy;
     std::string rightCopy;
@@ -202,7 +218,8 @@ TEST_F(DisplayLoading, AnEmptyFileIsOneFillerRowAndAnEmptyCopy) {
     EXPECT_TRUE(isFiller(state.rightLines[0]) && isFiller(state.rightNumberLines[0]));
 }
 
-TEST_F(DisplayLoading, ReloadingStartsFromAnEmptyState) {
+TEST_F(DisplayLoading, ReloadingStartsFromAnEmptyState)
+{
     std::string leftCopy;
     std::string rightCopy;
     state.listing.push_back("1c1\n");
@@ -215,15 +232,15 @@ TEST_F(DisplayLoading, ReloadingStartsFromAnEmptyState) {
     EXPECT_TRUE(state.hunks.empty());
 }
 
-TEST_F(DisplayLoading, ReadsAPipeToItsEnd) {
+TEST_F(DisplayLoading, ReadsAPipeToItsEnd)
+{
     const std::string fifo = folders.InputFolder() + "/pipe";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const std::string content = Lines(20000);
     std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << content; });
     std::string leftName;
     std::string rightName;
-    const bool loaded =
-        LoadPaneTexts(fifo, folders.WriteInput("right", "x"), state, leftName, rightName, messages);
+    const bool loaded = LoadPaneTexts(fifo, folders.WriteInput("right", "x"), state, leftName, rightName, messages);
     writer.join();
     ASSERT_TRUE(loaded);
     EXPECT_EQ(ReadWholeFile(leftName), content);
@@ -234,7 +251,8 @@ TEST_F(DisplayLoading, ReadsAPipeToItsEnd) {
 
 // Each failure shows its one message, returns false, empties the names and
 // deletes both copies (the fixture checks the folder).
-TEST_F(DisplayLoading, AFileThatCannotBeReadIsReportedAndNothingIsLeft) {
+TEST_F(DisplayLoading, AFileThatCannotBeReadIsReportedAndNothingIsLeft)
+{
     const std::string present = folders.WriteInput("present", "a\n");
     const std::string missing = folders.InputFolder() + "/missing";
     const std::string directory = folders.InputFolder();
@@ -262,7 +280,8 @@ TEST_F(DisplayLoading, AFileThatCannotBeReadIsReportedAndNothingIsLeft) {
     }
 }
 
-TEST_F(DisplayLoading, NoTemporaryFolderMeansNoTemporaryName) {
+TEST_F(DisplayLoading, NoTemporaryFolderMeansNoTemporaryName)
+{
     const std::string present = folders.WriteInput("present", "a\n");
     setenv("TMPDIR", (folders.TempFolder() + "/absent").c_str(), 1);
     std::string leftName;
@@ -276,7 +295,8 @@ TEST_F(DisplayLoading, NoTemporaryFolderMeansNoTemporaryName) {
     setenv("TMPDIR", folders.TempFolder().c_str(), 1);
 }
 
-TEST_F(DisplayLoading, TemporaryNamesAreFreshEmptyFilesInTheTemporaryFolder) {
+TEST_F(DisplayLoading, TemporaryNamesAreFreshEmptyFilesInTheTemporaryFolder)
+{
     std::set<std::string> names;
     for (int i = 0; i < 50; ++i) {
         std::string path;
@@ -292,11 +312,13 @@ TEST_F(DisplayLoading, TemporaryNamesAreFreshEmptyFilesInTheTemporaryFolder) {
         EXPECT_EQ(ReadWholeFile(path), "");
     }
     EXPECT_EQ(folders.TempEntries().size(), 50u);
-    for (const std::string& path : names) std::remove(path.c_str());
+    for (const std::string& path : names)
+        std::remove(path.c_str());
 }
 
 // A child process whose address space is capped a little above what it uses.
-void LimitAddressSpace() {
+void LimitAddressSpace()
+{
     long pages = 0;
     std::ifstream("/proc/self/statm") >> pages;
     const rlim_t limit = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (rlim_t(256) << 20);
@@ -307,7 +329,8 @@ void LimitAddressSpace() {
 // The child processes below end with 7 when everything was as expected.
 constexpr int kAsExpected = 7;
 
-int LoadWithCappedMemory(const std::string& left, const std::string& right) {
+int LoadWithCappedMemory(const std::string& left, const std::string& right)
+{
     LimitAddressSpace();
     ComparisonState state;
     std::string leftName;
@@ -317,7 +340,8 @@ int LoadWithCappedMemory(const std::string& left, const std::string& right) {
     return !loaded && sink.texts == Strings{"Insufficient memory!"} && rightName.empty() ? kAsExpected : 1;
 }
 
-int LoadWithCappedFileSize(const std::string& left, const std::string& right, const std::string& tempFolder) {
+int LoadWithCappedFileSize(const std::string& left, const std::string& right, const std::string& tempFolder)
+{
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit small{8, 8};
     setrlimit(RLIMIT_FSIZE, &small);
@@ -326,27 +350,30 @@ int LoadWithCappedFileSize(const std::string& left, const std::string& right, co
     std::string rightName;
     CollectedMessages sink;
     const bool loaded = LoadPaneTexts(left, right, state, leftName, rightName, sink);
-    if (loaded || sink.texts.size() != 1) return 1;
+    if (loaded || sink.texts.size() != 1)
+        return 1;
     const std::string prefix = "Could not open file " + tempFolder + "/TMP";
     const std::string suffix = ".tmp to write!";
     const std::string& message = sink.texts[0];
-    const bool named = message.compare(0, prefix.size(), prefix) == 0 && message.size() == prefix.size() + 4 + suffix.size() &&
-                       message.compare(prefix.size() + 4, suffix.size(), suffix) == 0;
+    const bool named = message.compare(0, prefix.size(), prefix) == 0
+                       && message.size() == prefix.size() + 4 + suffix.size()
+                       && message.compare(prefix.size() + 4, suffix.size(), suffix) == 0;
     return named ? kAsExpected : 1;
 }
 
-int BuildWithCappedMemory(ComparisonState state) {
+int BuildWithCappedMemory(ComparisonState state)
+{
     LimitAddressSpace();
     PaneTexts texts;
     CollectedMessages sink;
     const bool built = BuildPaneTexts(state, texts, sink);
     const bool leftKept = texts.leftText == "a\nb" && texts.leftGutter == "1\n2\n";
-    return !built && sink.texts == Strings{"Insufficient memory!"} && leftKept && texts.rightText.empty()
-               ? kAsExpected
-               : 1;
+    return !built && sink.texts == Strings{"Insufficient memory!"} && leftKept && texts.rightText.empty() ? kAsExpected
+                                                                                                          : 1;
 }
 
-TEST_F(DisplayLoading, AFileTooLargeForMemoryIsReportedAndNothingIsLeft) {
+TEST_F(DisplayLoading, AFileTooLargeForMemoryIsReportedAndNothingIsLeft)
+{
     GTEST_FLAG_SET(death_test_style, "fast");
     const std::string large = folders.WriteInput("large", "");
     ASSERT_EQ(truncate(large.c_str(), off_t(1) << 30), 0);
@@ -354,15 +381,17 @@ TEST_F(DisplayLoading, AFileTooLargeForMemoryIsReportedAndNothingIsLeft) {
     EXPECT_EXIT(_exit(LoadWithCappedMemory(small, large)), testing::ExitedWithCode(kAsExpected), "");
 }
 
-TEST_F(DisplayLoading, ACopyThatCannotBeWrittenIsReportedAndNothingIsLeft) {
+TEST_F(DisplayLoading, ACopyThatCannotBeWrittenIsReportedAndNothingIsLeft)
+{
     GTEST_FLAG_SET(death_test_style, "fast");
     const std::string left = folders.WriteInput("left", "a\n");
     const std::string right = folders.WriteInput("right", "more than the largest file allowed\n");
-    EXPECT_EXIT(_exit(LoadWithCappedFileSize(left, right, folders.TempFolder())),
-                testing::ExitedWithCode(kAsExpected), "");
+    EXPECT_EXIT(_exit(LoadWithCappedFileSize(left, right, folders.TempFolder())), testing::ExitedWithCode(kAsExpected),
+                "");
 }
 
-TEST_F(DisplayLoading, PaneTextsThatCannotBeAllocatedAreReported) {
+TEST_F(DisplayLoading, PaneTextsThatCannotBeAllocatedAreReported)
+{
     GTEST_FLAG_SET(death_test_style, "fast");
     std::string leftCopy;
     std::string rightCopy;

@@ -15,24 +15,29 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string MakeFolder(const char* pattern) {
+std::string MakeFolder(const char* pattern)
+{
     std::string name = (fs::temp_directory_path() / pattern).string();
-    if (mkdtemp(&name[0]) == nullptr) ADD_FAILURE() << "cannot create " << name;
+    if (mkdtemp(&name[0]) == nullptr)
+        ADD_FAILURE() << "cannot create " << name;
     return name;
 }
 
 }  // namespace
 
-DisplayFolders::DisplayFolders() {
+DisplayFolders::DisplayFolders()
+{
     inputs_ = MakeFolder("display-inputs-XXXXXX");
     temp_ = MakeFolder("display-temp-XXXXXX");
     const char* current = std::getenv("TMPDIR");
     hadTmpdir_ = current != nullptr;
-    if (hadTmpdir_) savedTmpdir_ = current;
+    if (hadTmpdir_)
+        savedTmpdir_ = current;
     setenv("TMPDIR", temp_.c_str(), 1);
 }
 
-DisplayFolders::~DisplayFolders() {
+DisplayFolders::~DisplayFolders()
+{
     if (hadTmpdir_)
         setenv("TMPDIR", savedTmpdir_.c_str(), 1);
     else
@@ -42,39 +47,47 @@ DisplayFolders::~DisplayFolders() {
     fs::remove_all(temp_, ignored);
 }
 
-std::string DisplayFolders::WriteInput(const std::string& name, const std::string& bytes) const {
+std::string DisplayFolders::WriteInput(const std::string& name, const std::string& bytes) const
+{
     const std::string path = (fs::path(inputs_) / name).string();
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), bytes.size());
     return path;
 }
 
-std::vector<std::string> DisplayFolders::TempEntries() const {
+std::vector<std::string> DisplayFolders::TempEntries() const
+{
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(temp_)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(temp_))
+        names.push_back(entry.path().filename().string());
     return names;
 }
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadWholeFile(const std::string& path)
+{
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-void RunPipeline(const DisplayFolders& folders, const std::string& left, const std::string& right,
-                 bool ignoreBlanks, bool ignoreCase, PipelineRun& run) {
+void RunPipeline(const DisplayFolders& folders, const std::string& left, const std::string& right, bool ignoreBlanks,
+                 bool ignoreCase, PipelineRun& run)
+{
     std::string leftCopy;
     std::string rightCopy;
     run.loaded = LoadPaneTexts(folders.WriteInput("left", left), folders.WriteInput("right", right), run.state,
                                leftCopy, rightCopy, run.messages);
-    if (!run.loaded) return;
+    if (!run.loaded)
+        return;
     run.compared = DiffFiles(leftCopy, rightCopy, ignoreBlanks, ignoreCase, run.state.listing, run.messages);
     std::remove(leftCopy.c_str());
     std::remove(rightCopy.c_str());
-    if (run.compared < 0) return;
+    if (run.compared < 0)
+        return;
     run.aligned = AlignPanes(run.state, run.messages);
     run.built = BuildPaneTexts(run.state, run.texts, run.messages);
 }
 
-ComparisonState LoadedState(const DisplayFolders& folders, const std::string& left, const std::string& right) {
+ComparisonState LoadedState(const DisplayFolders& folders, const std::string& left, const std::string& right)
+{
     ComparisonState state;
     std::string leftCopy;
     std::string rightCopy;

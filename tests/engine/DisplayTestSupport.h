@@ -48,8 +48,8 @@ struct PipelineRun {
 
 // LoadPaneTexts on two input files, then DiffFiles on the copies, deletes
 // the copies, then AlignPanes and BuildPaneTexts: the program's own order.
-void RunPipeline(const DisplayFolders& folders, const std::string& left, const std::string& right,
-                 bool ignoreBlanks, bool ignoreCase, PipelineRun& run);
+void RunPipeline(const DisplayFolders& folders, const std::string& left, const std::string& right, bool ignoreBlanks,
+                 bool ignoreCase, PipelineRun& run);
 
 // LoadPaneTexts on two contents, with the copies deleted at once: the state
 // that AlignPanes starts from, for tests that supply their own listing.

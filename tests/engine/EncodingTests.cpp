@@ -21,12 +21,19 @@ using Strings = std::vector<std::string>;
 
 const std::string kFixtures = TANDREL_ENGINE_FIXTURES "/encodings/";
 
-std::string Fixture(const std::string& name) { return ReadWholeFile(kFixtures + name); }
+std::string Fixture(const std::string& name)
+{
+    return ReadWholeFile(kFixtures + name);
+}
 
-std::string Listing(const PipelineRun& run) { return ListingInFileOrder(run.state.listing); }
+std::string Listing(const PipelineRun& run)
+{
+    return ListingInFileOrder(run.state.listing);
+}
 
-TEST(Encodings, EveryFixtureIsText) {
-    const char* names[] = {"greeting.utf8.txt",   "greeting.utf8-mark.txt", "greeting.utf16le.txt",
+TEST(Encodings, EveryFixtureIsText)
+{
+    const char* names[] = {"greeting.utf8.txt",    "greeting.utf8-mark.txt", "greeting.utf16le.txt",
                            "greeting.utf16be.txt", "latin.cp1252.txt",       "latin.utf8.txt",
                            "invalid.utf8.txt"};
     for (const char* name : names) {
@@ -38,7 +45,8 @@ TEST(Encodings, EveryFixtureIsText) {
 
 // A file with a mark compares identical to the same text in UTF-8 without
 // one, and both sides show the same rows.
-TEST(Encodings, EveryEncodingOfAFileComparesIdenticalToItsUtf8Form) {
+TEST(Encodings, EveryEncodingOfAFileComparesIdenticalToItsUtf8Form)
+{
     const std::string utf8 = Fixture("greeting.utf8.txt");
     for (const char* name : {"greeting.utf8-mark.txt", "greeting.utf16le.txt", "greeting.utf16be.txt"}) {
         SCOPED_TRACE(name);
@@ -55,7 +63,8 @@ TEST(Encodings, EveryEncodingOfAFileComparesIdenticalToItsUtf8Form) {
 }
 
 // The rows hold the decoded text: the mark is gone, the characters are UTF-8.
-TEST(Encodings, RowsOfAUtf16FileAreItsUtf8Lines) {
+TEST(Encodings, RowsOfAUtf16FileAreItsUtf8Lines)
+{
     DisplayFolders folders;
     PipelineRun run;
     RunPipeline(folders, Fixture("greeting.utf16be.txt"), "plain ASCII line\n", false, false, run);
@@ -72,7 +81,8 @@ TEST(Encodings, RowsOfAUtf16FileAreItsUtf8Lines) {
 
 // Bytes that are not UTF-8, and UTF-8 without a mark, are compared and
 // shown byte for byte, as diff compares them.
-TEST(Encodings, OtherFilesAreComparedByteForByte) {
+TEST(Encodings, OtherFilesAreComparedByteForByte)
+{
     EngineTestFiles files;
     const struct {
         const char* left;
@@ -91,7 +101,8 @@ TEST(Encodings, OtherFilesAreComparedByteForByte) {
         // diff on the texts as the program reads them: the last line ended.
         std::string left = Fixture(pair.left), right = Fixture(pair.right);
         for (std::string* text : {&left, &right})
-            if (text->back() != '\n') *text += '\n';
+            if (text->back() != '\n')
+                *text += '\n';
         std::string expected;
         ASSERT_TRUE(SystemDiff(files.Write("left", left), files.Write("right", right), expected));
         EXPECT_EQ(Listing(run), expected);
@@ -110,7 +121,8 @@ struct DecodeCase {
 };
 
 // What cannot be decoded becomes U+FFFD, one for each unit at fault.
-TEST(Encodings, DecodesMarkedContentAndReplacesWhatCannotBeDecoded) {
+TEST(Encodings, DecodesMarkedContentAndReplacesWhatCannotBeDecoded)
+{
     const std::string fffd = "\xEF\xBF\xBD";
     const DecodeCase cases[] = {
         {"no mark", "a\xC3\n\xFF", "a\xC3\n\xFF"},
@@ -120,17 +132,35 @@ TEST(Encodings, DecodesMarkedContentAndReplacesWhatCannotBeDecoded) {
         {"half a UTF-8 mark", "\xEF\xBB", "\xEF\xBB"},
         {"UTF-16 LE mark alone", "\xFF\xFE", ""},
         {"UTF-16 BE mark alone", "\xFE\xFF", ""},
-        {"UTF-16 LE", "\xFF\xFE" "a\0\r\0\n\0\xE9\0\xA9\x03\x16\x04"s, "a\r\n\xC3\xA9\xCE\xA9\xD0\x96"},
+        {"UTF-16 LE",
+         "\xFF\xFE"
+         "a\0\r\0\n\0\xE9\0\xA9\x03\x16\x04"s,
+         "a\r\n\xC3\xA9\xCE\xA9\xD0\x96"},
         {"UTF-16 BE", "\xFE\xFF\0a\x20\xAC"s, "a\xE2\x82\xAC"},
         {"a zero unit", "\xFF\xFE\0\0"s, "\0"s},
         {"a surrogate pair", "\xFF\xFE\x3D\xD8\x00\xDE"s, "\xF0\x9F\x98\x80"},
         {"a surrogate pair, BE", "\xFE\xFF\xDB\xFF\xDF\xFF"s, "\xF4\x8F\xBF\xBF"},
-        {"a lone high surrogate at the end", "\xFF\xFE" "a\0\x3D\xD8"s, "a" + fffd},
-        {"a lone high surrogate before a letter", "\xFF\xFE\x3D\xD8" "b\0"s, fffd + "b"},
+        {"a lone high surrogate at the end",
+         "\xFF\xFE"
+         "a\0\x3D\xD8"s,
+         "a" + fffd},
+        {"a lone high surrogate before a letter",
+         "\xFF\xFE\x3D\xD8"
+         "b\0"s,
+         fffd + "b"},
         {"two high surrogates, then a low one", "\xFF\xFE\x3D\xD8\x3D\xD8\x00\xDE"s, fffd + "\xF0\x9F\x98\x80"},
-        {"a lone low surrogate", "\xFF\xFE\x00\xDE" "c\0"s, fffd + "c"},
-        {"an odd last byte", "\xFF\xFE" "a\0b"s, "a" + fffd},
-        {"an odd byte alone after the mark", "\xFF\xFE" "b"s, fffd},
+        {"a lone low surrogate",
+         "\xFF\xFE\x00\xDE"
+         "c\0"s,
+         fffd + "c"},
+        {"an odd last byte",
+         "\xFF\xFE"
+         "a\0b"s,
+         "a" + fffd},
+        {"an odd byte alone after the mark",
+         "\xFF\xFE"
+         "b"s,
+         fffd},
         {"a high surrogate and an odd byte", "\xFE\xFF\xD8\x3D\xDE"s, fffd + fffd},
     };
     for (const DecodeCase& c : cases) {
@@ -141,7 +171,8 @@ TEST(Encodings, DecodesMarkedContentAndReplacesWhatCannotBeDecoded) {
 }
 
 // A mark alone is an empty file: no lines, nothing to compare.
-TEST(Encodings, AMarkAloneIsAnEmptyFile) {
+TEST(Encodings, AMarkAloneIsAnEmptyFile)
+{
     for (const std::string mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
         DisplayFolders folders;
         PipelineRun run;
@@ -161,15 +192,19 @@ class EncodedText {
 public:
     explicit EncodedText(unsigned seed) : random_(seed) {}
 
-    std::string Text(int lines) {
+    std::string Text(int lines)
+    {
         std::string text;
-        for (int i = 0; i < lines; ++i) text += Line() + (Pick(4) == 0 ? "\r\n" : "\n");
-        if (!text.empty() && Pick(3) == 0) text.pop_back();
+        for (int i = 0; i < lines; ++i)
+            text += Line() + (Pick(4) == 0 ? "\r\n" : "\n");
+        if (!text.empty() && Pick(3) == 0)
+            text.pop_back();
         return text;
     }
 
     // The text with some lines replaced, dropped or added.
-    std::string Edited(const std::string& text) {
+    std::string Edited(const std::string& text)
+    {
         std::string edited;
         for (size_t start = 0; start < text.size();) {
             size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
@@ -187,18 +222,21 @@ public:
     unsigned Pick(unsigned n) { return std::uniform_int_distribution<unsigned>(0, n - 1)(random_); }
 
 private:
-    std::string Line() {
+    std::string Line()
+    {
         static const char* const kWords[] = {"Straße", "ÉCOLE", "über", "ŁÓDŹ", "ĳssel", "Σοφία", "ΛΌΓΟΣ",
-                                             "ПРИВЕТ", "ёлка",  "Ђак",  "ok",    "x",      "😀",    "€"};
+                                             "ПРИВЕТ", "ёлка",  "Ђак",  "ok",   "x",     "😀",     "€"};
         std::string line;
-        for (unsigned n = Pick(4); n > 0; --n) line += kWords[Pick(std::size(kWords))] + " "s;
+        for (unsigned n = Pick(4); n > 0; --n)
+            line += kWords[Pick(std::size(kWords))] + " "s;
         return line;
     }
 
     std::mt19937 random_;
 };
 
-std::string Encoded(EngineTestFiles& files, const std::string& utf8, unsigned encoding) {
+std::string Encoded(EngineTestFiles& files, const std::string& utf8, unsigned encoding)
+{
     switch (encoding) {
     case 1: return "\xEF\xBB\xBF" + utf8;
     case 2:
@@ -213,7 +251,8 @@ std::string Encoded(EngineTestFiles& files, const std::string& utf8, unsigned en
     }
 }
 
-TEST(Encodings, ListingsBetweenEncodingsAreTheUtf8Listings) {
+TEST(Encodings, ListingsBetweenEncodingsAreTheUtf8Listings)
+{
     EngineTestFiles files;
     for (unsigned seed = 1; seed <= 60; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
@@ -239,7 +278,8 @@ TEST(Encodings, ListingsBetweenEncodingsAreTheUtf8Listings) {
         EXPECT_EQ(itself.texts.leftText, itself.texts.rightText);
         EXPECT_EQ(IsBinaryFile(files.Write("encoded", Encoded(files, left, leftEncoding)), encoded.messages), 0);
         EXPECT_EQ(encoded.messages.texts, Strings{});
-        if (HasFailure()) return;
+        if (HasFailure())
+            return;
     }
 }
 

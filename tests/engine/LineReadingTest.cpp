@@ -36,8 +36,12 @@ TEST(TranslateTextMode, DeliversWhatTextModeReads)
         {"a\r\nb\r\n", "a\nb\n"},
         {"a\rb\r", "a\rb\r"},
         {"a\r\r\nb", "a\r\nb"},
-        {"abc\x1a" "def\n", "abc"},
-        {"\x1a" "abc", ""},
+        {"abc\x1a"
+         "def\n",
+         "abc"},
+        {"\x1a"
+         "abc",
+         ""},
         {"a\r\x1a\nb", "a\r"},
         {"a\r\n\r\n", "a\n\n"},
         {"\xa0\x00\r\n"s, "\xa0\x00\n"s},
@@ -58,8 +62,12 @@ TEST(LineRules, HashRotatesLeftBySevenAndAdds)
     // Five bytes after it turn the first one by 35 bits: its top bits come
     // back in at the bottom (0xff ends up as 0x7f8), and the sums carry.
     // The value is worked out apart from the code, not by the same loop.
-    EXPECT_EQ(plain.Hash("\xff" "bcdef\n"), 0x2c793ae4u);
-    EXPECT_NE(plain.Hash("\xff" "bcdef\n"), plain.Hash("bcdef\xff\n"));
+    EXPECT_EQ(plain.Hash("\xff"
+                         "bcdef\n"),
+              0x2c793ae4u);
+    EXPECT_NE(plain.Hash("\xff"
+                         "bcdef\n"),
+              plain.Hash("bcdef\xff\n"));
     LineRules blanks{true, false};
     EXPECT_EQ(blanks.Hash(" a\t\xa0 b\r\n"), plain.Hash("ab\n"));
     LineRules caseless{false, true};
@@ -79,7 +87,13 @@ TEST(EquivClassTable, NumbersLinesByClass)
     const ClassCase cases[] = {
         {"blanks kept", false, false, {"a b\n", "ab\n", "ab\t\n"}, {1, 2, 3}},
         {"blanks ignored", true, false, {"a b\n", "ab\n", "ab\t\n"}, {1, 1, 1}},
-        {"no-break space is a blank", true, false, {"a\xa0" "b\n", "ab\n", "a\vb\f\r\n"}, {1, 1, 1}},
+        {"no-break space is a blank",
+         true,
+         false,
+         {"a\xa0"
+          "b\n",
+          "ab\n", "a\vb\f\r\n"},
+         {1, 1, 1}},
         {"case kept", false, false, {"Text\n", "TEXT\n", "Text\n"}, {1, 2, 1}},
         {"case ignored", false, true, {"Text\n", "TEXT\n", "text\n", "Texts\n"}, {1, 1, 1, 2}},
         {"both ignored", true, true, {"T e x t\n", "TEXT\n", "te xt\t\n", "tex\n"}, {1, 1, 1, 2}},
@@ -91,7 +105,8 @@ TEST(EquivClassTable, NumbersLinesByClass)
         EquivClassTable table(static_cast<int64_t>(c.lines.size()), LineRules{c.ignoreBlanks, c.ignoreCase});
         std::vector<int32_t> classes;
         for (const std::string& line : c.lines)
-            classes.push_back(table.Classify(line.c_str(), static_cast<uint32_t>(line.size()), LineRules{c.ignoreBlanks, c.ignoreCase}.Hash(line.c_str())));
+            classes.push_back(table.Classify(line.c_str(), static_cast<uint32_t>(line.size()),
+                                             LineRules{c.ignoreBlanks, c.ignoreCase}.Hash(line.c_str())));
         EXPECT_EQ(classes, c.classes) << c.what;
     }
 }
@@ -124,7 +139,7 @@ struct EdgeCase {
     std::string left;
     std::string right;
     int32_t prefixLines;
-    uint32_t leftSuffix;   // suffixBegin of the left file
+    uint32_t leftSuffix;  // suffixBegin of the left file
     uint32_t rightSuffix;  // suffixBegin of the right file
 };
 
@@ -190,11 +205,22 @@ TEST(DiffFiles, ComparesUnderTheOptions)
     const ReadCase cases[] = {
         {"CR LF against LF", "abc\r\ndef\r\n", "abc\ndef\n", false, false, 0},
         {"lone CR is not a line end", "abc\rdef\n", "abc\ndef\n", false, false, 1},
-        {"0x1A ends the compared text", "abc\n\x1a" "left\n", "abc\n\x1a" "right\n", false, false, 0},
-        {"0x1A against the end of the file", "abc\n\x1a" "more\n", "abc\n", false, false, 0},
+        {"0x1A ends the compared text",
+         "abc\n\x1a"
+         "left\n",
+         "abc\n\x1a"
+         "right\n",
+         false, false, 0},
+        {"0x1A against the end of the file",
+         "abc\n\x1a"
+         "more\n",
+         "abc\n", false, false, 0},
         {"blanks differ", "a b\n", "ab\t\n", false, false, 1},
         {"blanks ignored", "a b\n", "ab\t\n", true, false, 0},
-        {"no-break space ignored", "a\xa0" "b\n", "ab\n", true, false, 0},
+        {"no-break space ignored",
+         "a\xa0"
+         "b\n",
+         "ab\n", true, false, 0},
         {"case differs", "Text\n", "TEXT\n", false, false, 1},
         {"case ignored", "Text\n", "TEXT\n", false, true, 0},
         {"missing last line feed counts", "x\nabc", "x\nabc\n", false, false, 1},
@@ -264,4 +290,4 @@ TEST(DiffFiles, ReadsFromPipes)
     EXPECT_EQ(listing, (DiffListing{"3000a3001\n", "> extra\n"}));
 }
 
-} // namespace
+}  // namespace

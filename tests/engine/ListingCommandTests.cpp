@@ -13,7 +13,8 @@ struct ParseCase {
     int32_t leftFirst, leftLast, rightFirst, rightLast;
 };
 
-TEST(ListingCommand, ReadsEveryForm) {
+TEST(ListingCommand, ReadsEveryForm)
+{
     const ParseCase cases[] = {
         {"12a13,14\n", 'a', 12, 12, 13, 14},
         {"0a1\n", 'a', 0, 0, 1, 1},
@@ -36,25 +37,26 @@ TEST(ListingCommand, ReadsEveryForm) {
     }
 }
 
-TEST(ListingCommand, RejectsMalformedCommands) {
+TEST(ListingCommand, RejectsMalformedCommands)
+{
     const char* cases[] = {
-        "",            // nothing
-        "12\n",        // no letter
-        "12x13\n",     // unknown letter
-        "12e13\n",     // the letter must be a, d or c
-        "a5\n",        // no left number
-        "5a\n",        // no right number
-        "5a6,\n",      // range without its last line
-        "5,a6\n",      // range without its last line
-        "4,3c1\n",     // last line before first
-        "1c3,2\n",     // last line before first
-        "1,2a3\n",     // an addition names no left lines
-        "1d2,3\n",     // a deletion names no right lines
-        "0d1\n",       // a deletion needs a line
-        "5a0\n",       // an addition needs a line
-        "0c1\n",       // a change needs lines on both sides
+        "",  // nothing
+        "12\n",  // no letter
+        "12x13\n",  // unknown letter
+        "12e13\n",  // the letter must be a, d or c
+        "a5\n",  // no left number
+        "5a\n",  // no right number
+        "5a6,\n",  // range without its last line
+        "5,a6\n",  // range without its last line
+        "4,3c1\n",  // last line before first
+        "1c3,2\n",  // last line before first
+        "1,2a3\n",  // an addition names no left lines
+        "1d2,3\n",  // a deletion names no right lines
+        "0d1\n",  // a deletion needs a line
+        "5a0\n",  // an addition needs a line
+        "0c1\n",  // a change needs lines on both sides
         "1c0\n",
-        "5a6\n\n",     // stray characters after the command
+        "5a6\n\n",  // stray characters after the command
         "5a6 \n",
         "5 a6\n",
         "5a6x\n",
@@ -69,7 +71,8 @@ TEST(ListingCommand, RejectsMalformedCommands) {
     }
 }
 
-TEST(ListingCommand, OnlyEntriesThatBeginWithADigitAreCommands) {
+TEST(ListingCommand, OnlyEntriesThatBeginWithADigitAreCommands)
+{
     EXPECT_TRUE(IsCommandEntry("5a6\n"));
     EXPECT_TRUE(IsCommandEntry("0a1\n"));
     EXPECT_TRUE(IsCommandEntry("9"));
@@ -85,18 +88,14 @@ struct HunkCase {
     DiffHunk hunk;
 };
 
-TEST(ListingCommand, EachCommandBecomesItsHunk) {
+TEST(ListingCommand, EachCommandBecomesItsHunk)
+{
     const HunkCase cases[] = {
-        {"5a6,7\n", {6, 7, 6, 7, Filler, Added}},
-        {"0a1\n", {1, 1, 1, 1, Filler, Added}},
-        {"12a13,14\n", {13, 14, 13, 14, Filler, Added}},
-        {"3,4d2\n", {3, 4, 3, 4, Deleted, Filler}},
-        {"2d1\n", {2, 2, 2, 2, Deleted, Filler}},
-        {"1,3d0\n", {1, 3, 1, 3, Deleted, Filler}},
-        {"10c12,14\n", {10, 12, 12, 14, Changed, Changed}},
-        {"20,22c25\n", {20, 22, 25, 27, Changed, Changed}},
-        {"2c2\n", {2, 2, 2, 2, Changed, Changed}},
-        {"4,5c8,9\n", {4, 5, 8, 9, Changed, Changed}},
+        {"5a6,7\n", {6, 7, 6, 7, Filler, Added}},           {"0a1\n", {1, 1, 1, 1, Filler, Added}},
+        {"12a13,14\n", {13, 14, 13, 14, Filler, Added}},    {"3,4d2\n", {3, 4, 3, 4, Deleted, Filler}},
+        {"2d1\n", {2, 2, 2, 2, Deleted, Filler}},           {"1,3d0\n", {1, 3, 1, 3, Deleted, Filler}},
+        {"10c12,14\n", {10, 12, 12, 14, Changed, Changed}}, {"20,22c25\n", {20, 22, 25, 27, Changed, Changed}},
+        {"2c2\n", {2, 2, 2, 2, Changed, Changed}},          {"4,5c8,9\n", {4, 5, 8, 9, Changed, Changed}},
     };
     for (const HunkCase& c : cases) {
         ListingCommand command;

@@ -45,7 +45,7 @@ TEST(MemoryBudget, SizesBeyondTheLimitOrAPaneAreRefusedBeforeReading)
         {1000, share, true},
         {1000, share - 1, false},
         {1000, 0, false},
-        {INT32_MAX - 2, unlimited, true},   // the largest text a pane holds
+        {INT32_MAX - 2, unlimited, true},  // the largest text a pane holds
         {INT32_MAX - 1, unlimited, false},
         {(off_t{1} << 32) + 2, unlimited, false},  // two bytes, were the size cut to 32 bits
     };

@@ -74,8 +74,7 @@ protected:
                 steps[nextStep++](*this);
             }
             return 0;
-        default:
-            return CDialog::WindowProc(message, wParam, lParam);
+        default: return CDialog::WindowProc(message, wParam, lParam);
         }
     }
 };
@@ -255,11 +254,9 @@ INSTANTIATE_TEST_SUITE_P(
     BadTabSizes, CDialogRefusal,
     ::testing::Values(RefusedCase{"Letters", "abc", kPositive}, RefusedCase{"Empty", "", kPositive},
                       RefusedCase{"Minus", "-3", kPositive}, RefusedCase{"Plus", "+3", kPositive},
-                      RefusedCase{"InnerBlank", "1 2", kPositive},
-                      RefusedCase{"TrailingLetter", "12x", kPositive},
-                      RefusedCase{"Overflow", "4294967296", kPositive},
-                      RefusedCase{"Zero", "0", kRange}, RefusedCase{"AboveRange", "33", kRange},
-                      RefusedCase{"Largest", " 4294967295", kRange}),
+                      RefusedCase{"InnerBlank", "1 2", kPositive}, RefusedCase{"TrailingLetter", "12x", kPositive},
+                      RefusedCase{"Overflow", "4294967296", kPositive}, RefusedCase{"Zero", "0", kRange},
+                      RefusedCase{"AboveRange", "33", kRange}, RefusedCase{"Largest", " 4294967295", kRange}),
     [](const ::testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.label); });
 
 TEST(ParseUnsignedField, AcceptsDigitsBetweenBlanksAndTabsOnly)
@@ -269,10 +266,9 @@ TEST(ParseUnsignedField, AcceptsDigitsBetweenBlanksAndTabsOnly)
         bool ok;
         UINT value;
     };
-    const Case cases[] = {{"0", true, 0},          {"007", true, 7},
-                          {"\t 19 \t", true, 19},  {"4294967295", true, 4294967295u},
-                          {"4294967296", false, 0}, {" ", false, 0},
-                          {"1\n", false, 0},        {"- 1", false, 0}};
+    const Case cases[] = {
+        {"0", true, 0},           {"007", true, 7}, {"\t 19 \t", true, 19}, {"4294967295", true, 4294967295u},
+        {"4294967296", false, 0}, {" ", false, 0},  {"1\n", false, 0},      {"- 1", false, 0}};
     for (const Case& c : cases) {
         UINT value = 12345;
         EXPECT_EQ(ParseUnsignedField(c.text, &value), c.ok) << '"' << c.text << '"';

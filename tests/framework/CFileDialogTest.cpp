@@ -122,9 +122,8 @@ TEST(CFileDialogTest, SeamAnswersEveryKindAndSeesTheFilterAsPairs)
     EXPECT_TRUE(RunFontDialog(font));
     CHOOSECOLORA color{};
     EXPECT_FALSE(RunColorDialog(color));
-    EXPECT_EQ(kinds, (std::vector<CommonDialogCall::Kind>{CommonDialogCall::Kind::OpenFile,
-                                                           CommonDialogCall::Kind::SaveFile,
-                                                           CommonDialogCall::Kind::Font,
-                                                           CommonDialogCall::Kind::Color}));
+    EXPECT_EQ(kinds,
+              (std::vector<CommonDialogCall::Kind>{CommonDialogCall::Kind::OpenFile, CommonDialogCall::Kind::SaveFile,
+                                                   CommonDialogCall::Kind::Font, CommonDialogCall::Kind::Color}));
     SetCommonDialogHandler(previous);
 }

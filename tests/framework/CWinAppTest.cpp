@@ -27,8 +27,7 @@ protected:
     static void PutRaw(const char* name, DWORD type, const void* data, DWORD size)
     {
         HKEY key = nullptr;
-        ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kSectionPath, 0, nullptr, 0, KEY_WRITE, nullptr,
-                                    &key, nullptr),
+        ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kSectionPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
                   ERROR_SUCCESS);
         ::RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
         ::RegCloseKey(key);
@@ -53,14 +52,12 @@ TEST_F(ProfileTest, WritesCreateTheKeysAndReadBack)
     HKEY key = nullptr;
     ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, kSectionPath, 0, KEY_READ, &key), ERROR_SUCCESS);
     DWORD type = 0, value = 0, size = sizeof value;
-    EXPECT_EQ(::RegQueryValueExA(key, "Number", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size),
-              ERROR_SUCCESS);
+    EXPECT_EQ(::RegQueryValueExA(key, "Number", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size), ERROR_SUCCESS);
     EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(value, 0xFFFFFFF6u);
     char text[32] = "";
     size = sizeof text;
-    EXPECT_EQ(::RegQueryValueExA(key, "Text", nullptr, &type, reinterpret_cast<BYTE*>(text), &size),
-              ERROR_SUCCESS);
+    EXPECT_EQ(::RegQueryValueExA(key, "Text", nullptr, &type, reinterpret_cast<BYTE*>(text), &size), ERROR_SUCCESS);
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_STREQ(text, "notepad.exe");
     ::RegCloseKey(key);
@@ -157,8 +154,8 @@ TEST(CWinAppEntry, StartedAppRunsTheLoopUntilQuit)
 TEST(CWinAppEntry, FailureDuringTheRunIsReportedAndExitStillRuns)
 {
     std::vector<std::string> shown;
-    MessageBoxHandler previous = SetMessageBoxHandler(
-        [&](HWND, const std::string& text, const std::string& caption, UINT) {
+    MessageBoxHandler previous =
+        SetMessageBoxHandler([&](HWND, const std::string& text, const std::string& caption, UINT) {
             shown.push_back(caption + ": " + text);
             return IDOK;
         });
@@ -175,11 +172,10 @@ TEST(CWinAppEntry, FailureDuringTheRunIsReportedAndExitStillRuns)
 TEST(CWinAppEntry, FailureOfAnyKindIsReportedAndExitStillRuns)
 {
     std::vector<std::string> shown;
-    MessageBoxHandler previous = SetMessageBoxHandler(
-        [&](HWND, const std::string& text, const std::string&, UINT) {
-            shown.push_back(text);
-            return IDOK;
-        });
+    MessageBoxHandler previous = SetMessageBoxHandler([&](HWND, const std::string& text, const std::string&, UINT) {
+        shown.push_back(text);
+        return IDOK;
+    });
     ScriptedApp app;
     app.throwOtherAtStart = true;
     app.exitCode = 6;

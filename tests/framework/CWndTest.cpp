@@ -40,21 +40,12 @@ protected:
     {
         seen.push_back(message);
         switch (message) {
-        case WM_CREATE:
-            events.push_back(m_hWnd ? "create-attached" : "create-detached");
-            return 0;
-        case WM_TEST_ECHO:
-            return static_cast<LRESULT>(wParam * 2 + static_cast<WPARAM>(lParam));
-        case WM_TEST_THROW:
-            throw std::runtime_error("handler failed");
-        case WM_TIMER:
-            timers.push_back(wParam);
-            return 0;
-        case WM_NCDESTROY:
-            events.push_back("ncdestroy");
-            break;
-        default:
-            break;
+        case WM_CREATE: events.push_back(m_hWnd ? "create-attached" : "create-detached"); return 0;
+        case WM_TEST_ECHO: return static_cast<LRESULT>(wParam * 2 + static_cast<WPARAM>(lParam));
+        case WM_TEST_THROW: throw std::runtime_error("handler failed");
+        case WM_TIMER: timers.push_back(wParam); return 0;
+        case WM_NCDESTROY: events.push_back("ncdestroy"); break;
+        default: break;
         }
         return CWnd::WindowProc(message, wParam, lParam);
     }
@@ -92,8 +83,7 @@ class CWndTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(wnd.CreateEx(0, nullptr, "recorder", WS_OVERLAPPEDWINDOW, 10, 20, 300, 200,
-                                 nullptr, nullptr));
+        ASSERT_TRUE(wnd.CreateEx(0, nullptr, "recorder", WS_OVERLAPPEDWINDOW, 10, 20, 300, 200, nullptr, nullptr));
     }
 
     RecordingWnd wnd;
@@ -141,8 +131,8 @@ TEST_F(CWndTest, PostedMessageArrivesThroughTheQueue)
 {
     const size_t before = wnd.seen.size();
     ASSERT_TRUE(wnd.PostMessage(WM_TEST_ECHO, 1, 1));
-    EXPECT_FALSE(Contains(std::vector<UINT>(wnd.seen.begin() + static_cast<long>(before), wnd.seen.end()),
-                          WM_TEST_ECHO));
+    EXPECT_FALSE(
+        Contains(std::vector<UINT>(wnd.seen.begin() + static_cast<long>(before), wnd.seen.end()), WM_TEST_ECHO));
     EXPECT_TRUE(PumpUntil([&] { return Contains(wnd.seen, WM_TEST_ECHO); }));
 }
 
@@ -211,11 +201,10 @@ TEST_F(CWndTest, InvalidateThenUpdatePaints)
 TEST_F(CWndTest, ExceptionInHandlerIsReportedNotPropagated)
 {
     std::vector<std::string> shown;
-    MessageBoxHandler previous = SetMessageBoxHandler(
-        [&](HWND, const std::string& text, const std::string&, UINT) {
-            shown.push_back(text);
-            return IDOK;
-        });
+    MessageBoxHandler previous = SetMessageBoxHandler([&](HWND, const std::string& text, const std::string&, UINT) {
+        shown.push_back(text);
+        return IDOK;
+    });
     const LRESULT result = wnd.SendMessage(WM_TEST_THROW);
     SetMessageBoxHandler(previous);
     EXPECT_EQ(result, 0);
@@ -227,11 +216,10 @@ TEST_F(CWndTest, ExceptionInHandlerIsReportedNotPropagated)
 TEST_F(CWndTest, ReportThatFailsInTurnStaysInsideTheWindowProcedure)
 {
     int attempts = 0;
-    MessageBoxHandler previous = SetMessageBoxHandler(
-        [&](HWND, const std::string&, const std::string&, UINT) -> int {
-            ++attempts;
-            throw std::bad_alloc();
-        });
+    MessageBoxHandler previous = SetMessageBoxHandler([&](HWND, const std::string&, const std::string&, UINT) -> int {
+        ++attempts;
+        throw std::bad_alloc();
+    });
     const LRESULT result = wnd.SendMessage(WM_TEST_THROW);
     SetMessageBoxHandler(previous);
     EXPECT_EQ(result, 0);
@@ -279,9 +267,9 @@ TEST(CWndSubclass, SystemControlMessagesPassThroughTheObject)
 {
     RecordingWnd parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
-    HWND edit = ::CreateWindowExA(0, "EDIT", "abc", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20,
-                                  parent.m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(9)),
-                                  ::GetModuleHandleA(nullptr), nullptr);
+    HWND edit =
+        ::CreateWindowExA(0, "EDIT", "abc", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, parent.m_hWnd,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(9)), ::GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(edit, nullptr);
     const LONG_PTR original = ::GetWindowLongPtrA(edit, GWLP_WNDPROC);
 
@@ -319,8 +307,8 @@ TEST(CWndClass, RegisteredClassCreatesAttachedWindowsAndRefusesForeignOnes)
               &RecordingWnd::StaticWindowProc);
     EXPECT_EQ(wnd.events.front(), "create-attached");
     // A window of the class that no object claims runs on the default procedure.
-    HWND stray = ::CreateWindowExA(0, "TandrelTestClass", "stray", WS_OVERLAPPED, 0, 0, 10, 10,
-                                   nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    HWND stray = ::CreateWindowExA(0, "TandrelTestClass", "stray", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(stray, nullptr);
     EXPECT_EQ(CWnd::FromHandlePermanent(stray), nullptr);
     ::DestroyWindow(stray);

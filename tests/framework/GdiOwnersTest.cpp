@@ -70,8 +70,8 @@ TEST(MemoryDC, IsDeletedWhenItGoes)
 
 TEST(ClientDC, DrawsIntoTheWindow)
 {
-    HWND hwnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
-                                  nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(hwnd, nullptr);
     {
         ClientDC dc(hwnd);

@@ -64,7 +64,6 @@ protected:
         ::MapWindowPoints(nullptr, d.m_hWnd, reinterpret_cast<POINT*>(&r), 2);
         return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
-
 };
 
 TEST_F(AreaTips, LabelsMarkerAndListExplainThemselves)

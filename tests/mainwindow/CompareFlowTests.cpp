@@ -81,7 +81,12 @@ TEST_F(CompareFlow, DifferencesAreColouredRowByRow)
     CTandrelDialog& d = Open(left, right);
     CNewEdit& l = LeftTextPane(d);
     CNewEdit& r = RightTextPane(d);
-    struct Row { CNewEdit* pane; int row; COLORREF text; COLORREF back; };
+    struct Row {
+        CNewEdit* pane;
+        int row;
+        COLORREF text;
+        COLORREF back;
+    };
     const COLORREF plainBack = r.GetBackColorAt(r.GetLineStart(0));
     const COLORREF plainText = r.GetTextColorAt(r.GetLineStart(0));
     ASSERT_NE(plainBack, settings.diffBackgroundColor);
@@ -142,7 +147,9 @@ TEST_F(CompareFlow, TheSamePathTwiceIsIdenticalWithoutLeavingCopies)
 TEST_F(CompareFlow, AnEmptyFileAgainstOneLineIsOneDifferenceRowAgainstRow)
 {
     settings.diffBackgroundColor = RGB(192, 192, 192);
-    struct Case { std::string left, right, sentence; };
+    struct Case {
+        std::string left, right, sentence;
+    };
     const Case cases[] = {
         {"", "only\n", "Diff 1: Add line 1 (right file) after line 0 (left file)"},
         {"only\n", "", "Diff 1: Delete line 1 (left file)"},
@@ -185,7 +192,9 @@ TEST_F(CompareFlow, BinaryOutcomesHaveTheirFourMessages)
 {
     const std::string binaryA = std::string("\x01\x00\x02\x00", 4);
     const std::string binaryB = std::string("\x01\x00\x03\x00", 4);
-    struct Case { std::string left, right, expected; };
+    struct Case {
+        std::string left, right, expected;
+    };
     const std::string L = "L.bin";
     const std::string R = "R.bin";
     const Case cases[] = {
@@ -215,7 +224,9 @@ TEST_F(CompareFlow, BinaryOutcomesHaveTheirFourMessages)
 // Watches the cursor of another thread's input while that thread works.
 class CursorWatch {
 public:
-    explicit CursorWatch(DWORD uiThread) : uiThread_(uiThread), thread_(::CreateThread(nullptr, 0, Run, this, 0, nullptr))
+    explicit CursorWatch(DWORD uiThread)
+        : uiThread_(uiThread),
+          thread_(::CreateThread(nullptr, 0, Run, this, 0, nullptr))
     {
         ::WaitForSingleObject(ready_, INFINITE);
     }

@@ -27,14 +27,16 @@ TEST_F(CompareNewPair, CancelChangesNothingAndOkComparesTheNewPairWithItsOptions
             DialogScript::Click(dialog, IDOK);
         });
     std::vector<Step> steps = {
-        {false, [&](CTandrelDialog& d) {
+        {false,
+         [&](CTandrelDialog& d) {
              hunksBefore = d.Hunks().size();
              Command(d, ID_COMPARE_NEW_PAIR);
              restartAfterCancel = d.RestartRequested();
              optionsAfterCancel = settings.options;
              Command(d, ID_COMPARE_NEW_PAIR);
          }},
-        {true, [&](CTandrelDialog& d) {
+        {true,
+         [&](CTandrelDialog& d) {
              hunksAfter = d.Hunks().size();
              Command(d, ID_EXIT);
          }},

@@ -131,12 +131,28 @@ TEST(MainToolbar, HasTheButtonsTooltipsAndImagesInPositionOrder)
     toolbar.CreateToolTips();
     ASSERT_EQ(toolbar.GetButtonCount(), 22);
     const UINT commands[22] = {3, 13, 14, 15, 9, 0, 16, 17, 18, 0, 1007, 1014, 1006, 0, 6, 7, 8, 0, 2, 0, 1013, 10};
-    const char* tips[22] = {
-        "Compare New Pair Of Files", "Re-Compare Files (Ctrl + R)", "Edit Left File", "Edit Right File",
-        "Save Diff", nullptr, "Show Left File", "Show Right File", "Show Both Files", nullptr,
-        "Previous Difference (Ctrl + P)", "Current Difference", "Next Difference (Ctrl + N)", nullptr,
-        "Find (Ctrl + F)", "Find Next (F3)", "Find Previous (Shift + F3)", nullptr, "Set Options", nullptr,
-        "Exit", "About Tandrel"};
+    const char* tips[22] = {"Compare New Pair Of Files",
+                            "Re-Compare Files (Ctrl + R)",
+                            "Edit Left File",
+                            "Edit Right File",
+                            "Save Diff",
+                            nullptr,
+                            "Show Left File",
+                            "Show Right File",
+                            "Show Both Files",
+                            nullptr,
+                            "Previous Difference (Ctrl + P)",
+                            "Current Difference",
+                            "Next Difference (Ctrl + N)",
+                            nullptr,
+                            "Find (Ctrl + F)",
+                            "Find Next (F3)",
+                            "Find Previous (Shift + F3)",
+                            nullptr,
+                            "Set Options",
+                            nullptr,
+                            "Exit",
+                            "About Tandrel"};
     int image = 0;
     for (int i = 0; i < 22; ++i) {
         TBBUTTON b{};
@@ -164,7 +180,8 @@ TEST(MainToolbar, StatesWithoutAComparisonLeaveOnlyNewPairExitAndAbout)
     for (const CMainToolbar::ButtonSpec& spec : CMainToolbar::Buttons()) {
         if (spec.command == 0)
             continue;
-        const bool expected = spec.command == ID_COMPARE_NEW_PAIR || spec.command == ID_EXIT || spec.command == ID_ABOUT;
+        const bool expected =
+            spec.command == ID_COMPARE_NEW_PAIR || spec.command == ID_EXIT || spec.command == ID_ABOUT;
         EXPECT_EQ(toolbar.IsButtonEnabled(spec.command), expected) << spec.command;
     }
     toolbar.ApplyStates(ToolbarButtonStates(true, 1, 3, PaneView::LeftOnly));

@@ -71,7 +71,13 @@ TEST_F(DropAndEditor, DroppedFilesSetThePairToCompare)
         {"two files are compared at once", {{a, b}}, IDOK, false, a, b, "compared", {}},
         {"three files, Yes: the first two", {{b, a, c}}, IDYES, false, b, a, "compared", {question}},
         {"three files, No: nothing changes", {{a, b, c}}, IDNO, false, left, right, "unchanged", {question}},
-        {"ten thousand files, Yes", {many}, IDYES, false, b, a, "compared",
+        {"ten thousand files, Yes",
+         {many},
+         IDYES,
+         false,
+         b,
+         a,
+         "compared",
          {"Do you want to compare first two of 10000 dropped files?"}},
         {"a folder is refused", {{folder}}, IDOK, false, left, right, "unchanged", {refusal}},
         {"a file and a folder are refused", {{a, folder}}, IDOK, false, left, right, "unchanged", {refusal}},
@@ -87,19 +93,20 @@ TEST_F(DropAndEditor, DroppedFilesSetThePairToCompare)
             state = seen;
             Command(d, ID_EXIT);
         };
-        std::vector<Step> steps = {{false, [&](CTandrelDialog& d) {
-            for (const auto& names : t.drops)
-                Drop(d, names);
-            if (t.recompare)
-                Command(d, ID_RECOMPARE);
-            if (d.RestartRequested())
-                return;
-            // Waiting for Re-Compare: only it leads on, nothing can be navigated.
-            const bool waiting = Toolbar(d).IsButtonEnabled(ID_RECOMPARE) && !DiffList(d).IsWindowEnabled()
-                && !Frame(d).IsWindowEnabled() && !Toolbar(d).IsButtonEnabled(ID_NEXT_DIFFERENCE)
-                && StatusText(0) == "Press Recompare button to compare dropped file(s)";
-            look(d, waiting ? "waiting" : StatusText(0) == "1 difference found" ? "unchanged" : StatusText(0));
-        }}};
+        std::vector<Step> steps = {
+            {false, [&](CTandrelDialog& d) {
+                 for (const auto& names : t.drops)
+                     Drop(d, names);
+                 if (t.recompare)
+                     Command(d, ID_RECOMPARE);
+                 if (d.RestartRequested())
+                     return;
+                 // Waiting for Re-Compare: only it leads on, nothing can be navigated.
+                 const bool waiting = Toolbar(d).IsButtonEnabled(ID_RECOMPARE) && !DiffList(d).IsWindowEnabled()
+                                      && !Frame(d).IsWindowEnabled() && !Toolbar(d).IsButtonEnabled(ID_NEXT_DIFFERENCE)
+                                      && StatusText(0) == "Press Recompare button to compare dropped file(s)";
+                 look(d, waiting ? "waiting" : StatusText(0) == "1 difference found" ? "unchanged" : StatusText(0));
+             }}};
         if (std::string(t.state) == "compared") {
             steps.push_back({true, [&](CTandrelDialog& d) { look(d, d.Hunks().size() == 1 ? "compared" : "?"); }});
         }

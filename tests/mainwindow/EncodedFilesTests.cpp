@@ -13,9 +13,11 @@ class EncodedFiles : public MainWindowFixture {};
 TEST_F(EncodedFiles, AUtf16FileComparesIdenticalToItsUtf8Form)
 {
     // "Grüße\nΣοφία\n" in UTF-8, then in UTF-16 LE with its mark.
-    const std::string utf8 = "Gr\xC3\xBC\xC3\x9F" "e\n\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1\n";
-    const std::string utf16 = std::string("\xFF\xFEG\0r\0\xFC\0\xDF\0e\0\n\0\xA3\x03\xBF\x03\xC6\x03\xAF\x03\xB1\x03\n\0",
-                                          26);
+    const std::string utf8 =
+        "Gr\xC3\xBC\xC3\x9F"
+        "e\n\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1\n";
+    const std::string utf16 =
+        std::string("\xFF\xFEG\0r\0\xFC\0\xDF\0e\0\n\0\xA3\x03\xBF\x03\xC6\x03\xAF\x03\xB1\x03\n\0", 26);
     const std::string left = WriteFile("utf16.txt", utf16);
     const std::string right = WriteFile("utf8.txt", "\xEF\xBB\xBF" + utf8);
     CTandrelDialog& d = Open(left, right);
@@ -27,7 +29,9 @@ TEST_F(EncodedFiles, AUtf16FileComparesIdenticalToItsUtf8Form)
     LeftTextPane(d).GetLineText(1, row);
     EXPECT_EQ(row, "\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1");
     RightTextPane(d).GetLineText(0, row);
-    EXPECT_EQ(row, "Gr\xC3\xBC\xC3\x9F" "e");
+    EXPECT_EQ(row,
+              "Gr\xC3\xBC\xC3\x9F"
+              "e");
     EXPECT_NE(d.LeftInfo().find(", Size: 26 bytes"), std::string::npos);
     EXPECT_NE(d.RightInfo().find(", Size: 22 bytes"), std::string::npos);
 }

@@ -50,8 +50,8 @@ std::string Selected(CNewEdit& pane)
 
 TEST_F(FindFlow, FindNextSearchesTheActivePaneAsTheDialogSays)
 {
-    CTandrelDialog& d = Open(WriteFile("left.txt", "alpha\nBeta\ngamma\n"),
-                             WriteFile("right.txt", "alpha\nbeta\ndelta\nBeta\n"));
+    CTandrelDialog& d =
+        Open(WriteFile("left.txt", "alpha\nBeta\ngamma\n"), WriteFile("right.txt", "alpha\nbeta\ndelta\nBeta\n"));
     HWND find = OpenFind(d);
     ASSERT_NE(find, nullptr);
     EXPECT_TRUE(::IsWindowVisible(find));
@@ -125,11 +125,13 @@ TEST_F(FindFlow, ANewComparisonForgetsTheOpenDialogWithoutStoringIt)
     const std::string right = WriteFile("right.txt", "one\n2\n");
     bool dialogAfterRestart = true;
     std::vector<Step> steps = {
-        {false, [&](CTandrelDialog& d) {
+        {false,
+         [&](CTandrelDialog& d) {
              DialogScript::SetText(OpenFind(d), IDC_FIND_TEXT, "typed");
              Command(d, ID_RECOMPARE);
          }},
-        {true, [&](CTandrelDialog& d) {
+        {true,
+         [&](CTandrelDialog& d) {
              dialogAfterRestart = d.FindDialog() != nullptr;
              OpenFind(d);
              Command(d, ID_EXIT);

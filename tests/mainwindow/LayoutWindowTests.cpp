@@ -142,11 +142,13 @@ TEST_F(LayoutWindow, AWindowThatOpensOnOneFileTakesKeysAndKeepsADraggedSplit)
     bool rightOnlyAfterRestart = false;
     int column0 = -1, column1 = -1, dragTarget = -1;
     std::vector<Step> steps = {
-        {false, [&](CTandrelDialog& d) {
+        {false,
+         [&](CTandrelDialog& d) {
              Command(d, ID_SHOW_RIGHT_FILE);
              Command(d, ID_RECOMPARE);
          }},
-        {true, [&](CTandrelDialog& d) {
+        {true,
+         [&](CTandrelDialog& d) {
              rightOnlyAfterRestart = d.View() == PaneView::RightOnly;
              BYTE keys[256] = {};
              ::GetKeyboardState(keys);
@@ -194,13 +196,13 @@ TEST_F(LayoutWindow, AStoredPlacementNoOneCanUseOpensWhereAFirstStartWould)
     };
     const RECT first{50, 50, 600, 500};
     const Case cases[] = {
-        {{beyond, 50, 600, 500}, first},         // off every monitor
+        {{beyond, 50, 600, 500}, first},  // off every monitor
         {{50, -5000, 600, 500}, first},
-        {{-32000, -32000, 160, 28}, first},       // a minimised window's rectangle
-        {{50, 50, -100, 500}, first},             // too small to use
+        {{-32000, -32000, 160, 28}, first},  // a minimised window's rectangle
+        {{50, 50, -100, 500}, first},  // too small to use
         {{50, 50, 600, 30}, first},
-        {{2147483000, 0, 600, 500}, first},       // its far edge beyond any int
-        {{30, 40, 700, 550}, {30, 40, 700, 550}}, // a usable one is kept
+        {{2147483000, 0, 600, 500}, first},  // its far edge beyond any int
+        {{30, 40, 700, 550}, {30, 40, 700, 550}},  // a usable one is kept
         {{-200, 10, 600, 500}, {-200, 10, 600, 500}},
     };
     for (const Case& c : cases) {
@@ -285,15 +287,18 @@ TEST_F(LayoutWindow, ReCompareKeepsTheTopLineAndClampsTheCurrentDifference)
     int topAfter = -1, diffAfter = -1;
     size_t hunksAfter = 0;
     std::vector<Step> steps = {
-        {false, [&](CTandrelDialog& d) {
+        {false,
+         [&](CTandrelDialog& d) {
              Command(d, ID_NEXT_DIFFERENCE);
              Command(d, ID_NEXT_DIFFERENCE);
              LeftTextPane(d).ScrollBy(120 - LeftTextPane(d).GetTopLine(), 0);
              // Fewer differences next time: only line 50 still differs.
-             WriteFile("right.txt", Lines("line", 49) + "changed50\n" + Lines("line", 300).substr(Lines("line", 50).size()));
+             WriteFile("right.txt",
+                       Lines("line", 49) + "changed50\n" + Lines("line", 300).substr(Lines("line", 50).size()));
              Command(d, ID_RECOMPARE);
          }},
-        {true, [&](CTandrelDialog& d) {
+        {true,
+         [&](CTandrelDialog& d) {
              topAfter = LeftTextPane(d).GetTopLine();
              diffAfter = d.CurrentDiff();
              hunksAfter = d.Hunks().size();
@@ -316,8 +321,8 @@ TEST_F(LayoutWindow, AutoStepWalksEveryDifferenceThenEndsAndThePlacementIsKept)
                                     ++moves;
                                     d.MoveWindow(33, 44, 640, 480);
                                 }}};
-    const INT_PTR result = RunModal(WriteFile("left.txt", Lines("line", 40)), WriteFile("right.txt", right),
-                                    std::move(steps), 1);
+    const INT_PTR result =
+        RunModal(WriteFile("left.txt", Lines("line", 40)), WriteFile("right.txt", right), std::move(steps), 1);
     EXPECT_EQ(result, 1);
     EXPECT_EQ(moves, 1);
     EXPECT_EQ(dialog->CurrentDiff(), 1);  // the last of the two differences

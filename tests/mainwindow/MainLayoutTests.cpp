@@ -54,13 +54,12 @@ TEST(StatusBarPartEdges, EachLegendPartFitsItsTextPlusPadding)
 
 TEST(SplitterColumns, EqualSplitClampsAtZero)
 {
-    struct Case { int area, border, gap, expected; };
+    struct Case {
+        int area, border, gap, expected;
+    };
     const Case cases[] = {
-        {585, 2, 6, 287},   // (585 - 4 - 6) / 2
-        {586, 2, 6, 288},
-        {10, 2, 6, 0},
-        {0, 2, 6, 0},
-        {-40, 2, 6, 0},     // a minimised window has no room at all
+        {585, 2, 6, 287},  // (585 - 4 - 6) / 2
+        {586, 2, 6, 288}, {10, 2, 6, 0}, {0, 2, 6, 0}, {-40, 2, 6, 0},  // a minimised window has no room at all
     };
     for (const Case& c : cases)
         EXPECT_EQ(EqualSplitColumnWidth(c.area, c.border, c.gap), c.expected) << c.area;
@@ -87,23 +86,22 @@ TEST(SplitterColumns, ProportionalResizeKeepsTheRatio)
 
 TEST(SplitterColumns, ProportionalResizeSurvivesDegenerateSizes)
 {
-    EXPECT_EQ(ProportionalColumnWidth(500, 10, 300, 0), 0);   // left column hidden stays hidden
+    EXPECT_EQ(ProportionalColumnWidth(500, 10, 300, 0), 0);  // left column hidden stays hidden
     EXPECT_EQ(ProportionalColumnWidth(500, 10, 10, 50), 50);  // no previous room: width kept
-    EXPECT_EQ(ProportionalColumnWidth(5, 10, 300, 50), 0);    // new room below the fixed parts
+    EXPECT_EQ(ProportionalColumnWidth(5, 10, 300, 50), 0);  // new room below the fixed parts
     EXPECT_EQ(ProportionalColumnWidth(500, 10, 300, 290), 490);  // right column was empty
 }
 
 TEST(SplitterColumns, DragToAnEdgeHidesThatFile)
 {
     const int sb = 16;  // limit = 31
-    struct Case { int c0, c1; PaneView expected; };
+    struct Case {
+        int c0, c1;
+        PaneView expected;
+    };
     const Case cases[] = {
-        {0, 500, PaneView::RightOnly},
-        {30, 500, PaneView::RightOnly},
-        {31, 500, PaneView::Both},
-        {500, 31, PaneView::Both},
-        {500, 30, PaneView::LeftOnly},
-        {500, 0, PaneView::LeftOnly},
+        {0, 500, PaneView::RightOnly}, {30, 500, PaneView::RightOnly}, {31, 500, PaneView::Both},
+        {500, 31, PaneView::Both},     {500, 30, PaneView::LeftOnly},  {500, 0, PaneView::LeftOnly},
         {10, 10, PaneView::RightOnly},  // the left column is looked at first
     };
     for (const Case& c : cases)

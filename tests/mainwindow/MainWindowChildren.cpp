@@ -38,7 +38,10 @@ Window& Descendant(CWnd& mainWindow, int id)
 
 }  // namespace
 
-CNewEdit& LeftTextPane(CWnd& mainWindow) { return Descendant<CNewEdit>(mainWindow, IDC_LEFT_TEXT_PANE); }
+CNewEdit& LeftTextPane(CWnd& mainWindow)
+{
+    return Descendant<CNewEdit>(mainWindow, IDC_LEFT_TEXT_PANE);
+}
 
 namespace {
 
@@ -54,15 +57,39 @@ CNewEdit& Cell(CWnd& mainWindow, int column)
 
 }  // namespace
 
-CNewEdit& RightTextPane(CWnd& mainWindow) { return Descendant<CNewEdit>(mainWindow, IDC_RIGHT_TEXT_PANE); }
+CNewEdit& RightTextPane(CWnd& mainWindow)
+{
+    return Descendant<CNewEdit>(mainWindow, IDC_RIGHT_TEXT_PANE);
+}
 // The gutters are the splitter's cells; the splitter itself carries the id of a frame's first pane.
-CNewEdit& LeftGutter(CWnd& mainWindow) { return Cell(mainWindow, 0); }
-CNewEdit& RightGutter(CWnd& mainWindow) { return Cell(mainWindow, 1); }
-CFileLabel& LeftLabel(CWnd& mainWindow) { return Descendant<CFileLabel>(mainWindow, IDC_LEFT_LABEL); }
-CFileLabel& RightLabel(CWnd& mainWindow) { return Descendant<CFileLabel>(mainWindow, IDC_RIGHT_LABEL); }
-CComboBox& DiffList(CWnd& mainWindow) { return Descendant<CComboBox>(mainWindow, IDC_DIFF_LIST); }
-CMainToolbar& Toolbar(CWnd& mainWindow) { return Descendant<CMainToolbar>(mainWindow, IDC_TOOLBAR); }
-CStatusBarCtrl& StatusBar(CWnd& mainWindow) { return Descendant<CStatusBarCtrl>(mainWindow, IDC_STATUS_BAR); }
+CNewEdit& LeftGutter(CWnd& mainWindow)
+{
+    return Cell(mainWindow, 0);
+}
+CNewEdit& RightGutter(CWnd& mainWindow)
+{
+    return Cell(mainWindow, 1);
+}
+CFileLabel& LeftLabel(CWnd& mainWindow)
+{
+    return Descendant<CFileLabel>(mainWindow, IDC_LEFT_LABEL);
+}
+CFileLabel& RightLabel(CWnd& mainWindow)
+{
+    return Descendant<CFileLabel>(mainWindow, IDC_RIGHT_LABEL);
+}
+CComboBox& DiffList(CWnd& mainWindow)
+{
+    return Descendant<CComboBox>(mainWindow, IDC_DIFF_LIST);
+}
+CMainToolbar& Toolbar(CWnd& mainWindow)
+{
+    return Descendant<CMainToolbar>(mainWindow, IDC_TOOLBAR);
+}
+CStatusBarCtrl& StatusBar(CWnd& mainWindow)
+{
+    return Descendant<CStatusBarCtrl>(mainWindow, IDC_STATUS_BAR);
+}
 
 CTandrelDialogFrame& Frame(CWnd& mainWindow)
 {

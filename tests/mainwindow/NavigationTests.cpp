@@ -22,7 +22,9 @@ TEST(Navigation, AnAdditionStartsOnTheRightSide)
 
 TEST(Navigation, ClampCurrentDiff)
 {
-    struct Case { int current, count, expected; };
+    struct Case {
+        int current, count, expected;
+    };
     const Case cases[] = {{3, 10, 3}, {12, 10, 9}, {-2, 10, 0}, {5, 0, 0}, {0, 1, 0}, {1, 1, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(ClampCurrentDiff(c.current, c.count), c.expected) << c.current << "/" << c.count;
@@ -30,11 +32,20 @@ TEST(Navigation, ClampCurrentDiff)
 
 TEST(Navigation, AutoStepPeriodStaysWithinWhatATimerKeeps)
 {
-    struct Case { int seconds; UINT milliseconds; };
+    struct Case {
+        int seconds;
+        UINT milliseconds;
+    };
     const Case cases[] = {
-        {0, 0},          {-1, 0},         {INT_MIN, 0},    {1, 1000},
-        {3, 3000},       {2147483, 2147483000u},           {2147484, 2147483000u},
-        {4294968, 2147483000u},           {INT_MAX, 2147483000u},
+        {0, 0},
+        {-1, 0},
+        {INT_MIN, 0},
+        {1, 1000},
+        {3, 3000},
+        {2147483, 2147483000u},
+        {2147484, 2147483000u},
+        {4294968, 2147483000u},
+        {INT_MAX, 2147483000u},
     };
     for (const Case& c : cases)
         EXPECT_EQ(AutoStepPeriod(c.seconds), c.milliseconds) << c.seconds;
@@ -48,7 +59,7 @@ TEST(Navigation, ScrollDeltaCentresTheRow)
     EXPECT_EQ(ScrollDelta(100, 0, ScrollMode::Bottom, 315, 15, 15), 80);
     EXPECT_EQ(ScrollDelta(100, 95, ScrollMode::Middle, 315, 15, 15), -5);
     EXPECT_EQ(ScrollDelta(5, 0, ScrollMode::Middle, 330, 15, 15), -5);  // 21 rows: 10 above
-    EXPECT_EQ(ScrollDelta(5, 0, ScrollMode::Middle, 300, 15, 0), 5);    // no line height yet
+    EXPECT_EQ(ScrollDelta(5, 0, ScrollMode::Middle, 300, 15, 0), 5);  // no line height yet
 }
 
 std::map<UINT, bool> States(bool comparedOK, int current, int count, PaneView view)
@@ -72,13 +83,13 @@ TEST(Navigation, WithoutAComparisonOnlyNewPairExitAndAboutStay)
 
 TEST(Navigation, NavigationButtonsFollowTheCurrentDifference)
 {
-    struct Case { int current, count; bool next, previous, current_; };
+    struct Case {
+        int current, count;
+        bool next, previous, current_;
+    };
     const Case cases[] = {
-        {0, 0, false, false, false},
-        {0, 1, false, false, true},
-        {0, 3, true, false, true},
-        {1, 3, true, true, true},
-        {2, 3, false, true, true},
+        {0, 0, false, false, false}, {0, 1, false, false, true}, {0, 3, true, false, true},
+        {1, 3, true, true, true},    {2, 3, false, true, true},
     };
     for (const Case& c : cases) {
         auto states = States(true, c.current, c.count, PaneView::Both);
@@ -90,7 +101,10 @@ TEST(Navigation, NavigationButtonsFollowTheCurrentDifference)
 
 TEST(Navigation, ShowButtonsOfferTheOtherViews)
 {
-    struct Case { PaneView view; bool left, right, both; };
+    struct Case {
+        PaneView view;
+        bool left, right, both;
+    };
     const Case cases[] = {
         {PaneView::Both, true, true, false},
         {PaneView::LeftOnly, false, true, true},

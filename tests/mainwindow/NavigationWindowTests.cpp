@@ -23,8 +23,8 @@ protected:
     static void ExpectCentred(CNewEdit& pane, int row)
     {
         const int middle = pane.GetTopLine() + pane.GetVisibleLines() / 2;
-        EXPECT_LE(std::abs(middle - row), 1) << "top " << pane.GetTopLine() << ", visible "
-                                              << pane.GetVisibleLines() << ", row " << row;
+        EXPECT_LE(std::abs(middle - row), 1)
+            << "top " << pane.GetTopLine() << ", visible " << pane.GetVisibleLines() << ", row " << row;
     }
 
     static void ExpectAllTopLines(CTandrelDialog& d, int top)
@@ -149,7 +149,7 @@ TEST_F(NavigationWindow, CaretStatusShowsTheFilesLineAndNothingOnAFillerRow)
     };
     EXPECT_EQ(caretAt(0, 0), "Ln 1, Col 1");
     EXPECT_EQ(caretAt(2, 1), "Ln 2, Col 2");  // display row 2 is the file's line 2
-    EXPECT_EQ(caretAt(1, 0), "");             // the filler row facing the deleted b
+    EXPECT_EQ(caretAt(1, 0), "");  // the filler row facing the deleted b
 }
 
 TEST_F(NavigationWindow, FindNextNeedsASearchTextAndSaysWhenNothingIsFound)

@@ -46,9 +46,8 @@ Effects EffectsOf(CTandrelDialog& d, const std::function<void()>& apply)
 // The values the Options dialog edits.
 auto Edited(const AppSettings& s)
 {
-    return std::make_tuple(s.tabSize, s.options.ignoreBlanks, s.options.ignoreCase, s.showLineNumbers,
-                           s.font.lfWeight, s.addedColor, s.deletedColor, s.changedColor, s.diffBackgroundColor,
-                           s.editor);
+    return std::make_tuple(s.tabSize, s.options.ignoreBlanks, s.options.ignoreCase, s.showLineNumbers, s.font.lfWeight,
+                           s.addedColor, s.deletedColor, s.changedColor, s.diffBackgroundColor, s.editor);
 }
 
 // The x of the character after a leading tab, in average character widths: the tab stop in force.
@@ -91,14 +90,16 @@ TEST_F(OptionsFlow, IgnoreCaseStartsANewComparisonAtTheFirstDifference)
     size_t before = 0, after = 0;
     int currentAfter = -1;
     std::vector<Step> steps = {
-        {false, [&](CTandrelDialog& d) {
+        {false,
+         [&](CTandrelDialog& d) {
              before = d.Hunks().size();
              Command(d, ID_NEXT_DIFFERENCE);
              AppSettings chosen = settings;
              chosen.options.ignoreCase = 1;
              d.ApplyOptions(chosen);
          }},
-        {true, [&](CTandrelDialog& d) {
+        {true,
+         [&](CTandrelDialog& d) {
              after = d.Hunks().size();
              currentAfter = d.CurrentDiff();
              Command(d, ID_EXIT);
@@ -118,27 +119,51 @@ TEST_F(OptionsFlow, SetOptionsRedoesOnlyWhatTheDialogChanged)
     const struct {
         const char* path;
         std::vector<int> clicks;  // a swatch's colour chooser answers picked; Font answers bold
-        const char* tabSize;      // typed into the field unless null
-        int end;                  // how the dialog ends
-        Edit expected;            // the settings in force afterwards
+        const char* tabSize;  // typed into the field unless null
+        int end;  // how the dialog ends
+        Edit expected;  // the settings in force afterwards
         Effects effects;
     } cases[] = {
         {"OK untouched", {}, nullptr, IDOK, [](AppSettings&) {}, {false, false, false}},
         {"the same colour again", {IDC_COLORB}, nullptr, IDOK, [](AppSettings&) {}, {false, false, false}},
-        {"added colour", {IDC_COLORA}, nullptr, IDOK,
-         [&](AppSettings& s) { s.addedColor = picked; }, {false, false, true}},
-        {"deleted colour", {IDC_COLORD}, nullptr, IDOK,
-         [&](AppSettings& s) { s.deletedColor = picked; }, {false, false, true}},
-        {"changed colour", {IDC_COLORC}, nullptr, IDOK,
-         [&](AppSettings& s) { s.changedColor = picked; }, {false, false, true}},
+        {"added colour",
+         {IDC_COLORA},
+         nullptr,
+         IDOK,
+         [&](AppSettings& s) { s.addedColor = picked; },
+         {false, false, true}},
+        {"deleted colour",
+         {IDC_COLORD},
+         nullptr,
+         IDOK,
+         [&](AppSettings& s) { s.deletedColor = picked; },
+         {false, false, true}},
+        {"changed colour",
+         {IDC_COLORC},
+         nullptr,
+         IDOK,
+         [&](AppSettings& s) { s.changedColor = picked; },
+         {false, false, true}},
         {"a colour, then Cancel", {IDC_COLORC}, "8", IDCANCEL, [](AppSettings&) {}, {false, false, false}},
         {"tab size", {}, "8", IDOK, [](AppSettings& s) { s.tabSize = 8; }, {false, false, true}},
-        {"line numbers", {IDC_OPTIONS_LINE_NUMBERS}, nullptr, IDOK,
-         [](AppSettings& s) { s.showLineNumbers = 0; }, {false, true, true}},
-        {"font", {IDC_OPTIONS_FONT}, nullptr, IDOK,
-         [](AppSettings& s) { s.font.lfWeight = FW_BOLD; }, {false, true, true}},
-        {"ignore case", {IDC_OPTIONS_IGNORE_CASE}, nullptr, IDOK,
-         [](AppSettings& s) { s.options.ignoreCase = 1; }, {true, false, false}},
+        {"line numbers",
+         {IDC_OPTIONS_LINE_NUMBERS},
+         nullptr,
+         IDOK,
+         [](AppSettings& s) { s.showLineNumbers = 0; },
+         {false, true, true}},
+        {"font",
+         {IDC_OPTIONS_FONT},
+         nullptr,
+         IDOK,
+         [](AppSettings& s) { s.font.lfWeight = FW_BOLD; },
+         {false, true, true}},
+        {"ignore case",
+         {IDC_OPTIONS_IGNORE_CASE},
+         nullptr,
+         IDOK,
+         [](AppSettings& s) { s.options.ignoreCase = 1; },
+         {true, false, false}},
     };
     const AppSettings original = settings;
     for (const auto& c : cases) {

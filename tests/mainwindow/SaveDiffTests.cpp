@@ -22,8 +22,8 @@ public:
                 return FALSE;
             const OPENFILENAMEA& request = *call.file;
             asked = (request.Flags & OFN_OVERWRITEPROMPT ? "overwrite prompt, " : "")
-                + std::string(request.Flags & OFN_HIDEREADONLY ? "" : "read-only box, ")
-                + (request.lpstrDefExt ? "default extension, " : "") + "name '" + request.lpstrFile + "', ";
+                    + std::string(request.Flags & OFN_HIDEREADONLY ? "" : "read-only box, ")
+                    + (request.lpstrDefExt ? "default extension, " : "") + "name '" + request.lpstrFile + "', ";
             for (const char* p = request.lpstrFilter; p && *p; p += std::strlen(p) + 1)
                 asked += std::string(p) + "|";
             lstrcpynA(call.file->lpstrFile, path.c_str(), static_cast<int>(call.file->nMaxFile));
@@ -105,9 +105,8 @@ namespace {
 std::string UnixPath(const std::string& windowsPath)
 {
     using ToUnix = char*(CDECL*)(LPCWSTR);
-    const auto toUnix =
-        reinterpret_cast<ToUnix>(reinterpret_cast<void (*)()>(
-        ::GetProcAddress(::GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+    const auto toUnix = reinterpret_cast<ToUnix>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
     wchar_t wide[MAX_PATH] = L"";
     ::MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
     char* unix = toUnix ? toUnix(wide) : nullptr;
@@ -183,21 +182,22 @@ TEST_F(SaveDiff, PatchTurnsTheLeftFileIntoTheRightOneWithTheSavedReport)
     Close();
     // `patch` runs as a Unix program: Wine starts it but cannot wait for it, so it leaves
     // its verdicts in a file that appears when every pair is done.
-    WriteFile("apply.sh",
-              "cd \"$(dirname \"$0\")\"\n"
-              "for report in pair*.report; do\n"
-              "  pair=${report%.report}\n"
-              "  sed 's/\\r$//' \"$report\" >\"$pair.lf\"\n"
-              "  if patch -s -o \"$pair.patched\" \"$pair.left.lines\" \"$pair.lf\" >/dev/null 2>&1 &&\n"
-              "     cmp -s \"$pair.patched\" \"$pair.right.lines\"; then echo \"$pair ok\"; else echo \"$pair FAILED\"; fi\n"
-              "done >verdicts.part\n"
-              "mv verdicts.part verdicts\n");
+    WriteFile(
+        "apply.sh",
+        "cd \"$(dirname \"$0\")\"\n"
+        "for report in pair*.report; do\n"
+        "  pair=${report%.report}\n"
+        "  sed 's/\\r$//' \"$report\" >\"$pair.lf\"\n"
+        "  if patch -s -o \"$pair.patched\" \"$pair.left.lines\" \"$pair.lf\" >/dev/null 2>&1 &&\n"
+        "     cmp -s \"$pair.patched\" \"$pair.right.lines\"; then echo \"$pair ok\"; else echo \"$pair FAILED\"; fi\n"
+        "done >verdicts.part\n"
+        "mv verdicts.part verdicts\n");
     std::string command = "/bin/sh " + UnixPath(folder + "\\apply.sh");
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                 &process));
+    ASSERT_TRUE(
+        ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
     const std::string verdicts = folder + "\\verdicts";

@@ -20,10 +20,9 @@ public:
         frame.Create(m_hWnd);
         CMySplitterWnd& splitter = frame.Splitter();
         for (int col = 0; col < 2; ++col) {
-            cells[col] = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
-                                           splitter.m_hWnd,
-                                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(CSplitterWnd::IdFromRowCol(0, col))),
-                                           nullptr, nullptr);
+            cells[col] = ::CreateWindowExA(
+                0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, splitter.m_hWnd,
+                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(CSplitterWnd::IdFromRowCol(0, col))), nullptr, nullptr);
         }
         frame.MoveWindow(10, 85, 600, 300);
     }
@@ -154,8 +153,8 @@ TEST(Splitter, FrameResizeKeepsTheColumnsInProportion)
 TEST(Splitter, PaneNotificationsReachTheMainWindowUnchanged)
 {
     DragHost host;
-    const UINT messages[] = {NewEditMessages::CaretMove(), NewEditMessages::VScroll(),
-                             NewEditMessages::HScroll(), NewEditMessages::SetFocus()};
+    const UINT messages[] = {NewEditMessages::CaretMove(), NewEditMessages::VScroll(), NewEditMessages::HScroll(),
+                             NewEditMessages::SetFocus()};
     for (UINT m : messages)
         host.frame.Splitter().PostMessage(m, reinterpret_cast<WPARAM>(host.cells[1]), 4242);
     host.frame.Splitter().PostMessage(WM_USER + 77, 1, 2);  // not a pane notification: stays put

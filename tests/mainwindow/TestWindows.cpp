@@ -2,8 +2,7 @@
 
 HostWindow::HostWindow(int width, int height)
 {
-    CreateEx(0, nullptr, "Test host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, width, height, nullptr,
-             nullptr);
+    CreateEx(0, nullptr, "Test host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, width, height, nullptr, nullptr);
 }
 
 HostWindow::~HostWindow()

@@ -13,11 +13,11 @@ const char kText[] = "alpha beta, gamma\nx\nthird line here\nend";
 
 struct KeyCase {
     const char* name;
-    int caret;               // caret position before the key
-    int anchor, end;         // selection before the key (-1 -1: none)
+    int caret;  // caret position before the key
+    int anchor, end;  // selection before the key (-1 -1: none)
     UINT key;
     std::vector<int> modifiers;
-    int line, column;        // caret after the key
+    int line, column;  // caret after the key
     int expectAnchor, expectEnd;
     int beeps;
 };

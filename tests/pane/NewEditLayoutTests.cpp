@@ -52,8 +52,8 @@ TEST(PaneMetricsColumns, OffsetsOfColumnsAndTheNearestColumnOfAnOffset)
         int column;
     };
     const std::vector<Probe> probes = {
-        {-4, 0}, {0, 0}, {5, 0}, {6, 1}, {12, 1}, {13, 2}, {21, 2}, {22, 3}, {29, 3}, {30, 4}, {36, 4}, {37, 5},
-        {400, 5},
+        {-4, 0}, {0, 0},  {5, 0},  {6, 1},  {12, 1}, {13, 2},  {21, 2},
+        {22, 3}, {29, 3}, {30, 4}, {36, 4}, {37, 5}, {400, 5},
     };
     for (const Probe& p : probes)
         EXPECT_EQ(metrics.ColumnFromOffset(line.data(), 5, p.offset, extent), p.column) << p.offset;
@@ -75,8 +75,8 @@ TEST(PaneLayoutScroll, TargetOfEveryScrollRequest)
     };
     // Current 50, visible 20, count 100, bar position 33, track position 44.
     const std::vector<Case> cases = {
-        {SB_LINEUP, 49}, {SB_LINEDOWN, 51}, {SB_PAGEUP, 30}, {SB_PAGEDOWN, 70}, {SB_THUMBPOSITION, 33},
-        {SB_THUMBTRACK, 44}, {SB_TOP, 0}, {SB_BOTTOM, 80}, {SB_ENDSCROLL, 50},
+        {SB_LINEUP, 49},     {SB_LINEDOWN, 51}, {SB_PAGEUP, 30}, {SB_PAGEDOWN, 70},  {SB_THUMBPOSITION, 33},
+        {SB_THUMBTRACK, 44}, {SB_TOP, 0},       {SB_BOTTOM, 80}, {SB_ENDSCROLL, 50},
     };
     for (const Case& c : cases)
         EXPECT_EQ(PaneLayout::ScrollTarget(c.request, 50, 20, 100, 33, 44), c.expected) << c.request;

@@ -111,7 +111,7 @@ struct RangeCall {
     int start;
     int end;
     int first;  // first position coloured
-    int last;   // one past the last position coloured; equal to first when nothing is
+    int last;  // one past the last position coloured; equal to first when nothing is
 };
 
 RangeCall ChooseRangeCall(std::mt19937& random, int n)
@@ -121,8 +121,13 @@ RangeCall ChooseRangeCall(std::mt19937& random, int n)
         // Arguments outside the text, reversed or empty: nothing changes.
         const int p = pick(n);
         const RangeCall ignored[] = {
-            {-2 - pick(3), p, 0, 0}, {p, -2 - pick(3), 0, 0}, {n + pick(3), -1, 0, 0}, {p, n + pick(3), 0, 0},
-            {p, p, 0, 0},            {n - 1, p, 0, 0},        {-1, -1, 0, 0},
+            {-2 - pick(3), p, 0, 0},
+            {p, -2 - pick(3), 0, 0},
+            {n + pick(3), -1, 0, 0},
+            {p, n + pick(3), 0, 0},
+            {p, p, 0, 0},
+            {n - 1, p, 0, 0},
+            {-1, -1, 0, 0},
             // [-1, 0) names no position, unless position 0 is the last one.
             {-1, 0, 0, n == 1 ? 1 : 0},
         };
@@ -221,8 +226,8 @@ TEST(NewEditTextModel, ColourRangesOnLinesAndTheReloadThatResetsThem)
     EXPECT_EQ(pane.GetBackColorAt(5), GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(pane.GetBackColorAt(6), red);
     EXPECT_EQ(pane.GetBackColorAt(8), red);
-    pane.SetRangeTextColor(3, 3, red);   // empty range: ignored
-    pane.SetRangeTextColor(3, 9, red);   // end past the text: ignored
+    pane.SetRangeTextColor(3, 3, red);  // empty range: ignored
+    pane.SetRangeTextColor(3, 9, red);  // end past the text: ignored
     EXPECT_EQ(pane.GetTextColorAt(3), GetSysColor(COLOR_WINDOWTEXT));
     EXPECT_EQ(pane.GetTextColorAt(99), GetSysColor(COLOR_WINDOWTEXT));
     h.SetText("ab\ncd\nef");

@@ -24,7 +24,8 @@ protected:
         POINT screen{x, y};
         ClientToScreen(h.Pane().m_hWnd, &screen);
         SetCursorPos(screen.x, screen.y);
-        h.Pane().SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(h.Pane().m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        h.Pane().SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(h.Pane().m_hWnd),
+                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     }
     void Click(int x, int y, WPARAM keys = 0)
     {
@@ -47,7 +48,7 @@ TEST_F(NewEditMouse, ClickGoesToTheNearestBoundaryAMidpointGoingLeft)
     EXPECT_EQ(GetFocus(), h.Pane().m_hWnd);
     Click(30 * cw, 2 * lh + 1);  // past the line's end
     EXPECT_EQ(h.CaretColumn(), 10);
-    Click(cw, 9 * lh);           // below the text: the last line
+    Click(cw, 9 * lh);  // below the text: the last line
     EXPECT_EQ(h.CaretLine(), 2);
 }
 

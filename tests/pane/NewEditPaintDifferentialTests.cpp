@@ -11,7 +11,7 @@ namespace {
 
 struct Cell {
     int position;
-    int left;   // pixels from the line start
+    int left;  // pixels from the line start
     int right;
 };
 
@@ -79,7 +79,8 @@ TEST(NewEditPaintDifferential, EveryCellShowsTheBackgroundOfItsPosition)
                         << "line " << i << " position " << cell.position << " x " << x;
                 }
             }
-            const COLORREF rest = model[static_cast<size_t>(start + static_cast<int>(lines[static_cast<size_t>(i)].size()))];
+            const COLORREF rest =
+                model[static_cast<size_t>(start + static_cast<int>(lines[static_cast<size_t>(i)].size()))];
             for (int x : {lineEnd - shift, picture.Width() - 1}) {
                 if (x < 0 || x >= picture.Width())
                     continue;
@@ -126,7 +127,8 @@ TEST(NewEditPaintDifferential, EveryGlyphIsDrawnInTheTextColourOfItsPosition)
         for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
             const std::string& line = lines[static_cast<size_t>(i)];
             for (const Cell& cell : LayOut(line, h.Pane().GetLineStart(i), cw)) {
-                if (line[static_cast<size_t>(cell.position - h.Pane().GetLineStart(i))] == '\t' || cell.right > picture.Width())
+                if (line[static_cast<size_t>(cell.position - h.Pane().GetLineStart(i))] == '\t'
+                    || cell.right > picture.Width())
                     continue;
                 const COLORREF expected = model[static_cast<size_t>(cell.position)];
                 bool seen = false;

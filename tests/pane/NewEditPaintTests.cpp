@@ -68,8 +68,8 @@ TEST_F(NewEditPaint, BackgroundRunMeetsTheTextColourChangeAfterATab)
     EXPECT_LT(blue.second, 8 * cw);
     const auto black = SpanOf(picture, 0, lh, GetSysColor(COLOR_WINDOWTEXT));
     ASSERT_GE(black.first, 0);
-    EXPECT_LT(black.first, 2 * cw);        // the x glyphs
-    EXPECT_GE(black.second, 9 * cw);       // the y glyphs after the run
+    EXPECT_LT(black.first, 2 * cw);  // the x glyphs
+    EXPECT_GE(black.second, 9 * cw);  // the y glyphs after the run
 }
 
 TEST_F(NewEditPaint, RunStartingInsideATabbedLineMeetsItsCharacters)
@@ -80,7 +80,7 @@ TEST_F(NewEditPaint, RunStartingInsideATabbedLineMeetsItsCharacters)
     h.Pane().SetRangeBackColor(4, 6, kGreen);
     const PanePicture picture(h.Pane());
     EXPECT_EQ(picture.At(9 * cw - 1, 0), Window());
-    EXPECT_EQ(picture.At(9 * cw, 0), kGreen);       // the tab after b starts at 9 columns
+    EXPECT_EQ(picture.At(9 * cw, 0), kGreen);  // the tab after b starts at 9 columns
     EXPECT_EQ(picture.At(13 * cw - 1, 0), kGreen);  // the first c starts at the 12-column stop
     EXPECT_EQ(picture.At(13 * cw, 0), Window());
 }
@@ -93,8 +93,8 @@ TEST_F(NewEditPaint, WholeLineSelectionFillsTheRestOfThatLineOnlyWhileFocused)
     {
         const PanePicture picture(h.Pane());
         EXPECT_EQ(picture.At(20 * cw, lh + 1), Inverse(Window()));  // rest of line 1: selected
-        EXPECT_EQ(picture.At(cw / 2, lh + 1), Inverse(Window()));   // under the 'd'
-        EXPECT_EQ(picture.At(20 * cw, 2 * lh + 1), Window());       // line 2 keeps normal colours
+        EXPECT_EQ(picture.At(cw / 2, lh + 1), Inverse(Window()));  // under the 'd'
+        EXPECT_EQ(picture.At(20 * cw, 2 * lh + 1), Window());  // line 2 keeps normal colours
         EXPECT_EQ(picture.At(20 * cw, 1), Window());
         const auto glyphs = SpanOf(picture, lh, lh, Inverse(GetSysColor(COLOR_WINDOWTEXT)));
         EXPECT_GE(glyphs.first, 0) << "selected text drawn in inverted text colour";
@@ -112,11 +112,11 @@ TEST_F(NewEditPaint, SelectionEndingInsideTheNextLineLeavesItsRestNormal)
     h.Pane().SetSelection(1, 6);  // from 'b' to inside "defgh" (before 'f')
     const PanePicture picture(h.Pane());
     // Probes on the top pixel row of each line, which no glyph reaches.
-    EXPECT_EQ(picture.At(cw - 1, 0), Window());               // 'a' not selected
-    EXPECT_EQ(picture.At(cw, 0), Inverse(Window()));          // 'b' selected
-    EXPECT_EQ(picture.At(30 * cw, 0), Inverse(Window()));     // line 0's break selected
-    EXPECT_EQ(picture.At(2 * cw - 1, lh), Inverse(Window())); // 'e' selected
-    EXPECT_EQ(picture.At(2 * cw, lh), Window());              // 'f' not
+    EXPECT_EQ(picture.At(cw - 1, 0), Window());  // 'a' not selected
+    EXPECT_EQ(picture.At(cw, 0), Inverse(Window()));  // 'b' selected
+    EXPECT_EQ(picture.At(30 * cw, 0), Inverse(Window()));  // line 0's break selected
+    EXPECT_EQ(picture.At(2 * cw - 1, lh), Inverse(Window()));  // 'e' selected
+    EXPECT_EQ(picture.At(2 * cw, lh), Window());  // 'f' not
     EXPECT_EQ(picture.At(30 * cw, lh), Window());
 }
 
@@ -127,8 +127,7 @@ TEST_F(NewEditPaint, LinesPastTheEndTakeTheWindowColour)
     const PanePicture picture(h.Pane());
     EXPECT_EQ(picture.At(30 * cw, lh + 1), kRed);  // the last line's rest takes its break's colour
     for (int line = 2; line <= 10; ++line)
-        EXPECT_EQ(picture.At(5 * cw, line * lh + 2 < picture.Height() ? line * lh + 2 : picture.Height() - 1),
-                  Window())
+        EXPECT_EQ(picture.At(5 * cw, line * lh + 2 < picture.Height() ? line * lh + 2 : picture.Height() - 1), Window())
             << line;
 }
 

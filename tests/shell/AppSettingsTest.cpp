@@ -18,8 +18,8 @@ std::string Describe(const AppSettings& s)
     std::snprintf(text, sizeof text,
                   "tab=%d blanks=%d case=%d text=%d numbers=%d face=%s height=%ld italic=%d weight=%ld "
                   "x=%d y=%d cx=%d cy=%d added=%06lX deleted=%06lX changed=%06lX background=%06lX editor=%s",
-                  s.tabSize, s.options.ignoreBlanks, s.options.ignoreCase, s.options.forceText,
-                  s.showLineNumbers, s.font.lfFaceName, static_cast<long>(s.font.lfHeight), s.font.lfItalic,
+                  s.tabSize, s.options.ignoreBlanks, s.options.ignoreCase, s.options.forceText, s.showLineNumbers,
+                  s.font.lfFaceName, static_cast<long>(s.font.lfHeight), s.font.lfItalic,
                   static_cast<long>(s.font.lfWeight), s.windowX, s.windowY, s.windowCX, s.windowCY,
                   static_cast<unsigned long>(s.addedColor), static_cast<unsigned long>(s.deletedColor),
                   static_cast<unsigned long>(s.changedColor), static_cast<unsigned long>(s.diffBackgroundColor),
@@ -77,14 +77,24 @@ TEST_F(SettingsTest, ConstructionAndAnEmptyRegistryGiveTheDefaults)
 TEST_F(SettingsTest, SavingWritesAllEighteenValuesWithTheirTypes)
 {
     SaveSettings(app, AppSettings());
-    const std::map<std::string, std::string> expected = {
-        {"Tab Size", "dword:4"},           {"Ignore Blanks", "dword:0"},      {"Ignore Case", "dword:0"},
-        {"Force Text", "dword:0"},         {"Show Line Numbers", "dword:1"},  {"Font Face Name", "sz:Courier"},
-        {"Font Height", "dword:-10"},      {"Font Italic", "dword:0"},        {"Font Weihgt", "dword:400"},
-        {"Window X", "dword:50"},          {"Window Y", "dword:50"},          {"Window CX", "dword:600"},
-        {"Window CY", "dword:500"},        {"Added Color", "dword:4227072"},  {"Deleted Color", "dword:255"},
-        {"Changed Color", "dword:16711680"}, {"Diff Background Color", "dword:12632256"},
-        {"Editor", "sz:notepad.exe"}};
+    const std::map<std::string, std::string> expected = {{"Tab Size", "dword:4"},
+                                                         {"Ignore Blanks", "dword:0"},
+                                                         {"Ignore Case", "dword:0"},
+                                                         {"Force Text", "dword:0"},
+                                                         {"Show Line Numbers", "dword:1"},
+                                                         {"Font Face Name", "sz:Courier"},
+                                                         {"Font Height", "dword:-10"},
+                                                         {"Font Italic", "dword:0"},
+                                                         {"Font Weihgt", "dword:400"},
+                                                         {"Window X", "dword:50"},
+                                                         {"Window Y", "dword:50"},
+                                                         {"Window CX", "dword:600"},
+                                                         {"Window CY", "dword:500"},
+                                                         {"Added Color", "dword:4227072"},
+                                                         {"Deleted Color", "dword:255"},
+                                                         {"Changed Color", "dword:16711680"},
+                                                         {"Diff Background Color", "dword:12632256"},
+                                                         {"Editor", "sz:notepad.exe"}};
     EXPECT_EQ(ReadSection("Settings"), expected);
 }
 
@@ -138,19 +148,31 @@ TEST_F(SettingsTest, ValuesThatWouldBeMisusedReadAsDefaultsAndEdgesAreKept)
         const char* field;  // the text Describe gives the field after loading
     };
     const Case cases[] = {
-        {"Font Height", 0x7FFFFFFF, "height=-10"},  {"Font Height", 0x80000000, "height=-10"},
-        {"Font Height", static_cast<DWORD>(-501), "height=-10"}, {"Font Height", 501, "height=-10"},
-        {"Font Height", static_cast<DWORD>(-500), "height=-500"}, {"Font Height", 500, "height=500"},
+        {"Font Height", 0x7FFFFFFF, "height=-10"},
+        {"Font Height", 0x80000000, "height=-10"},
+        {"Font Height", static_cast<DWORD>(-501), "height=-10"},
+        {"Font Height", 501, "height=-10"},
+        {"Font Height", static_cast<DWORD>(-500), "height=-500"},
+        {"Font Height", 500, "height=500"},
         {"Font Height", 0, "height=0"},
-        {"Font Weihgt", static_cast<DWORD>(-1), "weight=400"}, {"Font Weihgt", 1001, "weight=400"},
-        {"Font Weihgt", 1000, "weight=1000"}, {"Font Weihgt", 0, "weight=0"},
-        {"Window X", 40000, "x=50"},                 {"Window X", static_cast<DWORD>(-32767), "x=-32767"},
-        {"Window Y", static_cast<DWORD>(-40000), "y=50"}, {"Window Y", 32767, "y=32767"},
-        {"Window CX", static_cast<DWORD>(-100), "cx=600"}, {"Window CX", 0, "cx=600"},
-        {"Window CX", 32768, "cx=600"},               {"Window CX", 1, "cx=1"},
-        {"Window CY", 0x7FFFFFFF, "cy=500"},          {"Window CY", 32767, "cy=32767"},
-        {"Added Color", 0x01000000, "added=408000"},  {"Added Color", 0x00FFFFFF, "added=FFFFFF"},
-        {"Deleted Color", 0xFF0000FF, "deleted=0000FF"}, {"Changed Color", 0x80000000, "changed=FF0000"},
+        {"Font Weihgt", static_cast<DWORD>(-1), "weight=400"},
+        {"Font Weihgt", 1001, "weight=400"},
+        {"Font Weihgt", 1000, "weight=1000"},
+        {"Font Weihgt", 0, "weight=0"},
+        {"Window X", 40000, "x=50"},
+        {"Window X", static_cast<DWORD>(-32767), "x=-32767"},
+        {"Window Y", static_cast<DWORD>(-40000), "y=50"},
+        {"Window Y", 32767, "y=32767"},
+        {"Window CX", static_cast<DWORD>(-100), "cx=600"},
+        {"Window CX", 0, "cx=600"},
+        {"Window CX", 32768, "cx=600"},
+        {"Window CX", 1, "cx=1"},
+        {"Window CY", 0x7FFFFFFF, "cy=500"},
+        {"Window CY", 32767, "cy=32767"},
+        {"Added Color", 0x01000000, "added=408000"},
+        {"Added Color", 0x00FFFFFF, "added=FFFFFF"},
+        {"Deleted Color", 0xFF0000FF, "deleted=0000FF"},
+        {"Changed Color", 0x80000000, "changed=FF0000"},
         {"Diff Background Color", 0x02FFFFFF, "background=C0C0C0"},
         {"Diff Background Color", 0, "background=000000"},
     };
@@ -224,8 +246,7 @@ TEST_F(RecentFilesTest, CaseInsensitiveMatchIsStoredAsNewlyTyped)
     UpdateRecentFiles(app, "C:\\Data\\One.txt", RecentSide::Left);
     UpdateRecentFiles(app, "C:\\Data\\Two.txt", RecentSide::Left);
     UpdateRecentFiles(app, "c:\\DATA\\one.TXT", RecentSide::Left);
-    EXPECT_EQ(RecentList(app, RecentSide::Left),
-              (std::vector<std::string>{"c:\\DATA\\one.TXT", "C:\\Data\\Two.txt"}));
+    EXPECT_EQ(RecentList(app, RecentSide::Left), (std::vector<std::string>{"c:\\DATA\\one.TXT", "C:\\Data\\Two.txt"}));
 }
 
 TEST_F(RecentFilesTest, EmptyPathLeavesTheListUntouched)
@@ -244,8 +265,7 @@ TEST_F(RecentFilesTest, GapsAreCompactedWithoutLeavingStaleEntries)
     PutString("Recent Left Files", "File 7", "y");
     PutDword("Recent Left Files", "File 8", 3);
     UpdateRecentFiles(app, "new", RecentSide::Left);
-    const std::map<std::string, std::string> expected = {
-        {"File 0", "sz:new"}, {"File 1", "sz:x"}, {"File 2", "sz:y"}};
+    const std::map<std::string, std::string> expected = {{"File 0", "sz:new"}, {"File 1", "sz:x"}, {"File 2", "sz:y"}};
     EXPECT_EQ(ReadSection("Recent Left Files"), expected);
 }
 

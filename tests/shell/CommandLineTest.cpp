@@ -23,8 +23,8 @@ std::string Describe(const StartupArgs& startup, const AppSettings& settings)
     flags += settings.options.forceText ? "t" : "-";
     flags += settings.skipInitialCompare ? "n" : "-";
     flags += startup.helpRequested ? "h" : "-";
-    return flags + " a=" + std::to_string(startup.autoStepSeconds) + " L=" + startup.leftPath +
-           " R=" + startup.rightPath + " bad=" + startup.badOption;
+    return flags + " a=" + std::to_string(startup.autoStepSeconds) + " L=" + startup.leftPath
+           + " R=" + startup.rightPath + " bad=" + startup.badOption;
 }
 
 TEST(ParseCommandLine, GrammarTable)
@@ -86,10 +86,19 @@ TEST(ReadLeadingInteger, ReadsLikeTheRunTimeLibrary)
     const struct {
         const char* text;
         int value;
-    } cases[] = {{"", 0},         {"x5", 0},           {"42", 42},          {"  \t\n17s", 17},
-                 {"+8", 8},       {"-13", -13},        {"- 3", 0},          {"+-3", 0},
-                 {"007", 7},      {"2147483647", 2147483647},              {"99999999999", 2147483647},
-                 {"-2147483648", -2147483647 - 1}, {"-99999999999", -2147483647 - 1}};
+    } cases[] = {{"", 0},
+                 {"x5", 0},
+                 {"42", 42},
+                 {"  \t\n17s", 17},
+                 {"+8", 8},
+                 {"-13", -13},
+                 {"- 3", 0},
+                 {"+-3", 0},
+                 {"007", 7},
+                 {"2147483647", 2147483647},
+                 {"99999999999", 2147483647},
+                 {"-2147483648", -2147483647 - 1},
+                 {"-99999999999", -2147483647 - 1}};
     for (const auto& c : cases) {
         EXPECT_EQ(ReadLeadingInteger(c.text), c.value) << '"' << c.text << '"';
     }

@@ -26,8 +26,7 @@ protected:
     {
         HKEY key = nullptr;
         const std::string path = "Software\\Brightfen\\Tandrel\\" + section;
-        ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                                    nullptr),
+        ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
                   ERROR_SUCCESS);
         ::RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
         ::RegCloseKey(key);

@@ -54,10 +54,7 @@ public:
 // The application with its arguments given and its usage screen recorded.
 class TestApp : public CTandrelApp {
 public:
-    TestApp(StartupWindows& windows, std::vector<std::string> args)
-        : CTandrelApp(windows), m_args(std::move(args))
-    {
-    }
+    TestApp(StartupWindows& windows, std::vector<std::string> args) : CTandrelApp(windows), m_args(std::move(args)) {}
 
     std::vector<std::string> usageShown;
 
@@ -158,8 +155,8 @@ TEST_F(StartupTest, UsageScreenCases)
     const struct {
         std::vector<std::string> args;
         const char* shown;
-    } cases[] = {{{"/?"}, ""}, {{"/h", "a", "b"}, ""}, {{"/N"}, "/N"}, {{"a", "b", "c"}, "c"},
-                 {{"-"}, "-"}, {{"/H", "/z"}, "/z"}};
+    } cases[] = {{{"/?"}, ""},           {{"/h", "a", "b"}, ""}, {{"/N"}, "/N"},
+                 {{"a", "b", "c"}, "c"}, {{"-"}, "-"},           {{"/H", "/z"}, "/z"}};
     for (const auto& c : cases) {
         ClearProgramKey();
         windows.calls.clear();

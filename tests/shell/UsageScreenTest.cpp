@@ -132,8 +132,8 @@ TEST_F(UsageScreenProgram, ShowsThePageOnItsOwnConsoleEndsOnOneKeyAndSavesSettin
     startup.cb = sizeof startup;
     StartedProgram program;
     const PROCESS_INFORMATION& process = program.info;
-    ASSERT_TRUE(::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, DETACHED_PROCESS,
-                                 nullptr, nullptr, &startup, &program.info))
+    ASSERT_TRUE(::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
+                                 &startup, &program.info))
         << ProgramPath();
     ::FreeConsole();
 
@@ -144,12 +144,12 @@ TEST_F(UsageScreenProgram, ShowsThePageOnItsOwnConsoleEndsOnOneKeyAndSavesSettin
     HANDLE output = INVALID_HANDLE_VALUE;
     for (int tries = 0; tries < 400; ++tries) {
         if (output == INVALID_HANDLE_VALUE && ::AttachConsole(process.dwProcessId)) {
-            output = ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   nullptr, OPEN_EXISTING, 0, nullptr);
+            output = ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
         }
         // The page is complete once the cursor stands below the prompt.
-        if (output != INVALID_HANDLE_VALUE && ::GetConsoleScreenBufferInfo(output, &info) &&
-            info.dwCursorPosition.Y >= 20) {
+        if (output != INVALID_HANDLE_VALUE && ::GetConsoleScreenBufferInfo(output, &info)
+            && info.dwCursorPosition.Y >= 20) {
             screen = ScreenRows(output, info.dwSize.X, 40);
             break;
         }
@@ -162,18 +162,16 @@ TEST_F(UsageScreenProgram, ShowsThePageOnItsOwnConsoleEndsOnOneKeyAndSavesSettin
     expected.push_back("");
     expected.insert(expected.end(), kPageBottom.begin(), kPageBottom.end());
     ASSERT_GE(screen.size(), expected.size());
-    EXPECT_EQ(std::vector<std::string>(screen.begin(), screen.begin() + static_cast<long>(expected.size())),
-              expected);
+    EXPECT_EQ(std::vector<std::string>(screen.begin(), screen.begin() + static_cast<long>(expected.size())), expected);
 
-    EXPECT_EQ(AttributeAt(output, 0, 1), 0xF1);   // text: blue on white
+    EXPECT_EQ(AttributeAt(output, 0, 1), 0xF1);  // text: blue on white
     EXPECT_EQ(AttributeAt(output, 60, 1), 0xF0);  // the rest of the screen: black on white
-    EXPECT_EQ(AttributeAt(output, static_cast<SHORT>(info.dwSize.X - 1), static_cast<SHORT>(info.dwSize.Y - 1)),
-              0xF0);
+    EXPECT_EQ(AttributeAt(output, static_cast<SHORT>(info.dwSize.X - 1), static_cast<SHORT>(info.dwSize.Y - 1)), 0xF0);
 
     // Still waiting for its key.
     EXPECT_EQ(::WaitForSingleObject(process.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
-    HANDLE input = ::CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                 nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE input = ::CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
     PressKey(input, 'k');
     ::CloseHandle(input);
     ::CloseHandle(output);
@@ -196,16 +194,16 @@ TEST_F(UsageScreenProgram, UsesTheConsoleItWasStartedWithUnderWine)
 {
     ::FreeConsole();
     ASSERT_TRUE(::AllocConsole());
-    HANDLE output = ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, 0, nullptr);
-    HANDLE input = ::CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                 nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE output = ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+    HANDLE input = ::CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
     std::string commandLine = "\"" + ProgramPath() + "\" /?";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                 &startup, &process));
+    ASSERT_TRUE(
+        ::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     CONSOLE_SCREEN_BUFFER_INFO info{};
     for (int tries = 0; tries < 400; ++tries) {
         if (::GetConsoleScreenBufferInfo(output, &info) && info.dwCursorPosition.Y >= 18) {
@@ -229,8 +227,7 @@ TEST_F(UsageScreenProgram, UsesTheConsoleItWasStartedWithUnderWine)
     std::vector<std::string> expected = kPageTop;
     expected.insert(expected.end(), kPageBottom.begin(), kPageBottom.end());
     ASSERT_GE(screen.size(), expected.size());
-    EXPECT_EQ(std::vector<std::string>(screen.begin(), screen.begin() + static_cast<long>(expected.size())),
-              expected);
+    EXPECT_EQ(std::vector<std::string>(screen.begin(), screen.begin() + static_cast<long>(expected.size())), expected);
 }
 
 }  // namespace

@@ -23,13 +23,17 @@ public:
 
 using Clock = std::chrono::steady_clock;
 
-double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+double Seconds(Clock::time_point since)
+{
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
 
 // Every line of the left file is unique; on the right, `changedPercent` of
 // the lines are edited: replaced, deleted, or followed by new lines, in
 // equal shares, so that the listing holds every kind of command and many
 // Filler rows.
-void WritePair(const std::string& leftName, const std::string& rightName, int lines, int changedPercent) {
+void WritePair(const std::string& leftName, const std::string& rightName, int lines, int changedPercent)
+{
     std::mt19937 random(42);
     std::uniform_int_distribution<int> percent(0, 99);
     std::uniform_int_distribution<int> kind(0, 2);
@@ -43,19 +47,15 @@ void WritePair(const std::string& leftName, const std::string& rightName, int li
             continue;
         }
         switch (kind(random)) {
-        case 0:
-            right << "changed " << line;
-            break;
-        case 1:
-            break;
-        default:
-            right << line << "inserted after " << line;
-            break;
+        case 0: right << "changed " << line; break;
+        case 1: break;
+        default: right << line << "inserted after " << line; break;
         }
     }
 }
 
-int Run(int lines, int changedPercent) {
+int Run(int lines, int changedPercent)
+{
     const std::filesystem::path folder = std::filesystem::temp_directory_path();
     const std::string leftName = (folder / "bench-display-left.txt").string();
     const std::string rightName = (folder / "bench-display-right.txt").string();
@@ -70,14 +70,16 @@ int Run(int lines, int changedPercent) {
     const double load = Seconds(started);
     std::remove(leftName.c_str());
     std::remove(rightName.c_str());
-    if (!loaded) return 2;
+    if (!loaded)
+        return 2;
 
     started = Clock::now();
     const int compared = DiffFiles(leftCopy, rightCopy, false, false, state.listing, messages);
     const double engine = Seconds(started);
     std::remove(leftCopy.c_str());
     std::remove(rightCopy.c_str());
-    if (compared < 0) return 2;
+    if (compared < 0)
+        return 2;
 
     started = Clock::now();
     const bool aligned = AlignPanes(state, messages);
@@ -101,13 +103,15 @@ int Run(int lines, int changedPercent) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const int lines = argc > 1 ? std::atoi(argv[1]) : 200000;
     if (lines <= 0) {
         std::fputs("usage: bench_display [LINES]\n", stderr);
         return 2;
     }
     int status = 0;
-    for (int changedPercent : {2, 20, 50}) status |= Run(lines, changedPercent);
+    for (int changedPercent : {2, 20, 50})
+        status |= Run(lines, changedPercent);
     return status;
 }

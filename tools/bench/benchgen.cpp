@@ -27,9 +27,10 @@ private:
     uint64_t state_;
 };
 
-const char* const kWords[] = {"int", "return", "value", "index", "count", "if", "else", "for", "while",
-                              "buffer", "size", "result", "node", "next", "data", "name", "=", "+", "(",
-                              ")", ";", "0", "1", "const", "auto", "std::string", "line", "text"};
+const char* const kWords[] = {"int",  "return", "value",  "index", "count",       "if",   "else",
+                              "for",  "while",  "buffer", "size",  "result",      "node", "next",
+                              "data", "name",   "=",      "+",     "(",           ")",    ";",
+                              "0",    "1",      "const",  "auto",  "std::string", "line", "text"};
 
 // A source-like line: indentation and a few words, mostly unique.
 std::string CodeLine(Random& random, int words)
@@ -73,10 +74,22 @@ Lines Edit(const Lines& lines, uint32_t edits, Random& random, std::string (*mak
     return out;
 }
 
-std::string ShortCode(Random& random) { return CodeLine(random, 5); }
-std::string LongCode(Random& random) { return CodeLine(random, 300); }
-std::string Repetitive(Random& random) { return random.Below(10) == 0 ? ShortCode(random) : CommonLine(random); }
-std::string Disjoint(Random& random) { return "left " + ShortCode(random); }
+std::string ShortCode(Random& random)
+{
+    return CodeLine(random, 5);
+}
+std::string LongCode(Random& random)
+{
+    return CodeLine(random, 300);
+}
+std::string Repetitive(Random& random)
+{
+    return random.Below(10) == 0 ? ShortCode(random) : CommonLine(random);
+}
+std::string Disjoint(Random& random)
+{
+    return "left " + ShortCode(random);
+}
 
 Lines Generate(size_t count, Random& random, std::string (*make)(Random&))
 {
@@ -99,7 +112,7 @@ bool Write(const char* path, const Lines& lines, const char* lineEnd)
     return std::fclose(out) == 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

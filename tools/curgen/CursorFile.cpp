@@ -29,8 +29,8 @@ CursorFile CursorFile::Parse(std::istream& in)
             continue;
         if (line.rfind("hotspot", 0) == 0) {
             std::istringstream fields(line.substr(7));
-            if (!(fields >> cursor.hotX_ >> cursor.hotY_) || cursor.hotX_ < 0 || cursor.hotX_ >= kSize ||
-                cursor.hotY_ < 0 || cursor.hotY_ >= kSize)
+            if (!(fields >> cursor.hotX_ >> cursor.hotY_) || cursor.hotX_ < 0 || cursor.hotX_ >= kSize
+                || cursor.hotY_ < 0 || cursor.hotY_ >= kSize)
                 throw std::runtime_error("bad hotspot line: " + line);
             haveHotspot = true;
             continue;

@@ -34,8 +34,7 @@ bool SameUnderOptions(const std::string& a, const std::string& b, const LineRule
         return a == b;
     auto held = [](const std::string& line) { return line.back() == '\n' ? line : line + '\n'; };
     std::string heldA = held(a), heldB = held(b);
-    return rules.Equal(heldA.c_str(), static_cast<uint32_t>(a.size()), heldB.c_str(),
-                       static_cast<uint32_t>(b.size()));
+    return rules.Equal(heldA.c_str(), static_cast<uint32_t>(a.size()), heldB.c_str(), static_cast<uint32_t>(b.size()));
 }
 
 [[noreturn]] void Fail(const char* what)
@@ -90,7 +89,7 @@ std::vector<std::string> Patched(const std::vector<std::string>& left, const Dif
     return out;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

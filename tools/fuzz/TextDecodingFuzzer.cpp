@@ -126,7 +126,8 @@ void CheckLineRules(const unsigned char* data, size_t size)
     bool equal = rules.Equal(a.c_str(), lengthA, b.c_str(), lengthB);
     if (equal != rules.Equal(b.c_str(), lengthB, a.c_str(), lengthA))
         Fail("line comparison depends on the order");
-    if (!rules.Equal(a.c_str(), lengthA, a.c_str(), lengthA) || !rules.Equal(a.c_str(), lengthA - 1, a.c_str(), lengthA - 1))
+    if (!rules.Equal(a.c_str(), lengthA, a.c_str(), lengthA)
+        || !rules.Equal(a.c_str(), lengthA - 1, a.c_str(), lengthA - 1))
         Fail("a line differs from itself");
     const char* lineFeed = nullptr;
     uint32_t hashA = rules.Hash(a.c_str(), &lineFeed);
@@ -136,7 +137,7 @@ void CheckLineRules(const unsigned char* data, size_t size)
         Fail("equal lines hash differently");
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -90,7 +90,7 @@ bool PrintView(View view, ComparisonState& state, MessageSink& messages)
     return aligned;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -105,8 +105,8 @@ int main(int argc, char** argv)
     if (arguments.timing)
         StepTimes::Start();
     int result = arguments.view == View::EngineListing
-                     ? DiffFiles(arguments.names[0], arguments.names[1], arguments.ignoreBlanks,
-                                 arguments.ignoreCase, state.listing, messages)
+                     ? DiffFiles(arguments.names[0], arguments.names[1], arguments.ignoreBlanks, arguments.ignoreCase,
+                                 state.listing, messages)
                      : CompareTextFiles(arguments.names[0], arguments.names[1], arguments.ignoreBlanks,
                                         arguments.ignoreCase, state, messages);
     std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;

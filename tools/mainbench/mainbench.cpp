@@ -88,8 +88,8 @@ void TimeSteps(const char* what, HWND window, int count, const std::function<voi
     if (times.empty())
         return;
     std::sort(times.begin(), times.end());
-    std::printf("%s with repaint: %.2f ms median, %.2f ms at most (%d steps)\n", what,
-                1000.0 * times[times.size() / 2], 1000.0 * times.back(), count);
+    std::printf("%s with repaint: %.2f ms median, %.2f ms at most (%d steps)\n", what, 1000.0 * times[times.size() / 2],
+                1000.0 * times.back(), count);
 }
 
 // The peak of the process's private memory and of its working set.
@@ -149,7 +149,8 @@ int main(int argc, char** argv)
     TimeSteps("Next Difference", dialog.m_hWnd, walk, [&] { command(ID_NEXT_DIFFERENCE); });
     TimeSteps("Previous Difference", dialog.m_hWnd, walk, [&] { command(ID_PREVIOUS_DIFFERENCE); });
     HWND pane = LeftTextPane(dialog).m_hWnd;
-    TimeSteps("Page Down", dialog.m_hWnd, steps < 0 ? 1000 : steps, [pane] { ::SendMessageA(pane, WM_VSCROLL, SB_PAGEDOWN, 0); });
+    TimeSteps("Page Down", dialog.m_hWnd, steps < 0 ? 1000 : steps,
+              [pane] { ::SendMessageA(pane, WM_VSCROLL, SB_PAGEDOWN, 0); });
     dialog.DestroyWindow();
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TandrelBenchmark");
     return 0;

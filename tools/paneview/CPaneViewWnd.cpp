@@ -10,8 +10,8 @@ const COLORREF kDiffBack = RGB(255, 255, 192);
 
 bool CPaneViewWnd::Create(const std::string& title, const std::string& text)
 {
-    if (!CreateEx(0, nullptr, ("paneview - " + title).c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, 760,
-                  520, nullptr, nullptr))
+    if (!CreateEx(0, nullptr, ("paneview - " + title).c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, 760, 520,
+                  nullptr, nullptr))
         return false;
     RECT client{};
     GetClientRect(&client);
@@ -49,17 +49,10 @@ void CPaneViewWnd::ColourSamples()
 LRESULT CPaneViewWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_SIZE:
-        OnSize(LOWORD(lParam), HIWORD(lParam));
-        return 0;
-    case WM_SETFOCUS:
-        pane_.SetFocus();
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return CWnd::WindowProc(message, wParam, lParam);
+    case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_SETFOCUS: pane_.SetFocus(); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return CWnd::WindowProc(message, wParam, lParam);
     }
 }
 

@@ -17,8 +17,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     }
     std::ifstream in(__argv[1], std::ios::binary);
     if (!in) {
-        MessageBoxA(nullptr, (std::string("Cannot open ") + __argv[1]).c_str(), "paneview",
-                    MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxA(nullptr, (std::string("Cannot open ") + __argv[1]).c_str(), "paneview", MB_OK | MB_ICONEXCLAMATION);
         return 1;
     }
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -19,12 +19,12 @@ struct TextRow {
 };
 
 const TextRow kLeftRows[kRows] = {
-    {2, 26, Grey}, {2, 18, Grey}, {6, 20, Red}, {6, 14, Grey},
+    {2, 26, Grey}, {2, 18, Grey}, {6, 20, Red},  {6, 14, Grey},
     {2, 24, Blue}, {2, 10, Grey}, {6, 22, Grey}, {2, 16, Grey},
 };
 const TextRow kRightRows[kRows] = {
     {2, 26, Grey}, {2, 18, Grey}, {6, 20, Green}, {6, 14, Grey},
-    {2, 20, Blue}, {2, 10, Grey}, {6, 22, Grey}, {2, 16, Grey},
+    {2, 20, Blue}, {2, 10, Grey}, {6, 22, Grey},  {2, 16, Grey},
 };
 
 void DrawPage(PaletteImage& frame, int left, const TextRow (&rows)[kRows], int scannedRows)
@@ -53,8 +53,8 @@ void DrawPage(PaletteImage& frame, int left, const TextRow (&rows)[kRows], int s
 std::vector<PaletteImage> DrawComparingAnimation()
 {
     const std::vector<PaletteColour> palette = {
-        {192, 192, 192}, {0, 0, 0}, {255, 255, 255}, {128, 128, 128},
-        {255, 255, 0}, {255, 0, 0}, {0, 0, 255}, {0, 128, 64},
+        {192, 192, 192}, {0, 0, 0},   {255, 255, 255}, {128, 128, 128},
+        {255, 255, 0},   {255, 0, 0}, {0, 0, 255},     {0, 128, 64},
     };
     std::vector<PaletteImage> frames;
     for (int f = 0; f < kFrames; ++f) {

@@ -3,7 +3,9 @@
 #include <stdexcept>
 
 PaletteImage::PaletteImage(int width, int height, std::vector<PaletteColour> palette)
-    : width(width), height(height), palette(std::move(palette)),
+    : width(width),
+      height(height),
+      palette(std::move(palette)),
       pixels(static_cast<size_t>(width) * height, 0)
 {
     if (width <= 0 || height <= 0 || this->palette.empty() || this->palette.size() > 256)

@@ -88,10 +88,10 @@ TEST(ResourceFiles, BitmapIsBottomUpWithPaddedRows)
     const std::vector<uint8_t> bmp = EncodeBitmapFile(image);
     ASSERT_EQ(Tag(bmp, 0).substr(0, 2), "BM");
     EXPECT_EQ(U32(bmp, 2), bmp.size());
-    EXPECT_EQ(U32(bmp, 18), 3u);   // width
-    EXPECT_EQ(U32(bmp, 22), 2u);   // positive height: bottom-up
-    EXPECT_EQ(U16(bmp, 28), 8u);   // bits per pixel
-    EXPECT_EQ(U32(bmp, 46), 3u);   // colours used
+    EXPECT_EQ(U32(bmp, 18), 3u);  // width
+    EXPECT_EQ(U32(bmp, 22), 2u);  // positive height: bottom-up
+    EXPECT_EQ(U16(bmp, 28), 8u);  // bits per pixel
+    EXPECT_EQ(U32(bmp, 46), 3u);  // colours used
     const uint32_t data = U32(bmp, 10);
     EXPECT_EQ(data, 14u + 40u + 3u * 4u);
     // colour table entries are blue, green, red, 0

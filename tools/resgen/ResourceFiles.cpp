@@ -9,9 +9,21 @@ namespace {
 class ByteWriter {
 public:
     void U8(uint8_t v) { bytes.push_back(v); }
-    void U16(uint16_t v) { U8(static_cast<uint8_t>(v)); U8(static_cast<uint8_t>(v >> 8)); }
-    void U32(uint32_t v) { U16(static_cast<uint16_t>(v)); U16(static_cast<uint16_t>(v >> 16)); }
-    void FourCC(const char* code) { for (int i = 0; i < 4; ++i) U8(static_cast<uint8_t>(code[i])); }
+    void U16(uint16_t v)
+    {
+        U8(static_cast<uint8_t>(v));
+        U8(static_cast<uint8_t>(v >> 8));
+    }
+    void U32(uint32_t v)
+    {
+        U16(static_cast<uint16_t>(v));
+        U16(static_cast<uint16_t>(v >> 16));
+    }
+    void FourCC(const char* code)
+    {
+        for (int i = 0; i < 4; ++i)
+            U8(static_cast<uint8_t>(code[i]));
+    }
     void Bytes(const std::vector<uint8_t>& data) { bytes.insert(bytes.end(), data.begin(), data.end()); }
     size_t Size() const { return bytes.size(); }
     void PatchU32(size_t at, uint32_t v)

@@ -20,7 +20,10 @@ HBITMAP CreateProbeBitmap(HDC dc, int width, int height)
 }  // namespace
 
 PixelProbe::PixelProbe(int width, int height)
-    : width_(width), height_(height), bitmap_(CreateProbeBitmap(dc_, width, height)), selection_(dc_, bitmap_)
+    : width_(width),
+      height_(height),
+      bitmap_(CreateProbeBitmap(dc_, width, height)),
+      selection_(dc_, bitmap_)
 {
 }
 
