@@ -192,7 +192,7 @@ void SplitSide(SideRefs side)
 // The rows a normalised text will make: one a line, and an empty text its one Filler row.
 uint64_t SideRows(const std::string& text)
 {
-    return std::max<uint64_t>(std::count(text.begin(), text.end(), '\n'), 1);
+    return std::max<uint64_t>(ByteScan::Count(text.data(), text.data() + text.size(), '\n'), 1);
 }
 
 // Read and normalised, the texts tell what the rest will hold: their bytes and rows.
