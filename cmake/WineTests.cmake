@@ -33,7 +33,32 @@ unset DISPLAY
 if wineserver -p30 </dev/null >/dev/null 2>&1; then
   wine cmd.exe /c exit </dev/null >/dev/null 2>&1
 fi
-exec wine "$@"
+# Now and then Wine ends at once with a failure status and no word, before the program
+# has run at all. No Windows program gets through Wine's start in under 50 ms, so a
+# failure that quick is such a lost start: start the program again, twice at most.
+# The program runs as a child that a stop request is passed on to, as it reached the
+# program itself before the retry.
+exec 3<&0  # a background child's own input would be /dev/null
+attempt=1
+while :; do
+  started=$(date +%s%N)
+  wine "$@" <&3 3<&- &
+  program=$!
+  trap 'kill -TERM $program 2>/dev/null' TERM INT HUP
+  wait $program
+  status=$?
+  while kill -0 $program 2>/dev/null; do
+    wait $program
+    status=$?
+  done
+  trap - TERM INT HUP
+  elapsed=$(( ($(date +%s%N) - started) / 1000000 ))
+  if [ $status -eq 0 ] || [ $elapsed -ge 50 ] || [ $attempt -ge 3 ]; then
+    exit $status
+  fi
+  echo "wine-run: Wine ended with status $status after $elapsed ms, before the program ran; starting it again" >&2
+  attempt=$((attempt + 1))
+done
 ]=])
 configure_file(${CMAKE_BINARY_DIR}/wine-run.in ${TANDREL_WINE_LAUNCHER} @ONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
