@@ -4,10 +4,14 @@
 #include "framework/COleDataSource.h"
 #include "framework/CSharedFile.h"
 #include "framework/CWaitCursor.h"
+#include "engine/CaseFolding.h"
+#include "engine/Utf8.h"
+#include "pane/WideText.h"
 
 #include <array>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -28,6 +32,24 @@ struct ReleaseSource {
 };
 using SourceReference = std::unique_ptr<COleDataSource, ReleaseSource>;
 
+// The characters of the text searched for, which comes as UTF-8; a byte that
+// is no character stands for U+FFFD, as it would in the pane.
+std::vector<uint32_t> SoughtCharacters(const char* text, bool matchCase)
+{
+    std::vector<uint32_t> characters;
+    const auto* p = reinterpret_cast<const unsigned char*>(text);
+    const auto* end = p + std::strlen(text);
+    while (p < end) {
+        uint32_t character = 0;
+        const size_t taken = DecodeUtf8(p, static_cast<size_t>(end - p), character);
+        characters.push_back(taken == 0 ? kReplacementCharacter : character);
+        p += taken == 0 ? 1 : taken;
+        if (!matchCase)
+            characters.back() = FoldCase(characters.back());
+    }
+    return characters;
+}
+
 }  // namespace
 
 int CNewEdit::Find(const char* text, int forward, int matchCase)
@@ -44,6 +66,8 @@ int CNewEdit::Find(const char* text, int forward, int matchCase)
         return 0;
 
     CWaitCursor wait;
+    if (text_.Kind() != TextKind::Ascii)
+        return FindCharacters(text, forward != 0, matchCase != 0, lo, hi);
     if (!forward)
         start = static_cast<int>(CharPrevA(data, data + start) - data);
     const int length = static_cast<int>(std::strlen(text));
@@ -82,6 +106,44 @@ int CNewEdit::Find(const char* text, int forward, int matchCase)
     return 0;
 }
 
+int CNewEdit::FindCharacters(const char* text, bool forward, bool matchCase, int lo, int hi)
+{
+    const std::vector<uint32_t> sought = SoughtCharacters(text, matchCase);
+    const TextKind kind = text_.Kind();
+    const char* data = text_.Data();
+    const int n = text_.Length();
+    // The end of a match that starts at p (a character's first byte), or -1.
+    const auto matchEnd = [&](int p) {
+        for (const uint32_t wanted : sought) {
+            if (p >= n)
+                return -1;
+            uint32_t character = 0;
+            p += PaneText::CharacterAt(kind, data + p, n - p, character);
+            if ((matchCase ? character : FoldCase(character)) != wanted)
+                return -1;
+        }
+        return p;
+    };
+    int p = forward ? hi : lo;
+    int end = -1;
+    while (end < 0) {
+        if (forward && p >= n)
+            return 0;
+        if (!forward) {
+            if (p <= 0)
+                return 0;
+            p = text_.CharacterStart(p - 1);
+        }
+        end = matchEnd(p);
+        if (forward && end < 0)
+            p = text_.NextCharacter(p);
+    }
+    SetSelection(p, p);
+    SetSelection(end, end);
+    SetSelection(p, end);
+    return 1;
+}
+
 std::string CNewEdit::GetSelectedText() const
 {
     if (text_.Empty() || anchor_ == -1 || end_ == -1 || anchor_ == end_)
@@ -106,12 +168,27 @@ HGLOBAL CNewEdit::MakeTextBlock() const
     return file.Detach();
 }
 
+HGLOBAL CNewEdit::MakeUnicodeBlock() const
+{
+    const std::string selected = GetSelectedText();
+    const std::wstring wide =
+        WideText::FromPaneBytes(text_.Kind(), selected.data(), static_cast<int32_t>(selected.size()));
+    CSharedFile file;
+    file.Write(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+    return file.Detach();
+}
+
+// CF_TEXT keeps the pane's own bytes, as programs that read only that format
+// have always had them; a reader that wants the characters takes
+// CF_UNICODETEXT, which says the same whatever code page either side runs in.
+// Offering both stops the system from making one out of the other.
 void CNewEdit::CopySelection()
 {
     if (text_.Empty())
         return;
     const SourceReference source(new COleDataSource);
     source->CacheGlobalData(CF_TEXT, MakeTextBlock());
+    source->CacheGlobalData(CF_UNICODETEXT, MakeUnicodeBlock());
     source->SetClipboard();
 }
 
@@ -123,6 +200,7 @@ void CNewEdit::DragSelection(POINT point, int position)
     {
         const SourceReference source(new COleDataSource);
         source->CacheGlobalData(CF_TEXT, MakeTextBlock());
+        source->CacheGlobalData(CF_UNICODETEXT, MakeUnicodeBlock());
         effect = source->DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_SCROLL);
     }
     if (GetCapture() == m_hWnd)
