@@ -112,11 +112,22 @@ int CNewEdit::FindCharacters(const char* text, bool forward, bool matchCase, int
     const TextKind kind = text_.Kind();
     const char* data = text_.Data();
     const int n = text_.Length();
+    // ASCII bytes, most of any text, are folded by a table and need no decoding.
+    std::array<uint32_t, 128> asciiFold{};
+    for (uint32_t b = 0; b < asciiFold.size(); ++b)
+        asciiFold[b] = matchCase ? b : FoldCase(b);
     // The end of a match that starts at p (a character's first byte), or -1.
     const auto matchEnd = [&](int p) {
         for (const uint32_t wanted : sought) {
             if (p >= n)
                 return -1;
+            const auto byte = static_cast<unsigned char>(data[p]);
+            if (byte < 0x80) {
+                if (asciiFold[byte] != wanted)
+                    return -1;
+                ++p;
+                continue;
+            }
             uint32_t character = 0;
             p += PaneText::CharacterAt(kind, data + p, n - p, character);
             if ((matchCase ? character : FoldCase(character)) != wanted)
@@ -136,7 +147,7 @@ int CNewEdit::FindCharacters(const char* text, bool forward, bool matchCase, int
         }
         end = matchEnd(p);
         if (forward && end < 0)
-            p = text_.NextCharacter(p);
+            p = static_cast<unsigned char>(data[p]) < 0x80 ? p + 1 : text_.NextCharacter(p);
     }
     SetSelection(p, p);
     SetSelection(end, end);
