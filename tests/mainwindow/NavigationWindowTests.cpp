@@ -163,8 +163,11 @@ TEST_F(NavigationWindow, CaretStatusAndTheSharedExtentCountCharacters)
         UINT key;
         const char* status;
     };
-    const Step steps[] = {{VK_HOME, "Ln 1, Col 1"}, {VK_END, "Ln 1, Col 9"}, {VK_LEFT, "Ln 1, Col 8"},
-                          {VK_DOWN, "Ln 2, Col 4"}, {VK_RIGHT, "Ln 2, Col 4"}};
+    const Step steps[] = {{VK_HOME, "Ln 1, Col 1"},
+                          {VK_END, "Ln 1, Col 9"},
+                          {VK_LEFT, "Ln 1, Col 8"},
+                          {VK_DOWN, "Ln 2, Col 4"},
+                          {VK_RIGHT, "Ln 2, Col 4"}};
     for (const Step& step : steps) {
         ::SetForegroundWindow(d.m_hWnd);
         LeftTextPane(d).SetFocus();

@@ -21,26 +21,44 @@ struct FindCase {
     std::vector<std::string> matches;
 };
 
-const std::string kUtf8 = "Caf\xC3\xA9 CAF\xC3\x89 caf\xC3\xA9\n"  // Café CAFÉ café
-                          "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1 "  // Αθήνα
-                          "\xCE\x91\xCE\x98\xCE\x89\xCE\x9D\xCE\x91\n"  // ΑΘΉΝΑ
-                          "\xE2\x82\xAC" "uro \xE2\x82\xAC" "URO \xD0\x96\xD1\x83\xD0\xBA\n";  // €uro €URO Жук
+const std::string kUtf8 =
+    "Caf\xC3\xA9 CAF\xC3\x89 caf\xC3\xA9\n"  // Café CAFÉ café
+    "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1 "  // Αθήνα
+    "\xCE\x91\xCE\x98\xCE\x89\xCE\x9D\xCE\x91\n"  // ΑΘΉΝΑ
+    "\xE2\x82\xAC"
+    "uro \xE2\x82\xAC"
+    "URO \xD0\x96\xD1\x83\xD0\xBA\n";  // €uro €URO Жук
 const std::string kWindows1252 = "Caf\xE9 CAF\xC9 caf\xE9\n";
 
 const std::vector<FindCase> kFinds = {
     {"match case finds only the same letters", kUtf8, "caf\xC3\xA9", 1, 1, {"caf\xC3\xA9"}},
-    {"ignore case folds accented Latin", kUtf8, "caf\xC3\xA9", 0, 1,
-     {"Caf\xC3\xA9", "CAF\xC3\x89", "caf\xC3\xA9"}},
-    {"ignore case folds Greek with its accents", kUtf8, "\xCE\xB1\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1", 0, 1,
+    {"ignore case folds accented Latin", kUtf8, "caf\xC3\xA9", 0, 1, {"Caf\xC3\xA9", "CAF\xC3\x89", "caf\xC3\xA9"}},
+    {"ignore case folds Greek with its accents",
+     kUtf8,
+     "\xCE\xB1\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1",
+     0,
+     1,
      {"\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1", "\xCE\x91\xCE\x98\xCE\x89\xCE\x9D\xCE\x91"}},
     {"match case keeps Greek apart", kUtf8, "\xCE\xB1\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1", 1, 1, {}},
     {"ignore case folds Cyrillic", kUtf8, "\xD0\xB6\xD0\xA3\xD0\x9A", 0, 1, {"\xD0\x96\xD1\x83\xD0\xBA"}},
-    {"a sign beyond ASCII before folded letters", kUtf8, "\xE2\x82\xAC" "URO", 0, 1,
-     {"\xE2\x82\xAC" "uro", "\xE2\x82\xAC" "URO"}},
+    {"a sign beyond ASCII before folded letters",
+     kUtf8,
+     "\xE2\x82\xAC"
+     "URO",
+     0,
+     1,
+     {"\xE2\x82\xAC"
+      "uro",
+      "\xE2\x82\xAC"
+      "URO"}},
     {"backward from the end, folded", kUtf8, "CAF\xC3\x89", 0, 0, {"caf\xC3\xA9", "CAF\xC3\x89", "Caf\xC3\xA9"}},
     {"a part of a character is never a match", kUtf8, "\xA9", 1, 1, {}},
     {"Windows-1252 text by a UTF-8 word, match case", kWindows1252, "CAF\xC3\x89", 1, 1, {"CAF\xC9"}},
-    {"Windows-1252 text by a UTF-8 word, ignore case", kWindows1252, "caf\xC3\xA9", 0, 1,
+    {"Windows-1252 text by a UTF-8 word, ignore case",
+     kWindows1252,
+     "caf\xC3\xA9",
+     0,
+     1,
      {"Caf\xE9", "CAF\xC9", "caf\xE9"}},
 };
 
@@ -59,8 +77,7 @@ TEST(NewEditFindCharacters, EachSearchFindsTheNextMatchOfItsRule)
             ASSERT_NE(at, std::string::npos);
             ASSERT_EQ(h.Pane().Find(c.sought.c_str(), c.forward, c.matchCase), 1) << match;
             EXPECT_EQ(std::min(h.Pane().GetAnchor(), h.Pane().GetSelectionEnd()), static_cast<int>(at));
-            EXPECT_EQ(std::max(h.Pane().GetAnchor(), h.Pane().GetSelectionEnd()),
-                      static_cast<int>(at + match.size()));
+            EXPECT_EQ(std::max(h.Pane().GetAnchor(), h.Pane().GetSelectionEnd()), static_cast<int>(at + match.size()));
             from = c.forward ? at + match.size() : at - 1;
         }
         EXPECT_EQ(h.Pane().Find(c.sought.c_str(), c.forward, c.matchCase), 0);
@@ -98,8 +115,8 @@ TEST(NewEditCopyCharacters, TheClipboardGivesTheCharactersAsShownAndTheBytesAsBe
 {
     ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
     const std::vector<CopyCase> cases = {
-        {"UTF-8", "Caf\xC3\xA9\n\xD0\x96\xD1\x83\xD0\xBA \xF0\x9D\x84\x9E", L"Caf\u00E9\r\n\u0416\u0443\u043A \U0001D11E",
-         "Caf\xC3\xA9\r\n\xD0\x96\xD1\x83\xD0\xBA \xF0\x9D\x84\x9E"},
+        {"UTF-8", "Caf\xC3\xA9\n\xD0\x96\xD1\x83\xD0\xBA \xF0\x9D\x84\x9E",
+         L"Caf\u00E9\r\n\u0416\u0443\u043A \U0001D11E", "Caf\xC3\xA9\r\n\xD0\x96\xD1\x83\xD0\xBA \xF0\x9D\x84\x9E"},
         {"Windows-1252", "caf\xE9\n\x80 5", L"caf\u00E9\r\n\u20AC 5", "caf\xE9\r\n\x80 5"},
         {"ASCII", "one\ntwo", L"one\r\ntwo", "one\r\ntwo"},
     };

@@ -40,18 +40,32 @@ const std::vector<FileCase> kFiles = {
     {"UTF-8", "caf\xC3\xA9\n\xCE\x9A\xCE\xB1\xCE\xBB\xCF\x8C\n", TextKind::Utf8, 4,
      L"caf\u00E9\r\n\u039A\u03B1\u03BB\u03CC\r\n"},
     {"UTF-8 with a mark", "\xEF\xBB\xBF\xD0\x96\xD1\x83\xD0\xBA x", TextKind::Utf8, 5, L"\u0416\u0443\u043A x"},
-    {"UTF-8 beyond the basic plane", "a\xF0\x9D\x84\x9E" "b", TextKind::Utf8, 3, L"a\U0001D11Eb"},
-    {"UTF-16 LE with a mark", std::string("\xFF\xFE" "c\0a\0f\0\xE9\0\n\0\x16\x04", 14), TextKind::Utf8, 4,
-     L"caf\u00E9\r\n\u0416"},
+    {"UTF-8 beyond the basic plane",
+     "a\xF0\x9D\x84\x9E"
+     "b",
+     TextKind::Utf8, 3, L"a\U0001D11Eb"},
+    {"UTF-16 LE with a mark",
+     std::string("\xFF\xFE"
+                 "c\0a\0f\0\xE9\0\n\0\x16\x04",
+                 14),
+     TextKind::Utf8, 4, L"caf\u00E9\r\n\u0416"},
     {"UTF-16 BE with a mark", std::string("\xFE\xFF\0c\0a\0f\0\xE9\0\n\x04\x16", 14), TextKind::Utf8, 4,
      L"caf\u00E9\r\n\u0416"},
     {"Windows-1252", "caf\xE9 \x80 12\n", TextKind::Legacy, 9, L"caf\u00E9 \u20AC 12\r\n"},
     {"an invalid sequence amid the text", "ok \xC3( x\n", TextKind::Legacy, 7, L"ok \u00C3( x\r\n"},
     {"a sequence cut by the line end", "caf\xC3\nnext", TextKind::Legacy, 4, L"caf\u00C3\r\nnext"},
     {"a sequence cut by the file end", "abc\xE2\x82", TextKind::Legacy, 5, L"abc\u00E2\u201A"},
-    {"a lone surrogate in UTF-16", std::string("\xFF\xFE" "a\0\0\xD8" "b\0", 8), TextKind::Utf8, 3,
-     L"a\uFFFDb"},
-    {"an odd byte after UTF-16", std::string("\xFF\xFE" "a\0b", 5), TextKind::Utf8, 2, L"a\uFFFD"},
+    {"a lone surrogate in UTF-16",
+     std::string("\xFF\xFE"
+                 "a\0\0\xD8"
+                 "b\0",
+                 8),
+     TextKind::Utf8, 3, L"a\uFFFDb"},
+    {"an odd byte after UTF-16",
+     std::string("\xFF\xFE"
+                 "a\0b",
+                 5),
+     TextKind::Utf8, 2, L"a\uFFFD"},
 };
 
 TEST(PaneTextEncodings, EveryFileShowsItsCharactersAndCountsThem)
@@ -85,7 +99,9 @@ bool IsCharacterStart(const std::string& text, int position)
 }
 
 // Line 0: a é € 𝄞 b (1, 2, 3, 4, 1 bytes); line 1: Жук x.
-const std::string kLines = "a\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E" "b\n\xD0\x96\xD1\x83\xD0\xBA x\n";
+const std::string kLines =
+    "a\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E"
+    "b\n\xD0\x96\xD1\x83\xD0\xBA x\n";
 
 struct MoveCase {
     const char* name;
@@ -144,7 +160,9 @@ TEST(NewEditCharacters, CaretMovesStepOverWholeCharactersAndCountColumnsInCharac
 TEST(NewEditCharacters, EveryPointHitsTheNearestBoundaryBetweenCharacters)
 {
     PaneHarness h;
-    h.SetText("\xC3\xA9\xE2\x82\xAC" "ab");  // é € a b, each one cell of the fixed-pitch font
+    h.SetText(
+        "\xC3\xA9\xE2\x82\xAC"
+        "ab");  // é € a b, each one cell of the fixed-pitch font
     const int cw = h.CharWidth();
     const std::vector<int> starts = {0, 2, 5, 6, 7};  // byte offsets of the boundaries
     for (int x = 0; x < 5 * cw; ++x) {
@@ -213,10 +231,16 @@ struct PaintCase {
 TEST(NewEditCharacters, APaintedLineShowsWhatTheSystemDrawsForItsCharacters)
 {
     const std::vector<PaintCase> cases = {
-        {"accents in UTF-8", "cr\xC3\xA8me br\xC3\xBBl\xC3\xA9" "e", L"cr\u00E8me br\u00FBl\u00E9e"},
+        {"accents in UTF-8",
+         "cr\xC3\xA8me br\xC3\xBBl\xC3\xA9"
+         "e",
+         L"cr\u00E8me br\u00FBl\u00E9e"},
         {"Greek and Cyrillic in UTF-8", "\xCE\xBA\xCE\xB1\xCE\xBB\xCE\xAE \xD0\xB4\xD0\xB5\xD0\xBD\xD1\x8C",
          L"\u03BA\u03B1\u03BB\u03AE \u0434\u0435\u043D\u044C"},
-        {"accents in Windows-1252", "cr\xE8me br\xFBl\xE9" "e \x80", L"cr\u00E8me br\u00FBl\u00E9e \u20AC"},
+        {"accents in Windows-1252",
+         "cr\xE8me br\xFBl\xE9"
+         "e \x80",
+         L"cr\u00E8me br\u00FBl\u00E9e \u20AC"},
         {"plain ASCII", "plain text", L"plain text"},
     };
     for (const PaintCase& c : cases) {
@@ -244,7 +268,9 @@ TEST(NewEditCharacters, ACharacterTheFontLacksKeepsTheColumnsAfterIt)
 {
     // Each character after the missing one starts where the pane measured it.
     PaneHarness h(30, 3);
-    h.SetText("a\xE4\xB8\xAD" "bc");  // a 中 b c
+    h.SetText(
+        "a\xE4\xB8\xAD"
+        "bc");  // a 中 b c
     const int bX = h.Pane().PointFromPosition(4).x;
     const int cX = h.Pane().PointFromPosition(5).x;
     PaneHarness reference(30, 3);
