@@ -8,9 +8,11 @@
 #include "engine/Utf8.h"
 #include "pane/WideText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -32,20 +34,24 @@ struct ReleaseSource {
 };
 using SourceReference = std::unique_ptr<COleDataSource, ReleaseSource>;
 
-// The characters of the text searched for, which comes as UTF-8; a byte that
-// is no character stands for U+FFFD, as it would in the pane.
+// The characters of the text searched for, which comes in the process's code
+// page (UTF-8 with the program's manifest, the system's on an older Windows);
+// a byte that is no character there stands for U+FFFD, as it would in the pane.
 std::vector<uint32_t> SoughtCharacters(const char* text, bool matchCase)
 {
+    const int size = static_cast<int>(std::strlen(text));
+    std::wstring units(static_cast<size_t>(size), L'\0');
+    units.resize(static_cast<size_t>(std::max(0, MultiByteToWideChar(CP_ACP, 0, text, size, &units[0], size))));
     std::vector<uint32_t> characters;
-    const auto* p = reinterpret_cast<const unsigned char*>(text);
-    const auto* end = p + std::strlen(text);
-    while (p < end) {
-        uint32_t character = 0;
-        const size_t taken = DecodeUtf8(p, static_cast<size_t>(end - p), character);
-        characters.push_back(taken == 0 ? kReplacementCharacter : character);
-        p += taken == 0 ? 1 : taken;
-        if (!matchCase)
-            characters.back() = FoldCase(characters.back());
+    for (size_t i = 0; i < units.size(); ++i) {
+        uint32_t character = units[i];
+        const bool pair = character >= 0xD800 && character < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00
+                          && units[i + 1] < 0xE000;
+        if (pair)
+            character = 0x10000 + ((character - 0xD800) << 10) + (units[++i] - 0xDC00);
+        else if (character >= 0xD800 && character < 0xE000)
+            character = kReplacementCharacter;
+        characters.push_back(matchCase ? character : FoldCase(character));
     }
     return characters;
 }
