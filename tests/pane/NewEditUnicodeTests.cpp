@@ -27,6 +27,13 @@ std::wstring Shown(const PaneText& text)
     return WideText::FromPaneBytes(text.Kind(), text.Data(), std::max(0, text.Length() - 1));
 }
 
+// The bytes of a literal, NUL bytes included.
+template <size_t N>
+std::string Bytes(const char (&literal)[N])
+{
+    return std::string(literal, N - 1);
+}
+
 struct FileCase {
     const char* name;
     std::string bytes;
@@ -40,32 +47,15 @@ const std::vector<FileCase> kFiles = {
     {"UTF-8", "caf\xC3\xA9\n\xCE\x9A\xCE\xB1\xCE\xBB\xCF\x8C\n", TextKind::Utf8, 4,
      L"caf\u00E9\r\n\u039A\u03B1\u03BB\u03CC\r\n"},
     {"UTF-8 with a mark", "\xEF\xBB\xBF\xD0\x96\xD1\x83\xD0\xBA x", TextKind::Utf8, 5, L"\u0416\u0443\u043A x"},
-    {"UTF-8 beyond the basic plane",
-     "a\xF0\x9D\x84\x9E"
-     "b",
-     TextKind::Utf8, 3, L"a\U0001D11Eb"},
-    {"UTF-16 LE with a mark",
-     std::string("\xFF\xFE"
-                 "c\0a\0f\0\xE9\0\n\0\x16\x04",
-                 14),
-     TextKind::Utf8, 4, L"caf\u00E9\r\n\u0416"},
-    {"UTF-16 BE with a mark", std::string("\xFE\xFF\0c\0a\0f\0\xE9\0\n\x04\x16", 14), TextKind::Utf8, 4,
-     L"caf\u00E9\r\n\u0416"},
+    {"UTF-8 beyond the basic plane", "a\360\235\204\236b", TextKind::Utf8, 3, L"a\U0001D11Eb"},
+    {"UTF-16 LE with a mark", Bytes("\377\376c\0a\0f\0\351\0\n\0\026\004"), TextKind::Utf8, 4, L"caf\u00E9\r\n\u0416"},
+    {"UTF-16 BE with a mark", Bytes("\xFE\xFF\0c\0a\0f\0\xE9\0\n\x04\x16"), TextKind::Utf8, 4, L"caf\u00E9\r\n\u0416"},
     {"Windows-1252", "caf\xE9 \x80 12\n", TextKind::Legacy, 9, L"caf\u00E9 \u20AC 12\r\n"},
     {"an invalid sequence amid the text", "ok \xC3( x\n", TextKind::Legacy, 7, L"ok \u00C3( x\r\n"},
     {"a sequence cut by the line end", "caf\xC3\nnext", TextKind::Legacy, 4, L"caf\u00C3\r\nnext"},
     {"a sequence cut by the file end", "abc\xE2\x82", TextKind::Legacy, 5, L"abc\u00E2\u201A"},
-    {"a lone surrogate in UTF-16",
-     std::string("\xFF\xFE"
-                 "a\0\0\xD8"
-                 "b\0",
-                 8),
-     TextKind::Utf8, 3, L"a\uFFFDb"},
-    {"an odd byte after UTF-16",
-     std::string("\xFF\xFE"
-                 "a\0b",
-                 5),
-     TextKind::Utf8, 2, L"a\uFFFD"},
+    {"a lone surrogate in UTF-16", Bytes("\377\376a\0\0\330b\0"), TextKind::Utf8, 3, L"a\uFFFDb"},
+    {"an odd byte after UTF-16", Bytes("\377\376a\0b"), TextKind::Utf8, 2, L"a\uFFFD"},
 };
 
 TEST(PaneTextEncodings, EveryFileShowsItsCharactersAndCountsThem)
