@@ -84,6 +84,49 @@ TEST(NewEditFindCharacters, EachSearchFindsTheNextMatchOfItsRule)
     }
 }
 
+// Cells of the fixed-pitch font: Ж0 у1 к2 3 c4 a5 f6 é7 8 €9 5:10 11 n12 a13 ï14 v15 e16.
+const std::string kWords =
+    "\xD0\x96\xD1\x83\xD0\xBA caf\xC3\xA9 \xE2\x82\xAC"
+    "5 na\xC3\xAFve";
+
+struct WordCase {
+    const char* name;
+    int cell;  // double-clicked on the left part of this cell
+    const char* selected;
+};
+
+TEST(NewEditWordsAndDrags, DoubleClickSelectsWholeWordsOfAnyScript)
+{
+    const std::vector<WordCase> cases = {
+        {"inside a Cyrillic word", 1, "\xD0\x96\xD1\x83\xD0\xBA"},
+        {"on the accented letter that ends a word", 7, "caf\xC3\xA9"},
+        {"on a sign beyond ASCII", 9, ""},
+        {"on a letter with a diaeresis", 14, "na\xC3\xAFve"},
+    };
+    for (const WordCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        PaneHarness h;
+        h.SetText(kWords);
+        h.Focus();
+        h.Mouse(WM_LBUTTONDBLCLK, c.cell * h.CharWidth() + 2, 2);
+        EXPECT_EQ(h.Pane().GetSelectedText(), c.selected);
+    }
+}
+
+TEST(NewEditWordsAndDrags, ADragSelectsFromBoundaryToBoundary)
+{
+    PaneHarness h;
+    h.SetText(kWords);
+    h.Focus();
+    const int cw = h.CharWidth();
+    h.Mouse(WM_LBUTTONDOWN, cw + 2, 2, MK_LBUTTON);  // the left part of у: the boundary before it
+    for (int x = cw + 2; x <= 8 * cw - 2; x += 3)
+        h.Mouse(WM_MOUSEMOVE, x, 2, MK_LBUTTON);
+    h.Mouse(WM_LBUTTONUP, 8 * cw - 2, 2);  // the right part of é: the boundary after it
+    EXPECT_EQ(h.Pane().GetSelectedText(), "\xD1\x83\xD0\xBA caf\xC3\xA9");
+    EXPECT_EQ(h.CaretColumn(), 8);
+}
+
 std::wstring ReadUnicodeClipboard(HWND owner, std::string& bytes)
 {
     std::wstring text;
