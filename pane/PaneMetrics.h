@@ -27,8 +27,8 @@ public:
     // How the bytes of the lines measured become characters. In an ASCII text
     // every byte is a column and a tab goes where the platform's tabbed extent
     // puts it; in the other kinds a column is a character and a tab goes to
-    // the next multiple of the tab width, the same stops within the line's first
-    // kTabStops tabs.
+    // the next multiple of the tab width: the same stops as far as the
+    // platform's kTabStops reach.
     void SetTextKind(TextKind kind) { kind_ = kind; }
 
     int LineHeight() const { return lineHeight_; }

@@ -2,6 +2,7 @@
 #include "PaneHarness.h"
 #include "engine/TextEncoding.h"
 #include "pane/NewEditMessages.h"
+#include "pane/PaneMetrics.h"
 #include "pane/WideText.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +81,42 @@ TEST(PaneTextEncodings, AMarkAloneIsAnEmptyText)
         h.Key(VK_RIGHT);
         EXPECT_EQ(h.CaretColumn(), 0);
     }
+}
+
+TEST(PaneMetricsCharacters, ColumnsAreWholeCharactersOfTheirMeasuredWidths)
+{
+    // ASCII 7 px; é 9 px and 中 14 px as measured; tab stops every 28 px.
+    int measured = 0;
+    PaneMetrics metrics;
+    metrics.SetFont(16, 7, 32, std::vector<int>(96, 7));
+    metrics.SetTabSize(4);
+    metrics.SetCharacterMeasure([&](uint32_t character) {
+        ++measured;
+        return character == 0x4E2D ? 14 : 9;
+    });
+    metrics.SetTextKind(TextKind::Utf8);
+    const std::string line =
+        "a\xC3\xA9\t\xE4\xB8\xAD"
+        "b";  // a é tab 中 b: bytes 0 1 3 4 7 8
+    const int length = static_cast<int>(line.size());
+    const PaneMetrics::TabExtent unused;
+    const std::vector<std::pair<int, int>> boundaries = {{0, 0}, {1, 7}, {3, 16}, {4, 28}, {7, 42}, {8, 49}};
+    for (const auto& [column, offset] : boundaries)
+        EXPECT_EQ(metrics.ColumnOffset(line.data(), length, column, unused), offset) << column;
+    struct Probe {
+        int offset;
+        int column;
+    };
+    // Each point goes to the nearer boundary, half-way to the left; never inside a character.
+    const std::vector<Probe> probes = {{3, 0},  {4, 1},  {11, 1}, {12, 3}, {22, 3}, {23, 4},
+                                       {35, 4}, {36, 7}, {45, 7}, {46, 8}, {90, 8}};
+    for (const Probe& p : probes)
+        EXPECT_EQ(metrics.ColumnFromOffset(line.data(), length, p.offset, unused), p.column) << p.offset;
+    // Each character beyond ASCII was measured once, however often it was laid out.
+    EXPECT_EQ(measured, 2);
+    metrics.SetFont(16, 7, 32, std::vector<int>(96, 7));
+    metrics.ColumnOffset(line.data(), length, length, unused);
+    EXPECT_EQ(measured, 4) << "a new font measures again";
 }
 
 bool IsCharacterStart(const std::string& text, int position)
