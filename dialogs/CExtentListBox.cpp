@@ -2,6 +2,7 @@
 
 #include "framework/ClientDC.h"
 #include "framework/ObjectSelection.h"
+#include "framework/WideString.h"
 
 int CExtentListBox::AddItem(const std::string& text)
 {
@@ -52,7 +53,8 @@ int CExtentListBox::ItemWidth(const std::string& text) const
     const auto font = reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT));
     ObjectSelection selection(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
     SIZE size{};
-    ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    const std::wstring wide = WideString::FromProcessCodePage(text);
+    ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
     TEXTMETRICA metrics{};
     ::GetTextMetricsA(dc, &metrics);
     return size.cx + metrics.tmAveCharWidth;

@@ -3,9 +3,11 @@
 
 #include "framework/CWaitCursor.h"
 #include "framework/ClientDC.h"
+#include "pane/WideText.h"
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -179,6 +181,7 @@ void CNewEdit::SetText(std::string&& text)
 
 void CNewEdit::ShowNewText()
 {
+    metrics_.SetTextKind(text_.Kind());
     RecalcScrollBars();
     ResetColourRuns();
     Invalidate(TRUE);
@@ -301,12 +304,20 @@ void CNewEdit::MeasureFont()
 {
     TEXTMETRICA tm{};
     GetTextMetricsA(measureDC_, &tm);
+    // The table serves ASCII only: every other character is measured as a whole.
     const int first = static_cast<unsigned char>(tm.tmFirstChar);
-    const int last = static_cast<unsigned char>(tm.tmLastChar);
+    const int last = std::min(static_cast<int>(static_cast<unsigned char>(tm.tmLastChar)), 0x7F);
     std::vector<int> widths(static_cast<size_t>(last >= first ? last - first + 1 : 0));
     if (!widths.empty())
         GetCharWidth32A(measureDC_, static_cast<UINT>(first), static_cast<UINT>(last), widths.data());
     metrics_.SetFont(tm.tmHeight + tm.tmExternalLeading, tm.tmAveCharWidth, first, std::move(widths));
+    metrics_.SetCharacterMeasure([dc = static_cast<HDC>(measureDC_)](uint32_t character) {
+        wchar_t units[2];
+        const int count = WideText::Encode(character, units);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, units, count, &size);
+        return static_cast<int>(size.cx);
+    });
     marginWidth_ = marginColumns_ * metrics_.AverageCharWidth();
     horzOffset_ = horzPos_ * metrics_.AverageCharWidth();
 }

@@ -63,6 +63,8 @@ public:
     void RepaintRange(int from, int to, bool selected);
 
     // ---- Caret and selection
+    // Positions are byte offsets into the text that never fall inside a
+    // character; a column counts the characters before it on its line.
     bool SetCaretLineColumn(int line, int column);
     // Both return whether the view scrolled.
     bool MoveCaretToPoint(POINT point, CaretFollow follow, EdgeBeep beep);
@@ -140,8 +142,11 @@ private:
     void ShowNewText();
     void MeasureFont();
     PaneMetrics::TabExtent TabExtent() const;
-    int ColumnX(int line, int column) const;
+    // Offsets here are bytes from the line start, between characters.
+    int ColumnX(int line, int offset) const;
     int ColumnFromX(int line, int x) const;
+    void GetCaretLineOffset(int& line, int& offset) const;
+    bool SetCaretLineOffset(int line, int offset);
     int LineFromY(int y, int* side) const;
     bool CanMoveCaret() const;
     bool HasFocus() const { return focused_; }
@@ -153,6 +158,9 @@ private:
     bool SelectionShown() const;
     int SplitLine(int line, Piece pieces[3]) const;
     int DrawPiece(HDC dc, Pass pass, int line, const Piece& piece, int x, COLORREF selectedColour) const;
+    // Draws the characters of [from, to) of a line that is not ASCII through the
+    // wide call, each at the offset the pane measured for it.
+    void DrawCharacters(HDC dc, const LineSpan& span, int from, int to, int x, int top) const;
     void FillRestOfLine(HDC dc, int line, int x, COLORREF colour) const;
     void FillRect(HDC dc, const RECT& rect, COLORREF colour) const;
     void DrawRangeLine(HDC dc, int line, int lo, int hi, bool restOfLine, bool selected);
@@ -179,10 +187,17 @@ private:
     void PlaceSystemCaret();
     int NextLineStart(int line) const;
     static bool IsWordChar(char c);
+    // Whether the character that holds `position` belongs to a word.
+    bool IsWordAt(int position) const;
 
     // ---- Search and clipboard helpers
     // The selection as CF_TEXT: breaks as CR LF, one terminating zero; throws std::bad_alloc.
     HGLOBAL MakeTextBlock() const;
+    // The selection as CF_UNICODETEXT, its characters as the pane shows them; throws std::bad_alloc.
+    HGLOBAL MakeUnicodeBlock() const;
+    // Find in a text that is not ASCII: character by character, folded by the
+    // engine's table when case does not matter.
+    int FindCharacters(const char* text, bool forward, bool matchCase, int lo, int hi);
 
     // ---- Scrolling helpers
     void Notify(UINT message, WPARAM wParam, LPARAM lParam) const;

@@ -51,13 +51,20 @@ int CNewEdit::GetCaretPosition() const
     return PositionFromPoint(caretPoint_);
 }
 
-void CNewEdit::GetCaretLineColumn(int& line, int& column) const
+void CNewEdit::GetCaretLineOffset(int& line, int& offset) const
 {
-    line = column = 0;
+    line = offset = 0;
     if (text_.Empty())
         return;
     line = LineFromY(caretPoint_.y, nullptr);
-    column = ColumnFromX(line, caretPoint_.x);
+    offset = ColumnFromX(line, caretPoint_.x);
+}
+
+void CNewEdit::GetCaretLineColumn(int& line, int& column) const
+{
+    int offset = 0;
+    GetCaretLineOffset(line, offset);
+    column = text_.Empty() ? 0 : text_.CountCharacters(text_.Data() + text_.Line(line).start, offset);
 }
 
 bool CNewEdit::CanMoveCaret() const
@@ -92,13 +99,24 @@ bool CNewEdit::SetCaretLineColumn(int line, int column)
     if (!CanMoveCaret())
         return false;
     line = std::clamp(line, 0, text_.LineCount() - 1);
-    column = std::clamp(column, 0, text_.Line(line).length);
-    const POINT point{ColumnX(line, column), LineTop(line)};
+    const LineSpan& span = text_.Line(line);
+    return SetCaretLineOffset(line, text_.BytesOfCharacters(text_.Data() + span.start, span.length, column));
+}
+
+bool CNewEdit::SetCaretLineOffset(int line, int offset)
+{
+    if (!CanMoveCaret())
+        return false;
+    line = std::clamp(line, 0, text_.LineCount() - 1);
+    const LineSpan& span = text_.Line(line);
+    offset = text_.CharacterStart(span.start + std::clamp(offset, 0, span.length)) - span.start;
+    const POINT point{ColumnX(line, offset), LineTop(line)};
     if (point.x == caretPoint_.x && point.y == caretPoint_.y)
         return false;
     caretPoint_ = point;
     if (hasCaret_)
         PlaceSystemCaret();
+    const int column = text_.CountCharacters(text_.Data() + span.start, offset);
     Notify(NewEditMessages::CaretMove(), static_cast<WPARAM>(line), static_cast<LPARAM>(column));
     return true;
 }
@@ -109,13 +127,13 @@ bool CNewEdit::MoveCaretToPoint(POINT point, CaretFollow follow, EdgeBeep beep)
         return false;
     int side = 0;
     const int line = LineFromY(point.y, &side);
-    const int column = ColumnFromX(line, point.x);
+    const int offset = ColumnFromX(line, point.x);
     // At the top or bottom edge a move first goes to the start or the end of
     // the line; only a move that can go no further beeps.
-    if (!SetCaretLineColumn(line, column) && beep == EdgeBeep::Beep && side != 0) {
-        const int edgeColumn = side < 0 ? 0 : text_.Line(line).length;
-        if (column != edgeColumn)
-            SetCaretLineColumn(line, edgeColumn);
+    if (!SetCaretLineOffset(line, offset) && beep == EdgeBeep::Beep && side != 0) {
+        const int edgeOffset = side < 0 ? 0 : text_.Line(line).length;
+        if (offset != edgeOffset)
+            SetCaretLineOffset(line, edgeOffset);
         else
             CBeep::Default();
     }

@@ -19,6 +19,18 @@ bool CNewEdit::IsWordChar(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
 
+bool CNewEdit::IsWordAt(int position) const
+{
+    const char c = text_.CharAt(position);
+    if (static_cast<unsigned char>(c) < 0x80 || text_.Kind() == TextKind::Ascii)
+        return IsWordChar(c);
+    const int start = text_.CharacterStart(position);
+    uint32_t character = 0;
+    PaneText::CharacterAt(text_.Kind(), text_.Data() + start, text_.Length() - start, character);
+    // Beyond the basic plane the system has no answer: such letters count as word characters.
+    return character > 0xFFFF || IsCharAlphaNumericW(static_cast<WCHAR>(character));
+}
+
 int CNewEdit::NextLineStart(int line) const
 {
     const LineSpan& span = text_.Line(line);
@@ -91,12 +103,13 @@ void CNewEdit::MoveVertically(int dy, bool shift)
 void CNewEdit::StepLeft()
 {
     int line = 0;
-    int column = 0;
-    GetCaretLineColumn(line, column);
-    if (column > 0)
-        SetCaretLineColumn(line, column - 1);
+    int offset = 0;
+    GetCaretLineOffset(line, offset);
+    const int start = text_.Line(line).start;
+    if (offset > 0)
+        SetCaretLineOffset(line, text_.CharacterStart(start + offset - 1) - start);
     else if (line > 0)
-        SetCaretLineColumn(line - 1, text_.Line(line - 1).length);
+        SetCaretLineOffset(line - 1, text_.Line(line - 1).length);
     else
         CBeep::Default();
     EnsureCaretVisible(CaretFollow::QuarterJump);
@@ -105,12 +118,13 @@ void CNewEdit::StepLeft()
 void CNewEdit::StepRight()
 {
     int line = 0;
-    int column = 0;
-    GetCaretLineColumn(line, column);
-    if (column < text_.Line(line).length)
-        SetCaretLineColumn(line, column + 1);
+    int offset = 0;
+    GetCaretLineOffset(line, offset);
+    const int start = text_.Line(line).start;
+    if (offset < text_.Line(line).length)
+        SetCaretLineOffset(line, text_.NextCharacter(start + offset) - start);
     else if (line + 1 < text_.LineCount())
-        SetCaretLineColumn(line + 1, 0);
+        SetCaretLineOffset(line + 1, 0);
     else
         CBeep::Default();
     EnsureCaretVisible(CaretFollow::QuarterJump);
@@ -127,24 +141,27 @@ void CNewEdit::WordMove(bool right)
     ClearSelection();
 }
 
+// Both step over whole characters: every byte of a character belongs to a
+// word exactly when the character does.
 int CNewEdit::WordLeft(int position) const
 {
-    if (!IsWordChar(text_.CharAt(position - 1)))
-        --position;
-    while (position > 0 && IsWordChar(text_.CharAt(position - 1)))
+    if (!IsWordAt(position - 1))
+        position = text_.CharacterStart(position - 1);
+    while (position > 0 && IsWordAt(position - 1))
         --position;
     return position;
 }
 
 int CNewEdit::WordRight(int position) const
 {
-    if (!IsWordChar(text_.CharAt(position)))
-        ++position;
-    while (IsWordChar(text_.CharAt(position)))
+    if (!IsWordAt(position))
+        position = position < text_.Length() ? text_.NextCharacter(position) : position + 1;
+    while (IsWordAt(position))
         ++position;
     // A single separator before the next word is stepped over too.
-    if (IsWordChar(text_.CharAt(position + 1)))
-        ++position;
+    const int after = text_.NextCharacter(position);
+    if (after > position && IsWordAt(after))
+        position = after;
     return position;
 }
 
@@ -154,8 +171,8 @@ void CNewEdit::OnHome(bool shift, bool ctrl)
     int hi = 0;
     GetSelectionBounds(lo, hi);
     int line = 0;
-    int column = 0;
-    GetCaretLineColumn(line, column);
+    int offset = 0;
+    GetCaretLineOffset(line, offset);
     const int target = ctrl ? 0 : text_.Line(line).start;
     if (shift) {
         SetSelection(target, lo);
@@ -165,7 +182,7 @@ void CNewEdit::OnHome(bool shift, bool ctrl)
     if (ctrl) {
         MoveCaretToPosition(0, CaretFollow::QuarterJump);
     } else {
-        SetCaretLineColumn(line, 0);
+        SetCaretLineOffset(line, 0);
         SetHorzPos(0);
     }
     ClearSelection();
@@ -177,8 +194,8 @@ void CNewEdit::OnEnd(bool shift, bool ctrl)
     int hi = 0;
     GetSelectionBounds(lo, hi);
     int line = 0;
-    int column = 0;
-    GetCaretLineColumn(line, column);
+    int offset = 0;
+    GetCaretLineOffset(line, offset);
     const LineSpan& span = text_.Line(line);
     const int target = ctrl ? text_.Length() - 1 : span.start + span.length;
     if (shift) {
@@ -189,11 +206,12 @@ void CNewEdit::OnEnd(bool shift, bool ctrl)
     if (ctrl) {
         MoveCaretToPosition(target, CaretFollow::QuarterJump);
     } else {
-        SetCaretLineColumn(line, span.length);
+        SetCaretLineOffset(line, span.length);
         const bool inside = caretPoint_.x >= marginWidth_ && caretPoint_.x < clientWidth_ && caretPoint_.y >= 0
                             && caretPoint_.y < clientHeight_;
         if (!inside)
-            SetHorzPos(span.length + visibleColumns_ / 4 - visibleColumns_);
+            SetHorzPos(text_.CountCharacters(text_.Data() + span.start, span.length) + visibleColumns_ / 4
+                       - visibleColumns_);
     }
     ClearSelection();
 }
@@ -271,13 +289,13 @@ void CNewEdit::OnLButtonUp()
 void CNewEdit::OnLButtonDblClk(POINT point)
 {
     const int position = PositionFromPoint(point);
-    if (text_.Empty() || !IsWordChar(text_.CharAt(position)))
+    if (text_.Empty() || !IsWordAt(position))
         return;
     ClearSelection();
     anchor_ = end_ = position;
-    while (anchor_ > 0 && IsWordChar(text_.CharAt(anchor_ - 1)))
+    while (anchor_ > 0 && IsWordAt(anchor_ - 1))
         --anchor_;
-    while (IsWordChar(text_.CharAt(end_)))
+    while (IsWordAt(end_))
         ++end_;
     const POINT anchorPoint = PointFromPosition(anchor_);
     bool scrolled = false;

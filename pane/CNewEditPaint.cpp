@@ -3,8 +3,11 @@
 
 #include "framework/ClientDC.h"
 #include "framework/PaintDC.h"
+#include "pane/WideText.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 constexpr COLORREF kMarginDark = RGB(0xC8, 0xC8, 0xC8);
@@ -108,8 +111,11 @@ int CNewEdit::DrawPiece(HDC dc, Pass pass, int line, const Piece& piece, int x, 
         const int right = metrics_.AdvanceOffset(lineText, span.length, column, x, column + chunk, extent);
         if (pass == Pass::Text) {
             SetTextColor(dc, colour);
-            TabbedTextOutA(dc, TextOriginX() + x, top, lineText + column, chunk, PaneMetrics::kTabStops,
-                           metrics_.TabStops().data(), TextOriginX());
+            if (text_.Kind() == TextKind::Ascii)
+                TabbedTextOutA(dc, TextOriginX() + x, top, lineText + column, chunk, PaneMetrics::kTabStops,
+                               metrics_.TabStops().data(), TextOriginX());
+            else
+                DrawCharacters(dc, span, column, column + chunk, x, top);
         } else {
             FillRect(dc, RECT{TextOriginX() + x, top, TextOriginX() + right, top + metrics_.LineHeight()}, colour);
         }
@@ -117,6 +123,43 @@ int CNewEdit::DrawPiece(HDC dc, Pass pass, int line, const Piece& piece, int x, 
         p += chunk;
     }
     return x;
+}
+
+// The ANSI calls would read the bytes in the process's code page (UTF-8 or
+// not), and a face standing in for a missing glyph would move what follows:
+// the wide call with an advance for every unit keeps each character where
+// the measurements put it. A tab draws nothing and moves to its stop.
+void CNewEdit::DrawCharacters(HDC dc, const LineSpan& span, int from, int to, int x, int top) const
+{
+    const char* line = text_.Data() + span.start;
+    std::wstring units;
+    std::vector<INT> advances;
+    int runX = x;
+    const auto flush = [&] {
+        if (!units.empty())
+            ExtTextOutW(dc, TextOriginX() + runX, top, 0, nullptr, units.data(), static_cast<UINT>(units.size()),
+                        advances.data());
+        units.clear();
+        advances.clear();
+    };
+    for (int i = from; i < to;) {
+        uint32_t character = 0;
+        i += PaneText::CharacterAt(text_.Kind(), line + i, span.length - i, character);
+        if (character == '\t') {
+            flush();
+            x = runX = metrics_.NextTabStop(x);
+            continue;
+        }
+        wchar_t pair[2];
+        const int count = WideText::Encode(character, pair);
+        const int width = metrics_.CharacterWidth(character);
+        units.append(pair, static_cast<size_t>(count));
+        advances.push_back(width);
+        if (count == 2)
+            advances.push_back(0);
+        x += width;
+    }
+    flush();
 }
 
 void CNewEdit::FillRestOfLine(HDC dc, int line, int x, COLORREF colour) const

@@ -4,10 +4,16 @@
 #include "framework/COleDataSource.h"
 #include "framework/CSharedFile.h"
 #include "framework/CWaitCursor.h"
+#include "engine/CaseFolding.h"
+#include "engine/Utf8.h"
+#include "pane/WideText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -28,6 +34,28 @@ struct ReleaseSource {
 };
 using SourceReference = std::unique_ptr<COleDataSource, ReleaseSource>;
 
+// The characters of the text searched for, which comes in the process's code
+// page (UTF-8 with the program's manifest, the system's on an older Windows);
+// a byte that is no character there stands for U+FFFD, as it would in the pane.
+std::vector<uint32_t> SoughtCharacters(const char* text, bool matchCase)
+{
+    const int size = static_cast<int>(std::strlen(text));
+    std::wstring units(static_cast<size_t>(size), L'\0');
+    units.resize(static_cast<size_t>(std::max(0, MultiByteToWideChar(CP_ACP, 0, text, size, &units[0], size))));
+    std::vector<uint32_t> characters;
+    for (size_t i = 0; i < units.size(); ++i) {
+        uint32_t character = units[i];
+        const bool pair = character >= 0xD800 && character < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00
+                          && units[i + 1] < 0xE000;
+        if (pair)
+            character = 0x10000 + ((character - 0xD800) << 10) + (units[++i] - 0xDC00);
+        else if (character >= 0xD800 && character < 0xE000)
+            character = kReplacementCharacter;
+        characters.push_back(matchCase ? character : FoldCase(character));
+    }
+    return characters;
+}
+
 }  // namespace
 
 int CNewEdit::Find(const char* text, int forward, int matchCase)
@@ -44,6 +72,8 @@ int CNewEdit::Find(const char* text, int forward, int matchCase)
         return 0;
 
     CWaitCursor wait;
+    if (text_.Kind() != TextKind::Ascii)
+        return FindCharacters(text, forward != 0, matchCase != 0, lo, hi);
     if (!forward)
         start = static_cast<int>(CharPrevA(data, data + start) - data);
     const int length = static_cast<int>(std::strlen(text));
@@ -82,6 +112,55 @@ int CNewEdit::Find(const char* text, int forward, int matchCase)
     return 0;
 }
 
+int CNewEdit::FindCharacters(const char* text, bool forward, bool matchCase, int lo, int hi)
+{
+    const std::vector<uint32_t> sought = SoughtCharacters(text, matchCase);
+    const TextKind kind = text_.Kind();
+    const char* data = text_.Data();
+    const int n = text_.Length();
+    // ASCII bytes, most of any text, are folded by a table and need no decoding.
+    std::array<uint32_t, 128> asciiFold{};
+    for (uint32_t b = 0; b < asciiFold.size(); ++b)
+        asciiFold[b] = matchCase ? b : FoldCase(b);
+    // The end of a match that starts at p (a character's first byte), or -1.
+    const auto matchEnd = [&](int p) {
+        for (const uint32_t wanted : sought) {
+            if (p >= n)
+                return -1;
+            const auto byte = static_cast<unsigned char>(data[p]);
+            if (byte < 0x80) {
+                if (asciiFold[byte] != wanted)
+                    return -1;
+                ++p;
+                continue;
+            }
+            uint32_t character = 0;
+            p += PaneText::CharacterAt(kind, data + p, n - p, character);
+            if ((matchCase ? character : FoldCase(character)) != wanted)
+                return -1;
+        }
+        return p;
+    };
+    int p = forward ? hi : lo;
+    int end = -1;
+    while (end < 0) {
+        if (forward && p >= n)
+            return 0;
+        if (!forward) {
+            if (p <= 0)
+                return 0;
+            p = text_.CharacterStart(p - 1);
+        }
+        end = matchEnd(p);
+        if (forward && end < 0)
+            p = static_cast<unsigned char>(data[p]) < 0x80 ? p + 1 : text_.NextCharacter(p);
+    }
+    SetSelection(p, p);
+    SetSelection(end, end);
+    SetSelection(p, end);
+    return 1;
+}
+
 std::string CNewEdit::GetSelectedText() const
 {
     if (text_.Empty() || anchor_ == -1 || end_ == -1 || anchor_ == end_)
@@ -106,12 +185,27 @@ HGLOBAL CNewEdit::MakeTextBlock() const
     return file.Detach();
 }
 
+HGLOBAL CNewEdit::MakeUnicodeBlock() const
+{
+    const std::string selected = GetSelectedText();
+    const std::wstring wide =
+        WideText::FromPaneBytes(text_.Kind(), selected.data(), static_cast<int32_t>(selected.size()));
+    CSharedFile file;
+    file.Write(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+    return file.Detach();
+}
+
+// CF_TEXT keeps the pane's own bytes, as programs that read only that format
+// have always had them; a reader that wants the characters takes
+// CF_UNICODETEXT, which says the same whatever code page either side runs in.
+// Offering both stops the system from making one out of the other.
 void CNewEdit::CopySelection()
 {
     if (text_.Empty())
         return;
     const SourceReference source(new COleDataSource);
     source->CacheGlobalData(CF_TEXT, MakeTextBlock());
+    source->CacheGlobalData(CF_UNICODETEXT, MakeUnicodeBlock());
     source->SetClipboard();
 }
 
@@ -123,6 +217,7 @@ void CNewEdit::DragSelection(POINT point, int position)
     {
         const SourceReference source(new COleDataSource);
         source->CacheGlobalData(CF_TEXT, MakeTextBlock());
+        source->CacheGlobalData(CF_UNICODETEXT, MakeUnicodeBlock());
         effect = source->DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_SCROLL);
     }
     if (GetCapture() == m_hWnd)

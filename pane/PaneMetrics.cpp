@@ -10,7 +10,14 @@ void PaneMetrics::SetFont(int lineHeight, int averageCharWidth, int firstChar, s
     averageCharWidth_ = std::max(1, averageCharWidth);
     firstChar_ = firstChar;
     widths_ = std::move(widths);
+    measured_.clear();
     RebuildTabStops();
+}
+
+void PaneMetrics::SetCharacterMeasure(CharacterMeasure measure)
+{
+    measure_ = std::move(measure);
+    measured_.clear();
 }
 
 void PaneMetrics::SetTabSize(int columns)
@@ -36,11 +43,36 @@ int PaneMetrics::ByteWidth(unsigned char byte) const
     return widths_[static_cast<size_t>(index)];
 }
 
-int PaneMetrics::NextOffset(const char* line, int index, int offset, const TabExtent& tabExtent) const
+int PaneMetrics::CharacterWidth(uint32_t character) const
 {
-    if (line[index] == '\t')
-        return tabExtent(line, index + 1);
-    return offset + ByteWidth(static_cast<unsigned char>(line[index]));
+    if (character < 0x80)
+        return ByteWidth(static_cast<unsigned char>(character));
+    const auto known = measured_.find(character);
+    if (known != measured_.end())
+        return known->second;
+    const int width = measure_ ? std::max(0, measure_(character)) : averageCharWidth_;
+    measured_.emplace(character, width);
+    return width;
+}
+
+int PaneMetrics::NextTabStop(int offset) const
+{
+    const int tabWidth = std::max(1, tabSize_ * averageCharWidth_);
+    return (std::max(offset, 0) / tabWidth + 1) * tabWidth;
+}
+
+int PaneMetrics::NextOffset(const char* line, int length, int index, int offset, const TabExtent& tabExtent,
+                            int& next) const
+{
+    if (kind_ == TextKind::Ascii) {
+        next = index + 1;
+        if (line[index] == '\t')
+            return tabExtent(line, index + 1);
+        return offset + ByteWidth(static_cast<unsigned char>(line[index]));
+    }
+    uint32_t character = 0;
+    next = index + PaneText::CharacterAt(kind_, line + index, length - index, character);
+    return character == '\t' ? NextTabStop(offset) : offset + CharacterWidth(character);
 }
 
 int PaneMetrics::ColumnOffset(const char* line, int length, int column, const TabExtent& tabExtent) const
@@ -52,8 +84,8 @@ int PaneMetrics::AdvanceOffset(const char* line, int length, int from, int offse
                                const TabExtent& tabExtent) const
 {
     const int end = std::min(column, length);
-    for (int i = std::max(from, 0); i < end; ++i)
-        offset = NextOffset(line, i, offset, tabExtent);
+    for (int i = std::max(from, 0); i < end;)
+        offset = NextOffset(line, length, i, offset, tabExtent, i);
     return offset;
 }
 
@@ -62,11 +94,13 @@ int PaneMetrics::ColumnFromOffset(const char* line, int length, int offset, cons
     if (offset <= 0)
         return 0;
     int left = 0;
-    for (int c = 1; c <= length; ++c) {
-        const int right = NextOffset(line, c - 1, left, tabExtent);
+    for (int c = 0; c < length;) {
+        int next = c;
+        const int right = NextOffset(line, length, c, left, tabExtent, next);
         if (right >= offset)
-            return (left + right) / 2 >= offset ? c - 1 : c;
+            return (left + right) / 2 >= offset ? c : next;
         left = right;
+        c = next;
     }
     return length;
 }

@@ -1,6 +1,8 @@
 #include "pane/PaneText.h"
 
 #include "engine/ByteScan.h"
+#include "engine/Utf8.h"
+#include "pane/LegacyCodePage.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -29,7 +31,119 @@ size_t CountLines(const char* buffer, size_t size, int32_t& longest)
     return lineCount;
 }
 
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
+bool IsContinuation(char byte)
+{
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// Where in [from, end) the first byte above 0x7F lies, eight bytes at a time.
+const char* SkipAscii(const char* from, const char* end)
+{
+    for (; end - from >= 8; from += 8) {
+        uint64_t word;
+        std::memcpy(&word, from, 8);
+        if ((word & kHighBits) != 0)
+            break;
+    }
+    while (from < end && static_cast<unsigned char>(*from) < 0x80)
+        ++from;
+    return from;
+}
+
+TextKind ClassifyBytes(const char* begin, const char* end)
+{
+    TextKind kind = TextKind::Ascii;
+    for (const char* p = SkipAscii(begin, end); p < end; p = SkipAscii(p, end)) {
+        uint32_t character = 0;
+        const size_t taken =
+            DecodeUtf8(reinterpret_cast<const unsigned char*>(p), static_cast<size_t>(end - p), character);
+        if (taken == 0)
+            return TextKind::Legacy;
+        kind = TextKind::Utf8;
+        p += taken;
+    }
+    return kind;
+}
+
 }  // namespace
+
+void PaneText::Classify()
+{
+    kind_ = ClassifyBytes(text_.data(), text_.data() + text_.size());
+    if (kind_ != TextKind::Utf8)
+        return;
+    // Only a line with more bytes than the longest so far has characters can be longer.
+    int32_t longest = 0;
+    for (const LineSpan& span : lines_) {
+        if (span.length > longest)
+            longest = std::max(longest, CountCharacters(text_.data() + span.start, span.length));
+    }
+    maxLineLength_ = longest;
+}
+
+int32_t PaneText::CharacterAt(TextKind kind, const char* p, int32_t available, uint32_t& character)
+{
+    const auto byte = static_cast<unsigned char>(*p);
+    if (byte < 0x80 || kind == TextKind::Ascii) {
+        character = byte;
+        return 1;
+    }
+    if (kind == TextKind::Legacy) {
+        character = LegacyCodePage::Character(byte);
+        return 1;
+    }
+    const size_t taken =
+        DecodeUtf8(reinterpret_cast<const unsigned char*>(p), static_cast<size_t>(available), character);
+    if (taken == 0) {
+        // Not in a text found valid; kept safe all the same.
+        character = kReplacementCharacter;
+        return 1;
+    }
+    return static_cast<int32_t>(taken);
+}
+
+int32_t PaneText::NextCharacter(int32_t position) const
+{
+    if (position < 0)
+        return 0;
+    if (position >= length_)
+        return length_;
+    uint32_t character = 0;
+    return position + CharacterAt(kind_, text_.data() + position, length_ - position, character);
+}
+
+int32_t PaneText::CharacterStart(int32_t position) const
+{
+    if (kind_ != TextKind::Utf8 || position <= 0 || position >= length_)
+        return position;
+    while (position > 0 && IsContinuation(text_[static_cast<size_t>(position)]))
+        --position;
+    return position;
+}
+
+int32_t PaneText::CountCharacters(const char* line, int32_t bytes) const
+{
+    if (kind_ != TextKind::Utf8)
+        return bytes;
+    int32_t count = 0;
+    for (int32_t i = 0; i < bytes; ++i)
+        count += IsContinuation(line[i]) ? 0 : 1;
+    return count;
+}
+
+int32_t PaneText::BytesOfCharacters(const char* line, int32_t length, int32_t characters) const
+{
+    if (kind_ != TextKind::Utf8)
+        return std::clamp(characters, 0, length);
+    int32_t offset = 0;
+    for (int32_t n = 0; n < characters && offset < length; ++n) {
+        uint32_t character = 0;
+        offset += CharacterAt(kind_, line + offset, length - offset, character);
+    }
+    return std::min(offset, length);
+}
 
 void PaneText::SetText(const char* buffer, int32_t length)
 {
@@ -65,6 +179,7 @@ void PaneText::SetText(const char* buffer, int32_t length)
     lines_.swap(lines);
     length_ = static_cast<int32_t>(text_.size());
     maxLineLength_ = longest;
+    Classify();
 }
 
 void PaneText::SetText(std::string&& text)
@@ -93,6 +208,7 @@ void PaneText::SetText(std::string&& text)
     lines_.swap(lines);
     length_ = static_cast<int32_t>(text_.size());
     maxLineLength_ = longest;
+    Classify();
 }
 
 void PaneText::Clear()
@@ -101,6 +217,7 @@ void PaneText::Clear()
     std::vector<LineSpan>().swap(lines_);
     length_ = 0;
     maxLineLength_ = 0;
+    kind_ = TextKind::Ascii;
 }
 
 char PaneText::CharAt(int32_t position) const

@@ -3,6 +3,7 @@
 #include "framework/GdiObject.h"
 #include "framework/ObjectSelection.h"
 #include "framework/PaintDC.h"
+#include "framework/WideString.h"
 
 CFileLabel::CFileLabel() : textColour_(::GetSysColor(COLOR_WINDOWTEXT)), backColour_(::GetSysColor(COLOR_BTNFACE))
 {
@@ -49,7 +50,8 @@ void CFileLabel::DoPaint(HDC dc)
     ::SetTextColor(dc, textColour_);
     ::SetBkMode(dc, TRANSPARENT);
     // Without DT_MODIFYSTRING the shortened path is only drawn, never written back.
-    ::DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &textRect,
+    const std::wstring wide = WideString::FromProcessCodePage(text_);
+    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &textRect,
                 DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_PATH_ELLIPSIS | DT_NOPREFIX);
 }
 

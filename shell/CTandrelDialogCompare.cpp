@@ -136,9 +136,12 @@ void CTandrelDialog::FillPanes()
     c.rightText.SetText(std::move(texts.rightText));
     c.rightGutter.SetText(std::move(texts.rightGutter));
     StepTimes::Mark("SetText of the four panes");
+    // Both panes scroll alike: they share the longer extent, counted in
+    // characters by the panes themselves (the engine counts bytes).
+    const int sharedLength = std::max(c.leftText.MaxLineLength(), c.rightText.MaxLineLength());
     for (CNewEdit* pane : {&c.leftText, &c.rightText}) {
-        if (texts.maxLineLength > pane->MaxLineLength()) {
-            pane->SetMaxLineLength(texts.maxLineLength);
+        if (sharedLength > pane->MaxLineLength()) {
+            pane->SetMaxLineLength(sharedLength);
             pane->RecalcScrollBars();
         }
     }

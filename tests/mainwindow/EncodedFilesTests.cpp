@@ -2,6 +2,7 @@
 // text, compared as their UTF-8 form, their information line still telling
 // the size on disk.
 #include "MainWindowFixture.h"
+#include "framework/WideString.h"
 
 #include <string>
 #include <vector>
@@ -45,6 +46,28 @@ TEST_F(EncodedFiles, IgnoreCaseFoldsGreekAndCyrillic)
     EXPECT_EQ(messages, std::vector<std::string>{"The files " + left + " and " + right + " are identical"});
     EXPECT_TRUE(d.ComparedOK());
     EXPECT_EQ(StatusText(0), "No differences found");
+}
+
+TEST_F(EncodedFiles, FileNamesInAnyScriptOpenThroughTheProgramsCodePage)
+{
+    // The manifest linked into the program and into this test makes UTF-8 the ANSI code page.
+    ASSERT_EQ(GetACP(), 65001u);
+    // "заметки_中.txt": no single-byte code page has all of its characters.
+    const std::string name = "\xD0\xB7\xD0\xB0\xD0\xBC\xD0\xB5\xD1\x82\xD0\xBA\xD0\xB8_\xE4\xB8\xAD.txt";
+    const std::string left = WriteFile(name, "one\ntwo\n");
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW(WideString::FromProcessCodePage(left).c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    FindClose(search);
+    EXPECT_TRUE(std::wstring(found.cFileName) == L"\u0437\u0430\u043C\u0435\u0442\u043A\u0438_\u4E2D.txt");
+
+    CTandrelDialog& d = Open(left, WriteFile("right.txt", "one\n2\n"));
+    EXPECT_TRUE(d.ComparedOK());
+    EXPECT_EQ(StatusText(0), "1 difference found");
+    std::string row;
+    LeftTextPane(d).GetLineText(1, row);
+    EXPECT_EQ(row, "two");
+    EXPECT_NE(d.LeftInfo().find(", Size: 8 bytes"), std::string::npos);
 }
 
 }  // namespace

@@ -96,6 +96,50 @@ TEST_F(FindFlow, FindNextSearchesTheActivePaneAsTheDialogSays)
     }
 }
 
+TEST_F(FindFlow, AWordBeyondAsciiTypedInTheDialogIsFoundAndStored)
+{
+    // "Жук" and "жук"; the dialog holds "ЖУК" as its edit control has it, in UTF-16.
+    CTandrelDialog& d = Open(WriteFile("left.txt", "\xD0\x96\xD1\x83\xD0\xBA\nx \xD0\xB6\xD1\x83\xD0\xBA\n"),
+                             WriteFile("right.txt", "y\n"));
+    HWND find = OpenFind(d);
+    ASSERT_NE(find, nullptr);
+    d.SendMessage(CFileLabel::kClickedMessage, reinterpret_cast<WPARAM>(LeftLabel(d).m_hWnd));
+    LeftTextPane(d).SetSelection(0, 0);
+    ::SetDlgItemTextW(find, IDC_FIND_TEXT, L"\u0416\u0423\u041A");
+    const struct Case {
+        bool matchCase;
+        int start;  // the selection searched from
+        const char* selected;
+    } cases[] = {
+        {false, 0, "\xD0\x96\xD1\x83\xD0\xBA"},
+        {false, 6, "\xD0\xB6\xD1\x83\xD0\xBA"},
+        {true, 0, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.start);
+        messages.clear();
+        LeftTextPane(d).SetSelection(c.start, c.start);
+        ::CheckDlgButton(find, IDC_FIND_MATCH_CASE, c.matchCase ? BST_CHECKED : BST_UNCHECKED);
+        ::SendMessageA(find, WM_COMMAND, IDC_FIND_NEXT, 0);
+        PumpMessages();
+        EXPECT_EQ(Selected(LeftTextPane(d)), c.selected);
+        EXPECT_EQ(messages.size(), *c.selected ? 0u : 1u);
+    }
+    ::SendMessageA(find, WM_COMMAND, IDCANCEL, 0);
+    PumpMessages();
+    // The stored string says the same characters to any program that reads the registry.
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\TandrelMainWindowTest\\Tandrel\\Recent Find Strings", 0,
+                              KEY_READ, &key),
+              ERROR_SUCCESS);
+    wchar_t stored[16] = {};
+    DWORD size = sizeof stored - sizeof(wchar_t);
+    EXPECT_EQ(::RegQueryValueExW(key, L"String 0", nullptr, nullptr, reinterpret_cast<BYTE*>(stored), &size),
+              ERROR_SUCCESS);
+    ::RegCloseKey(key);
+    EXPECT_TRUE(std::wstring(stored) == L"\u0416\u0423\u041A");
+}
+
 TEST_F(FindFlow, CancelStoresTheStringAndTheNextFindStartsAfresh)
 {
     CTandrelDialog& d = Open(WriteFile("left.txt", "one\ntwo\n"), WriteFile("right.txt", "one\n2\n"));

@@ -152,6 +152,32 @@ TEST_F(NavigationWindow, CaretStatusShowsTheFilesLineAndNothingOnAFillerRow)
     EXPECT_EQ(caretAt(1, 0), "");  // the filler row facing the deleted b
 }
 
+TEST_F(NavigationWindow, CaretStatusAndTheSharedExtentCountCharacters)
+{
+    // "Жук café" and "Жук" on the left, one line of 8 characters in 11 bytes on the right.
+    CTandrelDialog& d = Open(WriteFile("left.txt", "\xD0\x96\xD1\x83\xD0\xBA caf\xC3\xA9\n\xD0\x96\xD1\x83\xD0\xBA\n"),
+                             WriteFile("right.txt", "\xD0\x96\xD1\x83\xD0\xBA caf\xC3\xA9\n"));
+    EXPECT_EQ(LeftTextPane(d).MaxLineLength(), 8);
+    EXPECT_EQ(RightTextPane(d).MaxLineLength(), 8);
+    struct Step {
+        UINT key;
+        const char* status;
+    };
+    const Step steps[] = {{VK_HOME, "Ln 1, Col 1"},
+                          {VK_END, "Ln 1, Col 9"},
+                          {VK_LEFT, "Ln 1, Col 8"},
+                          {VK_DOWN, "Ln 2, Col 4"},
+                          {VK_RIGHT, "Ln 2, Col 4"}};
+    for (const Step& step : steps) {
+        ::SetForegroundWindow(d.m_hWnd);
+        LeftTextPane(d).SetFocus();
+        PumpMessages();
+        LeftTextPane(d).SendMessage(WM_KEYDOWN, step.key, 0);
+        PumpMessages();
+        EXPECT_EQ(StatusText(1), step.status) << step.status;
+    }
+}
+
 TEST_F(NavigationWindow, FindNextNeedsASearchTextAndSaysWhenNothingIsFound)
 {
     CTandrelDialog& d = OpenThreeChanges();

@@ -1,5 +1,6 @@
-// panebench [LINES]: times the pane on a large generated text (default 1,000,000 lines):
+// panebench [LINES] [utf8]: times the pane on a large generated text (default 1,000,000 lines):
 // SetText, painting one screen at the top, the middle and the end, paging, and a search.
+// With utf8 every line also holds accented and Cyrillic letters.
 #include "framework/CWnd.h"
 #include "framework/ClientDC.h"
 #include "framework/GdiObject.h"
@@ -28,7 +29,7 @@ double Now()
 }
 
 // Lines of 20 to 80 bytes, some with tabs, numbered so that every line differs.
-std::string MakeText(int lines)
+std::string MakeText(int lines, bool utf8)
 {
     std::string text;
     text.reserve(static_cast<size_t>(lines) * 56);
@@ -36,6 +37,8 @@ std::string MakeText(int lines)
         text += "line ";
         text += std::to_string(i);
         text += (i % 7 == 0) ? "\tindented\t" : " plain text ";
+        if (utf8)
+            text += "caf\xC3\xA9 \xD0\x96\xD1\x83\xD0\xBA ";
         text.append(static_cast<size_t>(10 + (i * 37) % 50), static_cast<char>('a' + i % 26));
         text += '\n';
     }
@@ -56,7 +59,8 @@ double PaintOnce(CNewEdit& pane, HDC dc)
 int main(int argc, char** argv)
 {
     const int lines = argc > 1 ? std::atoi(argv[1]) : 1000000;
-    const std::string text = MakeText(lines);
+    const bool utf8 = argc > 2 && std::string(argv[2]) == "utf8";
+    const std::string text = MakeText(lines, utf8);
 
     CWnd parent;
     parent.CreateEx(0, nullptr, "panebench", WS_OVERLAPPEDWINDOW, 0, 0, 900, 700, nullptr, nullptr);

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The picture of two UTF-8 files with accented, Greek and Cyrillic lines, the left one
+# with a Cyrillic name, for docs/unicode.png; taken on a private Xvfb display with the
+# end-to-end harness:
+#   tests/e2e/unicode-picture.sh BUILD_DIR DOCS_DIR
+# BUILD_DIR is a built Windows tree (its e2e prefix is made when missing).
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "$1" && pwd); docs=$(mkdir -p "$2" && cd "$2" && pwd)
+export TANDREL_EXE=$build/shell/tandrel.exe E2E_PREFIX=$build/e2e-prefix E2E_WORK=$build/unicode-picture
+# Wine reads the command line in the locale's encoding.
+export LC_ALL=C.UTF-8
+if [ ! -f "$E2E_PREFIX/.tandrel-prepared" ]; then
+  "$here/../../tools/prepare-wineprefix" "$E2E_PREFIX" --unmanaged >/dev/null 2>&1 \
+    && touch "$E2E_PREFIX/.tandrel-prepared"
+fi
+source "$here/e2e-lib.sh"
+e2e_begin
+# The stored pane font "Courier" is a bitmap face of Western European glyphs in the
+# prefix; "Courier New" stands for a TrueType face with Greek and Cyrillic. (The file
+# labels keep the dialog font, whose bitmap face here has no Cyrillic: the left name
+# shows its seven letters as boxes, where Windows links a face that has them.)
+e2e_reg_set Settings 'Font Face Name' REG_SZ 'Courier New'
+e2e_reg_set Settings 'Font Height' REG_DWORD 4294967283  # -13
+
+left_file="$E2E_WORK/заметки.txt"
+right_file="$E2E_WORK/notes.txt"
+cat >"$left_file" <<'TEXT'
+Café au lait, crème brûlée
+Preis: € 12,50 für zwei
+Ελληνικά: καλημέρα κόσμε
+Русский: съешь же ещё этих булок
+naïve façade, smörgåsbord
+Ωμέγα και άλφα
+TEXT
+cat >"$right_file" <<'TEXT'
+Café au lait, crème brûlée
+Preis: € 14,00 für zwei
+Ελληνικά: καλησπέρα κόσμε
+Русский: съешь же ещё этих мягких булок
+naïve façade, smörgåsbord
+Ωμέγα και Άλφα
+Ещё одна строка
+TEXT
+e2e_start "$(e2e_windows_path "$left_file")" "$(e2e_windows_path "$right_file")"
+main=$(e2e_wait_window '^Tandrel$' 300 60)
+sleep 1
+e2e_screenshot "$docs/unicode.png" "$main"
+echo "$docs/unicode.png"
