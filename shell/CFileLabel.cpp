@@ -5,6 +5,10 @@
 #include "framework/PaintDC.h"
 #include "framework/WideString.h"
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 CFileLabel::CFileLabel() : textColour_(::GetSysColor(COLOR_WINDOWTEXT)), backColour_(::GetSysColor(COLOR_BTNFACE))
 {
 }
@@ -36,6 +40,15 @@ void CFileLabel::RepaintNow()
     UpdateWindow();
 }
 
+namespace {
+// The dialog font's face serves one script (Western European in the program's
+// template). A name in another script is drawn in the first of these faces that
+// has all its characters: the shell's dialog face, which Windows maps to a face
+// for the user's scripts, then a face that every Windows has with Greek and
+// Cyrillic; failing both, in the last one tried.
+const wchar_t* const kFallbackFaces[] = {L"MS Shell Dlg", L"Arial"};
+}  // namespace
+
 void CFileLabel::DoPaint(HDC dc)
 {
     RECT client{};
@@ -46,13 +59,42 @@ void CFileLabel::DoPaint(HDC dc)
     ::FillRect(dc, &client, background);
     RECT textRect = client;
     ::InflateRect(&textRect, -1, 0);
-    ObjectSelection font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+    const std::wstring wide = WideString::FromProcessCodePage(text_);
+    const HFONT dialogFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    ObjectSelection font(dc, dialogFont);
+    GdiFont fallback;
+    std::optional<ObjectSelection> fallbackSelected;
+    for (const wchar_t* face : kFallbackFaces) {
+        if (FontShowsAll(dc, wide))
+            break;
+        fallbackSelected.reset();
+        fallback.Reset(FontLike(dialogFont, face));
+        fallbackSelected.emplace(dc, fallback);
+    }
     ::SetTextColor(dc, textColour_);
     ::SetBkMode(dc, TRANSPARENT);
     // Without DT_MODIFYSTRING the shortened path is only drawn, never written back.
-    const std::wstring wide = WideString::FromProcessCodePage(text_);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &textRect,
                 DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_PATH_ELLIPSIS | DT_NOPREFIX);
+}
+
+bool CFileLabel::FontShowsAll(HDC dc, const std::wstring& text)
+{
+    std::vector<WORD> glyphs(text.size());
+    if (text.empty() || ::GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+                                           GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
+        return true;
+    return std::find(glyphs.begin(), glyphs.end(), static_cast<WORD>(0xFFFF)) == glyphs.end();
+}
+
+// A font of the size and weight of `font` with another face.
+HFONT CFileLabel::FontLike(HFONT font, const wchar_t* face)
+{
+    LOGFONTW logFont{};
+    ::GetObjectW(font ? font : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
+    ::lstrcpynW(logFont.lfFaceName, face, LF_FACESIZE);
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    return ::CreateFontIndirectW(&logFont);
 }
 
 void CFileLabel::OnPaint()

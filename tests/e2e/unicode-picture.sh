@@ -16,9 +16,7 @@ fi
 source "$here/e2e-lib.sh"
 e2e_begin
 # The stored pane font "Courier" is a bitmap face of Western European glyphs in the
-# prefix; "Courier New" stands for a TrueType face with Greek and Cyrillic. (The file
-# labels keep the dialog font, whose bitmap face here has no Cyrillic: the left name
-# shows its seven letters as boxes, where Windows links a face that has them.)
+# prefix; "Courier New" stands for a TrueType face with Greek and Cyrillic.
 e2e_reg_set Settings 'Font Face Name' REG_SZ 'Courier New'
 e2e_reg_set Settings 'Font Height' REG_DWORD 4294967283  # -13
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <numeric>
 #include <string>
 
 namespace {
@@ -81,6 +82,37 @@ TEST(FileLabel, ALongPathIsShortenedInTheMiddle)
     EXPECT_GT(rightmost, 120);
     EXPECT_LT(rightmost, 199);
     EXPECT_EQ(f.label.Text(), path);  // the label keeps the whole path
+}
+
+// The letters of a name in a script the dialog font lacks each draw a glyph of
+// their own, not the one box that stands for every missing character.
+TEST(FileLabel, NamesInOtherScriptsShowTheirLetters)
+{
+    LabelFixture f;
+    LOGFONTA dialogFace{};
+    dialogFace.lfHeight = -11;
+    lstrcpynA(dialogFace.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+    GdiFont dialogFont(CreateFontIndirectA(&dialogFace));
+    f.label.SetFont(dialogFont);
+    f.label.SetTextColour(kRed);
+    const auto picture = [&](const char* text) {
+        f.label.SetText(text);
+        PixelProbe probe(200, 18);
+        probe.Draw([&](HDC dc) { f.label.DoPaint(dc); });
+        std::vector<int> columns;  // red pixels a column: enough to tell two glyphs apart
+        for (int x = 0; x < 200; ++x)
+            columns.push_back(probe.Count(kRed, RECT{x, 0, x + 1, 18}));
+        return columns;
+    };
+    // Cyrillic ze and a, Greek omega and lambda
+    const std::vector<std::vector<int>> pictures = {picture("\xD0\xB7"), picture("\xD0\xB0"), picture("\xCF\x89"),
+                                                    picture("\xCE\xBB")};
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        EXPECT_GT(std::accumulate(pictures[i].begin(), pictures[i].end(), 0), 0) << i;
+        for (size_t j = i + 1; j < pictures.size(); ++j)
+            EXPECT_NE(pictures[i], pictures[j]) << i << " and " << j << " look alike";
+    }
+    f.label.SetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
 }
 
 TEST(FileLabel, AClickTellsTheParent)
