@@ -127,12 +127,13 @@ bool WriteCopy(const std::string& copyName, const std::string& text, MessageSink
 
 // One record per line of the display text: each line with its LF, the last
 // one without. After normalisation every CR is followed by LF, so LF alone
-// decides where a line ends.
-void SplitLines(const std::string& display, std::vector<PaneLine>& lines, int32_t& textSize, int32_t& maxLength)
+// decides where a line ends. `rows` is the number of lines, counted before.
+void SplitLines(const std::string& display, uint64_t rows, std::vector<PaneLine>& lines, int32_t& textSize,
+                int32_t& maxLength)
 {
     const char* const begin = display.data();
     const char* const end = begin + display.size();
-    lines.reserve(ByteScan::Count(begin, end, '\n') + 1);
+    lines.reserve(static_cast<std::size_t>(rows));
     auto addLine = [&](std::size_t length) {
         lines.push_back(PaneLine{Same, textSize, static_cast<int32_t>(length)});
         textSize += static_cast<int32_t>(length);
@@ -173,8 +174,9 @@ bool ReadSide(const std::string& path, const std::string& copyName, std::string&
     return true;
 }
 
-// The rows of one side; the block then keeps the text without its final LF.
-void SplitSide(SideRefs side)
+// The rows of one side, `rows` as SideRows counted them; the block then
+// keeps the text without its final LF.
+void SplitSide(SideRefs side, uint64_t rows)
 {
     if (side.block.empty()) {
         // No line to show: one Filler row keeps the pane's one empty row, with
@@ -184,7 +186,7 @@ void SplitSide(SideRefs side)
         return;
     }
     side.block.pop_back();
-    SplitLines(side.block, side.lines, side.textSize, side.maxLength);
+    SplitLines(side.block, rows, side.lines, side.textSize, side.maxLength);
     side.lineCount = static_cast<int32_t>(side.lines.size());
     StepTimes::Mark("rows");
 }
@@ -195,55 +197,12 @@ uint64_t SideRows(const std::string& text)
     return std::max<uint64_t>(ByteScan::Count(text.data(), text.data() + text.size(), '\n'), 1);
 }
 
-// Read and normalised, the texts tell what the rest will hold: their bytes and rows.
-bool TextsFit(const std::string& left, const std::string& right, uint64_t memoryLimit)
-{
-    return TextComparisonPeak(left.size() + right.size(), SideRows(left) + SideRows(right)) <= memoryLimit;
-}
-
 int32_t DecimalDigits(int32_t number)
 {
     int32_t digits = 1;
     for (; number >= 10; number /= 10)
         ++digits;
     return digits;
-}
-
-// Counts one up in decimal, in place: the digits stand right-aligned in the
-// width, with spaces before them.
-void CountUp(char* number, int32_t width)
-{
-    for (int32_t i = width - 1; i >= 0; --i) {
-        if (number[i] == '9') {
-            number[i] = '0';
-            continue;
-        }
-        number[i] = number[i] == ' ' ? '1' : static_cast<char>(number[i] + 1);
-        return;
-    }
-}
-
-// Line n (from 1) right-aligned in width columns and a line feed, as the
-// format "%%%dd\n" prints it for the width; the Filler row of an empty file
-// gets a Filler record. Each number is the one before counted up, which is
-// far cheaper than formatting a million numbers.
-void BuildNumbers(int32_t lineCount, int32_t width, std::string& block, std::vector<PaneLine>& numberLines)
-{
-    const std::size_t stride = static_cast<std::size_t>(width) + 1;
-    if (static_cast<uint64_t>(lineCount) * stride > kLargestText)
-        throw std::bad_alloc();
-    block.assign(static_cast<std::size_t>(lineCount) * stride, ' ');
-    numberLines.resize(lineCount);
-    std::string number(static_cast<std::size_t>(width), ' ');
-    for (int32_t n = 1; n <= lineCount; ++n) {
-        CountUp(&number[0], width);
-        const std::size_t offset = static_cast<std::size_t>(n - 1) * stride;
-        std::memcpy(&block[offset], number.data(), number.size());
-        block[offset + number.size()] = '\n';
-        numberLines[n - 1] = PaneLine{Same, static_cast<int32_t>(offset), static_cast<int32_t>(stride)};
-    }
-    if (lineCount == 0)
-        numberLines.push_back(PaneLine{Filler, 0, 0});
 }
 
 bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
@@ -258,17 +217,17 @@ bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, Co
         if (!ReadSide(leftPath, leftCopyName, left.block, messages)
             || !ReadSide(rightPath, rightCopyName, right.block, messages))
             return false;
-        // Before any line table is made.
-        if (!TextsFit(left.block, right.block, memoryLimit)) {
+        // Read and normalised, the texts tell what the rest will hold, their
+        // bytes and rows: checked before any line table is made.
+        const uint64_t leftRows = SideRows(left.block);
+        const uint64_t rightRows = SideRows(right.block);
+        if (TextComparisonPeak(left.block.size() + right.block.size(), leftRows + rightRows) > memoryLimit) {
             messages.ShowMessage("Insufficient memory!");
             return false;
         }
-        SplitSide(left);
-        SplitSide(right);
+        SplitSide(left, leftRows);
+        SplitSide(right, rightRows);
         state.lineNumberWidth = DecimalDigits(std::max(state.leftLineCount, state.rightLineCount));
-        BuildNumbers(state.leftLineCount, state.lineNumberWidth, state.leftNumberBlock, state.leftNumberLines);
-        BuildNumbers(state.rightLineCount, state.lineNumberWidth, state.rightNumberBlock, state.rightNumberLines);
-        StepTimes::Mark("line numbers");
         return true;
     } catch (const std::bad_alloc&) {
         messages.ShowMessage("Insufficient memory!");
