@@ -205,29 +205,64 @@ int32_t DecimalDigits(int32_t number)
     return digits;
 }
 
+SideRefs LeftSide(ComparisonState& state)
+{
+    return SideRefs{state.leftTextBlock, state.leftLines, state.leftLineCount, state.leftTextSize,
+                    state.leftMaxLineLength};
+}
+
+SideRefs RightSide(ComparisonState& state)
+{
+    return SideRefs{state.rightTextBlock, state.rightLines, state.rightLineCount, state.rightTextSize,
+                    state.rightMaxLineLength};
+}
+
+// The rows of both sides from their normalised texts, and the common width
+// of their line numbers.
+void SplitBothSides(ComparisonState& state, uint64_t leftRows, uint64_t rightRows)
+{
+    SplitSide(LeftSide(state), leftRows);
+    SplitSide(RightSide(state), rightRows);
+    state.lineNumberWidth = DecimalDigits(std::max(state.leftLineCount, state.rightLineCount));
+}
+
+// The size and rows of a side read, normalised and copied.
+struct SideCount {
+    uint64_t bytes;
+    uint64_t rows;
+};
+
+// Reads one side and writes its copy; unless the text is to be kept, the block
+// is released at once, so that only one side's text is held at a time.
+bool CopySide(const std::string& path, const std::string& copyName, std::string& block, bool keepText, SideCount& count,
+              MessageSink& messages)
+{
+    if (!ReadSide(path, copyName, block, messages))
+        return false;
+    count = SideCount{block.size(), SideRows(block)};
+    if (!keepText)
+        std::string().swap(block);
+    return true;
+}
+
 bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
                    const std::string& leftCopyName, const std::string& rightCopyName, uint64_t memoryLimit,
-                   MessageSink& messages)
+                   bool keepTexts, MessageSink& messages)
 {
     try {
-        const SideRefs left{state.leftTextBlock, state.leftLines, state.leftLineCount, state.leftTextSize,
-                            state.leftMaxLineLength};
-        const SideRefs right{state.rightTextBlock, state.rightLines, state.rightLineCount, state.rightTextSize,
-                             state.rightMaxLineLength};
-        if (!ReadSide(leftPath, leftCopyName, left.block, messages)
-            || !ReadSide(rightPath, rightCopyName, right.block, messages))
+        SideCount left{};
+        SideCount right{};
+        if (!CopySide(leftPath, leftCopyName, state.leftTextBlock, keepTexts, left, messages)
+            || !CopySide(rightPath, rightCopyName, state.rightTextBlock, keepTexts, right, messages))
             return false;
         // Read and normalised, the texts tell what the rest will hold, their
         // bytes and rows: checked before any line table is made.
-        const uint64_t leftRows = SideRows(left.block);
-        const uint64_t rightRows = SideRows(right.block);
-        if (TextComparisonPeak(left.block.size() + right.block.size(), leftRows + rightRows) > memoryLimit) {
+        if (TextComparisonPeak(left.bytes + right.bytes, left.rows + right.rows) > memoryLimit) {
             messages.ShowMessage("Insufficient memory!");
             return false;
         }
-        SplitSide(left, leftRows);
-        SplitSide(right, rightRows);
-        state.lineNumberWidth = DecimalDigits(std::max(state.leftLineCount, state.rightLineCount));
+        if (keepTexts)
+            SplitBothSides(state, left.rows, right.rows);
         return true;
     } catch (const std::bad_alloc&) {
         messages.ShowMessage("Insufficient memory!");
@@ -280,8 +315,11 @@ bool GetTempFilePath(std::string& path, MessageSink& messages)
     return false;
 }
 
-bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
-                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages, uint64_t memoryLimit)
+namespace {
+
+bool LoadCopies(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
+                std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages, uint64_t memoryLimit,
+                bool keepTexts)
 {
     state = ComparisonState();
     leftCopyName.clear();
@@ -293,7 +331,7 @@ bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, Co
     if (!GetTempFilePath(leftCopy, messages))
         return false;
     if (GetTempFilePath(rightCopy, messages)
-        && LoadBothSides(leftPath, rightPath, state, leftCopy, rightCopy, memoryLimit, messages)) {
+        && LoadBothSides(leftPath, rightPath, state, leftCopy, rightCopy, memoryLimit, keepTexts, messages)) {
         leftCopyName = leftCopy;
         rightCopyName = rightCopy;
         return true;
@@ -301,5 +339,38 @@ bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, Co
     std::remove(leftCopy.c_str());
     if (!rightCopy.empty())
         std::remove(rightCopy.c_str());
+    return false;
+}
+
+}  // namespace
+
+bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
+                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages, uint64_t memoryLimit)
+{
+    return LoadCopies(leftPath, rightPath, state, leftCopyName, rightCopyName, messages, memoryLimit, true);
+}
+
+bool WriteComparisonCopies(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
+                           std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages,
+                           uint64_t memoryLimit)
+{
+    return LoadCopies(leftPath, rightPath, state, leftCopyName, rightCopyName, messages, memoryLimit, false);
+}
+
+bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopyName, ComparisonState& state,
+                   MessageSink& messages)
+{
+    try {
+        if (!ReadWholeFile(leftCopyName, state.leftTextBlock, messages)
+            || !ReadWholeFile(rightCopyName, state.rightTextBlock, messages))
+            return false;
+        StepTimes::Mark("read the copies back");
+        SplitBothSides(state, SideRows(state.leftTextBlock), SideRows(state.rightTextBlock));
+        return true;
+    } catch (const std::bad_alloc&) {
+        messages.ShowMessage("Insufficient memory!");
+    } catch (const std::length_error&) {
+        messages.ShowMessage("Insufficient memory!");
+    }
     return false;
 }

@@ -4,6 +4,7 @@
 
 #include "engine/DisplayLoading.h"
 #include "engine/PaneAlignment.h"
+#include "engine/TextComparison.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,33 @@ TEST_F(DisplayLoading, NormalisesCopiesAndSplitsRowsOnEitherSide)
                    state.leftMaxLineLength);
     }
     EXPECT_EQ(messages.texts, Strings{});
+}
+
+// A comparison writes the copies, compares them and only then takes the
+// display texts back from them: the same texts and rows as loading keeps.
+TEST_F(DisplayLoading, ComparingTakesTheTextsBackFromTheCopies)
+{
+    const LoadCase other{"other\r\nside", "other\r\nside\n", {"other\r\n", "side"}};
+    for (const LoadCase& c : kLoadCases) {
+        SCOPED_TRACE(testing::PrintToString(c.file));
+        const std::string left = folders.WriteInput("left", c.file);
+        const std::string right = folders.WriteInput("right", other.file);
+        ASSERT_EQ(CompareTextFiles(left, right, false, false, state, messages), 1);
+        ExpectSide(c, c.copy, state.leftLines, state.leftTextBlock, state.leftLineCount, state.leftTextSize,
+                   state.leftMaxLineLength);
+        ExpectSide(other, other.copy, state.rightLines, state.rightTextBlock, state.rightLineCount, state.rightTextSize,
+                   state.rightMaxLineLength);
+        EXPECT_EQ(state.lineNumberWidth, 1);
+        EXPECT_FALSE(state.listing.empty());
+        ASSERT_EQ(CompareTextFiles(left, left, false, false, state, messages), 0);
+        ExpectSide(c, c.copy, state.rightLines, state.rightTextBlock, state.rightLineCount, state.rightTextSize,
+                   state.rightMaxLineLength);
+        EXPECT_TRUE(state.listing.empty());
+    }
+    EXPECT_EQ(messages.texts, Strings{});
+    const std::string gone = folders.InputFolder() + "/gone";
+    EXPECT_FALSE(ReadPaneTexts(gone, gone, state, messages));
+    EXPECT_EQ(messages.texts, Strings{"Could not open file " + gone + " to read!"});
 }
 
 std::string Lines(int count)
