@@ -1,5 +1,6 @@
 #include "engine/PaneAlignment.h"
 
+#include "engine/DisplayLoading.h"
 #include "engine/ListingCommand.h"
 
 #include <algorithm>
@@ -236,6 +237,9 @@ void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, 
     const std::size_t lines = std::min(rows, static_cast<std::size_t>(side.lineCount));
     const std::size_t fillers = rows - lines;
     const std::size_t width = static_cast<std::size_t>(side.lineNumberWidth);
+    // Counted in 64 bits: a 32-bit size_t could wrap for a billion short lines.
+    if (static_cast<uint64_t>(lines) * (width + 1) + fillers > kLargestPaneText)
+        throw std::bad_alloc();
     const std::size_t gutterSize = lines * (width + 1) + fillers;
     text.clear();
     gutter.clear();
