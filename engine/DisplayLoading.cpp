@@ -232,16 +232,13 @@ struct SideCount {
     uint64_t rows;
 };
 
-// Reads one side and writes its copy; unless the text is to be kept, the block
-// is released at once, so that only one side's text is held at a time.
-bool CopySide(const std::string& path, const std::string& copyName, std::string& block, bool keepText, SideCount& count,
+// Reads one side and writes its copy, and counts what it holds.
+bool CopySide(const std::string& path, const std::string& copyName, std::string& block, SideCount& count,
               MessageSink& messages)
 {
     if (!ReadSide(path, copyName, block, messages))
         return false;
     count = SideCount{block.size(), SideRows(block)};
-    if (!keepText)
-        std::string().swap(block);
     return true;
 }
 
@@ -252,8 +249,14 @@ bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, Co
     try {
         SideCount left{};
         SideCount right{};
-        if (!CopySide(leftPath, leftCopyName, state.leftTextBlock, keepTexts, left, messages)
-            || !CopySide(rightPath, rightCopyName, state.rightTextBlock, keepTexts, right, messages))
+        // Texts that are not kept pass through one buffer, released before
+        // the comparison: only one side is held at a time, in memory already
+        // touched once.
+        std::string scratch;
+        std::string& leftText = keepTexts ? state.leftTextBlock : scratch;
+        std::string& rightText = keepTexts ? state.rightTextBlock : scratch;
+        if (!CopySide(leftPath, leftCopyName, leftText, left, messages)
+            || !CopySide(rightPath, rightCopyName, rightText, right, messages))
             return false;
         // Read and normalised, the texts tell what the rest will hold, their
         // bytes and rows: checked before any line table is made.
