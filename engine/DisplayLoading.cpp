@@ -65,14 +65,17 @@ std::size_t ExpectedSize(std::FILE* file)
 // The whole content of the file. Reads until the end rather than trusting the
 // size, so that files that are not regular (pipes, devices) load too; the
 // first read asks for one byte more than the size to meet the end at once.
-bool ReadWholeFile(const std::string& path, std::string& text, MessageSink& messages)
+// `room` bytes more are reserved beyond that, for the text to grow into.
+bool ReadWholeFile(const std::string& path, std::string& text, MessageSink& messages, std::size_t room = 0)
 {
     FilePtr file = OpenFile(path, "rb");
     if (!file) {
         messages.ShowMessage("Could not open file " + path + " to read!");
         return false;
     }
-    text.resize(ExpectedSize(file.get()) + 1);
+    const std::size_t expected = ExpectedSize(file.get());
+    text.reserve(expected + 1 + room);
+    text.resize(expected + 1);
     std::size_t used = 0;
     for (;;) {
         if (used == text.size()) {
@@ -345,6 +348,14 @@ bool LoadCopies(const std::string& leftPath, const std::string& rightPath, Compa
     return false;
 }
 
+// The lines of one side that the listing shows, marked '<' or '>'.
+std::size_t LinesShown(const DiffListing& listing, char mark)
+{
+    return static_cast<std::size_t>(std::count_if(listing.begin(), listing.end(), [mark](const std::string& entry) {
+        return !entry.empty() && entry[0] == mark;
+    }));
+}
+
 }  // namespace
 
 bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
@@ -364,8 +375,11 @@ bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopy
                    MessageSink& messages)
 {
     try {
-        if (!ReadWholeFile(leftCopyName, state.leftTextBlock, messages)
-            || !ReadWholeFile(rightCopyName, state.rightTextBlock, messages))
+        // Each text gets room for the Filler rows its pane text will hold, at
+        // most one for each line the listing shows of the other side, so that
+        // BuildPaneTexts spreads the rows in place.
+        if (!ReadWholeFile(leftCopyName, state.leftTextBlock, messages, LinesShown(state.listing, '>'))
+            || !ReadWholeFile(rightCopyName, state.rightTextBlock, messages, LinesShown(state.listing, '<')))
             return false;
         StepTimes::Mark("read the copies back");
         SplitBothSides(state, SideRows(state.leftTextBlock), SideRows(state.rightTextBlock));

@@ -187,31 +187,38 @@ struct SideBuild {
     int32_t DiffHunk::*kind;
 };
 
-// Consecutive lines of a file lie back to back in its block, so the rows
-// between two Filler rows are copied as one run rather than line by line.
-class RunCopy {
-public:
-    RunCopy(const std::string& from, std::string& to) : from_(from), to_(to) {}
-    void Add(const PaneLine& line)
-    {
-        if (static_cast<std::size_t>(line.offset) != end_) {
-            Flush();
-            begin_ = static_cast<std::size_t>(line.offset);
+// Lays the rows out in the block itself, which becomes the pane text: a row
+// is its line's bytes, or one line feed for a Filler row. The file's lines lie
+// back to back in the block, so walking the rows from the last, each run of
+// lines between two Filler rows moves down once, by the Filler rows above it.
+// A block read with room for its Filler rows (ReadPaneTexts) is not copied.
+// `textSize` is the size of the lines as the rows count it.
+void SpreadRows(const std::vector<PaneLine>& lines, int32_t textSize, std::string& block, std::size_t fillers)
+{
+    // One byte more than the rows need: a pane that takes the text over ends
+    // its last line with a line feed in place.
+    block.reserve(static_cast<std::size_t>(textSize) + fillers + 1);
+    block.resize(block.size() + fillers);
+    char* const base = &block[0];
+    std::size_t shift = fillers;  // Filler rows above the rows still to place
+    std::size_t runBegin = block.size() - fillers;
+    std::size_t runEnd = runBegin;
+    auto moveRun = [&] {
+        if (shift != 0)
+            std::memmove(base + runBegin + shift, base + runBegin, runEnd - runBegin);
+    };
+    for (std::size_t t = lines.size(); t-- > 0;) {
+        if (lines[t].state != Filler) {
+            runBegin = static_cast<std::size_t>(lines[t].offset);
+            continue;
         }
-        end_ = static_cast<std::size_t>(line.offset) + static_cast<std::size_t>(line.length);
+        moveRun();
+        --shift;
+        base[runBegin + shift] = '\n';
+        runEnd = runBegin;
     }
-    void Flush()
-    {
-        to_.append(from_, begin_, end_ - begin_);
-        begin_ = end_;
-    }
-
-private:
-    const std::string& from_;
-    std::string& to_;
-    std::size_t begin_ = 0;
-    std::size_t end_ = 0;
-};
+    moveRun();
+}
 
 // Counts one up in decimal, in place: the digits stand right-aligned in the
 // width, with spaces before them. Far cheaper than formatting a million numbers.
@@ -241,27 +248,19 @@ void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, 
     if (static_cast<uint64_t>(lines) * (width + 1) + fillers > kLargestPaneText)
         throw std::bad_alloc();
     const std::size_t gutterSize = lines * (width + 1) + fillers;
-    text.clear();
     gutter.clear();
-    // One byte more than the rows need: a pane that takes the text over ends
-    // its last line with a line feed in place.
-    text.reserve(static_cast<std::size_t>(side.textSize) + fillers + 1);
     gutter.reserve(gutterSize + 1);
     gutter.assign(gutterSize, '\n');
     char* number = gutter.data();
     std::string counter(width, ' ');
-    RunCopy textRun(side.textBlock, text);
     std::size_t h = 0;
     int32_t n = 0;
     for (std::size_t t = 0; t < rows; ++t) {
         const PaneLine& line = side.lines[t];
         if (line.state == Filler) {
-            textRun.Flush();
-            text.push_back('\n');
             ++number;
             continue;
         }
-        textRun.Add(line);
         CountUp(&counter[0], side.lineNumberWidth);
         std::memcpy(number, counter.data(), width);
         number += width + 1;
@@ -274,13 +273,15 @@ void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, 
         }
         ++n;
     }
-    textRun.Flush();
+    SpreadRows(side.lines, side.textSize, side.textBlock, fillers);
+    text.clear();
+    text.swap(side.textBlock);
+    std::string().swap(side.textBlock);
     // Every row but a file's last line ends in a line feed. A side with no
     // line of its own (an empty file) has only Filler rows, and the last one's
     // line feed would give its pane one row more than the other side.
     if (side.lineCount == 0 && !text.empty())
         text.pop_back();
-    std::string().swap(side.textBlock);
 }
 
 // The Filler side of an addition or deletion lies on the same display rows
