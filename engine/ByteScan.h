@@ -117,13 +117,23 @@ void ForEach(const char* begin, const char* end, char byte, Found&& found)
     }
 }
 
+// The number of bits set, inline: without a popcount instruction the
+// compiler's own calls a library routine.
+inline unsigned BitCount(uint64_t x)
+{
+    x -= (x >> 1) & 0x5555555555555555ull;
+    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<unsigned>((x * kOnes) >> 56);
+}
+
 // How many bytes of [begin, end) equal `byte`.
 inline std::size_t Count(const char* begin, const char* end, char byte)
 {
     std::size_t count = 0;
     if (kWordwise) {
         for (; end - begin >= kBlock; begin += kBlock)
-            count += static_cast<std::size_t>(__builtin_popcountll(BlockMask(begin, byte)));
+            count += BitCount(BlockMask(begin, byte));
     }
     for (; begin < end; ++begin)
         count += *begin == byte ? 1 : 0;
