@@ -130,7 +130,8 @@ bool WriteCopy(const std::string& copyName, const std::string& text, MessageSink
 
 // One record per line of the display text: each line with its LF, the last
 // one without. After normalisation every CR is followed by LF, so LF alone
-// decides where a line ends. `rows` is the number of lines, counted before.
+// decides where a line ends. Room for `rows` records is reserved: the lines,
+// counted before, and any Filler rows the alignment will add.
 void SplitLines(const std::string& display, uint64_t rows, std::vector<PaneLine>& lines, int32_t& textSize,
                 int32_t& maxLength)
 {
@@ -177,8 +178,8 @@ bool ReadSide(const std::string& path, const std::string& copyName, std::string&
     return true;
 }
 
-// The rows of one side, `rows` as SideRows counted them; the block then
-// keeps the text without its final LF.
+// The rows of one side, with room for `rows` (SideRows and any room for
+// Filler rows); the block then keeps the text without its final LF.
 void SplitSide(SideRefs side, uint64_t rows)
 {
     if (side.block.empty()) {
@@ -375,14 +376,16 @@ bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopy
                    MessageSink& messages)
 {
     try {
-        // Each text gets room for the Filler rows its pane text will hold, at
-        // most one for each line the listing shows of the other side, so that
-        // BuildPaneTexts spreads the rows in place.
-        if (!ReadWholeFile(leftCopyName, state.leftTextBlock, messages, LinesShown(state.listing, '>'))
-            || !ReadWholeFile(rightCopyName, state.rightTextBlock, messages, LinesShown(state.listing, '<')))
+        // Each text and its rows get room for the Filler rows the alignment
+        // will add, at most one for each line the listing shows of the other
+        // side, so that AlignPanes and BuildPaneTexts work in place.
+        const std::size_t leftRoom = LinesShown(state.listing, '>');
+        const std::size_t rightRoom = LinesShown(state.listing, '<');
+        if (!ReadWholeFile(leftCopyName, state.leftTextBlock, messages, leftRoom)
+            || !ReadWholeFile(rightCopyName, state.rightTextBlock, messages, rightRoom))
             return false;
         StepTimes::Mark("read the copies back");
-        SplitBothSides(state, SideRows(state.leftTextBlock), SideRows(state.rightTextBlock));
+        SplitBothSides(state, SideRows(state.leftTextBlock) + leftRoom, SideRows(state.rightTextBlock) + rightRoom);
         return true;
     } catch (const std::bad_alloc&) {
         messages.ShowMessage("Insufficient memory!");

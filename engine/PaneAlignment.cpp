@@ -110,28 +110,29 @@ bool ApplyCommand(const DiffListing& listing, std::size_t at, const ListingComma
     }
 }
 
-// Inserts all recorded Filler rows in one pass. The insertions were recorded
-// bottom-up, so read backwards they run top-down; of two at the same index the
-// later one lies above, as inserting them one by one would have placed it.
+// Inserts all recorded Filler rows in one pass, in place: the insertions were
+// recorded bottom-up, so taken in that order each moves the rows below its
+// index down once, by the Filler rows still to come above them. (Of two at
+// the same index the later lies above, as inserting one by one would place
+// it; the rows are alike.) Rows read with room for their Filler rows
+// (ReadPaneTexts) are not copied.
 void ApplyInsertions(SideWalk& side)
 {
     if (side.insertions.empty())
         return;
-    std::size_t total = side.lines.size();
+    std::vector<PaneLine>& lines = side.lines;
+    std::size_t end = lines.size();
+    std::size_t shift = 0;
     for (const Insertion& insertion : side.insertions)
-        total += static_cast<std::size_t>(insertion.count);
-    std::vector<PaneLine> lines;
-    lines.reserve(total);
-    const PaneLine filler{Filler, 0, 0};
-    std::size_t copied = 0;
-    for (auto it = side.insertions.rbegin(); it != side.insertions.rend(); ++it) {
-        const std::size_t upTo = static_cast<std::size_t>(it->index);
-        lines.insert(lines.end(), side.lines.begin() + copied, side.lines.begin() + upTo);
-        lines.insert(lines.end(), it->count, filler);
-        copied = upTo;
+        shift += static_cast<std::size_t>(insertion.count);
+    lines.resize(end + shift);
+    for (const Insertion& insertion : side.insertions) {
+        const auto index = lines.begin() + insertion.index;
+        std::move_backward(index, lines.begin() + end, lines.begin() + end + shift);
+        shift -= static_cast<std::size_t>(insertion.count);
+        std::fill_n(index + shift, insertion.count, PaneLine{Filler, 0, 0});
+        end = static_cast<std::size_t>(insertion.index);
     }
-    lines.insert(lines.end(), side.lines.begin() + copied, side.lines.end());
-    side.lines.swap(lines);
 }
 
 void PadWithFillers(std::vector<PaneLine>& lines, std::size_t rows)
