@@ -38,6 +38,20 @@ constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_EXCL;
 constexpr int kCreateMode = S_IRUSR | S_IWUSR;
 #endif
 
+// Runs `work`; running out of memory in it sends "Insufficient memory!" and
+// gives false.
+template <typename Work>
+bool WithinMemory(MessageSink& messages, Work&& work)
+{
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    messages.ShowMessage("Insufficient memory!");
+    return false;
+}
+
 FilePtr OpenFile(const std::string& path, const char* mode)
 {
     return FilePtr(std::fopen(path.c_str(), mode), &std::fclose);
@@ -250,7 +264,7 @@ bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, Co
                    const std::string& leftCopyName, const std::string& rightCopyName, uint64_t memoryLimit,
                    bool keepTexts, MessageSink& messages)
 {
-    try {
+    return WithinMemory(messages, [&] {
         SideCount left{};
         SideCount right{};
         // Texts that are not kept pass through one buffer, released before
@@ -271,12 +285,7 @@ bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, Co
         if (keepTexts)
             SplitBothSides(state, left.rows, right.rows);
         return true;
-    } catch (const std::bad_alloc&) {
-        messages.ShowMessage("Insufficient memory!");
-    } catch (const std::length_error&) {
-        messages.ShowMessage("Insufficient memory!");
-    }
-    return false;
+    });
 }
 
 // Four hex digits from a varying start, like the system's own temporary names.
@@ -375,7 +384,7 @@ bool WriteComparisonCopies(const std::string& leftPath, const std::string& right
 bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopyName, ComparisonState& state,
                    MessageSink& messages)
 {
-    try {
+    return WithinMemory(messages, [&] {
         // Each text and its rows get room for the Filler rows the alignment
         // will add, at most one for each line the listing shows of the other
         // side, so that AlignPanes and BuildPaneTexts work in place.
@@ -387,10 +396,5 @@ bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopy
         StepTimes::Mark("read the copies back");
         SplitBothSides(state, SideRows(state.leftTextBlock) + leftRoom, SideRows(state.rightTextBlock) + rightRoom);
         return true;
-    } catch (const std::bad_alloc&) {
-        messages.ShowMessage("Insufficient memory!");
-    } catch (const std::length_error&) {
-        messages.ShowMessage("Insufficient memory!");
-    }
-    return false;
+    });
 }
