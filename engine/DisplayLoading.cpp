@@ -120,10 +120,11 @@ void Normalise(std::string& text)
 {
     char* const begin = &text[0];
     char* const end = begin + text.size();
-    for (char* cr = ByteScan::Find(begin, end, '\r'); cr != end; cr = ByteScan::Find(cr + 1, end, '\r')) {
+    // A CR LF file has a CR on every line: listed in one scan, not found one call at a time.
+    ByteScan::ForEach(begin, end, '\r', [&](const char* cr) {
         if (cr + 1 == end || cr[1] != '\n')
-            *cr = '\n';
-    }
+            begin[cr - begin] = '\n';
+    });
     for (char* zero = ByteScan::Find(begin, end, '\0'); zero != end; zero = ByteScan::Find(zero + 1, end, '\0')) {
         *zero = ' ';
     }
