@@ -9,7 +9,7 @@
 
 // Filled step by step: LoadPaneTexts (rows, counts, blocks), DiffFiles (the
 // listing), AlignPanes (states, Filler rows, hunks), BuildPaneTexts (hunks in
-// display rows; the four blocks released). A fresh comparison starts from a
+// display rows; the two blocks released). A fresh comparison starts from a
 // default-constructed state.
 struct ComparisonState {
     std::vector<DiffHunk> hunks;
@@ -17,9 +17,6 @@ struct ComparisonState {
     // One record per line of each file, later one per display row.
     std::vector<PaneLine> leftLines;
     std::vector<PaneLine> rightLines;
-    // Parallel to leftLines / rightLines: same length, Filler rows at the same indices.
-    std::vector<PaneLine> leftNumberLines;
-    std::vector<PaneLine> rightNumberLines;
 
     // The comparison's difference listing, last difference first.
     DiffListing listing;
@@ -32,13 +29,12 @@ struct ComparisonState {
     // Longest line of each file in bytes, terminator included.
     int32_t leftMaxLineLength = 0;
     int32_t rightMaxLineLength = 0;
-    // Digits of the line numbers, common to both sides.
+    // Digits of the line numbers, common to both sides: the gutters are
+    // written with the pane texts, numbering the rows that are not Filler.
     int32_t lineNumberWidth = 0;
 
-    // The display texts (normalised file without its final line feed) and the
-    // line-number texts; c_str() supplies the terminating zero.
+    // The display texts (normalised file without its final line feed);
+    // c_str() supplies the terminating zero.
     std::string leftTextBlock;
     std::string rightTextBlock;
-    std::string leftNumberBlock;
-    std::string rightNumberBlock;
 };

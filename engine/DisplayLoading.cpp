@@ -38,6 +38,20 @@ constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_EXCL;
 constexpr int kCreateMode = S_IRUSR | S_IWUSR;
 #endif
 
+// Runs `work`; running out of memory in it sends "Insufficient memory!" and
+// gives false.
+template <typename Work>
+bool WithinMemory(MessageSink& messages, Work&& work)
+{
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    messages.ShowMessage("Insufficient memory!");
+    return false;
+}
+
 FilePtr OpenFile(const std::string& path, const char* mode)
 {
     return FilePtr(std::fopen(path.c_str(), mode), &std::fclose);
@@ -65,14 +79,17 @@ std::size_t ExpectedSize(std::FILE* file)
 // The whole content of the file. Reads until the end rather than trusting the
 // size, so that files that are not regular (pipes, devices) load too; the
 // first read asks for one byte more than the size to meet the end at once.
-bool ReadWholeFile(const std::string& path, std::string& text, MessageSink& messages)
+// `room` bytes more are reserved beyond that, for the text to grow into.
+bool ReadWholeFile(const std::string& path, std::string& text, MessageSink& messages, std::size_t room = 0)
 {
     FilePtr file = OpenFile(path, "rb");
     if (!file) {
         messages.ShowMessage("Could not open file " + path + " to read!");
         return false;
     }
-    text.resize(ExpectedSize(file.get()) + 1);
+    const std::size_t expected = ExpectedSize(file.get());
+    text.reserve(expected + 1 + room);
+    text.resize(expected + 1);
     std::size_t used = 0;
     for (;;) {
         if (used == text.size()) {
@@ -103,10 +120,11 @@ void Normalise(std::string& text)
 {
     char* const begin = &text[0];
     char* const end = begin + text.size();
-    for (char* cr = ByteScan::Find(begin, end, '\r'); cr != end; cr = ByteScan::Find(cr + 1, end, '\r')) {
+    // A CR LF file has a CR on every line: listed in one scan, not found one call at a time.
+    ByteScan::ForEach(begin, end, '\r', [&](const char* cr) {
         if (cr + 1 == end || cr[1] != '\n')
-            *cr = '\n';
-    }
+            begin[cr - begin] = '\n';
+    });
     for (char* zero = ByteScan::Find(begin, end, '\0'); zero != end; zero = ByteScan::Find(zero + 1, end, '\0')) {
         *zero = ' ';
     }
@@ -127,12 +145,14 @@ bool WriteCopy(const std::string& copyName, const std::string& text, MessageSink
 
 // One record per line of the display text: each line with its LF, the last
 // one without. After normalisation every CR is followed by LF, so LF alone
-// decides where a line ends.
-void SplitLines(const std::string& display, std::vector<PaneLine>& lines, int32_t& textSize, int32_t& maxLength)
+// decides where a line ends. Room for `rows` records is reserved: the lines,
+// counted before, and any Filler rows the alignment will add.
+void SplitLines(const std::string& display, uint64_t rows, std::vector<PaneLine>& lines, int32_t& textSize,
+                int32_t& maxLength)
 {
     const char* const begin = display.data();
     const char* const end = begin + display.size();
-    lines.reserve(ByteScan::Count(begin, end, '\n') + 1);
+    lines.reserve(static_cast<std::size_t>(rows));
     auto addLine = [&](std::size_t length) {
         lines.push_back(PaneLine{Same, textSize, static_cast<int32_t>(length)});
         textSize += static_cast<int32_t>(length);
@@ -173,8 +193,9 @@ bool ReadSide(const std::string& path, const std::string& copyName, std::string&
     return true;
 }
 
-// The rows of one side; the block then keeps the text without its final LF.
-void SplitSide(SideRefs side)
+// The rows of one side, with room for `rows` (SideRows and any room for
+// Filler rows); the block then keeps the text without its final LF.
+void SplitSide(SideRefs side, uint64_t rows)
 {
     if (side.block.empty()) {
         // No line to show: one Filler row keeps the pane's one empty row, with
@@ -184,7 +205,7 @@ void SplitSide(SideRefs side)
         return;
     }
     side.block.pop_back();
-    SplitLines(side.block, side.lines, side.textSize, side.maxLength);
+    SplitLines(side.block, rows, side.lines, side.textSize, side.maxLength);
     side.lineCount = static_cast<int32_t>(side.lines.size());
     StepTimes::Mark("rows");
 }
@@ -195,12 +216,6 @@ uint64_t SideRows(const std::string& text)
     return std::max<uint64_t>(ByteScan::Count(text.data(), text.data() + text.size(), '\n'), 1);
 }
 
-// Read and normalised, the texts tell what the rest will hold: their bytes and rows.
-bool TextsFit(const std::string& left, const std::string& right, uint64_t memoryLimit)
-{
-    return TextComparisonPeak(left.size() + right.size(), SideRows(left) + SideRows(right)) <= memoryLimit;
-}
-
 int32_t DecimalDigits(int32_t number)
 {
     int32_t digits = 1;
@@ -209,73 +224,69 @@ int32_t DecimalDigits(int32_t number)
     return digits;
 }
 
-// Counts one up in decimal, in place: the digits stand right-aligned in the
-// width, with spaces before them.
-void CountUp(char* number, int32_t width)
+SideRefs LeftSide(ComparisonState& state)
 {
-    for (int32_t i = width - 1; i >= 0; --i) {
-        if (number[i] == '9') {
-            number[i] = '0';
-            continue;
-        }
-        number[i] = number[i] == ' ' ? '1' : static_cast<char>(number[i] + 1);
-        return;
-    }
+    return SideRefs{state.leftTextBlock, state.leftLines, state.leftLineCount, state.leftTextSize,
+                    state.leftMaxLineLength};
 }
 
-// Line n (from 1) right-aligned in width columns and a line feed, as the
-// format "%%%dd\n" prints it for the width; the Filler row of an empty file
-// gets a Filler record. Each number is the one before counted up, which is
-// far cheaper than formatting a million numbers.
-void BuildNumbers(int32_t lineCount, int32_t width, std::string& block, std::vector<PaneLine>& numberLines)
+SideRefs RightSide(ComparisonState& state)
 {
-    const std::size_t stride = static_cast<std::size_t>(width) + 1;
-    if (static_cast<uint64_t>(lineCount) * stride > kLargestText)
-        throw std::bad_alloc();
-    block.assign(static_cast<std::size_t>(lineCount) * stride, ' ');
-    numberLines.resize(lineCount);
-    std::string number(static_cast<std::size_t>(width), ' ');
-    for (int32_t n = 1; n <= lineCount; ++n) {
-        CountUp(&number[0], width);
-        const std::size_t offset = static_cast<std::size_t>(n - 1) * stride;
-        std::memcpy(&block[offset], number.data(), number.size());
-        block[offset + number.size()] = '\n';
-        numberLines[n - 1] = PaneLine{Same, static_cast<int32_t>(offset), static_cast<int32_t>(stride)};
-    }
-    if (lineCount == 0)
-        numberLines.push_back(PaneLine{Filler, 0, 0});
+    return SideRefs{state.rightTextBlock, state.rightLines, state.rightLineCount, state.rightTextSize,
+                    state.rightMaxLineLength};
+}
+
+// The rows of both sides from their normalised texts, and the common width
+// of their line numbers.
+void SplitBothSides(ComparisonState& state, uint64_t leftRows, uint64_t rightRows)
+{
+    SplitSide(LeftSide(state), leftRows);
+    SplitSide(RightSide(state), rightRows);
+    state.lineNumberWidth = DecimalDigits(std::max(state.leftLineCount, state.rightLineCount));
+}
+
+// The size and rows of a side read, normalised and copied.
+struct SideCount {
+    uint64_t bytes;
+    uint64_t rows;
+};
+
+// Reads one side and writes its copy, and counts what it holds.
+bool CopySide(const std::string& path, const std::string& copyName, std::string& block, SideCount& count,
+              MessageSink& messages)
+{
+    if (!ReadSide(path, copyName, block, messages))
+        return false;
+    count = SideCount{block.size(), SideRows(block)};
+    return true;
 }
 
 bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
                    const std::string& leftCopyName, const std::string& rightCopyName, uint64_t memoryLimit,
-                   MessageSink& messages)
+                   bool keepTexts, MessageSink& messages)
 {
-    try {
-        const SideRefs left{state.leftTextBlock, state.leftLines, state.leftLineCount, state.leftTextSize,
-                            state.leftMaxLineLength};
-        const SideRefs right{state.rightTextBlock, state.rightLines, state.rightLineCount, state.rightTextSize,
-                             state.rightMaxLineLength};
-        if (!ReadSide(leftPath, leftCopyName, left.block, messages)
-            || !ReadSide(rightPath, rightCopyName, right.block, messages))
+    return WithinMemory(messages, [&] {
+        SideCount left{};
+        SideCount right{};
+        // Texts that are not kept pass through one buffer, released before
+        // the comparison: only one side is held at a time, in memory already
+        // touched once.
+        std::string scratch;
+        std::string& leftText = keepTexts ? state.leftTextBlock : scratch;
+        std::string& rightText = keepTexts ? state.rightTextBlock : scratch;
+        if (!CopySide(leftPath, leftCopyName, leftText, left, messages)
+            || !CopySide(rightPath, rightCopyName, rightText, right, messages))
             return false;
-        // Before any line table is made.
-        if (!TextsFit(left.block, right.block, memoryLimit)) {
+        // Read and normalised, the texts tell what the rest will hold, their
+        // bytes and rows: checked before any line table is made.
+        if (TextComparisonPeak(left.bytes + right.bytes, left.rows + right.rows) > memoryLimit) {
             messages.ShowMessage("Insufficient memory!");
             return false;
         }
-        SplitSide(left);
-        SplitSide(right);
-        state.lineNumberWidth = DecimalDigits(std::max(state.leftLineCount, state.rightLineCount));
-        BuildNumbers(state.leftLineCount, state.lineNumberWidth, state.leftNumberBlock, state.leftNumberLines);
-        BuildNumbers(state.rightLineCount, state.lineNumberWidth, state.rightNumberBlock, state.rightNumberLines);
-        StepTimes::Mark("line numbers");
+        if (keepTexts)
+            SplitBothSides(state, left.rows, right.rows);
         return true;
-    } catch (const std::bad_alloc&) {
-        messages.ShowMessage("Insufficient memory!");
-    } catch (const std::length_error&) {
-        messages.ShowMessage("Insufficient memory!");
-    }
-    return false;
+    });
 }
 
 // Four hex digits from a varying start, like the system's own temporary names.
@@ -321,8 +332,11 @@ bool GetTempFilePath(std::string& path, MessageSink& messages)
     return false;
 }
 
-bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
-                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages, uint64_t memoryLimit)
+namespace {
+
+bool LoadCopies(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
+                std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages, uint64_t memoryLimit,
+                bool keepTexts)
 {
     state = ComparisonState();
     leftCopyName.clear();
@@ -334,7 +348,7 @@ bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, Co
     if (!GetTempFilePath(leftCopy, messages))
         return false;
     if (GetTempFilePath(rightCopy, messages)
-        && LoadBothSides(leftPath, rightPath, state, leftCopy, rightCopy, memoryLimit, messages)) {
+        && LoadBothSides(leftPath, rightPath, state, leftCopy, rightCopy, memoryLimit, keepTexts, messages)) {
         leftCopyName = leftCopy;
         rightCopyName = rightCopy;
         return true;
@@ -343,4 +357,45 @@ bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, Co
     if (!rightCopy.empty())
         std::remove(rightCopy.c_str());
     return false;
+}
+
+// The lines of one side that the listing shows, marked '<' or '>'.
+std::size_t LinesShown(const DiffListing& listing, char mark)
+{
+    return static_cast<std::size_t>(std::count_if(listing.begin(), listing.end(), [mark](const std::string& entry) {
+        return !entry.empty() && entry[0] == mark;
+    }));
+}
+
+}  // namespace
+
+bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
+                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages, uint64_t memoryLimit)
+{
+    return LoadCopies(leftPath, rightPath, state, leftCopyName, rightCopyName, messages, memoryLimit, true);
+}
+
+bool WriteComparisonCopies(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
+                           std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages,
+                           uint64_t memoryLimit)
+{
+    return LoadCopies(leftPath, rightPath, state, leftCopyName, rightCopyName, messages, memoryLimit, false);
+}
+
+bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopyName, ComparisonState& state,
+                   MessageSink& messages)
+{
+    return WithinMemory(messages, [&] {
+        // Each text and its rows get room for the Filler rows the alignment
+        // will add, at most one for each line the listing shows of the other
+        // side, so that AlignPanes and BuildPaneTexts work in place.
+        const std::size_t leftRoom = LinesShown(state.listing, '>');
+        const std::size_t rightRoom = LinesShown(state.listing, '<');
+        if (!ReadWholeFile(leftCopyName, state.leftTextBlock, messages, leftRoom)
+            || !ReadWholeFile(rightCopyName, state.rightTextBlock, messages, rightRoom))
+            return false;
+        StepTimes::Mark("read the copies back");
+        SplitBothSides(state, SideRows(state.leftTextBlock) + leftRoom, SideRows(state.rightTextBlock) + rightRoom);
+        return true;
+    });
 }

@@ -27,6 +27,23 @@ bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, Co
                    std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages,
                    uint64_t memoryLimit = UINT64_MAX);
 
+// The same steps up to the copies, but the state keeps no text and no rows
+// (each side's text is released once its copy is written), so that the
+// comparison of the copies runs without the display texts in memory; the
+// state is reset first. On failure as LoadPaneTexts.
+bool WriteComparisonCopies(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
+                           std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages,
+                           uint64_t memoryLimit = UINT64_MAX);
+
+// Takes the display texts back from the copies that WriteComparisonCopies
+// wrote (they hold exactly the normalised texts) and fills the rows, counts,
+// blocks and line-number width as LoadPaneTexts does; the listing and hunks
+// of the state stay. The caller still deletes the copies. A copy that cannot
+// be read sends "Could not open file %s to read!", one too large for memory
+// "Insufficient memory!"; both give false.
+bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopyName, ComparisonState& state,
+                   MessageSink& messages);
+
 // Creates a new, empty file "TMPxxxx.tmp" (four hex digits) in the system's
 // temporary folder, exclusively, and returns its path. Sends "Could not get
 // temp file name" and returns false when no such file can be made.

@@ -7,9 +7,10 @@
 #include <string>
 
 // The memory a text comparison holds at its peak for two texts of `bytes`
-// bytes and `lines` lines together: the display texts and their rows, the
-// normalised copies the engine reads back with its line tables, the pane texts
-// built from them and each pane's own copy and line table.
+// bytes and `lines` lines together, an upper bound: the larger of the engine's
+// buffers and tables and the display texts with their rows, the pane texts
+// built in them, each pane's line table and, for a text with CR bytes, its
+// pane's own copy.
 uint64_t TextComparisonPeak(uint64_t bytes, uint64_t lines);
 
 // Before anything is read, from the two sizes alone (each byte costs its share

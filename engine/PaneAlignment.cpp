@@ -1,8 +1,10 @@
 #include "engine/PaneAlignment.h"
 
+#include "engine/DisplayLoading.h"
 #include "engine/ListingCommand.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 #include <stdexcept>
 
@@ -21,7 +23,6 @@ struct Insertion {
 // lowest index touched so far, and a command that reaches it is out of order.
 struct SideWalk {
     std::vector<PaneLine>& lines;
-    std::vector<PaneLine>& numberLines;
     std::vector<Insertion> insertions;
     int32_t limit;
 };
@@ -109,41 +110,34 @@ bool ApplyCommand(const DiffListing& listing, std::size_t at, const ListingComma
     }
 }
 
-// Inserts all recorded Filler rows in one pass. The insertions were recorded
-// bottom-up, so read backwards they run top-down; of two at the same index the
-// later one lies above, as inserting them one by one would have placed it.
+// Inserts all recorded Filler rows in one pass, in place: the insertions were
+// recorded bottom-up, so taken in that order each moves the rows below its
+// index down once, by the Filler rows still to come above them. (Of two at
+// the same index the later lies above, as inserting one by one would place
+// it; the rows are alike.) Rows read with room for their Filler rows
+// (ReadPaneTexts) are not copied.
 void ApplyInsertions(SideWalk& side)
 {
     if (side.insertions.empty())
         return;
-    std::size_t total = side.lines.size();
+    std::vector<PaneLine>& lines = side.lines;
+    std::size_t end = lines.size();
+    std::size_t shift = 0;
     for (const Insertion& insertion : side.insertions)
-        total += static_cast<std::size_t>(insertion.count);
-    std::vector<PaneLine> lines;
-    std::vector<PaneLine> numberLines;
-    lines.reserve(total);
-    numberLines.reserve(total);
-    const PaneLine filler{Filler, 0, 0};
-    std::size_t copied = 0;
-    for (auto it = side.insertions.rbegin(); it != side.insertions.rend(); ++it) {
-        const std::size_t upTo = static_cast<std::size_t>(it->index);
-        lines.insert(lines.end(), side.lines.begin() + copied, side.lines.begin() + upTo);
-        numberLines.insert(numberLines.end(), side.numberLines.begin() + copied, side.numberLines.begin() + upTo);
-        lines.insert(lines.end(), it->count, filler);
-        numberLines.insert(numberLines.end(), it->count, filler);
-        copied = upTo;
+        shift += static_cast<std::size_t>(insertion.count);
+    lines.resize(end + shift);
+    for (const Insertion& insertion : side.insertions) {
+        const auto index = lines.begin() + insertion.index;
+        std::move_backward(index, lines.begin() + end, lines.begin() + end + shift);
+        shift -= static_cast<std::size_t>(insertion.count);
+        std::fill_n(index + shift, insertion.count, PaneLine{Filler, 0, 0});
+        end = static_cast<std::size_t>(insertion.index);
     }
-    lines.insert(lines.end(), side.lines.begin() + copied, side.lines.end());
-    numberLines.insert(numberLines.end(), side.numberLines.begin() + copied, side.numberLines.end());
-    side.lines.swap(lines);
-    side.numberLines.swap(numberLines);
 }
 
-void PadWithFillers(std::vector<PaneLine>& lines, std::vector<PaneLine>& numberLines, std::size_t rows)
+void PadWithFillers(std::vector<PaneLine>& lines, std::size_t rows)
 {
-    const PaneLine filler{Filler, 0, 0};
-    lines.resize(std::max(lines.size(), rows), filler);
-    numberLines.resize(std::max(numberLines.size(), rows), filler);
+    lines.resize(std::max(lines.size(), rows), PaneLine{Filler, 0, 0});
 }
 
 // Walks the listing; false at the first command that cannot be applied.
@@ -169,25 +163,23 @@ bool WalkListing(const DiffListing& listing, std::vector<DiffHunk>& hunks, SideW
 
 bool AlignRows(ComparisonState& state, MessageSink& messages)
 {
-    SideWalk left{state.leftLines, state.leftNumberLines, {}, state.leftLineCount};
-    SideWalk right{state.rightLines, state.rightNumberLines, {}, state.rightLineCount};
+    SideWalk left{state.leftLines, {}, state.leftLineCount};
+    SideWalk right{state.rightLines, {}, state.rightLineCount};
     const bool understood = WalkListing(state.listing, state.hunks, left, right);
     if (!understood)
         messages.ShowMessage("Error in the patch!");
     ApplyInsertions(left);
     ApplyInsertions(right);
     const std::size_t rows = std::max(state.leftLines.size(), state.rightLines.size());
-    PadWithFillers(state.leftLines, state.leftNumberLines, rows);
-    PadWithFillers(state.rightLines, state.rightNumberLines, rows);
+    PadWithFillers(state.leftLines, rows);
+    PadWithFillers(state.rightLines, rows);
     return understood;
 }
 
 // The fields of one side that building reads and converts.
 struct SideBuild {
     const std::vector<PaneLine>& lines;
-    const std::vector<PaneLine>& numberLines;
     std::string& textBlock;
-    std::string& numberBlock;
     int32_t textSize;
     int32_t lineCount;
     int32_t lineNumberWidth;
@@ -196,59 +188,83 @@ struct SideBuild {
     int32_t DiffHunk::*kind;
 };
 
-// Consecutive lines of a file lie back to back in its block, so the rows
-// between two Filler rows are copied as one run rather than line by line.
-class RunCopy {
-public:
-    RunCopy(const std::string& from, std::string& to) : from_(from), to_(to) {}
-    void Add(const PaneLine& line)
-    {
-        if (static_cast<std::size_t>(line.offset) != end_) {
-            Flush();
-            begin_ = static_cast<std::size_t>(line.offset);
+// Lays the rows out in the block itself, which becomes the pane text: a row
+// is its line's bytes, or one line feed for a Filler row. The file's lines lie
+// back to back in the block, so walking the rows from the last, each run of
+// lines between two Filler rows moves down once, by the Filler rows above it.
+// A block read with room for its Filler rows (ReadPaneTexts) is not copied.
+// `textSize` is the size of the lines as the rows count it.
+void SpreadRows(const std::vector<PaneLine>& lines, int32_t textSize, std::string& block, std::size_t fillers)
+{
+    // One byte more than the rows need: a pane that takes the text over ends
+    // its last line with a line feed in place.
+    block.reserve(static_cast<std::size_t>(textSize) + fillers + 1);
+    block.resize(block.size() + fillers);
+    char* const base = &block[0];
+    std::size_t shift = fillers;  // Filler rows above the rows still to place
+    std::size_t runBegin = block.size() - fillers;
+    std::size_t runEnd = runBegin;
+    auto moveRun = [&] {
+        if (shift != 0)
+            std::memmove(base + runBegin + shift, base + runBegin, runEnd - runBegin);
+    };
+    for (std::size_t t = lines.size(); t-- > 0;) {
+        if (lines[t].state != Filler) {
+            runBegin = static_cast<std::size_t>(lines[t].offset);
+            continue;
         }
-        end_ = static_cast<std::size_t>(line.offset) + static_cast<std::size_t>(line.length);
+        moveRun();
+        --shift;
+        base[runBegin + shift] = '\n';
+        runEnd = runBegin;
     }
-    void Flush()
-    {
-        to_.append(from_, begin_, end_ - begin_);
-        begin_ = end_;
-    }
+    moveRun();
+}
 
-private:
-    const std::string& from_;
-    std::string& to_;
-    std::size_t begin_ = 0;
-    std::size_t end_ = 0;
-};
+// Counts one up in decimal, in place: the digits stand right-aligned in the
+// width, with spaces before them. Far cheaper than formatting a million numbers.
+void CountUp(char* number, int32_t width)
+{
+    for (int32_t i = width - 1; i >= 0; --i) {
+        if (number[i] == '9') {
+            number[i] = '0';
+            continue;
+        }
+        number[i] = number[i] == ' ' ? '1' : static_cast<char>(number[i] + 1);
+        return;
+    }
+}
 
 // One side's pane text and gutter text; converts that side's ranges of the
-// hunks from 1-based line numbers to 0-based display rows on the way.
+// hunks from 1-based line numbers to 0-based display rows on the way. The
+// gutter numbers the lines right-aligned in the common width, each on its
+// own line as the format "%%%dd\n" prints it; a Filler row is an empty line.
 void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, std::string& gutter)
 {
     const std::size_t rows = side.lines.size();
-    const std::size_t fillers = rows - std::min(rows, static_cast<std::size_t>(side.lineCount));
-    text.clear();
+    const std::size_t lines = std::min(rows, static_cast<std::size_t>(side.lineCount));
+    const std::size_t fillers = rows - lines;
+    const std::size_t width = static_cast<std::size_t>(side.lineNumberWidth);
+    // Counted in 64 bits: a 32-bit size_t could wrap for a billion short lines.
+    if (static_cast<uint64_t>(lines) * (width + 1) + fillers > kLargestPaneText)
+        throw std::bad_alloc();
+    const std::size_t gutterSize = lines * (width + 1) + fillers;
     gutter.clear();
-    // One byte more than the rows need: a pane that takes the text over ends
-    // its last line with a line feed in place.
-    text.reserve(static_cast<std::size_t>(side.textSize) + fillers + 1);
-    gutter.reserve(rows * (static_cast<std::size_t>(side.lineNumberWidth) + 1) + 1);
-    RunCopy textRun(side.textBlock, text);
-    RunCopy gutterRun(side.numberBlock, gutter);
+    gutter.reserve(gutterSize + 1);
+    gutter.assign(gutterSize, '\n');
+    char* number = gutter.data();
+    std::string counter(width, ' ');
     std::size_t h = 0;
     int32_t n = 0;
     for (std::size_t t = 0; t < rows; ++t) {
         const PaneLine& line = side.lines[t];
         if (line.state == Filler) {
-            textRun.Flush();
-            gutterRun.Flush();
-            text.push_back('\n');
-            gutter.push_back('\n');
+            ++number;
             continue;
         }
-        textRun.Add(line);
-        gutterRun.Add(side.numberLines[t]);
+        CountUp(&counter[0], side.lineNumberWidth);
+        std::memcpy(number, counter.data(), width);
+        number += width + 1;
         while (h < hunks.size() && hunks[h].*side.kind == Filler)
             ++h;
         if (h < hunks.size() && hunks[h].*side.first == n + 1) {
@@ -258,15 +274,15 @@ void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, 
         }
         ++n;
     }
-    textRun.Flush();
-    gutterRun.Flush();
+    SpreadRows(side.lines, side.textSize, side.textBlock, fillers);
+    text.clear();
+    text.swap(side.textBlock);
+    std::string().swap(side.textBlock);
     // Every row but a file's last line ends in a line feed. A side with no
     // line of its own (an empty file) has only Filler rows, and the last one's
     // line feed would give its pane one row more than the other side.
     if (side.lineCount == 0 && !text.empty())
         text.pop_back();
-    std::string().swap(side.textBlock);
-    std::string().swap(side.numberBlock);
 }
 
 // The Filler side of an addition or deletion lies on the same display rows
@@ -325,13 +341,11 @@ bool BuildPaneTexts(ComparisonState& state, PaneTexts& texts, MessageSink& messa
     std::reverse(state.hunks.begin(), state.hunks.end());
     texts.maxLineLength = std::max(state.leftMaxLineLength, state.rightMaxLineLength);
     try {
-        BuildSide(SideBuild{state.leftLines, state.leftNumberLines, state.leftTextBlock, state.leftNumberBlock,
-                            state.leftTextSize, state.leftLineCount, state.lineNumberWidth, &DiffHunk::leftFirst,
-                            &DiffHunk::leftLast, &DiffHunk::leftKind},
+        BuildSide(SideBuild{state.leftLines, state.leftTextBlock, state.leftTextSize, state.leftLineCount,
+                            state.lineNumberWidth, &DiffHunk::leftFirst, &DiffHunk::leftLast, &DiffHunk::leftKind},
                   state.hunks, texts.leftText, texts.leftGutter);
-        BuildSide(SideBuild{state.rightLines, state.rightNumberLines, state.rightTextBlock, state.rightNumberBlock,
-                            state.rightTextSize, state.rightLineCount, state.lineNumberWidth, &DiffHunk::rightFirst,
-                            &DiffHunk::rightLast, &DiffHunk::rightKind},
+        BuildSide(SideBuild{state.rightLines, state.rightTextBlock, state.rightTextSize, state.rightLineCount,
+                            state.lineNumberWidth, &DiffHunk::rightFirst, &DiffHunk::rightLast, &DiffHunk::rightKind},
                   state.hunks, texts.rightText, texts.rightGutter);
     } catch (const std::bad_alloc&) {
         messages.ShowMessage("Insufficient memory!");

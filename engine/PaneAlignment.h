@@ -32,7 +32,7 @@ bool AlignPanes(ComparisonState& state, MessageSink& messages);
 
 // Reverses the hunks into file order, builds the four texts from the aligned
 // rows, converts each hunk to 0-based display rows (a Filler side gets the
-// rows of the other side) and releases the four blocks of the state. Sends
+// rows of the other side) and releases the two text blocks of the state. Sends
 // "Insufficient memory!" and returns false when a text cannot be allocated;
 // a side already built keeps its texts.
 bool BuildPaneTexts(ComparisonState& state, PaneTexts& texts, MessageSink& messages);

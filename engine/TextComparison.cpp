@@ -10,13 +10,17 @@ int CompareTextFiles(const std::string& leftPath, const std::string& rightPath, 
                      ComparisonState& state, MessageSink& messages, uint64_t memoryLimit)
 {
     std::string leftCopy, rightCopy;
-    if (!LoadPaneTexts(leftPath, rightPath, state, leftCopy, rightCopy, messages, memoryLimit))
+    if (!WriteComparisonCopies(leftPath, rightPath, state, leftCopy, rightCopy, messages, memoryLimit))
         return -1;
     int result = 0;
     if (leftPath != rightPath)
         result = DiffFiles(leftCopy, rightCopy, ignoreBlanks, ignoreCase, state.listing, messages);
+    StepTimes::Mark("engine");
+    // The display texts come back only now: the comparison's own buffers
+    // and tables are gone, so the two are never in memory together.
+    if (result >= 0 && !ReadPaneTexts(leftCopy, rightCopy, state, messages))
+        result = -1;
     std::remove(leftCopy.c_str());
     std::remove(rightCopy.c_str());
-    StepTimes::Mark("engine");
     return result;
 }

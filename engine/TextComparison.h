@@ -7,9 +7,10 @@
 #include <cstdint>
 #include <string>
 
-// Loads both files for display (normalised texts, rows, line numbers) and
-// compares their normalised copies, whose listing goes into the state. The
-// copies are deleted on every path. The same path named twice is identical
+// Writes the normalised copies of both files, compares them (the listing goes
+// into the state), then takes the display texts back from the copies (rows,
+// counts, line-number width), so that the comparison runs without the display
+// texts in memory. The copies are deleted on every path. The same path named twice is identical
 // without running the comparison. Returns -1 when a message was sent, 0 when
 // the files are the same, 1 when they differ. A comparison that would hold
 // more than `memoryLimit` bytes is refused before it is built (LoadPaneTexts).

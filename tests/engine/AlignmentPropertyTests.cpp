@@ -418,19 +418,15 @@ void ReferenceAlign(ComparisonState& state)
         state.hunks.push_back(HunkFromCommand(command));
         ++at;
         if (command.letter == 'a') {
-            for (int k = 1; at < listing.size() && listing[at][0] == '>'; ++k, ++at) {
+            for (int k = 1; at < listing.size() && listing[at][0] == '>'; ++k, ++at)
                 state.leftLines.insert(state.leftLines.begin() + command.leftFirst + k - 1, filler);
-                state.leftNumberLines.insert(state.leftNumberLines.begin() + command.leftFirst + k - 1, filler);
-            }
             for (int n = command.rightFirst; n <= command.rightLast; ++n)
                 state.rightLines[n - 1].state = Added;
         } else if (command.letter == 'd') {
             for (int n = command.leftFirst; n <= command.leftLast; ++n)
                 state.leftLines[n - 1].state = Deleted;
-            for (int k = 1; at < listing.size() && listing[at][0] == '<'; ++k, ++at) {
+            for (int k = 1; at < listing.size() && listing[at][0] == '<'; ++k, ++at)
                 state.rightLines.insert(state.rightLines.begin() + command.rightFirst + k - 1, filler);
-                state.rightNumberLines.insert(state.rightNumberLines.begin() + command.rightFirst + k - 1, filler);
-            }
         } else {
             for (int n = command.leftFirst; n <= command.leftLast; ++n)
                 state.leftLines[n - 1].state = Changed;
@@ -438,21 +434,17 @@ void ReferenceAlign(ComparisonState& state)
                 state.rightLines[n - 1].state = Changed;
             const int nl = command.leftLast - command.leftFirst;
             const int nr = command.rightLast - command.rightFirst;
-            for (int k = 0; k < nr - nl; ++k) {
+            for (int k = 0; k < nr - nl; ++k)
                 state.leftLines.insert(state.leftLines.begin() + command.leftLast + k, filler);
-                state.leftNumberLines.insert(state.leftNumberLines.begin() + command.leftLast + k, filler);
-            }
-            for (int k = 0; k < nl - nr; ++k) {
+            for (int k = 0; k < nl - nr; ++k)
                 state.rightLines.insert(state.rightLines.begin() + command.rightLast + k, filler);
-                state.rightNumberLines.insert(state.rightNumberLines.begin() + command.rightLast + k, filler);
-            }
             while (at < listing.size() && !IsCommandEntry(listing[at]))
                 ++at;
         }
     }
     // The shorter side (the one row of an empty file facing nothing) ends in Filler rows.
     const size_t rows = std::max(state.leftLines.size(), state.rightLines.size());
-    for (auto* lines : {&state.leftLines, &state.leftNumberLines, &state.rightLines, &state.rightNumberLines})
+    for (auto* lines : {&state.leftLines, &state.rightLines})
         lines->resize(rows, filler);
     std::reverse(state.hunks.begin(), state.hunks.end());
 }
@@ -513,8 +505,6 @@ TEST_F(AlignmentProperties, OnePassAlignmentMatchesInsertingRowByRow)
         ReferenceAlign(reference);
         ExpectSameRows(state.leftLines, reference.leftLines);
         ExpectSameRows(state.rightLines, reference.rightLines);
-        ExpectSameRows(state.leftNumberLines, reference.leftNumberLines);
-        ExpectSameRows(state.rightNumberLines, reference.rightNumberLines);
         PaneTexts texts;
         ASSERT_TRUE(BuildPaneTexts(state, texts, messages));
         const std::vector<int32_t> leftLineOf = LineOfEachRow(state.leftLines);

@@ -124,7 +124,6 @@ TEST_F(Alignment, PaneTextsAndGuttersHoldOneLinePerRow)
     EXPECT_EQ(texts.leftGutter, "1\n\n2\n3\n4\n5\n6\n7\n");
     EXPECT_EQ(texts.rightGutter, "1\n2\n3\n4\n5\n6\n\n7\n");
     EXPECT_TRUE(state.leftTextBlock.empty() && state.rightTextBlock.empty());
-    EXPECT_TRUE(state.leftNumberBlock.empty() && state.rightNumberBlock.empty());
 }
 
 TEST_F(Alignment, FillersAfterTheLastLineEndIt)

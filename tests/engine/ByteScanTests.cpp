@@ -11,15 +11,16 @@
 
 namespace {
 
-// Blocks of lengths 0..40 from an alphabet of near misses of '\n' (0x0A):
-// 0x0B, 0x08, 0x8A, 0x0A with the high bit, 0x00, 0xFF, plus the byte itself.
+// Blocks of lengths 0..40 and, fewer of them, up to 200 (past three 64-byte
+// blocks) from an alphabet of near misses of '\n' (0x0A): 0x0B, 0x08, 0x8A,
+// 0x0A with the high bit, 0x00, 0xFF, plus the byte itself.
 std::vector<std::string> Blocks()
 {
     const std::string alphabet("\n\x0B\x08\x8A\x00\xFF\x09\n", 8);
     std::mt19937 random(7);
     std::vector<std::string> blocks;
-    for (int length = 0; length <= 40; ++length) {
-        for (int round = 0; round < 30; ++round) {
+    for (int length = 0; length <= 200; ++length) {
+        for (int round = 0; round < (length <= 40 ? 30 : 3); ++round) {
             std::string block;
             for (int i = 0; i < length; ++i)
                 block.push_back(alphabet[random() % (round % 3 == 0 ? 7 : alphabet.size())]);
@@ -51,6 +52,13 @@ TEST(ByteScan, FindsCountsAndListsEveryByteAsAWalkOverTheBlockDoes)
                 const char* first = expected.empty() ? end : expected.front();
                 EXPECT_EQ(ByteScan::FindWordwise(begin, end, byte), first);
                 EXPECT_EQ(ByteScan::Find(begin, end, byte), first);
+                if (end - begin >= ByteScan::kBlock) {
+                    uint64_t mask = 0;
+                    for (const char* p : expected)
+                        mask |= p - begin < ByteScan::kBlock ? uint64_t{1} << (p - begin) : 0;
+                    EXPECT_EQ(ByteScan::BlockMask(begin, byte), mask);
+                    EXPECT_EQ(ByteScan::WordwiseBlockMask(begin, byte), mask);
+                }
             }
         }
     }

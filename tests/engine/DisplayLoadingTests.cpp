@@ -4,6 +4,7 @@
 
 #include "engine/DisplayLoading.h"
 #include "engine/PaneAlignment.h"
+#include "engine/TextComparison.h"
 
 #include <gtest/gtest.h>
 
@@ -131,6 +132,33 @@ TEST_F(DisplayLoading, NormalisesCopiesAndSplitsRowsOnEitherSide)
     EXPECT_EQ(messages.texts, Strings{});
 }
 
+// A comparison writes the copies, compares them and only then takes the
+// display texts back from them: the same texts and rows as loading keeps.
+TEST_F(DisplayLoading, ComparingTakesTheTextsBackFromTheCopies)
+{
+    const LoadCase other{"other\r\nside", "other\r\nside\n", {"other\r\n", "side"}};
+    for (const LoadCase& c : kLoadCases) {
+        SCOPED_TRACE(testing::PrintToString(c.file));
+        const std::string left = folders.WriteInput("left", c.file);
+        const std::string right = folders.WriteInput("right", other.file);
+        ASSERT_EQ(CompareTextFiles(left, right, false, false, state, messages), 1);
+        ExpectSide(c, c.copy, state.leftLines, state.leftTextBlock, state.leftLineCount, state.leftTextSize,
+                   state.leftMaxLineLength);
+        ExpectSide(other, other.copy, state.rightLines, state.rightTextBlock, state.rightLineCount, state.rightTextSize,
+                   state.rightMaxLineLength);
+        EXPECT_EQ(state.lineNumberWidth, 1);
+        EXPECT_FALSE(state.listing.empty());
+        ASSERT_EQ(CompareTextFiles(left, left, false, false, state, messages), 0);
+        ExpectSide(c, c.copy, state.rightLines, state.rightTextBlock, state.rightLineCount, state.rightTextSize,
+                   state.rightMaxLineLength);
+        EXPECT_TRUE(state.listing.empty());
+    }
+    EXPECT_EQ(messages.texts, Strings{});
+    const std::string gone = folders.InputFolder() + "/gone";
+    EXPECT_FALSE(ReadPaneTexts(gone, gone, state, messages));
+    EXPECT_EQ(messages.texts, Strings{"Could not open file " + gone + " to read!"});
+}
+
 std::string Lines(int count)
 {
     std::string text;
@@ -149,14 +177,17 @@ std::string Numbers(int count, int width)
     return text;
 }
 
-void ExpectNumberRecords(const std::vector<PaneLine>& numberLines, int count, int width)
+// The numbered lines of a gutter: its Filler rows are its empty lines.
+std::string NumberedLines(const std::string& gutter)
 {
-    ASSERT_EQ(numberLines.size(), static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        EXPECT_EQ(numberLines[i].state, Same);
-        EXPECT_EQ(numberLines[i].offset, i * (width + 1));
-        EXPECT_EQ(numberLines[i].length, width + 1);
+    std::string numbered;
+    for (std::size_t start = 0; start < gutter.size();) {
+        const std::size_t end = gutter.find('\n', start);
+        if (end > start)
+            numbered += gutter.substr(start, end - start) + "\n";
+        start = end + 1;
     }
+    return numbered;
 }
 
 TEST_F(DisplayLoading, NumbersBothSidesInTheWidthOfTheLongerFile)
@@ -172,12 +203,12 @@ TEST_F(DisplayLoading, NumbersBothSidesInTheWidthOfTheLongerFile)
         std::string rightCopy;
         ASSERT_TRUE(Load(Lines(c.left), Lines(c.right), leftCopy, rightCopy));
         EXPECT_EQ(state.lineNumberWidth, c.width);
-        EXPECT_EQ(state.leftNumberBlock, Numbers(c.left, c.width));
-        EXPECT_EQ(state.rightNumberBlock, Numbers(c.right, c.width));
-        ExpectNumberRecords(state.leftNumberLines, c.left, c.width);
-        ExpectNumberRecords(state.rightNumberLines, c.right, c.width);
-        EXPECT_EQ(state.leftLines.size(), state.leftNumberLines.size());
-        EXPECT_EQ(state.rightLines.size(), state.rightNumberLines.size());
+        PaneTexts texts;
+        ASSERT_TRUE(AlignPanes(state, messages) && BuildPaneTexts(state, texts, messages));
+        EXPECT_EQ(NumberedLines(texts.leftGutter), Numbers(c.left, c.width));
+        EXPECT_EQ(NumberedLines(texts.rightGutter), Numbers(c.right, c.width));
+        EXPECT_EQ(texts.leftGutter.size() - NumberedLines(texts.leftGutter).size(), c.right - std::min(c.left, c.right))
+            << "one empty line a Filler row";
     }
 }
 
@@ -186,8 +217,10 @@ TEST_F(DisplayLoading, OneLineWithoutLineFeedGetsOneNumber)
     std::string leftCopy;
     std::string rightCopy;
     ASSERT_TRUE(Load("only", "\n", leftCopy, rightCopy));
-    EXPECT_EQ(state.leftNumberBlock, "1\n");
-    EXPECT_EQ(state.rightNumberBlock, "1\n");
+    PaneTexts texts;
+    ASSERT_TRUE(AlignPanes(state, messages) && BuildPaneTexts(state, texts, messages));
+    EXPECT_EQ(texts.leftGutter, "1\n");
+    EXPECT_EQ(texts.rightGutter, "1\n");
     EXPECT_EQ(state.leftLineCount, 1);
     EXPECT_EQ(state.rightLineCount, 1);
 }
@@ -203,19 +236,20 @@ TEST_F(DisplayLoading, AnEmptyFileIsOneFillerRowAndAnEmptyCopy)
     EXPECT_EQ(leftCopy, "");
     EXPECT_EQ(rightCopy, Lines(12));
     ASSERT_EQ(state.leftLines.size(), 1u);
-    ASSERT_EQ(state.leftNumberLines.size(), 1u);
-    EXPECT_TRUE(isFiller(state.leftLines[0]) && isFiller(state.leftNumberLines[0]));
+    EXPECT_TRUE(isFiller(state.leftLines[0]));
     EXPECT_EQ(state.leftLineCount, 0);
     EXPECT_EQ(state.leftTextSize, 0);
     EXPECT_EQ(state.leftTextBlock, "");
-    EXPECT_EQ(state.leftNumberBlock, "");
     EXPECT_EQ(state.lineNumberWidth, 2);
-    EXPECT_EQ(state.rightNumberBlock, Numbers(12, 2));
+    PaneTexts texts;
+    ASSERT_TRUE(AlignPanes(state, messages) && BuildPaneTexts(state, texts, messages));
+    EXPECT_EQ(texts.leftGutter, std::string(12, '\n'));
+    EXPECT_EQ(texts.rightGutter, Numbers(12, 2));
     ASSERT_TRUE(Load("", "", leftCopy, rightCopy));
     EXPECT_EQ(leftCopy + rightCopy, "");
     EXPECT_EQ(state.lineNumberWidth, 1);
     EXPECT_EQ(state.leftLines.size() + state.rightLines.size(), 2u);
-    EXPECT_TRUE(isFiller(state.rightLines[0]) && isFiller(state.rightNumberLines[0]));
+    EXPECT_TRUE(isFiller(state.rightLines[0]));
 }
 
 TEST_F(DisplayLoading, ReloadingStartsFromAnEmptyState)
@@ -227,7 +261,7 @@ TEST_F(DisplayLoading, ReloadingStartsFromAnEmptyState)
     ASSERT_TRUE(Load(Lines(30), Lines(3), leftCopy, rightCopy));
     ASSERT_TRUE(Load("x\n", "y\n", leftCopy, rightCopy));
     EXPECT_EQ(state.leftLines.size(), 1u);
-    EXPECT_EQ(state.leftNumberBlock, "1\n");
+    EXPECT_EQ(state.lineNumberWidth, 1);
     EXPECT_TRUE(state.listing.empty());
     EXPECT_TRUE(state.hunks.empty());
 }

@@ -1,7 +1,7 @@
 #include "DisplayTestSupport.h"
 
-#include "engine/DiffFiles.h"
 #include "engine/DisplayLoading.h"
+#include "engine/TextComparison.h"
 
 #include <gtest/gtest.h>
 
@@ -71,16 +71,10 @@ std::string ReadWholeFile(const std::string& path)
 void RunPipeline(const DisplayFolders& folders, const std::string& left, const std::string& right, bool ignoreBlanks,
                  bool ignoreCase, PipelineRun& run)
 {
-    std::string leftCopy;
-    std::string rightCopy;
-    run.loaded = LoadPaneTexts(folders.WriteInput("left", left), folders.WriteInput("right", right), run.state,
-                               leftCopy, rightCopy, run.messages);
+    run.compared = CompareTextFiles(folders.WriteInput("left", left), folders.WriteInput("right", right), ignoreBlanks,
+                                    ignoreCase, run.state, run.messages);
+    run.loaded = run.compared >= 0;
     if (!run.loaded)
-        return;
-    run.compared = DiffFiles(leftCopy, rightCopy, ignoreBlanks, ignoreCase, run.state.listing, run.messages);
-    std::remove(leftCopy.c_str());
-    std::remove(rightCopy.c_str());
-    if (run.compared < 0)
         return;
     run.aligned = AlignPanes(run.state, run.messages);
     run.built = BuildPaneTexts(run.state, run.texts, run.messages);

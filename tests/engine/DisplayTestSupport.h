@@ -46,8 +46,9 @@ struct PipelineRun {
     CollectedMessages messages;
 };
 
-// LoadPaneTexts on two input files, then DiffFiles on the copies, deletes
-// the copies, then AlignPanes and BuildPaneTexts: the program's own order.
+// CompareTextFiles on two input files (copies written, compared, the texts
+// taken back from them and the copies deleted), then AlignPanes and
+// BuildPaneTexts: the program's own order.
 void RunPipeline(const DisplayFolders& folders, const std::string& left, const std::string& right, bool ignoreBlanks,
                  bool ignoreCase, PipelineRun& run);
 
