@@ -46,8 +46,9 @@ bool EqualLines(const LineRules& rules, const std::string& a, const std::string&
         rules.Equal(a.c_str(), static_cast<uint32_t>(a.size()), b.c_str(), static_cast<uint32_t>(b.size()));
     EXPECT_EQ(equal,
               rules.Equal(b.c_str(), static_cast<uint32_t>(b.size()), a.c_str(), static_cast<uint32_t>(a.size())));
-    if (equal)
+    if (equal) {
         EXPECT_EQ(rules.Hash(a.c_str()), rules.Hash(b.c_str()));
+    }
     return equal;
 }
 
