@@ -21,6 +21,38 @@ GdiBitmap MakeCheckerboard()
     return GdiBitmap(CreateBitmap(8, 8, 1, 1, rows));
 }
 
+// The pane font's usual faces ("Courier" above all) are bitmap faces of one
+// script; characters of other scripts are drawn in a fixed-pitch face that
+// every Windows has with Greek and Cyrillic, in the pane font's style and in
+// the cell height it was realised with (a bitmap face comes in a few sizes only).
+constexpr char kStandInFace[] = "Courier New";
+
+HFONT CreateStandInFont(const LOGFONTA& paneFont, int cellHeight)
+{
+    LOGFONTA standIn = paneFont;
+    standIn.lfHeight = cellHeight;
+    standIn.lfWidth = 0;
+    lstrcpynA(standIn.lfFaceName, kStandInFace, LF_FACESIZE);
+    standIn.lfCharSet = DEFAULT_CHARSET;
+    standIn.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    return CreateFontIndirectA(&standIn);
+}
+
+bool HasGlyphs(HDC dc, const wchar_t* units, int count)
+{
+    WORD glyphs[2] = {};
+    if (GetGlyphIndicesW(dc, units, count, glyphs, GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
+        return true;
+    return std::find(glyphs, glyphs + count, static_cast<WORD>(0xFFFF)) == glyphs + count;
+}
+
+int Extent(HDC dc, const wchar_t* units, int count)
+{
+    SIZE size{};
+    GetTextExtentPoint32W(dc, units, count, &size);
+    return static_cast<int>(size.cx);
+}
+
 }  // namespace
 
 CNewEdit::CNewEdit() : patternBitmap_(MakeCheckerboard()), patternBrush_(CreatePatternBrush(patternBitmap_))
@@ -130,6 +162,7 @@ void CNewEdit::PostNcDestroy()
     backRuns_.Clear();
     measureFont_.reset();
     font_.Reset();
+    standInFont_.Reset();
     metrics_ = PaneMetrics();
     text_.Clear();
     anchor_ = end_ = -1;
@@ -285,6 +318,9 @@ void CNewEdit::SetPaneFont(HFONT font, bool redraw)
     measureFont_.reset();
     font_ = std::move(copy);
     measureFont_.emplace(measureDC_, font_);
+    TEXTMETRICA realised{};
+    GetTextMetricsA(measureDC_, &realised);
+    standInFont_.Reset(CreateStandInFont(description, realised.tmHeight));
     MeasureFont();
 
     if (hasCaret_) {
@@ -311,13 +347,17 @@ void CNewEdit::MeasureFont()
     if (!widths.empty())
         GetCharWidth32A(measureDC_, static_cast<UINT>(first), static_cast<UINT>(last), widths.data());
     metrics_.SetFont(tm.tmHeight + tm.tmExternalLeading, tm.tmAveCharWidth, first, std::move(widths));
-    metrics_.SetCharacterMeasure([dc = static_cast<HDC>(measureDC_)](uint32_t character) {
-        wchar_t units[2];
-        const int count = WideText::Encode(character, units);
-        SIZE size{};
-        GetTextExtentPoint32W(dc, units, count, &size);
-        return static_cast<int>(size.cx);
-    });
+    metrics_.SetCharacterMeasure(
+        [dc = static_cast<HDC>(measureDC_), standIn = static_cast<HFONT>(standInFont_)](uint32_t character) {
+            wchar_t units[2];
+            const int count = WideText::Encode(character, units);
+            if (standIn && !HasGlyphs(dc, units, count)) {
+                ObjectSelection selected(dc, standIn);
+                if (HasGlyphs(dc, units, count))
+                    return PaneMetrics::Measured{Extent(dc, units, count), true};
+            }
+            return PaneMetrics::Measured{Extent(dc, units, count), false};
+        });
     marginWidth_ = marginColumns_ * metrics_.AverageCharWidth();
     horzOffset_ = horzPos_ * metrics_.AverageCharWidth();
 }

@@ -219,6 +219,7 @@ private:
     bool caretScrolledOff_ = false;  // the caret stands left of the text area and is hidden
     // ---- Font
     GdiFont font_;
+    GdiFont standInFont_;  // draws the characters the pane font has no glyph for
     MemoryDC measureDC_;  // holds the pane font for measuring without a window DC
     std::optional<ObjectSelection> measureFont_;
     PaneMetrics metrics_;

@@ -6,6 +6,7 @@
 #include "pane/WideText.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -135,12 +136,18 @@ void CNewEdit::DrawCharacters(HDC dc, const LineSpan& span, int from, int to, in
     std::wstring units;
     std::vector<INT> advances;
     int runX = x;
+    bool runStandIn = false;
     const auto flush = [&] {
-        if (!units.empty())
+        if (!units.empty()) {
+            std::optional<ObjectSelection> standIn;
+            if (runStandIn)
+                standIn.emplace(dc, standInFont_);
             ExtTextOutW(dc, TextOriginX() + runX, top, 0, nullptr, units.data(), static_cast<UINT>(units.size()),
                         advances.data());
+        }
         units.clear();
         advances.clear();
+        runX = x;
     };
     for (int i = from; i < to;) {
         uint32_t character = 0;
@@ -150,14 +157,18 @@ void CNewEdit::DrawCharacters(HDC dc, const LineSpan& span, int from, int to, in
             x = runX = metrics_.NextTabStop(x);
             continue;
         }
+        const PaneMetrics::Measured measured = metrics_.Measure(character);
+        if (measured.standIn != runStandIn) {
+            flush();
+            runStandIn = measured.standIn;
+        }
         wchar_t pair[2];
         const int count = WideText::Encode(character, pair);
-        const int width = metrics_.CharacterWidth(character);
         units.append(pair, static_cast<size_t>(count));
-        advances.push_back(width);
+        advances.push_back(measured.width);
         if (count == 2)
             advances.push_back(0);
-        x += width;
+        x += measured.width;
     }
     flush();
 }

@@ -43,16 +43,17 @@ int PaneMetrics::ByteWidth(unsigned char byte) const
     return widths_[static_cast<size_t>(index)];
 }
 
-int PaneMetrics::CharacterWidth(uint32_t character) const
+PaneMetrics::Measured PaneMetrics::Measure(uint32_t character) const
 {
     if (character < 0x80)
-        return ByteWidth(static_cast<unsigned char>(character));
+        return Measured{ByteWidth(static_cast<unsigned char>(character)), false};
     const auto known = measured_.find(character);
     if (known != measured_.end())
         return known->second;
-    const int width = measure_ ? std::max(0, measure_(character)) : averageCharWidth_;
-    measured_.emplace(character, width);
-    return width;
+    Measured measured = measure_ ? measure_(character) : Measured{averageCharWidth_, false};
+    measured.width = std::max(0, measured.width);
+    measured_.emplace(character, measured);
+    return measured;
 }
 
 int PaneMetrics::NextTabStop(int offset) const

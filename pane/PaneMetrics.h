@@ -14,9 +14,14 @@ public:
     static constexpr int kTabStops = 32;
     // Tabbed width in pixels of the first bytes of a line, with the pane's tab stops.
     using TabExtent = std::function<int(const char* line, int bytes)>;
-    // Width in pixels of one character beyond ASCII as the font (or a face
-    // standing in for it) draws it.
-    using CharacterMeasure = std::function<int(uint32_t character)>;
+    // How one character beyond ASCII is drawn: its width in pixels, and
+    // whether a face standing in for the pane font draws it (the pane font
+    // has no glyph for it).
+    struct Measured {
+        int width;
+        bool standIn;
+    };
+    using CharacterMeasure = std::function<Measured(uint32_t character)>;
 
     // Stores the measurements of a new font; widths run from its first character code on.
     void SetFont(int lineHeight, int averageCharWidth, int firstChar, std::vector<int> widths);
@@ -37,7 +42,9 @@ public:
     // Width of one byte from the width table; bytes the font lacks take the average width.
     int ByteWidth(unsigned char byte) const;
     // Width of one character: the table for ASCII, measured once for any other.
-    int CharacterWidth(uint32_t character) const;
+    int CharacterWidth(uint32_t character) const { return Measure(character).width; }
+    // The same with the face that draws it.
+    Measured Measure(uint32_t character) const;
     // The pixel offset a tab at `offset` goes to in a text that is not ASCII.
     int NextTabStop(int offset) const;
 
@@ -64,6 +71,6 @@ private:
     std::vector<int> widths_;
     TextKind kind_ = TextKind::Ascii;
     CharacterMeasure measure_;
-    mutable std::unordered_map<uint32_t, int> measured_;
+    mutable std::unordered_map<uint32_t, Measured> measured_;
     std::array<int, kTabStops> tabStops_{};
 };

@@ -15,10 +15,6 @@ if [ ! -f "$E2E_PREFIX/.tandrel-prepared" ]; then
 fi
 source "$here/e2e-lib.sh"
 e2e_begin
-# The stored pane font "Courier" is a bitmap face of Western European glyphs in the
-# prefix; "Courier New" stands for a TrueType face with Greek and Cyrillic.
-e2e_reg_set Settings 'Font Face Name' REG_SZ 'Courier New'
-e2e_reg_set Settings 'Font Height' REG_DWORD 4294967283  # -13
 
 left_file="$E2E_WORK/заметки.txt"
 right_file="$E2E_WORK/notes.txt"

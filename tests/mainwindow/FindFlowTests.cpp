@@ -87,8 +87,9 @@ TEST_F(FindFlow, FindNextSearchesTheActivePaneAsTheDialogSays)
         EXPECT_EQ(Selected(pane), c.selected);
         // The dialog keeps the keyboard, so Enter searches again and Esc closes it; the
         // match stays drawn as selected meanwhile.
-        if (*c.text != '\0')
+        if (*c.text != '\0') {
             EXPECT_TRUE(::IsChild(find, ::GetFocus()));
+        }
         EXPECT_EQ(SelectionDrawn(pane), *c.selected != '\0');
         EXPECT_EQ(messages, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
         // F3 and Shift+F3 go on with what the dialog asked for last.

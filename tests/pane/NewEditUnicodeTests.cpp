@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -92,7 +94,7 @@ TEST(PaneMetricsCharacters, ColumnsAreWholeCharactersOfTheirMeasuredWidths)
     metrics.SetTabSize(4);
     metrics.SetCharacterMeasure([&](uint32_t character) {
         ++measured;
-        return character == 0x4E2D ? 14 : 9;
+        return PaneMetrics::Measured{character == 0x4E2D ? 14 : 9, false};
     });
     metrics.SetTextKind(TextKind::Utf8);
     const std::string line =
@@ -308,6 +310,57 @@ TEST(NewEditCharacters, ACharacterTheFontLacksKeepsTheColumnsAfterIt)
         for (int x = 0; x < 2 * h.CharWidth(); ++x)
             ASSERT_EQ(lacking.At(bX + x, y), plain.At(x, y)) << x << "," << y;
     EXPECT_EQ(cX - bX, h.CharWidth());
+}
+
+}  // namespace
+
+namespace {
+
+// The pane in the bitmap face "Courier", whose glyphs are Western European only.
+void UseBitmapCourier(PaneHarness& h)
+{
+    LOGFONTA description{};
+    description.lfHeight = -13;
+    lstrcpyA(description.lfFaceName, "Courier");
+    GdiFont font(CreateFontIndirectA(&description));
+    h.Pane().SetPaneFont(font, true);
+}
+
+TEST(NewEditCharacters, LettersTheFontLacksShowFromAStandInFaceAndKeepTheColumnsAfterThem)
+{
+    // Cyrillic ze and a, Greek omega and lambda: each draws a glyph of its own,
+    // not the one box that stands for every missing character.
+    const char* const letters[] = {"\xD0\xB7", "\xD0\xB0", "\xCF\x89", "\xCE\xBB"};
+    std::vector<std::vector<COLORREF>> pictures;
+    for (const char* letter : letters) {
+        PaneHarness h(10, 3);
+        UseBitmapCourier(h);
+        h.SetText(letter);
+        const int width = h.Pane().PointFromPosition(static_cast<int>(strlen(letter))).x;
+        ASSERT_GT(width, 0) << letter;
+        pictures.push_back(FirstLinePixels(h, width));
+        const COLORREF ground = GetSysColor(COLOR_WINDOW);
+        EXPECT_TRUE(std::any_of(pictures.back().begin(), pictures.back().end(),
+                                [&](COLORREF pixel) { return pixel != ground; }))
+            << letter << " draws nothing";
+    }
+    for (size_t i = 0; i < pictures.size(); ++i)
+        for (size_t j = i + 1; j < pictures.size(); ++j)
+            EXPECT_FALSE(pictures[i] == pictures[j]) << letters[i] << " and " << letters[j] << " look alike";
+
+    // What follows such a letter stands where the pane measured it, in the pane's own face.
+    PaneHarness h(30, 3);
+    UseBitmapCourier(h);
+    h.SetText("\xD0\xB7xy");
+    PaneHarness reference(30, 3);
+    UseBitmapCourier(reference);
+    reference.SetText("xy");
+    const int xAt = h.Pane().PointFromPosition(2).x;
+    const PanePicture after(h.Pane());
+    const PanePicture plain(reference.Pane());
+    for (int y = 0; y < h.LineHeight(); ++y)
+        for (int x = 0; x < 2 * reference.Pane().GetAverageCharWidth(); ++x)
+            ASSERT_EQ(after.At(xAt + x, y), plain.At(x, y)) << x << "," << y;
 }
 
 }  // namespace
