@@ -190,6 +190,9 @@ void PaneText::SetText(std::string&& text)
     if (size == 0 || size > static_cast<size_t>(INT32_MAX - 1) || ByteScan::Find(begin, end, '\r') != end
         || ByteScan::Find(begin, end, '\0') != end) {
         SetText(begin, static_cast<int32_t>(std::min(size, static_cast<size_t>(INT32_MAX))));
+        // The caller's string would otherwise hold the whole text a second
+        // time for as long as it lives.
+        std::string().swap(text);
         return;
     }
     // Nothing to strip or cut: the lines stay where they are, and the last
@@ -205,6 +208,7 @@ void PaneText::SetText(std::string&& text)
     *span = LineSpan{static_cast<int32_t>(lineBegin - begin), static_cast<int32_t>(end - lineBegin)};
     text.push_back('\n');
     text_.swap(text);
+    std::string().swap(text);  // the previous text, freed now rather than by the caller
     lines_.swap(lines);
     length_ = static_cast<int32_t>(text_.size());
     maxLineLength_ = longest;

@@ -26,7 +26,8 @@ public:
     // Throws std::bad_alloc and then leaves the previous text untouched.
     void SetText(const char* buffer, int32_t length);
     // The same for a whole string, taken over without a copy when it holds no
-    // CR and no NUL byte (nothing to strip or cut); `text` is left unspecified.
+    // CR and no NUL byte (nothing to strip or cut); `text` is left empty, its
+    // memory freed, so that no second copy outlives the call.
     void SetText(std::string&& text);
 
     // Frees the text and the line table.
