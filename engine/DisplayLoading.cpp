@@ -176,26 +176,27 @@ struct SideRefs {
 
 // Reads one side, decodes and normalises it and writes its copy; the block
 // keeps the copy's text.
-bool ReadSide(const std::string& path, const std::string& copyName, std::string& block, MessageSink& messages)
+bool ReadSide(const std::string& path, const std::string& copyName, std::string& block, MessageSink& messages,
+              StepTimes* times)
 {
     if (!ReadWholeFile(path, block, messages))
         return false;
-    StepTimes::Mark("read");
+    MarkStep(times, "read");
     DecodeFileContent(block);
     // Decoded UTF-16 can be half as long again as the file.
     if (block.size() > kLargestText)
         throw std::bad_alloc();
     Normalise(block);
-    StepTimes::Mark("normalise");
+    MarkStep(times, "normalise");
     if (!WriteCopy(copyName, block, messages))
         return false;
-    StepTimes::Mark("write temporary copies");
+    MarkStep(times, "write temporary copies");
     return true;
 }
 
 // The rows of one side, with room for `rows` (SideRows and any room for
 // Filler rows); the block then keeps the text without its final LF.
-void SplitSide(SideRefs side, uint64_t rows)
+void SplitSide(SideRefs side, uint64_t rows, StepTimes* times)
 {
     if (side.block.empty()) {
         // No line to show: one Filler row keeps the pane's one empty row, with
@@ -207,7 +208,7 @@ void SplitSide(SideRefs side, uint64_t rows)
     side.block.pop_back();
     SplitLines(side.block, rows, side.lines, side.textSize, side.maxLength);
     side.lineCount = static_cast<int32_t>(side.lines.size());
-    StepTimes::Mark("rows");
+    MarkStep(times, "rows");
 }
 
 // The rows a normalised text will make: one a line, and an empty text its one Filler row.
@@ -238,10 +239,10 @@ SideRefs RightSide(ComparisonState& state)
 
 // The rows of both sides from their normalised texts, and the common width
 // of their line numbers.
-void SplitBothSides(ComparisonState& state, uint64_t leftRows, uint64_t rightRows)
+void SplitBothSides(ComparisonState& state, uint64_t leftRows, uint64_t rightRows, StepTimes* times)
 {
-    SplitSide(LeftSide(state), leftRows);
-    SplitSide(RightSide(state), rightRows);
+    SplitSide(LeftSide(state), leftRows, times);
+    SplitSide(RightSide(state), rightRows, times);
     state.lineNumberWidth = DecimalDigits(std::max(state.leftLineCount, state.rightLineCount));
 }
 
@@ -253,9 +254,9 @@ struct SideCount {
 
 // Reads one side and writes its copy, and counts what it holds.
 bool CopySide(const std::string& path, const std::string& copyName, std::string& block, SideCount& count,
-              MessageSink& messages)
+              MessageSink& messages, StepTimes* times)
 {
-    if (!ReadSide(path, copyName, block, messages))
+    if (!ReadSide(path, copyName, block, messages, times))
         return false;
     count = SideCount{block.size(), SideRows(block)};
     return true;
@@ -263,7 +264,7 @@ bool CopySide(const std::string& path, const std::string& copyName, std::string&
 
 bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
                    const std::string& leftCopyName, const std::string& rightCopyName, uint64_t memoryLimit,
-                   bool keepTexts, MessageSink& messages)
+                   bool keepTexts, MessageSink& messages, StepTimes* times)
 {
     return WithinMemory(messages, [&] {
         SideCount left{};
@@ -274,8 +275,8 @@ bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, Co
         std::string scratch;
         std::string& leftText = keepTexts ? state.leftTextBlock : scratch;
         std::string& rightText = keepTexts ? state.rightTextBlock : scratch;
-        if (!CopySide(leftPath, leftCopyName, leftText, left, messages)
-            || !CopySide(rightPath, rightCopyName, rightText, right, messages))
+        if (!CopySide(leftPath, leftCopyName, leftText, left, messages, times)
+            || !CopySide(rightPath, rightCopyName, rightText, right, messages, times))
             return false;
         // Read and normalised, the texts tell what the rest will hold, their
         // bytes and rows: checked before any line table is made.
@@ -284,7 +285,7 @@ bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, Co
             return false;
         }
         if (keepTexts)
-            SplitBothSides(state, left.rows, right.rows);
+            SplitBothSides(state, left.rows, right.rows, times);
         return true;
     });
 }
@@ -336,7 +337,7 @@ namespace {
 
 bool LoadCopies(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
                 std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages, uint64_t memoryLimit,
-                bool keepTexts)
+                bool keepTexts, StepTimes* times)
 {
     state = ComparisonState();
     leftCopyName.clear();
@@ -348,7 +349,7 @@ bool LoadCopies(const std::string& leftPath, const std::string& rightPath, Compa
     if (!GetTempFilePath(leftCopy, messages))
         return false;
     if (GetTempFilePath(rightCopy, messages)
-        && LoadBothSides(leftPath, rightPath, state, leftCopy, rightCopy, memoryLimit, keepTexts, messages)) {
+        && LoadBothSides(leftPath, rightPath, state, leftCopy, rightCopy, memoryLimit, keepTexts, messages, times)) {
         leftCopyName = leftCopy;
         rightCopyName = rightCopy;
         return true;
@@ -370,20 +371,21 @@ std::size_t LinesShown(const DiffListing& listing, char mark)
 }  // namespace
 
 bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
-                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages, uint64_t memoryLimit)
+                   std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages, uint64_t memoryLimit,
+                   StepTimes* times)
 {
-    return LoadCopies(leftPath, rightPath, state, leftCopyName, rightCopyName, messages, memoryLimit, true);
+    return LoadCopies(leftPath, rightPath, state, leftCopyName, rightCopyName, messages, memoryLimit, true, times);
 }
 
 bool WriteComparisonCopies(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
                            std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages,
-                           uint64_t memoryLimit)
+                           uint64_t memoryLimit, StepTimes* times)
 {
-    return LoadCopies(leftPath, rightPath, state, leftCopyName, rightCopyName, messages, memoryLimit, false);
+    return LoadCopies(leftPath, rightPath, state, leftCopyName, rightCopyName, messages, memoryLimit, false, times);
 }
 
 bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopyName, ComparisonState& state,
-                   MessageSink& messages)
+                   MessageSink& messages, StepTimes* times)
 {
     return WithinMemory(messages, [&] {
         // Each text and its rows get room for the Filler rows the alignment
@@ -394,8 +396,9 @@ bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopy
         if (!ReadWholeFile(leftCopyName, state.leftTextBlock, messages, leftRoom)
             || !ReadWholeFile(rightCopyName, state.rightTextBlock, messages, rightRoom))
             return false;
-        StepTimes::Mark("read the copies back");
-        SplitBothSides(state, SideRows(state.leftTextBlock) + leftRoom, SideRows(state.rightTextBlock) + rightRoom);
+        MarkStep(times, "read the copies back");
+        SplitBothSides(state, SideRows(state.leftTextBlock) + leftRoom, SideRows(state.rightTextBlock) + rightRoom,
+                       times);
         return true;
     });
 }

@@ -3,6 +3,7 @@
 
 #include "engine/ComparisonState.h"
 #include "engine/MessageSink.h"
+#include "engine/StepTimes.h"
 
 #include <cstdint>
 #include <string>
@@ -22,10 +23,11 @@ constexpr uint64_t kLargestPaneText = INT32_MAX - 2;
 // both copies are already deleted, the names are empty and false is returned.
 // A comparison whose peak would pass `memoryLimit` bytes is refused with
 // "Insufficient memory!": from the sizes before reading, and from the bytes
-// and lines once read, before any line table is made.
+// and lines once read, before any line table is made. Each step's end is
+// marked on `times` when it is given.
 bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
                    std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages,
-                   uint64_t memoryLimit = UINT64_MAX);
+                   uint64_t memoryLimit = UINT64_MAX, StepTimes* times = nullptr);
 
 // The same steps up to the copies, but the state keeps no text and no rows
 // (each side's text is released once its copy is written), so that the
@@ -33,7 +35,7 @@ bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, Co
 // state is reset first. On failure as LoadPaneTexts.
 bool WriteComparisonCopies(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
                            std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages,
-                           uint64_t memoryLimit = UINT64_MAX);
+                           uint64_t memoryLimit = UINT64_MAX, StepTimes* times = nullptr);
 
 // Takes the display texts back from the copies that WriteComparisonCopies
 // wrote (they hold exactly the normalised texts) and fills the rows, counts,
@@ -42,7 +44,7 @@ bool WriteComparisonCopies(const std::string& leftPath, const std::string& right
 // be read sends "Could not open file %s to read!", one too large for memory
 // "Insufficient memory!"; both give false.
 bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopyName, ComparisonState& state,
-                   MessageSink& messages);
+                   MessageSink& messages, StepTimes* times = nullptr);
 
 // Creates a new, empty file "TMPxxxx.tmp" (four hex digits) in the system's
 // temporary folder, exclusively, and returns its path. Sends "Could not get

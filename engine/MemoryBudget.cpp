@@ -6,12 +6,21 @@
 
 namespace {
 
-// Measured on the whole 64-bit program under Wine (peak resident memory less
-// that of a comparison of two short files): 500,000-line files of 60-byte
-// lines, 2,000,000 lines of 8 bytes and 5,000,000 empty lines a side give
-// 1.9 bytes a byte and 55 a line; rounded up.
-constexpr uint64_t kPeakBytesPerByte = 2;
-constexpr uint64_t kPeakBytesPerLine = 60;
+// Measured on the whole 64-bit program under Wine, from start to the first
+// paint (peak resident memory less that of a comparison of two one-line
+// files). Bytes cost most where no line is in common, for each line is then
+// held twice, in the display text and in the listing: two 40 MB files of
+// 2,000-byte CR LF lines, disjoint, peak at 2.06 bytes a byte. Lines cost most
+// where they are short and all differ, each one a listing entry: 1,000,000
+// lines of 14 bytes a side, disjoint, peak at 102 bytes a line beyond those
+// 2.06 a byte. Every other pair measured (a difference every 1,000 lines, 20 %
+// changed, mostly blank lines, lines of 2,000 bytes, CR LF, 1,000,000 lines of
+// 50 bytes) stays well below. Both figures carry 10 %: the peaks are read to a
+// MiB and vary by a MiB or two between runs, and Windows' own heap and a
+// fragmented 32-bit address space leave less room than Wine does. The 32-bit
+// program, whose pointers and strings are smaller, holds less per line.
+constexpr uint64_t kPeakTenthsPerByte = 23;
+constexpr uint64_t kPeakBytesPerLine = 113;
 
 // The size from the 64-bit status, also for files of 2 GiB and more.
 bool FileSize(const std::string& path, uint64_t& size)
@@ -34,7 +43,7 @@ bool FileSize(const std::string& path, uint64_t& size)
 uint64_t TextComparisonPeak(uint64_t bytes, uint64_t lines)
 {
     // The callers' texts are at most two panes' worth: no product comes near 64 bits.
-    return bytes * kPeakBytesPerByte + lines * kPeakBytesPerLine;
+    return bytes * kPeakTenthsPerByte / 10 + lines * kPeakBytesPerLine;
 }
 
 bool TextComparisonFits(const std::string& leftPath, const std::string& rightPath, uint64_t memoryLimit,

@@ -7,10 +7,10 @@
 #include <string>
 
 // The memory a text comparison holds at its peak for two texts of `bytes`
-// bytes and `lines` lines together, an upper bound: the larger of the engine's
-// buffers and tables and the display texts with their rows, the pane texts
-// built in them, each pane's line table and, for a text with CR bytes, its
-// pane's own copy.
+// bytes and `lines` lines together, an upper bound whatever the differences:
+// the larger of the engine's buffers and tables with the listing, and the
+// listing with the display texts, their rows, the pane texts built in them
+// and each pane's line table.
 uint64_t TextComparisonPeak(uint64_t bytes, uint64_t lines);
 
 // Before anything is read, from the two sizes alone (each byte costs its share

@@ -1,19 +1,35 @@
-// StepTimes: how long each step of opening a comparison took, kept only while a benchmark asks for it.
+// StepTimes: how long each step of opening one comparison took, for the benchmark that owns it.
 #pragma once
 
+#include <chrono>
 #include <string>
+#include <vector>
 
-// The steps mark their ends with Mark; nothing is kept (and a mark costs one
-// test) until a benchmark calls Start. A step marked twice adds up.
+// The steps mark their ends on the recorder their caller passes in; a
+// comparison nobody measures passes none (MarkStep). A step marked twice adds up.
 class StepTimes {
 public:
-    // Forgets what was kept, starts keeping and starts the clock.
-    static void Start();
-    // The time since the previous mark (or Start) goes to `step`.
-    static void Mark(const char* step);
-    // Stops keeping.
-    static void Stop();
+    // Starts the clock.
+    StepTimes();
+    // The time since the previous mark (or the start) goes to `step`.
+    void Mark(const char* step);
     // One line per step in the order first marked: the step, its seconds, its
     // share of the total; then the total.
-    static std::string Report();
+    std::string Report() const;
+
+private:
+    using Clock = std::chrono::steady_clock;
+    struct Step {
+        const char* name;
+        double seconds;
+    };
+    Clock::time_point last_;
+    std::vector<Step> steps_;
 };
+
+// The end of `step`, kept when someone measures: one test when nobody does.
+inline void MarkStep(StepTimes* times, const char* step)
+{
+    if (times)
+        times->Mark(step);
+}

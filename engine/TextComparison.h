@@ -3,6 +3,7 @@
 
 #include "engine/ComparisonState.h"
 #include "engine/MessageSink.h"
+#include "engine/StepTimes.h"
 
 #include <cstdint>
 #include <string>
@@ -14,5 +15,7 @@
 // without running the comparison. Returns -1 when a message was sent, 0 when
 // the files are the same, 1 when they differ. A comparison that would hold
 // more than `memoryLimit` bytes is refused before it is built (LoadPaneTexts).
+// Each step's end is marked on `times` when it is given.
 int CompareTextFiles(const std::string& leftPath, const std::string& rightPath, bool ignoreBlanks, bool ignoreCase,
-                     ComparisonState& state, MessageSink& messages, uint64_t memoryLimit = UINT64_MAX);
+                     ComparisonState& state, MessageSink& messages, uint64_t memoryLimit = UINT64_MAX,
+                     StepTimes* times = nullptr);

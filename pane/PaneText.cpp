@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -29,6 +30,49 @@ size_t CountLines(const char* buffer, size_t size, int32_t& longest)
     });
     longest = std::max(longest, static_cast<int32_t>(buffer + size - lineBegin));
     return lineCount;
+}
+
+// The spans of the lines of a text that has nothing to strip or cut: the
+// lines stay where they are.
+void SpanLines(const std::string& text, std::vector<LineSpan>& lines)
+{
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    LineSpan* span = lines.data();
+    const char* lineBegin = begin;
+    ByteScan::ForEach(begin, end, '\n', [&](const char* lf) {
+        *span++ = LineSpan{static_cast<int32_t>(lineBegin - begin), static_cast<int32_t>(lf - lineBegin)};
+        lineBegin = lf + 1;
+    });
+    *span = LineSpan{static_cast<int32_t>(lineBegin - begin), static_cast<int32_t>(end - lineBegin)};
+}
+
+// Cuts the text at `usable` bytes and drops, in place, the CR before each
+// line feed and one that ends the text (they belong to the line break), each
+// line moved down over the CRs dropped before it; fills the spans.
+void StripLineBreakCRs(std::string& text, size_t usable, std::vector<LineSpan>& lines)
+{
+    char* const begin = &text[0];
+    char* const end = begin + usable;
+    LineSpan* span = lines.data();
+    const char* lineBegin = begin;
+    size_t kept = 0;
+    auto moveLine = [&](const char* lineEnd) {
+        size_t bytes = static_cast<size_t>(lineEnd - lineBegin);
+        if (bytes > 0 && lineEnd[-1] == '\r')
+            --bytes;
+        // Only bytes already scanned are overwritten: the kept text never passes the line's end.
+        std::memmove(begin + kept, lineBegin, bytes);
+        *span++ = LineSpan{static_cast<int32_t>(kept), static_cast<int32_t>(bytes)};
+        kept += bytes;
+    };
+    ByteScan::ForEach(begin, end, '\n', [&](const char* lf) {
+        moveLine(lf);
+        begin[kept++] = '\n';
+        lineBegin = lf + 1;
+    });
+    moveLine(end);
+    text.resize(kept);
 }
 
 constexpr uint64_t kHighBits = 0x8080808080808080ull;
@@ -187,24 +231,24 @@ void PaneText::SetText(std::string&& text)
     const size_t size = text.size();
     const char* const begin = text.data();
     const char* const end = begin + size;
-    if (size == 0 || size > static_cast<size_t>(INT32_MAX - 1) || ByteScan::Find(begin, end, '\r') != end
-        || ByteScan::Find(begin, end, '\0') != end) {
+    if (size == 0 || size > static_cast<size_t>(INT32_MAX - 1)) {
         SetText(begin, static_cast<int32_t>(std::min(size, static_cast<size_t>(INT32_MAX))));
+        std::string().swap(text);
         return;
     }
-    // Nothing to strip or cut: the lines stay where they are, and the last
-    // one gets the '\n' that every line of the text ends with.
+    const bool clean = ByteScan::Find(begin, end, '\r') == end && ByteScan::Find(begin, end, '\0') == end;
+    // The longest line counts the CR of its break, as when the text is copied.
+    const size_t usable = clean ? size : UsableLength(begin, static_cast<int32_t>(size));
     int32_t longest = 0;
-    std::vector<LineSpan> lines(CountLines(begin, size, longest));
-    LineSpan* span = lines.data();
-    const char* lineBegin = begin;
-    ByteScan::ForEach(begin, end, '\n', [&](const char* lf) {
-        *span++ = LineSpan{static_cast<int32_t>(lineBegin - begin), static_cast<int32_t>(lf - lineBegin)};
-        lineBegin = lf + 1;
-    });
-    *span = LineSpan{static_cast<int32_t>(lineBegin - begin), static_cast<int32_t>(end - lineBegin)};
+    std::vector<LineSpan> lines(CountLines(begin, usable, longest));
+    if (clean)
+        SpanLines(text, lines);
+    else
+        StripLineBreakCRs(text, usable, lines);
+    // Every line of the text ends with '\n', the last one too.
     text.push_back('\n');
     text_.swap(text);
+    std::string().swap(text);  // the previous text, freed now rather than by the caller
     lines_.swap(lines);
     length_ = static_cast<int32_t>(text_.size());
     maxLineLength_ = longest;

@@ -25,8 +25,9 @@ public:
     // A length of 0 empties the text but keeps the old line table.
     // Throws std::bad_alloc and then leaves the previous text untouched.
     void SetText(const char* buffer, int32_t length);
-    // The same for a whole string, taken over without a copy when it holds no
-    // CR and no NUL byte (nothing to strip or cut); `text` is left unspecified.
+    // The same for a whole string, taken over without a copy: the CRs of its
+    // line breaks are stripped and a NUL cut in place. `text` is left empty,
+    // its memory freed, so that the text is never held twice.
     void SetText(std::string&& text);
 
     // Frees the text and the line table.

@@ -24,6 +24,7 @@
 
 struct AppSettings;
 class CComparingDialog;
+class StepTimes;
 
 class CTandrelDialog : public CDialog, public SplitterDragListener, public MessageSink {
 public:
@@ -33,6 +34,9 @@ public:
     // The paths to compare, also shown as the files' names.
     void SetPaths(const std::string& leftPath, const std::string& rightPath);
     void SetAutoStepSeconds(int seconds) { autoStepSeconds_ = seconds; }
+    // A benchmark's recorder, on which the steps of opening a comparison mark
+    // their ends while it is set; without one nothing is timed.
+    void SetStepTimes(StepTimes* times) { stepTimes_ = times; }
     // The modal cycle: runs the window again as long as a handler asks for a new comparison.
     INT_PTR DoModal() override;
 
@@ -224,6 +228,7 @@ private:
     int currentDiff_ = 0;
     PaneView view_ = PaneView::Both;
     int autoStepSeconds_ = 0;
+    StepTimes* stepTimes_ = nullptr;
 
     // The window instance on show.
     WindowState window_;

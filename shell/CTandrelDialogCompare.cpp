@@ -73,7 +73,7 @@ bool CTandrelDialog::RunComparison()
         return false;
     }
     PumpPendingMessages();
-    StepTimes::Mark("window before the comparison");
+    MarkStep(stepTimes_, "window before the comparison");
     CComparingDialog comparing;
     comparing.Create("Comparing files...");
     auto wait = std::make_unique<CWaitCursor>();
@@ -87,7 +87,7 @@ bool CTandrelDialog::RunComparison()
         if (leftBinary < 0 || rightBinary < 0)
             return false;  // the engine has shown the error
     }
-    StepTimes::Mark("binary check");
+    MarkStep(stepTimes_, "binary check");
     if (leftBinary || rightBinary) {
         // The byte comparison of two large files takes a while: the cursor stays busy until it is done.
         const std::string outcome = CompareBinary(leftBinary != 0, rightBinary != 0);
@@ -98,7 +98,7 @@ bool CTandrelDialog::RunComparison()
 
     const int result =
         CompareTextFiles(leftPath_, rightPath_, settings_.options.ignoreBlanks != 0, settings_.options.ignoreCase != 0,
-                         window_.comparison, *this, AvailableMemory());
+                         window_.comparison, *this, AvailableMemory(), stepTimes_);
     if (result < 0)
         return false;
     if (result == 0) {
@@ -106,10 +106,10 @@ bool CTandrelDialog::RunComparison()
         AppMessageBox(IdenticalFilesText(leftName_, rightName_));
     }
     AlignPanes(window_.comparison, *this);
-    StepTimes::Mark("alignment");
+    MarkStep(stepTimes_, "alignment");
     FillPanes();
     ApplyDifferenceColours(&comparing);
-    StepTimes::Mark("colouring");
+    MarkStep(stepTimes_, "colouring");
     return true;
 }
 
@@ -130,12 +130,12 @@ void CTandrelDialog::FillPanes()
     Children& c = *window_.children;
     PaneTexts texts;
     const bool built = BuildPaneTexts(window_.comparison, texts, *this);
-    StepTimes::Mark("pane texts");
+    MarkStep(stepTimes_, "pane texts");
     c.leftText.SetText(std::move(texts.leftText));
     c.leftGutter.SetText(std::move(texts.leftGutter));
     c.rightText.SetText(std::move(texts.rightText));
     c.rightGutter.SetText(std::move(texts.rightGutter));
-    StepTimes::Mark("SetText of the four panes");
+    MarkStep(stepTimes_, "SetText of the four panes");
     // Both panes scroll alike: they share the longer extent, counted in
     // characters by the panes themselves (the engine counts bytes).
     const int sharedLength = std::max(c.leftText.MaxLineLength(), c.rightText.MaxLineLength());
@@ -147,7 +147,7 @@ void CTandrelDialog::FillPanes()
     }
     if (built)
         FillDifferenceList();
-    StepTimes::Mark("difference list");
+    MarkStep(stepTimes_, "difference list");
 }
 
 void CTandrelDialog::FillDifferenceList()

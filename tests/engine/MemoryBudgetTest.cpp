@@ -27,7 +27,7 @@ TEST(MemoryBudget, ThePeakGrowsWithBytesAndLinesAndCoversTheTextsTwice)
     const uint64_t peak = TextComparisonPeak(1000, 10);
     EXPECT_GT(TextComparisonPeak(1001, 10), peak);
     EXPECT_GT(TextComparisonPeak(1000, 11), peak);
-    EXPECT_GE(TextComparisonPeak(1000, 0), 2000u);  // the display texts and the panes' copies
+    EXPECT_GE(TextComparisonPeak(1000, 0), 2000u);  // the display texts and a listing of every line
 }
 
 TEST(MemoryBudget, SizesBeyondTheLimitOrAPaneAreRefusedBeforeReading)

@@ -63,7 +63,8 @@ TEST(NewEditTextModel, SplitsAtLineBreaksAndCountsTheLongestLine)
 
 // A string handed over whole gives the same text, lines and longest line as
 // the same bytes copied in, whether it can be taken over (no CR, no NUL) or
-// not; an empty one empties the text alike.
+// not; an empty one empties the text alike. Either way the string handed over
+// is left empty and freed: no second copy of the text stays with the caller.
 TEST(NewEditTextModel, TakingAStringOverSplitsLikeCopyingIt)
 {
     std::mt19937 random(11);
@@ -80,7 +81,10 @@ TEST(NewEditTextModel, TakingAStringOverSplitsLikeCopyingIt)
         copied.SetText("old\ntext", 8);
         taken.SetText("old\ntext", 8);
         copied.SetText(input.data(), static_cast<int>(input.size()));
-        taken.SetText(std::string(input));
+        std::string handed(input);
+        taken.SetText(std::move(handed));
+        EXPECT_TRUE(handed.empty());
+        EXPECT_EQ(handed.capacity(), std::string().capacity());
         EXPECT_EQ(taken.Length(), copied.Length());
         EXPECT_EQ(taken.LineCount(), copied.LineCount());
         EXPECT_EQ(taken.MaxLineLength(), copied.MaxLineLength());

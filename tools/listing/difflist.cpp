@@ -18,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace {
@@ -69,7 +70,7 @@ void PrintTiming(double seconds)
 }
 
 // Aligns the rows and prints the chosen view of the comparison.
-bool PrintView(View view, ComparisonState& state, MessageSink& messages)
+bool PrintView(View view, ComparisonState& state, MessageSink& messages, StepTimes* times)
 {
     if (view == View::Listing || view == View::EngineListing) {
         ForEachEntryInFileOrder(state.listing,
@@ -77,11 +78,11 @@ bool PrintView(View view, ComparisonState& state, MessageSink& messages)
         return true;
     }
     const bool aligned = AlignPanes(state, messages);
-    StepTimes::Mark("alignment");
+    MarkStep(times, "alignment");
     PaneTexts texts;
     if (!BuildPaneTexts(state, texts, messages))
         return false;
-    StepTimes::Mark("pane texts");
+    MarkStep(times, "pane texts");
     if (view == View::Rows)
         std::fputs(FormatRows(state, texts).c_str(), stdout);
     else
@@ -102,21 +103,23 @@ int main(int argc, char** argv)
     StderrSink messages;
     ComparisonState state;
     auto started = std::chrono::steady_clock::now();
+    std::optional<StepTimes> steps;
     if (arguments.timing)
-        StepTimes::Start();
+        steps.emplace();
+    StepTimes* times = steps ? &*steps : nullptr;
     int result = arguments.view == View::EngineListing
                      ? DiffFiles(arguments.names[0], arguments.names[1], arguments.ignoreBlanks, arguments.ignoreCase,
                                  state.listing, messages)
                      : CompareTextFiles(arguments.names[0], arguments.names[1], arguments.ignoreBlanks,
-                                        arguments.ignoreCase, state, messages);
+                                        arguments.ignoreCase, state, messages, UINT64_MAX, times);
     std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
     if (arguments.timing)
         PrintTiming(elapsed.count());
     if (result < 0)
         return 2;
-    if (!PrintView(arguments.view, state, messages))
+    if (!PrintView(arguments.view, state, messages, times))
         return 2;
-    if (arguments.timing)
-        std::fputs(StepTimes::Report().c_str(), stderr);
+    if (times)
+        std::fputs(times->Report().c_str(), stderr);
     return std::fflush(stdout) == 0 ? result : 2;
 }

@@ -114,7 +114,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const LARGE_INTEGER start = Now();
-    StepTimes::Start();
+    StepTimes times;
     CWinApp app;
     app.SetRegistryKey("TandrelBenchmark");
     app.m_appName = "Tandrel";
@@ -127,21 +127,22 @@ int main(int argc, char** argv)
     settings.windowCY = 700;
     CTandrelDialog dialog(settings);
     dialog.SetPaths(argv[1], argv[2]);
+    dialog.SetStepTimes(&times);
     if (!dialog.Create()) {
         std::fprintf(stderr, "the main window could not be created\n");
         return 1;
     }
-    StepTimes::Mark("window after the comparison");
+    times.Mark("window after the comparison");
     dialog.ShowWindow(SW_SHOW);
     PaintEverything(dialog.m_hWnd);
-    StepTimes::Mark("first paint");
-    StepTimes::Stop();
+    times.Mark("first paint");
+    dialog.SetStepTimes(nullptr);
     const LARGE_INTEGER shown = Now();
     const int count = static_cast<int>(dialog.Hunks().size());
     std::printf("rows %d, differences %d\n", LeftTextPane(dialog).GetLineCount(), count);
     std::printf("start to first painted comparison: %.2f s\n", Seconds(start, shown));
     PrintPeakMemory();
-    std::fputs(StepTimes::Report().c_str(), stdout);
+    std::fputs(times.Report().c_str(), stdout);
 
     auto command = [&dialog](int id) { dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); };
     const int steps = argc == 4 ? std::atoi(argv[3]) : -1;
