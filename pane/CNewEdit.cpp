@@ -3,6 +3,7 @@
 
 #include "framework/CWaitCursor.h"
 #include "framework/ClientDC.h"
+#include "framework/FontGlyphs.h"
 #include "pane/WideText.h"
 
 #include <windowsx.h>
@@ -36,14 +37,6 @@ HFONT CreateStandInFont(const LOGFONTA& paneFont, int cellHeight)
     standIn.lfCharSet = DEFAULT_CHARSET;
     standIn.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     return CreateFontIndirectA(&standIn);
-}
-
-bool HasGlyphs(HDC dc, const wchar_t* units, int count)
-{
-    WORD glyphs[2] = {};
-    if (GetGlyphIndicesW(dc, units, count, glyphs, GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
-        return true;
-    return std::find(glyphs, glyphs + count, static_cast<WORD>(0xFFFF)) == glyphs + count;
 }
 
 int Extent(HDC dc, const wchar_t* units, int count)
@@ -351,9 +344,9 @@ void CNewEdit::MeasureFont()
         [dc = static_cast<HDC>(measureDC_), standIn = static_cast<HFONT>(standInFont_)](uint32_t character) {
             wchar_t units[2];
             const int count = WideText::Encode(character, units);
-            if (standIn && !HasGlyphs(dc, units, count)) {
+            if (standIn && !FontHasGlyphs(dc, units, count)) {
                 ObjectSelection selected(dc, standIn);
-                if (HasGlyphs(dc, units, count))
+                if (FontHasGlyphs(dc, units, count))
                     return PaneMetrics::Measured{Extent(dc, units, count), true};
             }
             return PaneMetrics::Measured{Extent(dc, units, count), false};

@@ -1,13 +1,12 @@
 #include "shell/CFileLabel.h"
 
+#include "framework/FontGlyphs.h"
 #include "framework/GdiObject.h"
 #include "framework/ObjectSelection.h"
 #include "framework/PaintDC.h"
 #include "framework/WideString.h"
 
-#include <algorithm>
 #include <optional>
-#include <vector>
 
 CFileLabel::CFileLabel() : textColour_(::GetSysColor(COLOR_WINDOWTEXT)), backColour_(::GetSysColor(COLOR_BTNFACE))
 {
@@ -65,7 +64,7 @@ void CFileLabel::DoPaint(HDC dc)
     GdiFont fallback;
     std::optional<ObjectSelection> fallbackSelected;
     for (const wchar_t* face : kFallbackFaces) {
-        if (FontShowsAll(dc, wide))
+        if (FontHasGlyphs(dc, wide.c_str(), static_cast<int>(wide.size())))
             break;
         fallbackSelected.reset();
         fallback.Reset(FontLike(dialogFont, face));
@@ -76,15 +75,6 @@ void CFileLabel::DoPaint(HDC dc)
     // Without DT_MODIFYSTRING the shortened path is only drawn, never written back.
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &textRect,
                 DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_PATH_ELLIPSIS | DT_NOPREFIX);
-}
-
-bool CFileLabel::FontShowsAll(HDC dc, const std::wstring& text)
-{
-    std::vector<WORD> glyphs(text.size());
-    if (text.empty() || ::GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
-                                           GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
-        return true;
-    return std::find(glyphs.begin(), glyphs.end(), static_cast<WORD>(0xFFFF)) == glyphs.end();
 }
 
 // A font of the size and weight of `font` with another face.

@@ -29,8 +29,6 @@ protected:
 
 private:
     void RepaintNow();
-    // Whether the font selected into dc has a glyph for every character of text.
-    static bool FontShowsAll(HDC dc, const std::wstring& text);
     static HFONT FontLike(HFONT font, const wchar_t* face);
 
     std::string text_;
