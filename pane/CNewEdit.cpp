@@ -311,10 +311,7 @@ void CNewEdit::SetPaneFont(HFONT font, bool redraw)
     measureFont_.reset();
     font_ = std::move(copy);
     measureFont_.emplace(measureDC_, font_);
-    TEXTMETRICA realised{};
-    GetTextMetricsA(measureDC_, &realised);
-    standInFont_.Reset(CreateStandInFont(description, realised.tmHeight));
-    MeasureFont();
+    MeasureFont(description);
 
     if (hasCaret_) {
         HideCaret(m_hWnd);
@@ -329,10 +326,11 @@ void CNewEdit::SetPaneFont(HFONT font, bool redraw)
         Invalidate(TRUE);
 }
 
-void CNewEdit::MeasureFont()
+void CNewEdit::MeasureFont(const LOGFONTA& description)
 {
     TEXTMETRICA tm{};
     GetTextMetricsA(measureDC_, &tm);
+    standInFont_.Reset(CreateStandInFont(description, tm.tmHeight));
     // The table serves ASCII only: every other character is measured as a whole.
     const int first = static_cast<unsigned char>(tm.tmFirstChar);
     const int last = std::min(static_cast<int>(static_cast<unsigned char>(tm.tmLastChar)), 0x7F);

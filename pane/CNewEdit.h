@@ -140,7 +140,8 @@ private:
     void ResetColourRuns();
     // After a new text: scroll bars, colours, caret at the start, a repaint.
     void ShowNewText();
-    void MeasureFont();
+    // Measures the font in measureDC_ (described by `description`) and makes its stand-in face.
+    void MeasureFont(const LOGFONTA& description);
     PaneMetrics::TabExtent TabExtent() const;
     // Offsets here are bytes from the line start, between characters.
     int ColumnX(int line, int offset) const;
