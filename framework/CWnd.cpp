@@ -2,14 +2,18 @@
 
 #include "framework/AppMessageBox.h"
 
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
-// The object that owns a window is kept in a window property, which works for
-// every class, including the system's controls the framework subclasses.
-const char kObjectProperty[] = "Tandrel.CWnd";
 const char kPlainClass[] = "TandrelWnd";
+
+// The objects that own this thread's windows, of every class, including the
+// system's controls the framework subclasses. Every message looks its window
+// up: a window property would cost a call to the window system each time
+// (under Wine a round trip to its server), this map costs none.
+thread_local std::unordered_map<HWND, CWnd*> t_objects;
 
 // The object CreateEx is creating a window for; it claims the window on WM_NCCREATE.
 thread_local CWnd* t_creating = nullptr;
@@ -25,7 +29,8 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd)
 {
-    return hwnd ? static_cast<CWnd*>(::GetPropA(hwnd, kObjectProperty)) : nullptr;
+    const auto found = t_objects.find(hwnd);
+    return found != t_objects.end() ? found->second : nullptr;
 }
 
 bool CWnd::RegisterWindowClass(LPCSTR className, UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
@@ -84,12 +89,12 @@ BOOL CWnd::DestroyWindow()
 void CWnd::Attach(HWND hwnd)
 {
     m_hWnd = hwnd;
-    ::SetPropA(hwnd, kObjectProperty, this);
+    t_objects[hwnd] = this;
 }
 
 void CWnd::Detach()
 {
-    ::RemovePropA(m_hWnd, kObjectProperty);
+    t_objects.erase(m_hWnd);
     if (m_superProc) {
         ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
         m_superProc = nullptr;

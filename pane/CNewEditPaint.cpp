@@ -192,7 +192,9 @@ void CNewEdit::BackgroundPass(HDC dc)
         FillRect(dc, clip, sysFace_);
         return;
     }
-    const COLORREF selectedBack = InvertedColour(sysWindow_);
+    // Asking the display for the inverse takes a device context and a bitmap:
+    // only a shown selection needs it.
+    const COLORREF selectedBack = SelectionShown() ? InvertedColour(sysWindow_) : 0;
     const int lastLine = topLine_ + visibleLines_;
     for (int line = topLine_; line <= lastLine; ++line) {
         if (line >= text_.LineCount()) {
@@ -218,7 +220,7 @@ void CNewEdit::TextPass(HDC dc)
     {
         ObjectSelection font(dc, font_);
         SetBkMode(dc, TRANSPARENT);
-        const COLORREF selectedText = InvertedColour(sysText_);
+        const COLORREF selectedText = SelectionShown() ? InvertedColour(sysText_) : 0;
         const int lastLine = std::min(topLine_ + visibleLines_ + 1, text_.LineCount()) - 1;
         for (int line = topLine_; line <= lastLine; ++line) {
             Piece pieces[3];
