@@ -5,6 +5,7 @@ BOOL CToolBarCtrl::Create(DWORD style, HWND parent, UINT id)
     if (!CreateEx(0, TOOLBARCLASSNAMEA, "", style | WS_CHILD, 0, 0, 0, 0, parent,
                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id))))
         return FALSE;
+    enabledSet_.clear();
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     return TRUE;
 }
@@ -18,6 +19,7 @@ int CToolBarCtrl::AddBitmap(int count, HINSTANCE instance, UINT bitmapId, SIZE i
 
 BOOL CToolBarCtrl::AddButtons(const std::vector<TBBUTTON>& buttons)
 {
+    enabledSet_.clear();
     return static_cast<BOOL>(SendMessage(TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())));
 }
 
@@ -38,7 +40,13 @@ BOOL CToolBarCtrl::GetItemRect(int index, RECT& rect) const
 
 BOOL CToolBarCtrl::EnableButton(UINT command, bool enable)
 {
-    return static_cast<BOOL>(SendMessage(TB_ENABLEBUTTON, command, MAKELPARAM(enable ? TRUE : FALSE, 0)));
+    const auto set = enabledSet_.find(command);
+    if (set != enabledSet_.end() && set->second == enable)
+        return TRUE;
+    const auto done = static_cast<BOOL>(SendMessage(TB_ENABLEBUTTON, command, MAKELPARAM(enable ? TRUE : FALSE, 0)));
+    if (done)
+        enabledSet_[command] = enable;
+    return done;
 }
 
 bool CToolBarCtrl::IsButtonEnabled(UINT command) const

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <map>
 #include <vector>
 
 class CToolBarCtrl : public CWnd {
@@ -16,8 +17,14 @@ public:
     int GetButtonCount() const;
     BOOL GetButton(int index, TBBUTTON& button) const;
     BOOL GetItemRect(int index, RECT& rect) const;
+    // Tells the toolbar only when the state differs from the one this call last set.
     BOOL EnableButton(UINT command, bool enable);
     bool IsButtonEnabled(UINT command) const;
     void SetToolTips(HWND tooltip);
     HWND GetToolTips() const;
+
+private:
+    // The window is told a button's state after every step of the person's;
+    // each message to it costs as much as the step's own painting of a pane.
+    std::map<UINT, bool> enabledSet_;
 };

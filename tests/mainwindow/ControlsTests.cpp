@@ -223,4 +223,45 @@ TEST(MainToolbar, StatesWithoutAComparisonLeaveOnlyNewPairExitAndAbout)
     EXPECT_TRUE(toolbar.IsButtonEnabled(ID_SHOW_BOTH_FILES));
 }
 
+// Counts what reaches the toolbar's window.
+class CountingToolbar : public CMainToolbar {
+public:
+    int enableMessages = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == TB_ENABLEBUTTON)
+            ++enableMessages;
+        return CMainToolbar::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST(MainToolbar, OnlyAChangedStateIsSentToTheToolbar)
+{
+    HostWindow host;
+    CountingToolbar toolbar;
+    ASSERT_TRUE(toolbar.Create(host.m_hWnd, IDC_TOOLBAR));
+    // Each round: the difference shown (of four), and how many states differ from the round before.
+    const struct {
+        int currentDiff;
+        int changed;
+    } rounds[] = {
+        {1, static_cast<int>(ToolbarButtonStates(true, 1, 4, PaneView::Both).size())},
+        {1, 0},
+        {2, 0},
+        {3, 1},  // the last difference: Next goes off
+        {3, 0},
+        {0, 2},  // the first: Next on, Previous off
+    };
+    for (const auto& round : rounds) {
+        const int before = toolbar.enableMessages;
+        const auto states = ToolbarButtonStates(true, round.currentDiff, 4, PaneView::Both);
+        toolbar.ApplyStates(states);
+        EXPECT_EQ(toolbar.enableMessages - before, round.changed) << round.currentDiff;
+        for (const auto& [command, enabled] : states)
+            EXPECT_EQ(toolbar.IsButtonEnabled(command), enabled) << command;
+    }
+}
+
 }  // namespace
