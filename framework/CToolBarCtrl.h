@@ -24,7 +24,7 @@ public:
     HWND GetToolTips() const;
 
 private:
-    // The window is told a button's state after every step of the person's;
-    // each message to it costs as much as the step's own painting of a pane.
+    // Every state is applied again after each step of the person's, and under
+    // Wine each message to the toolbar costs round trips to the server.
     std::map<UINT, bool> enabledSet_;
 };

@@ -15,7 +15,8 @@ public:
     HWND m_hWnd = nullptr;
 
     HWND GetSafeHwnd() const { return m_hWnd; }
-    // The framework object attached to a window, or nullptr for a window no object owns.
+    // The framework object attached to a window of this thread, or nullptr for a
+    // window no object owns (the lookup never leaves the thread).
     static CWnd* FromHandlePermanent(HWND hwnd);
 
     // Registers a window class whose procedure is the framework's; true also when it already exists.
