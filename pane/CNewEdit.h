@@ -202,6 +202,11 @@ private:
 
     // ---- Scrolling helpers
     void Notify(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // Sets a scroll bar's position (SB_VERT or SB_HORZ); the bar is drawn
+    // again only when its thumb moves.
+    void SetScrollPosition(int bar, int position);
+    // Where the bar's thumb starts, in pixels; -1 for a bar the window lacks.
+    int ThumbStart(int bar) const;
 
     // ---- Text
     PaneText text_;

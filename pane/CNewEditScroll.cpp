@@ -11,6 +11,29 @@ void CNewEdit::Notify(UINT message, WPARAM wParam, LPARAM lParam) const
     ::PostMessageA(GetParent(), message, wParam, lParam);
 }
 
+int CNewEdit::ThumbStart(int bar) const
+{
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetScrollBarInfo(m_hWnd, bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &info))
+        return -1;
+    return info.xyThumbTop;
+}
+
+// On a long text most steps move the thumb by less than a pixel, and drawing
+// a bar again is the largest part of a step under Wine's theme (some twenty
+// images, each a round trip to its server).
+void CNewEdit::SetScrollPosition(int bar, int position)
+{
+    const int thumb = ThumbStart(bar);
+    const int previous = SetScrollPos(m_hWnd, bar, position, FALSE);
+    if (ThumbStart(bar) == thumb)
+        return;
+    // The system draws a bar when its position changes.
+    SetScrollPos(m_hWnd, bar, previous, FALSE);
+    SetScrollPos(m_hWnd, bar, position, TRUE);
+}
+
 void CNewEdit::OnSize(int width, int height)
 {
     clientWidth_ = width;
@@ -75,7 +98,7 @@ void CNewEdit::SetTopLine(int line)
     ScrollWindowEx(m_hWnd, 0, dy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_ERASE);
     UpdateWindow();
     caretPoint_.y += dy;
-    SetScrollPos(m_hWnd, SB_VERT, topLine_, TRUE);
+    SetScrollPosition(SB_VERT, topLine_);
     Notify(NewEditMessages::VScroll(), reinterpret_cast<WPARAM>(m_hWnd), topLine_);
 }
 
@@ -93,7 +116,7 @@ void CNewEdit::SetHorzPos(int column)
     caretPoint_.x += dx;
     if (hasCaret_)
         PlaceSystemCaret();
-    SetScrollPos(m_hWnd, SB_HORZ, horzPos_, TRUE);
+    SetScrollPosition(SB_HORZ, horzPos_);
     Notify(NewEditMessages::HScroll(), reinterpret_cast<WPARAM>(m_hWnd), horzPos_);
 }
 

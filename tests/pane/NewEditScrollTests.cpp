@@ -1,11 +1,13 @@
 // Scroll bars, scroll messages, scrolling calls, keeping the caret in view, and the notifications posted to the parent.
 #include "PaneHarness.h"
 #include "pane/NewEditMessages.h"
+#include "tests/support/windows/PixelProbe.h"
 #include "tests/support/windows/MessagePump.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -150,6 +152,85 @@ TEST(NewEditScrollCalls, UnchangedPositionsPostNothing)
     EXPECT_EQ(h.Pane().GetTopLine(), 4);
     h.Pane().SetTopLine(500);
     EXPECT_EQ(h.Pane().GetTopLine(), 30);
+}
+
+// The window's device context, released on every path.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(::GetWindowDC(window)) {}
+    ~WindowDc() { ::ReleaseDC(window_, dc_); }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    operator HDC() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+SCROLLBARINFO BarInfo(HWND window, LONG object)
+{
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    GetScrollBarInfo(window, object, &info);
+    return info;
+}
+
+// The pixels the window shows over one of its scroll bars.
+std::vector<COLORREF> BarPixels(HWND window, LONG object)
+{
+    RECT bar = BarInfo(window, object).rcScrollBar;
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    OffsetRect(&bar, -frame.left, -frame.top);
+    const int width = bar.right - bar.left;
+    const int height = bar.bottom - bar.top;
+    PixelProbe probe(width, height);
+    probe.Draw([&](HDC dc) {
+        WindowDc source(window);
+        BitBlt(dc, 0, 0, width, height, source, bar.left, bar.top, SRCCOPY);
+    });
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(probe.At(x, y));
+    }
+    return pixels;
+}
+
+// A bar is drawn again only when its thumb moves; after every step of a walk
+// through a long text the bar on screen is the one a whole new frame shows,
+// and its position is the pane's.
+TEST(NewEditScrollBars, TheBarShownIsAlwaysTheOneANewFrameShows)
+{
+    const struct {
+        int bar;
+        LONG object;
+        void (CNewEdit::*set)(int);
+    } bars[] = {
+        {SB_VERT, OBJID_VSCROLL, &CNewEdit::SetTopLine},
+        {SB_HORZ, OBJID_HSCROLL, &CNewEdit::SetHorzPos},
+    };
+    for (const auto& b : bars) {
+        PaneHarness h(40, 10, WS_VSCROLL | WS_HSCROLL);
+        h.SetText(Lines(3000, 3000));
+        const HWND pane = h.Pane().m_hWnd;
+        int moved = 0;
+        int still = 0;
+        for (int position = 5; position <= 600; position += 5) {
+            const int thumb = BarInfo(pane, b.object).xyThumbTop;
+            (h.Pane().*b.set)(position);
+            PumpMessages();
+            ++(BarInfo(pane, b.object).xyThumbTop != thumb ? moved : still);
+            EXPECT_EQ(GetScrollPos(pane, b.bar), position);
+            const std::vector<COLORREF> shown = BarPixels(pane, b.object);
+            RedrawWindow(pane, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+            EXPECT_TRUE(BarPixels(pane, b.object) == shown) << "bar " << b.bar << " at " << position;
+        }
+        // The walk takes both ways: steps that move the thumb and steps that do not.
+        EXPECT_GT(moved, 0) << b.bar;
+        EXPECT_GT(still, 0) << b.bar;
+    }
 }
 
 TEST(NewEditScrollCalls, ScrollingMovesTheStoredCaretPoint)
