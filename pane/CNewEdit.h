@@ -205,7 +205,7 @@ private:
     // Sets a scroll bar's position (SB_VERT or SB_HORZ); the bar is drawn
     // again only when its thumb moves.
     void SetScrollPosition(int bar, int position);
-    // Where the bar's thumb starts, in pixels; -1 for a bar the window lacks.
+    // Where the bar's thumb starts, in pixels; -1 when the system cannot tell.
     int ThumbStart(int bar) const;
 
     // ---- Text
