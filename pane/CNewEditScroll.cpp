@@ -27,7 +27,8 @@ void CNewEdit::SetScrollPosition(int bar, int position)
 {
     const int thumb = ThumbStart(bar);
     const int previous = SetScrollPos(m_hWnd, bar, position, FALSE);
-    if (ThumbStart(bar) == thumb)
+    // A thumb the system cannot place is drawn, as every step drew it before.
+    if (thumb != -1 && ThumbStart(bar) == thumb)
         return;
     // The system draws a bar when its position changes.
     SetScrollPos(m_hWnd, bar, previous, FALSE);
