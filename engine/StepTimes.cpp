@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-StepTimes::StepTimes() : last_(Clock::now()) {}
+StepTimes::StepTimes() : last_(Clock::now())
+{
+}
 
 void StepTimes::Mark(const char* step)
 {

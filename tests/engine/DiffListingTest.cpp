@@ -5,6 +5,7 @@
 #include "engine/ListingCommand.h"
 #include "engine/ListingOrder.h"
 #include "EngineTestFiles.h"
+#include "tests/support/MemoryExhaustion.h"
 
 #include <gtest/gtest.h>
 
@@ -165,6 +166,7 @@ int RunWithLittleMemory(size_t extra, Body body)
 
 TEST(DiffFiles, ReportsMemoryExhaustionOnceAndUnwinds)
 {
+    SKIP_WHERE_ALLOCATION_FAILURE_ENDS_THE_PROGRAM();
     EngineTestFiles files;
     std::string lines = NumberedLines(1, 400000);  // about 3 MB, 400,000 lines
     std::string left = files.Write("left", lines);

@@ -5,6 +5,7 @@
 #include "engine/DisplayLoading.h"
 #include "engine/PaneAlignment.h"
 #include "engine/TextComparison.h"
+#include "tests/support/MemoryExhaustion.h"
 
 #include <gtest/gtest.h>
 
@@ -408,6 +409,7 @@ int BuildWithCappedMemory(ComparisonState state)
 
 TEST_F(DisplayLoading, AFileTooLargeForMemoryIsReportedAndNothingIsLeft)
 {
+    SKIP_WHERE_ALLOCATION_FAILURE_ENDS_THE_PROGRAM();
     GTEST_FLAG_SET(death_test_style, "fast");
     const std::string large = folders.WriteInput("large", "");
     ASSERT_EQ(truncate(large.c_str(), off_t(1) << 30), 0);
@@ -426,6 +428,7 @@ TEST_F(DisplayLoading, ACopyThatCannotBeWrittenIsReportedAndNothingIsLeft)
 
 TEST_F(DisplayLoading, PaneTextsThatCannotBeAllocatedAreReported)
 {
+    SKIP_WHERE_ALLOCATION_FAILURE_ENDS_THE_PROGRAM();
     GTEST_FLAG_SET(death_test_style, "fast");
     std::string leftCopy;
     std::string rightCopy;
