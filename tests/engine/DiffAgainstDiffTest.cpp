@@ -300,16 +300,7 @@ TEST(DiffAgainstDiff, SavedListingPatchesTheLeftFileIntoTheRightOne)
     int pairsWithAnEmptyFile = 0;
     for (unsigned seed = 600001; seed < 600401; ++seed) {
         PairGenerator generator(seed, Options{false, false});
-        int alphabet = 2 + generator.Pick(7);
-        std::vector<std::string> leftLines = generator.Lines(generator.Pick(30), alphabet);
-        std::vector<std::string> rightLines = generator.Edit(leftLines, generator.Pick(6), alphabet);
-        if (seed % 5 == 0 || seed % 5 == 2)
-            leftLines.clear();
-        if (seed % 5 == 1 || seed % 5 == 2)
-            rightLines.clear();
-        bool crlf = generator.Chance(2);
-        std::string leftRaw = generator.Bytes(leftLines, crlf, true, false);
-        std::string rightRaw = generator.Bytes(rightLines, !crlf, true, false);
+        const auto [leftRaw, rightRaw] = generator.WholeComparisonPair(seed);
         SCOPED_TRACE("seed " + std::to_string(seed));
 
         ComparisonState state;

@@ -97,8 +97,8 @@ std::string Patched(EngineTestFiles& files, const std::string& leftPath, const s
 }
 
 // Pairs as the whole comparison meets them: three in five with an empty file,
-// lines ending in LF or CR LF at random, last lines with and without line
-// feed. The patch is empty exactly for equal files; GNU patch turns the left
+// lines of one side ending in LF or CR LF at random, last lines with and
+// without line feed. The patch is empty exactly for equal files; GNU patch turns the left
 // file into the right one byte for byte; where the patch changes the same
 // lines as `diff -u --minimal`, it is that output byte for byte, headers
 // included.
@@ -108,15 +108,7 @@ TEST(UnifiedDiff, PatchesTheLeftFileIntoTheRightOneAsDiffWritesIt)
     int sameAsDiff = 0;
     for (unsigned seed = 700001; seed < 700251; ++seed) {
         PairGenerator generator(seed, PairOptions{false, false});
-        const int alphabet = 2 + generator.Pick(7);
-        std::vector<std::string> leftLines = generator.Lines(generator.Pick(30), alphabet);
-        std::vector<std::string> rightLines = generator.Edit(leftLines, generator.Pick(6), alphabet);
-        if (seed % 5 == 0 || seed % 5 == 2)
-            leftLines.clear();
-        if (seed % 5 == 1 || seed % 5 == 2)
-            rightLines.clear();
-        const std::string leftRaw = generator.Bytes(leftLines, generator.Chance(2), true, false);
-        const std::string rightRaw = generator.Bytes(rightLines, generator.Chance(2), true, false);
+        const auto [leftRaw, rightRaw] = generator.WholeComparisonPair(seed);
         const std::string leftPath = files.Write("left", leftRaw);
         const std::string rightPath = files.Write("right", rightRaw);
         SCOPED_TRACE("seed " + std::to_string(seed));

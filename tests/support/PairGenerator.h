@@ -79,6 +79,24 @@ public:
         return bytes;
     }
 
+    // A pair as the whole comparison meets it (raw bytes, left then right): by the
+    // seed, three in five with an empty file on one or both sides; lines of one
+    // side ending in LF or CR LF at random, the other's in LF; last lines maybe
+    // without line feed.
+    std::pair<std::string, std::string> WholeComparisonPair(unsigned seed)
+    {
+        int alphabet = 2 + Pick(7);
+        std::vector<std::string> leftLines = Lines(Pick(30), alphabet);
+        std::vector<std::string> rightLines = Edit(leftLines, Pick(6), alphabet);
+        if (seed % 5 == 0 || seed % 5 == 2)
+            leftLines.clear();
+        if (seed % 5 == 1 || seed % 5 == 2)
+            rightLines.clear();
+        bool crlf = Chance(2);
+        std::string leftRaw = Bytes(leftLines, crlf, true, false);
+        return {leftRaw, Bytes(rightLines, !crlf, true, false)};
+    }
+
     int Pick(int n) { return n <= 0 ? 0 : static_cast<int>(random_() % static_cast<unsigned>(n)); }
     bool Chance(int oneIn) { return Pick(oneIn) == 0; }
 
