@@ -76,11 +76,12 @@ std::size_t ExpectedSize(std::FILE* file)
     return static_cast<std::size_t>(status.st_size);
 }
 
-// The whole content of the file. Reads until the end rather than trusting the
-// size, so that files that are not regular (pipes, devices) load too; the
-// first read asks for one byte more than the size to meet the end at once.
-// `room` bytes more are reserved beyond that, for the text to grow into.
-bool ReadWholeFile(const std::string& path, std::string& text, MessageSink& messages, std::size_t room = 0)
+}  // namespace
+
+// Reads until the end rather than trusting the size, so that files that are
+// not regular (pipes, devices) load too; the first read asks for one byte more
+// than the size to meet the end at once.
+bool ReadFileText(const std::string& path, std::string& text, MessageSink& messages, std::size_t room)
 {
     FilePtr file = OpenFile(path, "rb");
     if (!file) {
@@ -112,15 +113,13 @@ bool ReadWholeFile(const std::string& path, std::string& text, MessageSink& mess
     return true;
 }
 
-// A lone CR ends a line like LF; a CR LF pair stays; a zero byte shows and
-// compares as a space. The text then ends with exactly the LF that the copy
-// needs. An empty file stays empty: it has no lines, and the comparison
-// reads none, as `diff` does.
-void Normalise(std::string& text)
+// A CR LF file has a CR on every line: listed in one scan, not found one
+// call at a time. An empty file stays empty: it has no lines, and the
+// comparison reads none, as `diff` does.
+void NormaliseText(std::string& text)
 {
     char* const begin = &text[0];
     char* const end = begin + text.size();
-    // A CR LF file has a CR on every line: listed in one scan, not found one call at a time.
     ByteScan::ForEach(begin, end, '\r', [&](const char* cr) {
         if (cr + 1 == end || cr[1] != '\n')
             begin[cr - begin] = '\n';
@@ -131,6 +130,8 @@ void Normalise(std::string& text)
     if (!text.empty() && text.back() != '\n')
         text.push_back('\n');
 }
+
+namespace {
 
 bool WriteCopy(const std::string& copyName, const std::string& text, MessageSink& messages)
 {
@@ -179,14 +180,14 @@ struct SideRefs {
 bool ReadSide(const std::string& path, const std::string& copyName, std::string& block, MessageSink& messages,
               StepTimes* times)
 {
-    if (!ReadWholeFile(path, block, messages))
+    if (!ReadFileText(path, block, messages))
         return false;
     MarkStep(times, "read");
     DecodeFileContent(block);
     // Decoded UTF-16 can be half as long again as the file.
     if (block.size() > kLargestText)
         throw std::bad_alloc();
-    Normalise(block);
+    NormaliseText(block);
     MarkStep(times, "normalise");
     if (!WriteCopy(copyName, block, messages))
         return false;
@@ -393,8 +394,8 @@ bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopy
         // side, so that AlignPanes and BuildPaneTexts work in place.
         const std::size_t leftRoom = LinesShown(state.listing, '>');
         const std::size_t rightRoom = LinesShown(state.listing, '<');
-        if (!ReadWholeFile(leftCopyName, state.leftTextBlock, messages, leftRoom)
-            || !ReadWholeFile(rightCopyName, state.rightTextBlock, messages, rightRoom))
+        if (!ReadFileText(leftCopyName, state.leftTextBlock, messages, leftRoom)
+            || !ReadFileText(rightCopyName, state.rightTextBlock, messages, rightRoom))
             return false;
         MarkStep(times, "read the copies back");
         SplitBothSides(state, SideRows(state.leftTextBlock) + leftRoom, SideRows(state.rightTextBlock) + rightRoom,

@@ -5,11 +5,23 @@
 #include "engine/MessageSink.h"
 #include "engine/StepTimes.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 // The largest text a pane holds, line feeds added: its positions are 32-bit.
 constexpr uint64_t kLargestPaneText = INT32_MAX - 2;
+
+// The whole content of the file, byte for byte, with `room` bytes more
+// reserved for the text to grow into. A file that cannot be read sends
+// "Could not open file %s to read!" and gives false; one too large for a
+// pane throws std::bad_alloc.
+bool ReadFileText(const std::string& path, std::string& text, MessageSink& messages, std::size_t room = 0);
+
+// A lone CR ends a line like LF; a CR LF pair stays; a zero byte shows and
+// compares as a space. The text then ends with exactly one LF after its
+// last line, as the comparison's copy needs.
+void NormaliseText(std::string& text);
 
 // Reads both files, decodes them (UTF-16 after its byte-order mark to
 // UTF-8, a UTF-8 mark dropped, anything else byte for byte), normalises them

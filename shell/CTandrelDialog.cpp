@@ -193,6 +193,7 @@ bool CTandrelDialog::CreateAndCompare()
         AppMessageBox("Insufficient memory!");
         return false;
     }
+    window_.comparedFiles.Record(leftPath_, rightPath_);
     if (!RunComparison()) {
         leftName_.clear();
         rightName_.clear();
@@ -442,6 +443,7 @@ LRESULT CTandrelDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case kDeleteClosedFindMessage: window_.closedFindDialog.reset(); return 0;
     case kReturnToFindDialogMessage: OnReturnToFindDialog(); return 0;
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_ACTIVATE: OnActivate(LOWORD(wParam)); break;
     case WM_SIZE: {
         const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
         OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));

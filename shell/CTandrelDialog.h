@@ -14,6 +14,7 @@
 #include "shell/CFileLabel.h"
 #include "shell/CMainToolbar.h"
 #include "shell/CTandrelDialogFrame.h"
+#include "shell/ComparedFiles.h"
 #include "shell/CompareOptions.h"
 #include "shell/MainLayout.h"
 #include "shell/Navigation.h"
@@ -117,6 +118,9 @@ private:
         // A cancelled Find dialog, deleted once the message by which it asked has returned.
         std::unique_ptr<CFindDialog> closedFindDialog;
         bool nextDropIsRight = false;
+        // The compared files on disk, and a change being told (activation comes again when its box closes).
+        ComparedFiles comparedFiles;
+        bool tellingDiskChange = false;
         LayoutRects rects{};
         RECT markerRect{};
     };
@@ -187,8 +191,17 @@ private:
     // ---- Editor, dropped files and Save Diff (CTandrelDialogFiles.cpp)
     // Starts the editor command with path appended after a blank, as written; does not wait.
     void StartEditor(const std::string& path);
-    // Asks for a file name and writes the difference listing there in file order, CR LF text.
+    // Asks for a file name and a type, and writes there the difference listing in file order
+    // or the unified patch, as CR LF text.
     void SaveDiffReport();
+    // The unified patch of the comparison on the files' own lines; false after a message
+    // (a file changed since the comparison, or unreadable).
+    bool UnifiedReport(std::string& patch);
+    // Back in the window: a shown file that changed on disk since it was last told is told
+    // of, once; a changed file may be compared again.
+    void OnActivate(UINT state);
+    // Tells the user of a change of a compared file; Yes to comparing again posts Re-Compare.
+    void TellDiskChange(const ComparedFiles::Change& change);
     void OnEditFile(bool left);
     void OnSaveDiff();
     void OnDropFiles(HDROP drop);

@@ -1,6 +1,7 @@
 // The main window's commands that reach outside it: the external editor, dropped files and Save Diff.
 #include "shell/CTandrelDialog.h"
 
+#include "engine/UnifiedDiff.h"
 #include "framework/AppMessageBox.h"
 #include "framework/CFileDialog.h"
 #include "framework/CWinApp.h"
@@ -10,6 +11,7 @@
 
 #include <shellapi.h>
 
+#include <new>
 #include <vector>
 
 namespace {
@@ -35,6 +37,10 @@ public:
 private:
     HDROP drop_;
 };
+
+// The Save As dialog's file types, in the order of its list: the normal report, the unified patch.
+constexpr const char* kReportTypes = "All Files (*.*)|*.*|Unified Diff (*.diff;*.patch)|*.diff;*.patch||";
+constexpr DWORD kUnifiedDiffType = 2;
 
 bool IsFolder(const std::string& path)
 {
@@ -71,12 +77,75 @@ void CTandrelDialog::OnSaveDiff()
 
 void CTandrelDialog::SaveDiffReport()
 {
-    CFileDialog dialog(FALSE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "All Files (*.*)|*.*||", this);
+    CFileDialog dialog(FALSE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kReportTypes, this);
     if (dialog.DoModal() != IDOK)
         return;
     const std::string path = dialog.GetPathName();
-    if (!WriteWholeFile(path, DiffReportText(window_.comparison.listing)))
+    std::string report;
+    if (dialog.m_ofn.nFilterIndex != kUnifiedDiffType)
+        report = DiffReportText(window_.comparison.listing);
+    else if (!UnifiedReport(report))
+        return;
+    if (!WriteWholeFile(path, report))
         AppMessageBox("Could not open file " + path + " to write!");
+}
+
+bool CTandrelDialog::UnifiedReport(std::string& patch)
+{
+    patch.clear();
+    // Without a comparison on show there is nothing to write, as in the normal report.
+    if (!window_.comparedOK)
+        return true;
+    ComparedFiles& files = window_.comparedFiles;
+    ComparedFiles::Change change{};
+    if (files.ChangeSinceComparison(change)) {
+        TellDiskChange(change);
+        return false;
+    }
+    PatchRequest request;
+    request.left = PatchSide{leftName_, files.AtComparison(ComparedFiles::Left).stamp};
+    request.right = PatchSide{rightName_, files.AtComparison(ComparedFiles::Right).stamp};
+    request.exact = !settings_.options.ignoreBlanks && !settings_.options.ignoreCase;
+    PatchLines left, right;
+    try {
+        if (!ReadPatchLines(leftPath_, left, *this) || !ReadPatchLines(rightPath_, right, *this))
+            return false;
+        if (!WriteUnifiedDiff(window_.comparison.listing, left, right, request, patch)) {
+            TellDiskChange(ComparedFiles::Change{ComparedFiles::Left, files.AtComparison(ComparedFiles::Left)});
+            return false;
+        }
+        patch = WithCrLf(patch);
+    } catch (const std::bad_alloc&) {
+        AppMessageBox("Insufficient memory!");
+        return false;
+    }
+    return true;
+}
+
+void CTandrelDialog::OnActivate(UINT state)
+{
+    if (state == WA_INACTIVE || !window_.initialised || !window_.comparedOK || restartRequested_
+        || window_.tellingDiskChange)
+        return;
+    ComparedFiles::Change change{};
+    if (window_.comparedFiles.NextChange(change))
+        TellDiskChange(change);
+}
+
+void CTandrelDialog::TellDiskChange(const ComparedFiles::Change& change)
+{
+    const std::string& name = change.side == ComparedFiles::Right ? rightName_ : leftName_;
+    window_.tellingDiskChange = true;
+    switch (change.now.kind) {
+    case DiskStatus::Kind::Missing: AppMessageBox("The file " + name + " is no longer on disk."); break;
+    case DiskStatus::Kind::Folder: AppMessageBox(name + " is a folder, not a file!"); break;
+    case DiskStatus::Kind::File:
+        if (AppMessageBox("The file " + name + " has changed on disk. Compare again?", MB_YESNO | MB_ICONQUESTION)
+            == IDYES)
+            PostMessage(WM_COMMAND, ID_RECOMPARE, 0);
+        break;
+    }
+    window_.tellingDiskChange = false;
 }
 
 void CTandrelDialog::OnDropFiles(HDROP drop)

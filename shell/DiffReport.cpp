@@ -27,15 +27,19 @@ bool WriteAll(HANDLE file, const std::string& text)
 
 std::string DiffReportText(const DiffListing& listing)
 {
-    std::string text;
-    ForEachEntryInFileOrder(listing, [&text](const std::string& entry) {
-        for (char c : entry) {
-            if (c == '\n')
-                text += '\r';
-            text += c;
-        }
-    });
-    return text;
+    return WithCrLf(ListingInFileOrder(listing));
+}
+
+std::string WithCrLf(const std::string& text)
+{
+    std::string crLf;
+    crLf.reserve(text.size() + text.size() / 16);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            crLf += '\r';
+        crLf += text[i];
+    }
+    return crLf;
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& text)

@@ -6,7 +6,7 @@
 #include "engine/ListingOrder.h"
 #include "engine/TextComparison.h"
 #include "EngineTestFiles.h"
-#include "tests/support/RandomEdits.h"
+#include "tests/support/PairGenerator.h"
 #include "tests/support/TextLines.h"
 
 #include <gtest/gtest.h>
@@ -22,25 +22,7 @@
 
 namespace {
 
-struct Options {
-    bool ignoreBlanks;
-    bool ignoreCase;
-};
-
-// The comparison the options describe, for ASCII lines: blanks are dropped,
-// letters folded. The line feed itself counts, so a last line without one
-// differs from the same text with one unless blanks are ignored.
-std::string Canonical(const std::string& line, Options options)
-{
-    std::string out;
-    for (char c : line) {
-        unsigned char u = static_cast<unsigned char>(c);
-        if (options.ignoreBlanks && (u == ' ' || u == '\t' || u == '\r' || u == '\n'))
-            continue;
-        out += options.ignoreCase ? static_cast<char>(std::tolower(u)) : c;
-    }
-    return out;
-}
+using Options = PairOptions;
 
 struct Block {
     char letter = 0;
@@ -135,63 +117,6 @@ int DiffMinimalChangedLines(const std::string& left, const std::string& right, O
         return -1;
     return ChangedLineCount(output);
 }
-
-// Random text of short lines from a small alphabet, so that lines repeat.
-class PairGenerator {
-public:
-    PairGenerator(unsigned seed, Options options) : random_(seed), options_(options) {}
-
-    std::string Line(int alphabet)
-    {
-        static const char* const kWords[] = {"a", "b", "", "{", "}", "c d", "return x;", "else"};
-        std::string line = kWords[Pick(alphabet)];
-        if (options_.ignoreBlanks && Chance(3))
-            line.insert(static_cast<size_t>(Pick(static_cast<int>(line.size()) + 1)), Chance(2) ? " " : "\t");
-        if (options_.ignoreCase && Chance(3)) {
-            for (char& c : line)
-                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        }
-        return line;
-    }
-
-    std::vector<std::string> Lines(int count, int alphabet)
-    {
-        std::vector<std::string> lines;
-        for (int i = 0; i < count; ++i)
-            lines.push_back(Line(alphabet));
-        return lines;
-    }
-
-    std::vector<std::string> Edit(std::vector<std::string> lines, int edits, int alphabet)
-    {
-        return EditedAtRandom(
-            std::move(lines), edits, [this](int n) { return Pick(n); }, [this, alphabet] { return Line(alphabet); });
-    }
-
-    // File bytes: each line ends in LF or CR LF, the last one maybe in
-    // nothing, and maybe a 0x1A somewhere that ends the compared text.
-    std::string Bytes(const std::vector<std::string>& lines, bool crlf, bool mayEndOpen, bool mayHaveEof)
-    {
-        std::string bytes;
-        for (size_t i = 0; i < lines.size(); ++i) {
-            bytes += lines[i];
-            bool last = i + 1 == lines.size();
-            if (last && mayEndOpen && Chance(3))
-                break;
-            bytes += crlf && Chance(2) ? "\r\n" : "\n";
-        }
-        if (mayHaveEof && Chance(8) && !bytes.empty())
-            bytes.insert(static_cast<size_t>(Pick(static_cast<int>(bytes.size()))), "\x1a");
-        return bytes;
-    }
-
-    int Pick(int n) { return n <= 0 ? 0 : static_cast<int>(random_() % static_cast<unsigned>(n)); }
-    bool Chance(int oneIn) { return Pick(oneIn) == 0; }
-
-private:
-    std::mt19937 random_;
-    Options options_;
-};
 
 void CheckGeneratedPairs(Options options, unsigned firstSeed, int pairs)
 {
@@ -375,16 +300,7 @@ TEST(DiffAgainstDiff, SavedListingPatchesTheLeftFileIntoTheRightOne)
     int pairsWithAnEmptyFile = 0;
     for (unsigned seed = 600001; seed < 600401; ++seed) {
         PairGenerator generator(seed, Options{false, false});
-        int alphabet = 2 + generator.Pick(7);
-        std::vector<std::string> leftLines = generator.Lines(generator.Pick(30), alphabet);
-        std::vector<std::string> rightLines = generator.Edit(leftLines, generator.Pick(6), alphabet);
-        if (seed % 5 == 0 || seed % 5 == 2)
-            leftLines.clear();
-        if (seed % 5 == 1 || seed % 5 == 2)
-            rightLines.clear();
-        bool crlf = generator.Chance(2);
-        std::string leftRaw = generator.Bytes(leftLines, crlf, true, false);
-        std::string rightRaw = generator.Bytes(rightLines, !crlf, true, false);
+        const auto [leftRaw, rightRaw] = generator.WholeComparisonPair(seed);
         SCOPED_TRACE("seed " + std::to_string(seed));
 
         ComparisonState state;

@@ -5,6 +5,8 @@
 #include "framework/CommonDialogs.h"
 #include "resources/resource.h"
 
+#include <dlgs.h>
+
 #include <cstring>
 #include <fstream>
 #include <random>
@@ -15,9 +17,10 @@ namespace {
 // Answers the Save As dialog with a path (Cancel for an empty one); keeps what it was asked.
 class SaveAsAnswer {
 public:
-    explicit SaveAsAnswer(const std::string& path)
+    // type: the file type chosen, counted from 1 as the dialog counts.
+    explicit SaveAsAnswer(const std::string& path, DWORD type = 1)
     {
-        previous_ = SetCommonDialogHandler([this, path](CommonDialogCall& call) {
+        previous_ = SetCommonDialogHandler([this, path, type](CommonDialogCall& call) {
             if (!call.file)
                 return FALSE;
             const OPENFILENAMEA& request = *call.file;
@@ -27,6 +30,7 @@ public:
             for (const char* p = request.lpstrFilter; p && *p; p += std::strlen(p) + 1)
                 asked += std::string(p) + "|";
             lstrcpynA(call.file->lpstrFile, path.c_str(), static_cast<int>(call.file->nMaxFile));
+            call.file->nFilterIndex = type;
             return path.empty() ? FALSE : TRUE;
         });
     }
@@ -60,7 +64,8 @@ protected:
         SaveAsAnswer answer(path);
         messages.clear();
         Command(d, ID_SAVE_DIFF);
-        EXPECT_EQ(answer.asked, "overwrite prompt, name '', All Files (*.*)|*.*|");
+        EXPECT_EQ(answer.asked,
+                  "overwrite prompt, name '', All Files (*.*)|*.*|Unified Diff (*.diff;*.patch)|*.diff;*.patch|");
     }
 };
 
@@ -208,4 +213,151 @@ TEST_F(SaveDiff, PatchTurnsTheLeftFileIntoTheRightOneWithTheSavedReport)
     for (std::string line; std::getline(lines, line); ++applied)
         EXPECT_NE(line.find(" ok"), std::string::npos) << line;
     EXPECT_EQ(applied, pairs.size());
+}
+
+namespace {
+
+// Plays the system's real Save As dialog once it is up: picks the file type
+// (1-based, as the dialog counts), types the name and confirms.
+struct RealSaveAs {
+    DWORD type = 1;
+    std::string name;
+    bool answered = false;
+};
+RealSaveAs* realSaveAs = nullptr;
+
+BOOL CALLBACK FindSaveAs(HWND hwnd, LPARAM result)
+{
+    char className[16] = "";
+    ::GetClassNameA(hwnd, className, sizeof className);
+    if (std::string(className) == "#32770" && ::IsWindowVisible(hwnd)) {
+        *reinterpret_cast<HWND*>(result) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK PlaySaveAs(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND dialog = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindSaveAs, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog || !realSaveAs || realSaveAs->answered)
+        return;
+    realSaveAs->answered = true;
+    HWND types = ::GetDlgItem(dialog, cmb1);
+    ::SendMessageA(types, CB_SETCURSEL, realSaveAs->type - 1, 0);
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(types));
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
+    ::SetDlgItemTextA(dialog, cmb13, realSaveAs->name.c_str());
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+// The file's last write time in local time as the system converts it, to the
+// 100 ns the system keeps: "2026-12-10 01:06:07.1234567".
+std::string LocalWriteTime(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    ::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+    SYSTEMTIME utc{};
+    SYSTEMTIME time{};
+    ::FileTimeToSystemTime(&data.ftLastWriteTime, &utc);
+    ::SystemTimeToTzSpecificLocalTime(nullptr, &utc, &time);
+    const uint64_t steps =
+        (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%07lu", time.wYear, time.wMonth, time.wDay,
+                  time.wHour, time.wMinute, time.wSecond, static_cast<unsigned long>(steps % 10000000));
+    return text;
+}
+
+// A header line without its zone: the zone is "+hhmm" or "-hhmm", the rest must be `expected`.
+std::string WithoutZone(const std::string& line)
+{
+    const size_t zone = line.rfind(' ');
+    EXPECT_EQ(line.size() - zone, 6u) << line;
+    EXPECT_TRUE(line[zone + 1] == '+' || line[zone + 1] == '-') << line;
+    return line.substr(0, zone);
+}
+
+}  // namespace
+
+// The real Save As dialog offers both types; each writes its own report, the
+// unified patch as CR LF text on the files' own lines, headed by the names
+// and write times.
+TEST_F(SaveDiff, RealSaveAsDialogWritesTheChosenType)
+{
+    const struct Case {
+        const char* name;
+        const char* left;
+        const char* right;
+        DWORD type;
+        const char* target;
+        const char* report;  // after the two header lines of a unified patch
+    } cases[] = {
+        {"all files", "a\nb\nc\nd\ne\n", "a\nB\nc\ne\nf\n", 1, "report.txt",
+         "2c2\r\n< b\r\n---\r\n> B\r\n4d3\r\n< d\r\n5a5\r\n> f\r\n"},
+        {"unified", "a\nb\nc\nd\ne\n", "a\nB\nc\ne\nf\n", 2, "report.diff",
+         "@@ -1,5 +1,5 @@\r\n a\r\n-b\r\n+B\r\n c\r\n-d\r\n e\r\n+f\r\n"},
+        {"unified, CR LF files, no last line end", "a\r\nb\r\nc", "a\r\nx\r\nc", 2, "crlf.patch",
+         "@@ -1,3 +1,3 @@\r\n a\r\n-b\r\n+x\r\n c\r\n\\ No newline at end of file\r\n"},
+        {"unified, identical files", "same\n", "same\n", 2, "same.diff", ""},
+    };
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, PlaySaveAs);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string left = WriteFile("left.txt", c.left);
+        const std::string right = WriteFile("right.txt", c.right);
+        CTandrelDialog& d = Open(left, right);
+        const std::string target = folder + "\\" + c.target;
+        RealSaveAs play{c.type, target};
+        realSaveAs = &play;
+        messages.clear();
+        Command(d, ID_SAVE_DIFF);
+        realSaveAs = nullptr;
+        EXPECT_TRUE(play.answered);
+        EXPECT_EQ(messages, std::vector<std::string>{});
+        std::string report = ReadFile(target);
+        if (c.type == 2 && *c.report) {
+            const size_t firstEnd = report.find("\r\n");
+            const size_t secondEnd = report.find("\r\n", firstEnd + 2);
+            ASSERT_NE(secondEnd, std::string::npos);
+            EXPECT_EQ(WithoutZone(report.substr(0, firstEnd)), "--- " + left + "\t" + LocalWriteTime(left) + "00");
+            EXPECT_EQ(WithoutZone(report.substr(firstEnd + 2, secondEnd - firstEnd - 2)),
+                      "+++ " + right + "\t" + LocalWriteTime(right) + "00");
+            report.erase(0, secondEnd + 2);
+        }
+        EXPECT_EQ(report, c.report);
+        ::DeleteFileA(target.c_str());
+    }
+    ::KillTimer(nullptr, timer);
+}
+
+// A unified patch that cannot be written, or whose file changed since the
+// comparison, is refused whole: a message, and no file.
+TEST_F(SaveDiff, UnifiedPatchRefusedWholeOrAskedToCompareAgain)
+{
+    const std::string changed = "The file " + folder + "\\right.txt has changed on disk. Compare again?";
+    const struct Case {
+        const char* name;
+        std::string target;
+        const char* rightLater;  // null: unchanged
+        std::string message;
+    } cases[] = {
+        {"a folder", folder, nullptr, "Could not open file " + folder + " to write!"},
+        {"a missing folder", folder + "\\missing\\x.diff", nullptr,
+         "Could not open file " + folder + "\\missing\\x.diff to write!"},
+        {"right file changed", folder + "\\changed.diff", "b\nc\n", changed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CTandrelDialog& d = Open(WriteFile("left.txt", "a\n"), WriteFile("right.txt", "b\n"));
+        if (c.rightLater)
+            WriteFile("right.txt", c.rightLater);
+        SaveAsAnswer answer(c.target, 2);
+        messages.clear();
+        Command(d, ID_SAVE_DIFF);
+        EXPECT_EQ(messages, std::vector<std::string>{c.message});
+        EXPECT_FALSE(Exists(folder + "\\changed.diff"));
+    }
+    EXPECT_FALSE(Exists(folder + "\\missing"));
 }

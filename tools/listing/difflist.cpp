@@ -1,8 +1,8 @@
 // difflist: runs the program's comparison pipeline on two files and prints
 // the difference listing in file order, the aligned display rows (--rows) or
 // the difference sentences (--describe); with -e, the engine alone on the
-// files as given.
-// Usage: difflist [-b] [-i] [-t] [-e | --rows | --describe] LEFT RIGHT;
+// files as given; with -u, the unified patch that Save Diff also writes.
+// Usage: difflist [-b] [-i] [-t] [-e | -u | --rows | --describe] LEFT RIGHT;
 // exit 0 same, 1 different, 2 error.
 
 #include "engine/DiffDescriptions.h"
@@ -12,8 +12,10 @@
 #include "engine/PaneAlignment.h"
 #include "engine/StepTimes.h"
 #include "engine/TextComparison.h"
+#include "engine/UnifiedDiff.h"
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <cstdio>
@@ -28,7 +30,7 @@ public:
     void ShowMessage(const std::string& text) override { std::fputs(text.c_str(), stderr); }
 };
 
-enum class View { Listing, EngineListing, Rows, Describe };
+enum class View { Listing, EngineListing, Unified, Rows, Describe };
 
 struct Arguments {
     bool ignoreBlanks = false;
@@ -50,6 +52,8 @@ bool ParseArguments(int argc, char** argv, Arguments& arguments)
             arguments.timing = true;
         else if (std::strcmp(argv[i], "-e") == 0)
             arguments.view = View::EngineListing;
+        else if (std::strcmp(argv[i], "-u") == 0)
+            arguments.view = View::Unified;
         else if (std::strcmp(argv[i], "--rows") == 0)
             arguments.view = View::Rows;
         else if (std::strcmp(argv[i], "--describe") == 0)
@@ -67,6 +71,36 @@ void PrintTiming(double seconds)
     struct rusage usage;
     getrusage(RUSAGE_SELF, &usage);
     std::fprintf(stderr, "engine time %.3f s, peak memory %ld KiB\n", seconds, usage.ru_maxrss);
+}
+
+// The side's name as given, and its size and last write time.
+bool ReadPatchSide(const std::string& name, PatchSide& side)
+{
+    struct stat status;
+    if (stat(name.c_str(), &status) != 0)
+        return false;
+    side =
+        PatchSide{name, FileStamp{status.st_size, status.st_mtim.tv_sec, static_cast<int32_t>(status.st_mtim.tv_nsec)}};
+    return true;
+}
+
+// Prints the unified patch of the comparison on the files' own lines; the
+// result is that of `diff -u`: 0 for no change, 1 for changes, 2 for an error.
+int PrintUnified(const Arguments& arguments, const ComparisonState& state, MessageSink& messages)
+{
+    PatchRequest request;
+    request.exact = !arguments.ignoreBlanks && !arguments.ignoreCase;
+    PatchLines left, right;
+    std::string patch;
+    if (!ReadPatchSide(arguments.names[0], request.left) || !ReadPatchSide(arguments.names[1], request.right)
+        || !ReadPatchLines(arguments.names[0], left, messages) || !ReadPatchLines(arguments.names[1], right, messages))
+        return 2;
+    if (!WriteUnifiedDiff(state.listing, left, right, request, patch)) {
+        messages.ShowMessage("The files changed while they were compared\n");
+        return 2;
+    }
+    std::fwrite(patch.data(), 1, patch.size(), stdout);
+    return patch.empty() ? 0 : 1;
 }
 
 // Aligns the rows and prints the chosen view of the comparison.
@@ -97,7 +131,7 @@ int main(int argc, char** argv)
 {
     Arguments arguments;
     if (!ParseArguments(argc, argv, arguments)) {
-        std::fputs("usage: difflist [-b] [-i] [-t] [-e | --rows | --describe] LEFT RIGHT\n", stderr);
+        std::fputs("usage: difflist [-b] [-i] [-t] [-e | -u | --rows | --describe] LEFT RIGHT\n", stderr);
         return 2;
     }
     StderrSink messages;
@@ -117,6 +151,10 @@ int main(int argc, char** argv)
         PrintTiming(elapsed.count());
     if (result < 0)
         return 2;
+    if (arguments.view == View::Unified) {
+        result = PrintUnified(arguments, state, messages);
+        return std::fflush(stdout) == 0 ? result : 2;
+    }
     if (!PrintView(arguments.view, state, messages, times))
         return 2;
     if (times)
