@@ -19,6 +19,15 @@ std::vector<LineIndex::Mark> LineIndex::Build(int32_t line) const
     const int32_t length = LineLength(line);
     std::vector<Mark> marks(1);
     marks.reserve(static_cast<size_t>(length / kStride) + 1);
+    if (text_.Kind() != TextKind::Utf8) {
+        // A byte is a character: the marks go every stride exactly.
+        for (int32_t byte = kStride; byte < length; byte += kStride) {
+            const Mark& last = marks.back();
+            const int32_t offset = metrics_.AdvanceOffset(bytes, length, last.byte, last.offset, byte);
+            marks.push_back(Mark{byte, byte, offset});
+        }
+        return marks;
+    }
     Mark mark;
     while (mark.byte < length) {
         mark = Step(bytes, length, mark);

@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <utility>
 
-void PaneMetrics::SetFont(int lineHeight, int averageCharWidth, int firstChar, std::vector<int> widths)
+void PaneMetrics::SetFont(int lineHeight, int averageCharWidth, int firstChar, const std::vector<int>& widths)
 {
     // A degenerate font must not make later divisions by these fail.
     lineHeight_ = std::max(1, lineHeight);
     averageCharWidth_ = std::max(1, averageCharWidth);
-    firstChar_ = firstChar;
-    widths_ = std::move(widths);
+    for (int byte = 0; byte < 256; ++byte) {
+        const int index = byte - firstChar;
+        const bool inTable = index >= 0 && index < static_cast<int>(widths.size());
+        byteWidths_[static_cast<size_t>(byte)] = inTable ? widths[static_cast<size_t>(index)] : averageCharWidth_;
+    }
     defaultTabWidth_ = 8 * averageCharWidth_;
     measured_.clear();
     RebuildTabStops();
@@ -52,10 +55,7 @@ void PaneMetrics::RebuildTabStops()
 
 int PaneMetrics::ByteWidth(unsigned char byte) const
 {
-    const int index = static_cast<int>(byte) - firstChar_;
-    if (index < 0 || index >= static_cast<int>(widths_.size()))
-        return averageCharWidth_;
-    return widths_[static_cast<size_t>(index)];
+    return byteWidths_[byte];
 }
 
 PaneMetrics::Measured PaneMetrics::Measure(uint32_t character) const
@@ -106,7 +106,16 @@ int PaneMetrics::ColumnOffset(const char* line, int length, int column) const
 int PaneMetrics::AdvanceOffset(const char* line, int length, int from, int offset, int column) const
 {
     const int end = std::min(column, length);
-    for (int i = std::max(from, 0); i < end;)
+    int i = std::max(from, 0);
+    if (kind_ == TextKind::Ascii) {
+        // The loop a line of millions of bytes is walked with once: no call per byte.
+        for (; i < end; ++i) {
+            const auto byte = static_cast<unsigned char>(line[i]);
+            offset = byte == '\t' ? TabStopAfter(offset) : offset + byteWidths_[byte];
+        }
+        return offset;
+    }
+    while (i < end)
         offset = NextOffset(line, length, i, offset, i);
     return offset;
 }

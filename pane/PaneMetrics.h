@@ -22,7 +22,7 @@ public:
     using CharacterMeasure = std::function<Measured(uint32_t character)>;
 
     // Stores the measurements of a new font; widths run from its first character code on.
-    void SetFont(int lineHeight, int averageCharWidth, int firstChar, std::vector<int> widths);
+    void SetFont(int lineHeight, int averageCharWidth, int firstChar, const std::vector<int>& widths);
     // Ignored for columns <= 0.
     void SetTabSize(int columns);
     // Where the platform puts a tab of an ASCII line that lies past the last
@@ -76,11 +76,10 @@ private:
 
     int lineHeight_ = 1;
     int averageCharWidth_ = 1;
-    int firstChar_ = 0;
     int tabSize_ = 4;
     int defaultTabWidth_ = 8;
     uint64_t version_ = 0;
-    std::vector<int> widths_;
+    std::array<int, 256> byteWidths_{};  // the font's table for every byte, the average width where it has none
     TextKind kind_ = TextKind::Ascii;
     CharacterMeasure measure_;
     mutable std::unordered_map<uint32_t, Measured> measured_;
