@@ -9,6 +9,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace {
@@ -37,6 +38,19 @@ HFONT CreateStandInFont(const LOGFONTA& paneFont, int cellHeight)
     standIn.lfCharSet = DEFAULT_CHARSET;
     standIn.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     return CreateFontIndirectA(&standIn);
+}
+
+// The platform puts a tab that lies past its last stop at a multiple of a
+// width of its own: the step from the 32nd to the 33rd tab of a line of tabs.
+int DefaultTabWidth(HDC dc, const std::array<int, PaneMetrics::kTabStops>& stops)
+{
+    std::array<char, PaneMetrics::kTabStops + 1> tabs;
+    tabs.fill('\t');
+    const auto extent = [&](int count) {
+        const DWORD size = GetTabbedTextExtentA(dc, tabs.data(), count, PaneMetrics::kTabStops, stops.data());
+        return static_cast<int>(LOWORD(size));
+    };
+    return extent(PaneMetrics::kTabStops + 1) - extent(PaneMetrics::kTabStops);
 }
 
 int Extent(HDC dc, const wchar_t* units, int count)
@@ -338,6 +352,7 @@ void CNewEdit::MeasureFont(const LOGFONTA& description)
     if (!widths.empty())
         GetCharWidth32A(measureDC_, static_cast<UINT>(first), static_cast<UINT>(last), widths.data());
     metrics_.SetFont(tm.tmHeight + tm.tmExternalLeading, tm.tmAveCharWidth, first, std::move(widths));
+    metrics_.SetDefaultTabWidth(DefaultTabWidth(measureDC_, metrics_.TabStops()));
     metrics_.SetCharacterMeasure(
         [dc = static_cast<HDC>(measureDC_), standIn = static_cast<HFONT>(standInFont_)](uint32_t character) {
             wchar_t units[2];
@@ -356,14 +371,4 @@ void CNewEdit::MeasureFont(const LOGFONTA& description)
 void CNewEdit::SetTabSize(int columns)
 {
     metrics_.SetTabSize(columns);
-}
-
-PaneMetrics::TabExtent CNewEdit::TabExtent() const
-{
-    HDC dc = measureDC_;
-    const auto& stops = metrics_.TabStops();
-    return [dc, &stops](const char* line, int bytes) {
-        const DWORD extent = GetTabbedTextExtentA(dc, line, bytes, PaneMetrics::kTabStops, stops.data());
-        return static_cast<int>(static_cast<short>(LOWORD(extent)));
-    };
 }

@@ -6,6 +6,7 @@
 #include "framework/MemoryDC.h"
 #include "framework/ObjectSelection.h"
 #include "pane/ColorRunSet.h"
+#include "pane/LineIndex.h"
 #include "pane/PaneMetrics.h"
 #include "pane/PaneText.h"
 #include "resources/resource.h"
@@ -142,7 +143,6 @@ private:
     void ShowNewText();
     // Measures the font in measureDC_ (described by `description`) and makes its stand-in face.
     void MeasureFont(const LOGFONTA& description);
-    PaneMetrics::TabExtent TabExtent() const;
     // Offsets here are bytes from the line start, between characters.
     int ColumnX(int line, int offset) const;
     int ColumnFromX(int line, int x) const;
@@ -158,6 +158,13 @@ private:
     void PaintMargin(HDC dc);
     bool SelectionShown() const;
     int SplitLine(int line, Piece pieces[3]) const;
+    // The part of a line the text area shows, from the boundary at or before
+    // its left edge to the first at or beyond its right edge, with the pixel
+    // offset of its start: all that a paint of the line draws.
+    Piece VisiblePart(int line, int& x) const;
+    // The part of a piece inside [within.begin, within.end]; pieces that
+    // follow each other still do after clipping.
+    static Piece Clip(const Piece& piece, const Piece& within);
     int DrawPiece(HDC dc, Pass pass, int line, const Piece& piece, int x, COLORREF selectedColour) const;
     // Draws the characters of [from, to) of a line that is not ASCII through the
     // wide call, each at the offset the pane measured for it.
@@ -229,6 +236,7 @@ private:
     MemoryDC measureDC_;  // holds the pane font for measuring without a window DC
     std::optional<ObjectSelection> measureFont_;
     PaneMetrics metrics_;
+    LineIndex lineIndex_{text_, metrics_};
     // ---- View
     int marginColumns_ = 0;
     int marginWidth_ = 0;

@@ -15,16 +15,14 @@ int CNewEdit::LineFromY(int y, int* side) const
 
 int CNewEdit::ColumnX(int line, int column) const
 {
-    const LineSpan& span = text_.Line(line);
-    return TextOriginX() + metrics_.ColumnOffset(text_.Data() + span.start, span.length, column, TabExtent());
+    return TextOriginX() + lineIndex_.OffsetOfColumn(line, column);
 }
 
 int CNewEdit::ColumnFromX(int line, int x) const
 {
     if (text_.Empty() || x <= TextOriginX())
         return 0;
-    const LineSpan& span = text_.Line(line);
-    return metrics_.ColumnFromOffset(text_.Data() + span.start, span.length, x - TextOriginX(), TabExtent());
+    return lineIndex_.ColumnFromOffset(line, x - TextOriginX());
 }
 
 int CNewEdit::PositionFromPoint(POINT point) const
@@ -64,7 +62,7 @@ void CNewEdit::GetCaretLineColumn(int& line, int& column) const
 {
     int offset = 0;
     GetCaretLineOffset(line, offset);
-    column = text_.Empty() ? 0 : text_.CountCharacters(text_.Data() + text_.Line(line).start, offset);
+    column = text_.Empty() ? 0 : lineIndex_.CharactersBefore(line, offset);
 }
 
 bool CNewEdit::CanMoveCaret() const
@@ -99,8 +97,7 @@ bool CNewEdit::SetCaretLineColumn(int line, int column)
     if (!CanMoveCaret())
         return false;
     line = std::clamp(line, 0, text_.LineCount() - 1);
-    const LineSpan& span = text_.Line(line);
-    return SetCaretLineOffset(line, text_.BytesOfCharacters(text_.Data() + span.start, span.length, column));
+    return SetCaretLineOffset(line, lineIndex_.ColumnOfCharacters(line, column));
 }
 
 bool CNewEdit::SetCaretLineOffset(int line, int offset)
@@ -116,7 +113,7 @@ bool CNewEdit::SetCaretLineOffset(int line, int offset)
     caretPoint_ = point;
     if (hasCaret_)
         PlaceSystemCaret();
-    const int column = text_.CountCharacters(text_.Data() + span.start, offset);
+    const int column = lineIndex_.CharactersBefore(line, offset);
     Notify(NewEditMessages::CaretMove(), static_cast<WPARAM>(line), static_cast<LPARAM>(column));
     return true;
 }

@@ -210,8 +210,7 @@ void CNewEdit::OnEnd(bool shift, bool ctrl)
         const bool inside = caretPoint_.x >= marginWidth_ && caretPoint_.x < clientWidth_ && caretPoint_.y >= 0
                             && caretPoint_.y < clientHeight_;
         if (!inside)
-            SetHorzPos(text_.CountCharacters(text_.Data() + span.start, span.length) + visibleColumns_ / 4
-                       - visibleColumns_);
+            SetHorzPos(lineIndex_.CharactersBefore(line, span.length) + visibleColumns_ / 4 - visibleColumns_);
     }
     ClearSelection();
 }

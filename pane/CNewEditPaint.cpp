@@ -90,6 +90,21 @@ int CNewEdit::SplitLine(int line, Piece pieces[3]) const
     return 1;
 }
 
+CNewEdit::Piece CNewEdit::Clip(const Piece& piece, const Piece& within)
+{
+    return Piece{std::clamp(piece.begin, within.begin, within.end), std::clamp(piece.end, within.begin, within.end),
+                 piece.selected};
+}
+
+CNewEdit::Piece CNewEdit::VisiblePart(int line, int& x) const
+{
+    const int start = text_.Line(line).start;
+    const LineIndex::Mark first = lineIndex_.BoundaryAtOrBefore(line, horzOffset_);
+    const LineIndex::Mark last = lineIndex_.BoundaryAtOrAfter(line, first, horzOffset_ + clientWidth_ - marginWidth_);
+    x = first.offset;
+    return Piece{start + first.byte, start + last.byte, false};
+}
+
 // Draws one piece chunk by chunk, one chunk per colour run; x is the piece's
 // offset from the text origin, and the offset of its end is returned. Both
 // passes measure with the same table, so a background rectangle ends exactly
@@ -99,7 +114,6 @@ int CNewEdit::DrawPiece(HDC dc, Pass pass, int line, const Piece& piece, int x, 
     const LineSpan& span = text_.Line(line);
     const char* lineText = text_.Data() + span.start;
     const ColorRunSet& runs = pass == Pass::Text ? textRuns_ : backRuns_;
-    const PaneMetrics::TabExtent extent = TabExtent();
     const int top = LineTop(line);
     int p = piece.begin;
     while (p < piece.end) {
@@ -109,7 +123,7 @@ int CNewEdit::DrawPiece(HDC dc, Pass pass, int line, const Piece& piece, int x, 
         const COLORREF colour = piece.selected ? selectedColour : run.colour;
         const int chunk = std::min(run.length, piece.end - p);
         const int column = p - span.start;
-        const int right = metrics_.AdvanceOffset(lineText, span.length, column, x, column + chunk, extent);
+        const int right = metrics_.AdvanceOffset(lineText, span.length, column, x, column + chunk);
         if (pass == Pass::Text) {
             SetTextColor(dc, colour);
             if (text_.Kind() == TextKind::Ascii)
@@ -204,8 +218,9 @@ void CNewEdit::BackgroundPass(HDC dc)
         Piece pieces[3];
         const int count = SplitLine(line, pieces);
         int x = 0;
+        const Piece visible = VisiblePart(line, x);
         for (int i = 0; i < count; ++i)
-            x = DrawPiece(dc, Pass::Background, line, pieces[i], x, selectedBack);
+            x = DrawPiece(dc, Pass::Background, line, Clip(pieces[i], visible), x, selectedBack);
         // The break is selected exactly when the line's last piece is (a
         // selection that continues on the next line).
         const int breakAt = text_.Line(line).start + text_.Line(line).length;
@@ -226,8 +241,9 @@ void CNewEdit::TextPass(HDC dc)
             Piece pieces[3];
             const int count = SplitLine(line, pieces);
             int x = 0;
+            const Piece visible = VisiblePart(line, x);
             for (int i = 0; i < count; ++i)
-                x = DrawPiece(dc, Pass::Text, line, pieces[i], x, selectedText);
+                x = DrawPiece(dc, Pass::Text, line, Clip(pieces[i], visible), x, selectedText);
         }
     }
     PaintMargin(dc);
@@ -275,10 +291,9 @@ void CNewEdit::RepaintRange(int from, int to, bool selected)
 void CNewEdit::DrawRangeLine(HDC dc, int line, int lo, int hi, bool restOfLine, bool selected)
 {
     const LineSpan& span = text_.Line(line);
-    const int begin = std::max(lo, span.start);
-    const int end = std::min(hi, span.start + span.length);
-    const Piece piece{begin, std::max(begin, end), selected};
-    const int x0 = metrics_.ColumnOffset(text_.Data() + span.start, span.length, begin - span.start, TabExtent());
+    int visibleX = 0;
+    const Piece piece = Clip(Piece{lo, std::max(lo, hi), selected}, VisiblePart(line, visibleX));
+    const int x0 = lineIndex_.OffsetOfColumn(line, piece.begin - span.start);
     const COLORREF selectedBack = selected ? InvertedColour(sysWindow_) : 0;
     const COLORREF selectedText = selected ? InvertedColour(sysText_) : 0;
     const int x = DrawPiece(dc, Pass::Background, line, piece, x0, selectedBack);

@@ -3,21 +3,38 @@
 #include <algorithm>
 #include <utility>
 
-void PaneMetrics::SetFont(int lineHeight, int averageCharWidth, int firstChar, std::vector<int> widths)
+void PaneMetrics::SetFont(int lineHeight, int averageCharWidth, int firstChar, const std::vector<int>& widths)
 {
     // A degenerate font must not make later divisions by these fail.
     lineHeight_ = std::max(1, lineHeight);
     averageCharWidth_ = std::max(1, averageCharWidth);
-    firstChar_ = firstChar;
-    widths_ = std::move(widths);
+    for (int byte = 0; byte < 256; ++byte) {
+        const int index = byte - firstChar;
+        const bool inTable = index >= 0 && index < static_cast<int>(widths.size());
+        byteWidths_[static_cast<size_t>(byte)] = inTable ? widths[static_cast<size_t>(index)] : averageCharWidth_;
+    }
+    defaultTabWidth_ = 8 * averageCharWidth_;
     measured_.clear();
     RebuildTabStops();
+}
+
+void PaneMetrics::SetDefaultTabWidth(int width)
+{
+    defaultTabWidth_ = std::max(1, width);
+    ++version_;
+}
+
+void PaneMetrics::SetTextKind(TextKind kind)
+{
+    kind_ = kind;
+    ++version_;
 }
 
 void PaneMetrics::SetCharacterMeasure(CharacterMeasure measure)
 {
     measure_ = std::move(measure);
     measured_.clear();
+    ++version_;
 }
 
 void PaneMetrics::SetTabSize(int columns)
@@ -33,14 +50,12 @@ void PaneMetrics::RebuildTabStops()
     const int tabWidth = tabSize_ * averageCharWidth_;
     for (int i = 0; i < kTabStops; ++i)
         tabStops_[static_cast<size_t>(i)] = i * tabWidth;
+    ++version_;
 }
 
 int PaneMetrics::ByteWidth(unsigned char byte) const
 {
-    const int index = static_cast<int>(byte) - firstChar_;
-    if (index < 0 || index >= static_cast<int>(widths_.size()))
-        return averageCharWidth_;
-    return widths_[static_cast<size_t>(index)];
+    return byteWidths_[byte];
 }
 
 PaneMetrics::Measured PaneMetrics::Measure(uint32_t character) const
@@ -62,13 +77,20 @@ int PaneMetrics::NextTabStop(int offset) const
     return (std::max(offset, 0) / tabWidth + 1) * tabWidth;
 }
 
-int PaneMetrics::NextOffset(const char* line, int length, int index, int offset, const TabExtent& tabExtent,
-                            int& next) const
+int PaneMetrics::TabStopAfter(int offset) const
+{
+    const auto stop = std::upper_bound(tabStops_.begin(), tabStops_.end(), offset);
+    if (stop != tabStops_.end())
+        return *stop;
+    return (std::max(offset, 0) / defaultTabWidth_ + 1) * defaultTabWidth_;
+}
+
+int PaneMetrics::NextOffset(const char* line, int length, int index, int offset, int& next) const
 {
     if (kind_ == TextKind::Ascii) {
         next = index + 1;
         if (line[index] == '\t')
-            return tabExtent(line, index + 1);
+            return TabStopAfter(offset);
         return offset + ByteWidth(static_cast<unsigned char>(line[index]));
     }
     uint32_t character = 0;
@@ -76,28 +98,41 @@ int PaneMetrics::NextOffset(const char* line, int length, int index, int offset,
     return character == '\t' ? NextTabStop(offset) : offset + CharacterWidth(character);
 }
 
-int PaneMetrics::ColumnOffset(const char* line, int length, int column, const TabExtent& tabExtent) const
+int PaneMetrics::ColumnOffset(const char* line, int length, int column) const
 {
-    return AdvanceOffset(line, length, 0, 0, column, tabExtent);
+    return AdvanceOffset(line, length, 0, 0, column);
 }
 
-int PaneMetrics::AdvanceOffset(const char* line, int length, int from, int offset, int column,
-                               const TabExtent& tabExtent) const
+int PaneMetrics::AdvanceOffset(const char* line, int length, int from, int offset, int column) const
 {
     const int end = std::min(column, length);
-    for (int i = std::max(from, 0); i < end;)
-        offset = NextOffset(line, length, i, offset, tabExtent, i);
+    int i = std::max(from, 0);
+    if (kind_ == TextKind::Ascii) {
+        // The loop a line of millions of bytes is walked with once: no call per byte.
+        for (; i < end; ++i) {
+            const auto byte = static_cast<unsigned char>(line[i]);
+            offset = byte == '\t' ? TabStopAfter(offset) : offset + byteWidths_[byte];
+        }
+        return offset;
+    }
+    while (i < end)
+        offset = NextOffset(line, length, i, offset, i);
     return offset;
 }
 
-int PaneMetrics::ColumnFromOffset(const char* line, int length, int offset, const TabExtent& tabExtent) const
+int PaneMetrics::ColumnFromOffset(const char* line, int length, int offset) const
+{
+    return ColumnFromOffset(line, length, 0, 0, offset);
+}
+
+int PaneMetrics::ColumnFromOffset(const char* line, int length, int from, int fromOffset, int offset) const
 {
     if (offset <= 0)
         return 0;
-    int left = 0;
-    for (int c = 0; c < length;) {
+    int left = fromOffset;
+    for (int c = from; c < length;) {
         int next = c;
-        const int right = NextOffset(line, length, c, left, tabExtent, next);
+        const int right = NextOffset(line, length, c, left, next);
         if (right >= offset)
             return (left + right) / 2 >= offset ? c : next;
         left = right;

@@ -12,8 +12,6 @@
 class PaneMetrics {
 public:
     static constexpr int kTabStops = 32;
-    // Tabbed width in pixels of the first bytes of a line, with the pane's tab stops.
-    using TabExtent = std::function<int(const char* line, int bytes)>;
     // How one character beyond ASCII is drawn: its width in pixels, and
     // whether a face standing in for the pane font draws it (the pane font
     // has no glyph for it).
@@ -24,17 +22,23 @@ public:
     using CharacterMeasure = std::function<Measured(uint32_t character)>;
 
     // Stores the measurements of a new font; widths run from its first character code on.
-    void SetFont(int lineHeight, int averageCharWidth, int firstChar, std::vector<int> widths);
+    void SetFont(int lineHeight, int averageCharWidth, int firstChar, const std::vector<int>& widths);
     // Ignored for columns <= 0.
     void SetTabSize(int columns);
+    // Where the platform puts a tab of an ASCII line that lies past the last
+    // of the kTabStops stops: at the next multiple of this width (measured from
+    // the platform once per font).
+    void SetDefaultTabWidth(int width);
     // How characters beyond ASCII are measured; their widths are kept until the next font.
     void SetCharacterMeasure(CharacterMeasure measure);
     // How the bytes of the lines measured become characters. In an ASCII text
-    // every byte is a column and a tab goes where the platform's tabbed extent
-    // puts it; in the other kinds a column is a character and a tab goes to
+    // every byte is a column and a tab goes to the platform's next stop
+    // (TabStopAfter); in the other kinds a column is a character and a tab goes to
     // the next multiple of the tab width: the same stops as far as the
     // platform's kTabStops reach.
-    void SetTextKind(TextKind kind) { kind_ = kind; }
+    void SetTextKind(TextKind kind);
+    // Changes with every measurement or setting that can move a column.
+    uint64_t Version() const { return version_; }
 
     int LineHeight() const { return lineHeight_; }
     int AverageCharWidth() const { return averageCharWidth_; }
@@ -47,28 +51,35 @@ public:
     Measured Measure(uint32_t character) const;
     // The pixel offset a tab at `offset` goes to in a text that is not ASCII.
     int NextTabStop(int offset) const;
+    // The pixel offset a tab at `offset` goes to in an ASCII line drawn with
+    // the platform's tabbed calls: the first of the stops beyond it, then the
+    // multiples of the default tab width.
+    int TabStopAfter(int offset) const;
 
     // Columns below are byte offsets into the line that fall between characters.
+    // The offset after the character at `index`, `offset` pixels from the line
+    // start, and in `next` the index after it.
+    int NextOffset(const char* line, int length, int index, int offset, int& next) const;
     // Pixels from the start of the line to the boundary before `column`.
-    // Ordinary bytes add their table width; a tab puts the boundary at the
-    // tabbed extent of the line up to and including that tab.
-    int ColumnOffset(const char* line, int length, int column, const TabExtent& tabExtent) const;
+    int ColumnOffset(const char* line, int length, int column) const;
     // The same, continuing from a known boundary: `offset` pixels at column `from`.
-    int AdvanceOffset(const char* line, int length, int from, int offset, int column, const TabExtent& tabExtent) const;
+    int AdvanceOffset(const char* line, int length, int from, int offset, int column) const;
     // The column whose boundary is nearest to `offset` pixels from the line start;
     // a point exactly half-way goes left, a point past the line gives its length.
-    int ColumnFromOffset(const char* line, int length, int offset, const TabExtent& tabExtent) const;
+    int ColumnFromOffset(const char* line, int length, int offset) const;
+    // The same, searching from a known boundary `from` at `fromOffset` pixels,
+    // which must lie left of `offset`.
+    int ColumnFromOffset(const char* line, int length, int from, int fromOffset, int offset) const;
 
 private:
-    // The offset after the character at `index`, and in `next` the index after it.
-    int NextOffset(const char* line, int length, int index, int offset, const TabExtent& tabExtent, int& next) const;
     void RebuildTabStops();
 
     int lineHeight_ = 1;
     int averageCharWidth_ = 1;
-    int firstChar_ = 0;
     int tabSize_ = 4;
-    std::vector<int> widths_;
+    int defaultTabWidth_ = 8;
+    uint64_t version_ = 0;
+    std::array<int, 256> byteWidths_{};  // the font's table for every byte, the average width where it has none
     TextKind kind_ = TextKind::Ascii;
     CharacterMeasure measure_;
     mutable std::unordered_map<uint32_t, Measured> measured_;

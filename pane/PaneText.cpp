@@ -191,6 +191,7 @@ int32_t PaneText::BytesOfCharacters(const char* line, int32_t length, int32_t ch
 
 void PaneText::SetText(const char* buffer, int32_t length)
 {
+    ++version_;
     maxLineLength_ = 0;
     length_ = 0;
     if (buffer == nullptr || length <= 0)
@@ -228,6 +229,7 @@ void PaneText::SetText(const char* buffer, int32_t length)
 
 void PaneText::SetText(std::string&& text)
 {
+    ++version_;
     const size_t size = text.size();
     const char* const begin = text.data();
     const char* const end = begin + size;
@@ -259,6 +261,7 @@ void PaneText::Clear()
 {
     std::string().swap(text_);
     std::vector<LineSpan>().swap(lines_);
+    ++version_;
     length_ = 0;
     maxLineLength_ = 0;
     kind_ = TextKind::Ascii;

@@ -45,6 +45,8 @@ public:
     const LineSpan& Line(int32_t index) const { return lines_[static_cast<size_t>(index)]; }
 
     TextKind Kind() const { return kind_; }
+    // Changes with every new text, so that what was derived from the old one is known stale.
+    uint64_t Version() const { return version_; }
 
     // The byte at a position, or 0 outside the text and at every line break.
     char CharAt(int32_t position) const;
@@ -68,6 +70,7 @@ private:
     int32_t length_ = 0;
     int32_t maxLineLength_ = 0;
     TextKind kind_ = TextKind::Ascii;
+    uint64_t version_ = 0;
 
     // Decides the kind of the new text and counts its longest line in characters.
     void Classify();

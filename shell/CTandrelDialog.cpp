@@ -20,8 +20,9 @@
 
 namespace {
 
-// The caret part is sized for the widest position it will show.
-const char kWidestCaretText[] = "Ln 99999, Col 999";
+// The caret part is sized for the widest position it will show: a pane's
+// lines and columns are int positions, ten digits at most.
+const char kWidestCaretText[] = "Ln 9999999999, Col 9999999999";
 
 // The smallest stored window worth opening: below it the toolbar, the list and
 // the labels leave no room for a row of text.

@@ -2,6 +2,8 @@
 #include "MainWindowFixture.h"
 #include "TestWindows.h"
 
+#include "framework/ClientDC.h"
+#include "framework/ObjectSelection.h"
 #include "resources/resource.h"
 
 #include <cstdlib>
@@ -275,6 +277,13 @@ TEST_F(LayoutWindow, StatusBarPartsAndLegend)
     d.GetClientRect(&client);
     EXPECT_LT(parts[3], client.right);
     EXPECT_EQ(StatusText(0), "1 difference found");
+    // The caret part holds the largest line and column a pane can show.
+    ClientDC dc(d.m_hWnd);
+    ObjectSelection font(dc, reinterpret_cast<HFONT>(d.SendMessage(WM_GETFONT)));
+    const std::string largest = "Ln 2147483647, Col 2147483647";
+    SIZE size{};
+    GetTextExtentPoint32A(dc, largest.c_str(), static_cast<int>(largest.size()), &size);
+    EXPECT_GE(parts[1] - parts[0], size.cx);
 }
 
 TEST_F(LayoutWindow, ReCompareKeepsTheTopLineAndClampsTheCurrentDifference)

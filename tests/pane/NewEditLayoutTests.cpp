@@ -23,29 +23,15 @@ PaneMetrics ProportionalMetrics()
     return metrics;
 }
 
-// The platform's rule for the stops, applied from the line start by hand.
-int TabbedWidth(const PaneMetrics& metrics, const char* line, int bytes)
-{
-    int x = 0;
-    for (int i = 0; i < bytes; ++i) {
-        if (line[i] == '\t')
-            x = (x / 28 + 1) * 28;
-        else
-            x += metrics.ByteWidth(static_cast<unsigned char>(line[i]));
-    }
-    return x;
-}
-
 TEST(PaneMetricsColumns, OffsetsOfColumnsAndTheNearestColumnOfAnOffset)
 {
     const PaneMetrics metrics = ProportionalMetrics();
     const std::string line = "mi\tim";
-    const auto extent = [&](const char* text, int bytes) { return TabbedWidth(metrics, text, bytes); };
     // Boundaries: 0, 11, 14, 28 (the tab), 31, 42.
     const std::vector<int> boundaries = {0, 11, 14, 28, 31, 42};
     for (int c = 0; c <= 5; ++c)
-        EXPECT_EQ(metrics.ColumnOffset(line.data(), 5, c, extent), boundaries[static_cast<size_t>(c)]) << c;
-    EXPECT_EQ(metrics.ColumnOffset(line.data(), 5, 9, extent), 42);  // past the end: the line's end
+        EXPECT_EQ(metrics.ColumnOffset(line.data(), 5, c), boundaries[static_cast<size_t>(c)]) << c;
+    EXPECT_EQ(metrics.ColumnOffset(line.data(), 5, 9), 42);  // past the end: the line's end
 
     struct Probe {
         int offset;
@@ -56,7 +42,7 @@ TEST(PaneMetricsColumns, OffsetsOfColumnsAndTheNearestColumnOfAnOffset)
         {22, 3}, {29, 3}, {30, 4}, {36, 4}, {37, 5}, {400, 5},
     };
     for (const Probe& p : probes)
-        EXPECT_EQ(metrics.ColumnFromOffset(line.data(), 5, p.offset, extent), p.column) << p.offset;
+        EXPECT_EQ(metrics.ColumnFromOffset(line.data(), 5, p.offset), p.column) << p.offset;
 }
 
 TEST(PaneMetricsColumns, BytesOutsideTheFontTakeTheAverageWidth)

@@ -101,10 +101,9 @@ TEST(PaneMetricsCharacters, ColumnsAreWholeCharactersOfTheirMeasuredWidths)
         "a\xC3\xA9\t\xE4\xB8\xAD"
         "b";  // a é tab 中 b: bytes 0 1 3 4 7 8
     const int length = static_cast<int>(line.size());
-    const PaneMetrics::TabExtent unused;
     const std::vector<std::pair<int, int>> boundaries = {{0, 0}, {1, 7}, {3, 16}, {4, 28}, {7, 42}, {8, 49}};
     for (const auto& [column, offset] : boundaries)
-        EXPECT_EQ(metrics.ColumnOffset(line.data(), length, column, unused), offset) << column;
+        EXPECT_EQ(metrics.ColumnOffset(line.data(), length, column), offset) << column;
     struct Probe {
         int offset;
         int column;
@@ -113,11 +112,11 @@ TEST(PaneMetricsCharacters, ColumnsAreWholeCharactersOfTheirMeasuredWidths)
     const std::vector<Probe> probes = {{3, 0},  {4, 1},  {11, 1}, {12, 3}, {22, 3}, {23, 4},
                                        {35, 4}, {36, 7}, {45, 7}, {46, 8}, {90, 8}};
     for (const Probe& p : probes)
-        EXPECT_EQ(metrics.ColumnFromOffset(line.data(), length, p.offset, unused), p.column) << p.offset;
+        EXPECT_EQ(metrics.ColumnFromOffset(line.data(), length, p.offset), p.column) << p.offset;
     // Each character beyond ASCII was measured once, however often it was laid out.
     EXPECT_EQ(measured, 2);
     metrics.SetFont(16, 7, 32, std::vector<int>(96, 7));
-    metrics.ColumnOffset(line.data(), length, length, unused);
+    metrics.ColumnOffset(line.data(), length, length);
     EXPECT_EQ(measured, 4) << "a new font measures again";
 }
 

@@ -75,11 +75,17 @@ void PaintWhatChanged(HWND window)
 }
 
 // Runs `step` `count` times, painting after each, and prints the median and
-// the slowest time of one step with its repaint.
-void TimeSteps(const char* what, HWND window, int count, const std::function<void()>& step)
+// the slowest time of one step with its repaint; `prepare`, when given, runs
+// and paints untimed before each step.
+void TimeSteps(const char* what, HWND window, int count, const std::function<void()>& step,
+               const std::function<void()>& prepare = {})
 {
     std::vector<double> times;
     for (int i = 0; i < count; ++i) {
+        if (prepare) {
+            prepare();
+            PaintWhatChanged(window);
+        }
         const LARGE_INTEGER before = Now();
         step();
         PaintWhatChanged(window);
@@ -92,7 +98,7 @@ void TimeSteps(const char* what, HWND window, int count, const std::function<voi
                 1000.0 * times.back(), count);
 }
 
-// The peak of the process's private memory and of its working set.
+// The peak of the process's private memory and of its working set, and the working set now.
 void PrintPeakMemory()
 {
     PROCESS_MEMORY_COUNTERS counters{};
@@ -100,9 +106,26 @@ void PrintPeakMemory()
     if (!::K32GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters))
         return;
     const double mib = 1024.0 * 1024.0;
-    std::printf("peak memory: %.0f MiB private, %.0f MiB working set\n",
+    std::printf("peak memory: %.0f MiB private, %.0f MiB working set (now %.0f MiB)\n",
                 static_cast<double>(counters.PeakPagefileUsage) / mib,
-                static_cast<double>(counters.PeakWorkingSetSize) / mib);
+                static_cast<double>(counters.PeakWorkingSetSize) / mib,
+                static_cast<double>(counters.WorkingSetSize) / mib);
+}
+
+// Keys on a pane as a person presses them; End and Page Down start from the
+// line's start, Home from its end, so that each one moves.
+void TimeKeys(HWND window, HWND pane, int count)
+{
+    const auto key = [pane](UINT code) {
+        return [pane, code] {
+            ::SendMessageA(pane, WM_KEYDOWN, code, 0);
+            ::SendMessageA(pane, WM_KEYUP, code, 0);
+        };
+    };
+    TimeSteps("End key", window, count, key(VK_END), key(VK_HOME));
+    TimeSteps("Home key", window, count, key(VK_HOME), key(VK_END));
+    TimeSteps("Right key", window, count, key(VK_RIGHT));
+    TimeSteps("Page Down key", window, count, key(VK_NEXT), key(VK_HOME));
 }
 
 }  // namespace
@@ -152,6 +175,9 @@ int main(int argc, char** argv)
     HWND pane = LeftTextPane(dialog).m_hWnd;
     TimeSteps("Page Down", dialog.m_hWnd, steps < 0 ? 1000 : steps,
               [pane] { ::SendMessageA(pane, WM_VSCROLL, SB_PAGEDOWN, 0); });
+    ::SetFocus(pane);
+    TimeKeys(dialog.m_hWnd, pane, steps < 0 ? 200 : steps);
+    PrintPeakMemory();
     dialog.DestroyWindow();
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TandrelBenchmark");
     return 0;
