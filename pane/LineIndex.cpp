@@ -60,19 +60,19 @@ const std::vector<LineIndex::Mark>& LineIndex::Marks(int32_t line) const
     return slot.marks;
 }
 
-const LineIndex::Mark& LineIndex::Before(int32_t line, int32_t Mark::*member, int32_t value) const
+const LineIndex::Mark& LineIndex::Before(int32_t line, int32_t Mark::*member, int64_t value) const
 {
     if (LineLength(line) < kStride)
         return kLineStart;
     const std::vector<Mark>& marks = Marks(line);
     const auto after = std::lower_bound(marks.begin(), marks.end(), value,
-                                        [member](const Mark& mark, int32_t v) { return mark.*member < v; });
+                                        [member](const Mark& mark, int64_t v) { return mark.*member < v; });
     return after == marks.begin() ? marks.front() : *(after - 1);
 }
 
 int32_t LineIndex::OffsetOfColumn(int32_t line, int32_t column) const
 {
-    const Mark& mark = Before(line, &Mark::byte, column + 1);
+    const Mark& mark = Before(line, &Mark::byte, int64_t{column} + 1);
     return metrics_.AdvanceOffset(LineBytes(line), LineLength(line), mark.byte, mark.offset, column);
 }
 
@@ -85,13 +85,13 @@ int32_t LineIndex::ColumnFromOffset(int32_t line, int32_t offset) const
 int32_t LineIndex::CharactersBefore(int32_t line, int32_t column) const
 {
     column = std::clamp(column, 0, LineLength(line));
-    const Mark& mark = Before(line, &Mark::byte, column + 1);
+    const Mark& mark = Before(line, &Mark::byte, int64_t{column} + 1);
     return mark.character + text_.CountCharacters(LineBytes(line) + mark.byte, column - mark.byte);
 }
 
 int32_t LineIndex::ColumnOfCharacters(int32_t line, int32_t characters) const
 {
-    const Mark& mark = Before(line, &Mark::character, characters + 1);
+    const Mark& mark = Before(line, &Mark::character, int64_t{characters} + 1);
     const int32_t rest = LineLength(line) - mark.byte;
     return mark.byte + text_.BytesOfCharacters(LineBytes(line) + mark.byte, rest, characters - mark.character);
 }
@@ -100,7 +100,7 @@ LineIndex::Mark LineIndex::BoundaryAtOrBefore(int32_t line, int32_t offset) cons
 {
     const char* bytes = LineBytes(line);
     const int32_t length = LineLength(line);
-    Mark mark = Before(line, &Mark::offset, offset + 1);
+    Mark mark = Before(line, &Mark::offset, int64_t{offset} + 1);
     while (mark.byte < length) {
         const Mark next = Step(bytes, length, mark);
         if (next.offset > offset)

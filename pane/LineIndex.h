@@ -59,8 +59,9 @@ private:
     // The marks of a line, built on first use; a single mark at the start for a short line.
     const std::vector<Mark>& Marks(int32_t line) const;
     std::vector<Mark> Build(int32_t line) const;
-    // The last mark whose `member` is below `value` (the start when none is).
-    const Mark& Before(int32_t line, int32_t Mark::*member, int32_t value) const;
+    // The last mark whose `member` is below `value` (the start when none is);
+    // 64 bits, so that "at most the largest column" can be asked as "below it + 1".
+    const Mark& Before(int32_t line, int32_t Mark::*member, int64_t value) const;
     // The next boundary after `mark`.
     Mark Step(const char* bytes, int32_t length, const Mark& mark) const;
     const char* LineBytes(int32_t line) const { return text_.Data() + text_.Line(line).start; }

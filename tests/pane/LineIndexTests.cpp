@@ -115,6 +115,8 @@ TEST(LineIndexLongLine, EveryColumnOfTheTailAsOnAShortLineAndTheMarksOnTheirStop
             EXPECT_EQ(index.BoundaryAtOrAfter(0, LineIndex::Mark{}, unit * kTab).byte, unit * unitBytes);
         }
         EXPECT_EQ(index.ColumnOfCharacters(0, 2'000'000'000), line.prefixBytes + tailLength) << "past the end";
+        EXPECT_EQ(index.ColumnOfCharacters(0, INT32_MAX), line.prefixBytes + tailLength) << "the largest column";
+        EXPECT_EQ(index.BoundaryAtOrBefore(0, INT32_MAX).byte, line.prefixBytes + tailLength) << "the largest offset";
     }
 }
 
