@@ -59,15 +59,12 @@ public:
     // ---- Painting
     // Both passes into any device context (WM_PRINTCLIENT uses it).
     void DoPaint(HDC dc);
-    // Draws [min(from, to), max(from, to)) at once, selected or normal.
-    void RepaintRange(int from, int to, bool selected);
 
     // ---- Caret and selection
     // Positions are byte offsets into the text that never fall inside a
     // character; a column counts the characters before it on its line.
     bool SetCaretLineColumn(int line, int column);
-    // Both return whether the view scrolled.
-    bool MoveCaretToPoint(POINT point, CaretFollow follow, EdgeBeep beep);
+    // Returns whether the view scrolled.
     bool MoveCaretToPosition(int position, CaretFollow follow);
     int PositionFromPoint(POINT point) const;
     POINT PointFromPosition(int position) const;
@@ -76,7 +73,6 @@ public:
     POINT GetCaretPoint() const { return caretPoint_; }
     void SetSelection(int start, int end);
     void ClearSelection();
-    void ExtendSelection(int newEnd);
     void SelectAll();
     void GetSelectionBounds(int& lo, int& hi) const;
     int GetAnchor() const { return anchor_; }
@@ -90,7 +86,6 @@ public:
     void SetTopLine(int line);
     void SetHorzPos(int column);
     void ScrollBy(int lines, int columns);
-    bool EnsureCaretVisible(CaretFollow follow);
     int GetTopLine() const { return topLine_; }
     int GetHorzPos() const { return horzPos_; }
     int GetVisibleLines() const { return visibleLines_; }
@@ -151,6 +146,10 @@ private:
     int LineFromY(int y, int* side) const;
     bool CanMoveCaret() const;
     bool HasFocus() const { return focused_; }
+    // Both return whether the view scrolled.
+    bool MoveCaretToPoint(POINT point, CaretFollow follow, EdgeBeep beep);
+    bool EnsureCaretVisible(CaretFollow follow);
+    void ExtendSelection(int newEnd);
 
     // ---- Painting helpers
     void BackgroundPass(HDC dc);
@@ -165,6 +164,8 @@ private:
     void FillRestOfLine(HDC dc, int line, int x, COLORREF colour) const;
     void FillRect(HDC dc, const RECT& rect, COLORREF colour) const;
     void DrawRangeLine(HDC dc, int line, int lo, int hi, bool restOfLine, bool selected);
+    // Draws [min(from, to), max(from, to)) at once, selected or normal.
+    void RepaintRange(int from, int to, bool selected);
     COLORREF InvertedColour(COLORREF colour) const;
     int LineTop(int line) const { return (line - topLine_) * metrics_.LineHeight(); }
     int TextOriginX() const { return marginWidth_ - horzOffset_; }
