@@ -19,6 +19,7 @@ public:
     {
         frame.Create(m_hWnd);
         CMySplitterWnd& splitter = frame.Splitter();
+        splitter.SetDragListener(this);
         for (int col = 0; col < 2; ++col) {
             cells[col] = ::CreateWindowExA(
                 0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, splitter.m_hWnd,
