@@ -104,6 +104,8 @@ protected:
     void PostNcDestroy() override;
 
 private:
+    // What a point of the client area is over: it chooses the cursor, and what a press there does.
+    enum class PointTarget { Margin, Selection, Text };
     // A piece of a line between colour and selection boundaries.
     enum class Pass { Background, Text };
     struct Piece {
@@ -146,6 +148,7 @@ private:
     int LineFromY(int y, int* side) const;
     bool CanMoveCaret() const;
     bool HasFocus() const { return focused_; }
+    PointTarget TargetAt(POINT point) const;
     // Both return whether the view scrolled.
     bool MoveCaretToPoint(POINT point, CaretFollow follow, EdgeBeep beep);
     bool EnsureCaretVisible(CaretFollow follow);
@@ -243,8 +246,8 @@ private:
     DWORD style_ = 0;
     // ---- Input
     bool selecting_ = false;
-    bool marginMode_ = false;
-    bool overSelection_ = false;
+    // The press that started the selecting was in the margin: the drag selects whole lines.
+    bool marginDrag_ = false;
     // ---- Resources
     HCURSOR beamCursor_ = nullptr;
     HCURSOR arrowCursor_ = nullptr;
