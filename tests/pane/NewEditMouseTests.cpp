@@ -94,6 +94,27 @@ TEST_F(NewEditMouse, MarginClickSelectsWholeLinesAndDraggingExtendsByLines)
     EXPECT_EQ(h.Pane().GetSelectedText(), "first word here\nsecond one\n");
 }
 
+TEST_F(NewEditMouse, APressActsOnWhatIsAtItsOwnPointNotWhereTheCursorWasLastAsked)
+{
+    // The last cursor query was elsewhere, as for a press that arrives without the mouse moving there first.
+    const struct {
+        const char* name;
+        POINT queried, pressed;
+        int lo, hi;
+    } cases[] = {
+        {"a margin press after a query over the text", {3 * cw, 2}, {0, lh + 2}, 16, 27},  // the whole line
+        {"a text press after a query in the margin", {0, 2}, {3 * cw, lh + 2}, 19, 19},  // the caret alone
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        h.Pane().ClearSelection();
+        Hover(c.queried.x, c.queried.y);
+        Click(c.pressed.x, c.pressed.y);
+        EXPECT_EQ(Lo(), c.lo);
+        EXPECT_EQ(Hi(), c.hi);
+    }
+}
+
 TEST_F(NewEditMouse, ShiftClickInTheMarginSelectsAll)
 {
     BYTE state[256] = {};
