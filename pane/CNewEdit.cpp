@@ -152,7 +152,7 @@ LRESULT CNewEdit::OnCreate()
     caretPoint_ = POINT{0, 0};
     metrics_.SetTabSize(4);
     anchor_ = end_ = -1;
-    selecting_ = marginMode_ = overSelection_ = false;
+    selecting_ = marginDrag_ = false;
     ReadSystemColours();
     ResetColourRuns();
     SetPaneFont(defaultFont, true);

@@ -60,15 +60,12 @@ public:
     // ---- Painting
     // Both passes into any device context (WM_PRINTCLIENT uses it).
     void DoPaint(HDC dc);
-    // Draws [min(from, to), max(from, to)) at once, selected or normal.
-    void RepaintRange(int from, int to, bool selected);
 
     // ---- Caret and selection
     // Positions are byte offsets into the text that never fall inside a
     // character; a column counts the characters before it on its line.
     bool SetCaretLineColumn(int line, int column);
-    // Both return whether the view scrolled.
-    bool MoveCaretToPoint(POINT point, CaretFollow follow, EdgeBeep beep);
+    // Returns whether the view scrolled.
     bool MoveCaretToPosition(int position, CaretFollow follow);
     int PositionFromPoint(POINT point) const;
     POINT PointFromPosition(int position) const;
@@ -77,7 +74,6 @@ public:
     POINT GetCaretPoint() const { return caretPoint_; }
     void SetSelection(int start, int end);
     void ClearSelection();
-    void ExtendSelection(int newEnd);
     void SelectAll();
     void GetSelectionBounds(int& lo, int& hi) const;
     int GetAnchor() const { return anchor_; }
@@ -91,7 +87,6 @@ public:
     void SetTopLine(int line);
     void SetHorzPos(int column);
     void ScrollBy(int lines, int columns);
-    bool EnsureCaretVisible(CaretFollow follow);
     int GetTopLine() const { return topLine_; }
     int GetHorzPos() const { return horzPos_; }
     int GetVisibleLines() const { return visibleLines_; }
@@ -110,6 +105,8 @@ protected:
     void PostNcDestroy() override;
 
 private:
+    // What a point of the client area is over: it chooses the cursor, and what a press there does.
+    enum class PointTarget { Margin, Selection, Text };
     // A piece of a line between colour and selection boundaries.
     enum class Pass { Background, Text };
     struct Piece {
@@ -151,6 +148,11 @@ private:
     int LineFromY(int y, int* side) const;
     bool CanMoveCaret() const;
     bool HasFocus() const { return focused_; }
+    PointTarget TargetAt(POINT point) const;
+    // Both return whether the view scrolled.
+    bool MoveCaretToPoint(POINT point, CaretFollow follow, EdgeBeep beep);
+    bool EnsureCaretVisible(CaretFollow follow);
+    void ExtendSelection(int newEnd);
 
     // ---- Painting helpers
     void BackgroundPass(HDC dc);
@@ -172,6 +174,8 @@ private:
     void FillRestOfLine(HDC dc, int line, int x, COLORREF colour) const;
     void FillRect(HDC dc, const RECT& rect, COLORREF colour) const;
     void DrawRangeLine(HDC dc, int line, int lo, int hi, bool restOfLine, bool selected);
+    // Draws [min(from, to), max(from, to)) at once, selected or normal.
+    void RepaintRange(int from, int to, bool selected);
     COLORREF InvertedColour(COLORREF colour) const;
     int LineTop(int line) const { return (line - topLine_) * metrics_.LineHeight(); }
     int TextOriginX() const { return marginWidth_ - horzOffset_; }
@@ -250,8 +254,8 @@ private:
     DWORD style_ = 0;
     // ---- Input
     bool selecting_ = false;
-    bool marginMode_ = false;
-    bool overSelection_ = false;
+    // The press that started the selecting was in the margin: the drag selects whole lines.
+    bool marginDrag_ = false;
     // ---- Resources
     HCURSOR beamCursor_ = nullptr;
     HCURSOR arrowCursor_ = nullptr;

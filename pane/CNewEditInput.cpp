@@ -225,11 +225,13 @@ void CNewEdit::PlaceCaretAndAnchor(POINT point, int position)
 void CNewEdit::OnLButtonDown(POINT point)
 {
     const int position = PositionFromPoint(point);
+    const PointTarget target = TargetAt(point);
     SetFocus();
     SetCapture(m_hWnd);
     if (text_.Empty())
         return;
-    if (marginMode_) {
+    marginDrag_ = target == PointTarget::Margin;
+    if (marginDrag_) {
         if (KeyHeld(VK_SHIFT)) {
             SelectAll();
             return;
@@ -241,7 +243,7 @@ void CNewEdit::OnLButtonDown(POINT point)
         MoveCaretToPosition(start, CaretFollow::QuarterJump);
         return;
     }
-    if (overSelection_) {
+    if (target == PointTarget::Selection) {
         DragSelection(point, position);
         return;
     }
@@ -253,7 +255,7 @@ void CNewEdit::OnMouseMove(POINT point)
 {
     if (!selecting_ || text_.Empty())
         return;
-    if (marginMode_)
+    if (marginDrag_)
         MarginDrag(point);
     else
         MoveCaretToPoint(point, CaretFollow::JustInView, EdgeBeep::Silent);
@@ -328,20 +330,23 @@ bool CNewEdit::OnSetCursor(UINT hitTest)
     POINT point{};
     GetCursorPos(&point);
     ScreenToClient(m_hWnd, &point);
-    if (point.x > marginWidth_) {
-        const int position = PositionFromPoint(point);
-        int lo = 0;
-        int hi = 0;
-        GetSelectionBounds(lo, hi);
-        overSelection_ = !text_.Empty() && lo <= position && position < hi;
-        SetCursor(overSelection_ ? arrowCursor_ : beamCursor_);
-        marginMode_ = false;
-    } else {
-        SetCursor(marginCursor_);
-        marginMode_ = true;
-        overSelection_ = false;
+    switch (TargetAt(point)) {
+    case PointTarget::Margin: SetCursor(marginCursor_); break;
+    case PointTarget::Selection: SetCursor(arrowCursor_); break;
+    case PointTarget::Text: SetCursor(beamCursor_); break;
     }
     return true;
+}
+
+CNewEdit::PointTarget CNewEdit::TargetAt(POINT point) const
+{
+    if (point.x <= marginWidth_)
+        return PointTarget::Margin;
+    const int position = PositionFromPoint(point);
+    int lo = 0;
+    int hi = 0;
+    GetSelectionBounds(lo, hi);
+    return !text_.Empty() && lo <= position && position < hi ? PointTarget::Selection : PointTarget::Text;
 }
 
 void CNewEdit::OnSetFocus()

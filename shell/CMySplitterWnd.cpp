@@ -25,13 +25,11 @@ void CMySplitterWnd::OnLButtonUp(UINT flags, POINT point)
     if (HitTest(point) == NoHit && ::PtInRect(&client, point))
         return;
     RecalcLayout();
-    // The main dialog is the parent of the frame that holds the splitter.
-    CWnd* owner = CWnd::FromHandlePermanent(::GetParent(GetParent()));
-    if (auto* listener = dynamic_cast<SplitterDragListener*>(owner)) {
+    if (listener_) {
         int column0 = 0, column1 = 0, minimum = 0;
         GetColumnInfo(0, column0, minimum);
         GetColumnInfo(1, column1, minimum);
-        listener->OnSplitterDragEnded(column0, column1);
+        listener_->OnSplitterDragEnded(column0, column1);
     }
 }
 

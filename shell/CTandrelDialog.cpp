@@ -123,6 +123,7 @@ bool CTandrelDialog::CreateChildren()
     if (!c.frame.Create(m_hWnd))
         return false;
     CMySplitterWnd& splitter = c.frame.Splitter();
+    splitter.SetDragListener(this);
     const RECT none{0, 0, 0, 0};
     const DWORD gutterStyle = WS_CHILD | WS_VISIBLE | WS_DISABLED;
     const DWORD textStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL;

@@ -50,20 +50,6 @@ public:
     // a new layout or new colours, as the value needs).
     void ApplyOptions(const AppSettings& chosen);
 
-    // What the window holds that its children do not show, for the program's own checks and the tests.
-    const std::vector<DiffHunk>& Hunks() const { return window_.comparison.hunks; }
-    int CurrentDiff() const { return currentDiff_; }
-    bool ComparedOK() const { return window_.comparedOK; }
-    PaneView View() const { return view_; }
-    bool UserActed() const { return window_.userActed; }
-    bool RestartRequested() const { return restartRequested_; }
-    int LineHeight() const { return window_.lineHeight; }
-    const std::string& LeftInfo() const { return window_.leftInfo; }
-    const std::string& RightInfo() const { return window_.rightInfo; }
-    const std::string& SearchText() const { return window_.searchText; }
-    const RECT& MarkerRect() const { return window_.markerRect; }
-    CFindDialog* FindDialog() const { return window_.findDialog.get(); }
-
 protected:
     // The engine's messages, shown in the application's message box.
     void ShowMessage(const std::string& text) override;

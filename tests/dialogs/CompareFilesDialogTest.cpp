@@ -1,9 +1,11 @@
 // Compare Files dialog: the recent lists it offers, what it hands back, what it refuses, and Browse.
-#include "DialogScript.h"
+#include "tests/support/windows/DialogScript.h"
+#include "tests/support/windows/MessageBoxRecorder.h"
 #include "dialogs/CCompareFilesDialog.h"
 #include "framework/CommonDialogs.h"
 #include "resources/resource.h"
 #include "tests/shell/ShellTestSupport.h"
+#include "tests/support/TempFolder.h"
 
 #include <cstring>
 #include <string>
@@ -12,20 +14,6 @@
 namespace {
 
 const char kTitle[] = "Compare Files";
-
-std::string TempPath(const std::string& name)
-{
-    char folder[MAX_PATH] = "";
-    ::GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
-
-void MakeFile(const std::string& path)
-{
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-    ::CloseHandle(file);
-}
 
 // What the two boxes show: their lists and their edit fields.
 struct Boxes {
@@ -50,18 +38,11 @@ protected:
     void SetUp() override
     {
         ProgramKeyTest::SetUp();
-        left = TempPath("compare-files-left.txt");
-        right = TempPath("compare-files-right.txt");
-        MakeFile(left);
-        MakeFile(right);
-    }
-    void TearDown() override
-    {
-        ::DeleteFileA(left.c_str());
-        ::DeleteFileA(right.c_str());
-        ProgramKeyTest::TearDown();
+        left = folder.Write("compare-files-left.txt", "");
+        right = folder.Write("compare-files-right.txt", "");
     }
 
+    const TempFolder folder;
     std::string left, right;
     MessageBoxRecorder messages;
 };
@@ -125,11 +106,8 @@ TEST_F(CompareFilesDialogTest, OkHandsBackThePathsAndOptionsCancelLeavesTheCalle
 
 TEST_F(CompareFilesDialogTest, EachRefusalNamesTheFaultAndFocusesItsBox)
 {
-    char folder[MAX_PATH] = "";
-    ::GetTempPathA(MAX_PATH, folder);
-    std::string folderName = folder;
-    folderName.pop_back();
-    const std::string missing = TempPath("no-such-file.txt");
+    const std::string folderName = folder.Path();
+    const std::string missing = folder.PathOf("no-such-file.txt");
     const std::string tooLong = "C:\\" + std::string(300, 'x') + ".txt";
     const struct {
         std::string first, second, message;

@@ -1,5 +1,6 @@
 // File type editors: the list and the filter string after each button, the refusals, and the list's scroll range.
-#include "DialogScript.h"
+#include "tests/support/windows/DialogScript.h"
+#include "tests/support/windows/MessageBoxRecorder.h"
 #include "dialogs/CEnterFileTypeDialog.h"
 #include "dialogs/CFileTypesDialog.h"
 #include "framework/ClientDC.h"

@@ -1,5 +1,6 @@
 // Find dialog: the history it offers and what it stores in "Recent Find Strings" when it closes.
-#include "DialogScript.h"
+#include "tests/support/windows/DialogScript.h"
+#include "tests/support/windows/MessageBoxRecorder.h"
 #include "dialogs/CFindDialog.h"
 #include "resources/resource.h"
 #include "tests/shell/ShellTestSupport.h"

@@ -1,5 +1,6 @@
 // Options dialog: the tab-size refusals, the editor Browse and the swatches' pixels.
-#include "DialogScript.h"
+#include "tests/support/windows/DialogScript.h"
+#include "tests/support/windows/MessageBoxRecorder.h"
 #include "dialogs/COptionsDialog.h"
 #include "resources/resource.h"
 #include "tests/support/windows/PixelProbe.h"

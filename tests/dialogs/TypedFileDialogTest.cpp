@@ -1,9 +1,10 @@
 // The open-file dialog with File Types: the real system dialog, reopened after an edit of the types.
-#include "DialogScript.h"
+#include "tests/support/windows/DialogScript.h"
 #include "dialogs/CTypedFileDialog.h"
 #include "dialogs/FileFilter.h"
 #include "resources/resource.h"
 #include "tests/shell/ShellTestSupport.h"
+#include "tests/support/TempFolder.h"
 
 #include <dlgs.h>
 
@@ -14,15 +15,6 @@ namespace {
 
 const char kPick[] = "Pick";
 const char kTypes[] = "File Types";
-
-std::string TempFolder()
-{
-    char folder[MAX_PATH] = "";
-    ::GetTempPathA(MAX_PATH, folder);
-    std::string path = folder;
-    path.pop_back();
-    return path;
-}
 
 BOOL CALLBACK FindTypesButton(HWND hwnd, LPARAM result)
 {
@@ -86,8 +78,9 @@ protected:
 
 TEST_F(TypedFileDialogTest, FileTypesReopensWithTheNewTypesInPlaceKeepingTheNameOrTheFolder)
 {
-    const std::string folder = TempFolder();
-    const std::string initial = folder + "\\initial-name.txt";
+    const TempFolder temp;
+    const std::string folder = temp.Path();
+    const std::string initial = temp.PathOf("initial-name.txt");
     for (const std::string typed : {"kept-name.txt", ""}) {
         ClearProgramKey();
         Seen first, second;
@@ -142,10 +135,8 @@ TEST_F(TypedFileDialogTest, FileTypesReopensWithTheNewTypesInPlaceKeepingTheName
 
 TEST_F(TypedFileDialogTest, CancelledFileTypesLeavesTheOpenDialogAsItWas)
 {
-    const std::string path = TempFolder() + "\\typed-dialog-choice.txt";
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    ::CloseHandle(file);
+    const TempFolder temp;
+    const std::string path = temp.Write("typed-dialog-choice.txt", "");
     HWND firstWindow = nullptr, laterWindow = nullptr;
     std::string nameAfter;
     DialogScript script;
@@ -171,7 +162,6 @@ TEST_F(TypedFileDialogTest, CancelledFileTypesLeavesTheOpenDialogAsItWas)
     EXPECT_EQ(nameAfter, path);
     EXPECT_EQ(dialog.GetPathName(), path);
     EXPECT_EQ(StoredFilter(), "(none)");
-    ::DeleteFileA(path.c_str());
 }
 
 TEST_F(TypedFileDialogTest, AnyStoredFilterStillOpensTheDialog)

@@ -48,7 +48,7 @@ TEST(IsBinaryFile, JudgesTheFirst512Bytes)
         {"only vertical tabs", Repeat('\v', 10), 1},
         {"an empty file", "", 0},
     };
-    EngineTestFiles files;
+    TempFolder files;
     for (const SniffCase& c : cases) {
         CollectedMessages messages;
         EXPECT_EQ(IsBinaryFile(files.Write("sample", c.bytes), messages), c.expected) << c.what;
@@ -82,7 +82,7 @@ TEST(IsBinaryFile, TakesUtf8CharactersAndUtf16MarksAsText)
         {"UTF-16 BE text", "\xFE\xFF\0t\0e\0x\0t"s, 0},
         {"UTF-16 without a mark", "t\0e\0x\0t\0"s, 1},
     };
-    EngineTestFiles files;
+    TempFolder files;
     for (const SniffCase& c : cases) {
         CollectedMessages messages;
         EXPECT_EQ(IsBinaryFile(files.Write("sample", c.bytes), messages), c.expected) << c.what;
@@ -91,12 +91,12 @@ TEST(IsBinaryFile, TakesUtf8CharactersAndUtf16MarksAsText)
 
 TEST(IsBinaryFile, ReportsFilesThatCannotBeJudged)
 {
-    EngineTestFiles files;
+    TempFolder files;
     CollectedMessages messages;
-    std::string missing = files.Path("missing");
+    std::string missing = files.PathOf("missing");
     EXPECT_EQ(IsBinaryFile(missing, messages), -1);
     // A folder opens but cannot be read.
-    std::string folder = files.Path("");
+    std::string folder = files.PathOf("");
     EXPECT_EQ(IsBinaryFile(folder, messages), -1);
     ASSERT_EQ(messages.texts.size(), 2u);
     EXPECT_EQ(messages.texts[0], "Could not open file " + missing + " to read: No such file or directory\n");
@@ -107,7 +107,7 @@ TEST(IsBinaryFile, ReportsFilesThatCannotBeJudged)
 // system did not report says what happened instead.
 TEST(EngineError, AFailureWithoutErrorNumberSaysWhatHappened)
 {
-    EngineTestFiles files;
+    TempFolder files;
     std::string empty = files.Write("empty", "");
     std::string present = files.Write("present", "abc");
     CollectedMessages messages;
@@ -150,7 +150,7 @@ TEST(BinaryFilesDiffer, ComparesBlockByBlock)
         {"differs in the first block", bigEarly, big, 1},
         {"exactly one block, last byte", big.substr(0, 8192), bigLate.substr(0, 8191) + "x", 1},
     };
-    EngineTestFiles files;
+    TempFolder files;
     for (const PairCase& c : cases) {
         CollectedMessages messages;
         std::string a = files.Write("a", c.a);
@@ -164,7 +164,7 @@ TEST(BinaryFilesDiffer, FileShorterThanTheCommonSizeDiffers)
 {
     // The sizes were equal when the caller asked; a file that has shrunk
     // since then must not have stale buffer bytes compared.
-    EngineTestFiles files;
+    TempFolder files;
     CollectedMessages messages;
     std::string shortFile = files.Write("short", std::string(100, 'a'));
     std::string longFile = files.Write("long", std::string(200, 'a'));
@@ -175,10 +175,10 @@ TEST(BinaryFilesDiffer, FileShorterThanTheCommonSizeDiffers)
 
 TEST(BinaryFilesDiffer, ReportsThePathThatFailed)
 {
-    EngineTestFiles files;
+    TempFolder files;
     std::string present = files.Write("present", "abc");
-    std::string missing = files.Path("missing");
-    std::string folder = files.Path("");
+    std::string missing = files.PathOf("missing");
+    std::string folder = files.PathOf("");
     CollectedMessages messages;
     EXPECT_EQ(BinaryFilesDiffer(missing, present, 3, messages), -1);
     EXPECT_EQ(BinaryFilesDiffer(present, missing, 3, messages), -1);
@@ -195,7 +195,7 @@ TEST(BinaryFilesDiffer, ReportsThePathThatFailed)
 
 TEST(BinaryFilesDiffer, TwoEmptyFilesAreIdentical)
 {
-    EngineTestFiles files;
+    TempFolder files;
     CollectedMessages messages;
     EXPECT_EQ(BinaryFilesDiffer(files.Write("a", ""), files.Write("b", ""), 0, messages), 0);
     EXPECT_TRUE(messages.texts.empty());

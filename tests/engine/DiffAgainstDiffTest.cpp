@@ -120,7 +120,7 @@ int DiffMinimalChangedLines(const std::string& left, const std::string& right, O
 
 void CheckGeneratedPairs(Options options, unsigned firstSeed, int pairs)
 {
-    EngineTestFiles files;
+    TempFolder files;
     // diff's -w has no notion of a missing last line feed or of 0x1A: with
     // blanks ignored the files end in a line feed and carry no 0x1A.
     bool plainEnds = options.ignoreBlanks;
@@ -194,7 +194,7 @@ std::vector<std::string> LongerLines(std::mt19937& random, int count, bool frequ
 
 void CheckLongerPairs(bool frequentLines, unsigned firstSeed, int pairs)
 {
-    EngineTestFiles files;
+    TempFolder files;
     for (unsigned seed = firstSeed; seed < firstSeed + static_cast<unsigned>(pairs); ++seed) {
         std::mt19937 random(seed);
         std::vector<int> uses;
@@ -294,7 +294,7 @@ std::string FileContent(const std::string& path)
 // exactly what diff writes for the two (0a1,N or 1,Nd0, or nothing).
 TEST(DiffAgainstDiff, SavedListingPatchesTheLeftFileIntoTheRightOne)
 {
-    EngineTestFiles files;
+    TempFolder files;
     const std::string patched = files.Write("patched", "");
     const std::string rejects = files.Write("rejects", "");
     int pairsWithAnEmptyFile = 0;

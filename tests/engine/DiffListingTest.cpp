@@ -22,14 +22,6 @@ namespace {
 
 const char kNoNewline[] = "\n\\ No newline at end of file\n";
 
-std::string NumberedLines(int first, int last, const std::string& prefix = "l")
-{
-    std::string text;
-    for (int i = first; i <= last; ++i)
-        text += prefix + std::to_string(i) + "\n";
-    return text;
-}
-
 int Compare(const std::string& left, const std::string& right, DiffListing& listing)
 {
     CollectedMessages messages;
@@ -52,20 +44,20 @@ TEST(DiffListing, WritesEachDifferenceInNormalForm)
         {"identical", "a\nb\n", "a\nb\n", {}},
         {"one changed line", "a\nb\nc\n", "a\nx\nc\n", {"2c2\n", "< b\n", "---\n", "> x\n"}},
         {"two lines added after line 5",
-         NumberedLines(1, 8),
-         NumberedLines(1, 5) + "X\nY\n" + NumberedLines(6, 8),
+         NumberedLines("l", 1, 8),
+         NumberedLines("l", 1, 5) + "X\nY\n" + NumberedLines("l", 6, 8),
          {"5a6,7\n", "> X\n", "> Y\n"}},
         {"left lines 3 and 4 deleted",
-         NumberedLines(1, 6),
-         NumberedLines(1, 2) + NumberedLines(5, 6),
+         NumberedLines("l", 1, 6),
+         NumberedLines("l", 1, 2) + NumberedLines("l", 5, 6),
          {"3,4d2\n", "< l3\n", "< l4\n"}},
         {"one line changed into three, after two added at the top",
-         NumberedLines(1, 9) + "old\n" + NumberedLines(11, 12),
-         "n1\nn2\n" + NumberedLines(1, 9) + "X\nY\nZ\n" + NumberedLines(11, 12),
+         NumberedLines("l", 1, 9) + "old\n" + NumberedLines("l", 11, 12),
+         "n1\nn2\n" + NumberedLines("l", 1, 9) + "X\nY\nZ\n" + NumberedLines("l", 11, 12),
          {"10c12,14\n", "< old\n", "---\n", "> X\n", "> Y\n", "> Z\n", "0a1,2\n", "> n1\n", "> n2\n"}},
         {"differences near the top and the bottom, bottom first",
-         NumberedLines(1, 20),
-         "top\n" + NumberedLines(2, 19) + "bottom\n",
+         NumberedLines("l", 1, 20),
+         "top\n" + NumberedLines("l", 2, 19) + "bottom\n",
          {"20c20\n", "< l20\n", "---\n", "> bottom\n", "1c1\n", "< l1\n", "---\n", "> top\n"}},
         {"last line cut by 0x1A and deleted",
          "a\nb\x1a"
@@ -93,10 +85,12 @@ TEST(DiffListing, CommandsBecomeHunks)
         std::string left, right;
         DiffHunk hunk;
     } cases[] = {
-        {NumberedLines(1, 8), NumberedLines(1, 5) + "X\nY\n" + NumberedLines(6, 8), {6, 7, 6, 7, Filler, Added}},
-        {NumberedLines(1, 6), NumberedLines(1, 2) + NumberedLines(5, 6), {3, 4, 3, 4, Deleted, Filler}},
-        {NumberedLines(1, 12),
-         "n1\nn2\n" + NumberedLines(1, 9) + "X\nY\nZ\n" + NumberedLines(11, 12),
+        {NumberedLines("l", 1, 8),
+         NumberedLines("l", 1, 5) + "X\nY\n" + NumberedLines("l", 6, 8),
+         {6, 7, 6, 7, Filler, Added}},
+        {NumberedLines("l", 1, 6), NumberedLines("l", 1, 2) + NumberedLines("l", 5, 6), {3, 4, 3, 4, Deleted, Filler}},
+        {NumberedLines("l", 1, 12),
+         "n1\nn2\n" + NumberedLines("l", 1, 9) + "X\nY\nZ\n" + NumberedLines("l", 11, 12),
          {10, 12, 12, 14, Changed, Changed}},
     };
     for (const auto& c : cases) {
@@ -117,7 +111,7 @@ TEST(DiffListing, LineNumbersCountFromTheFileStart)
 {
     // The identical leading lines are set aside before the search, but the
     // listing numbers lines as they stand in the files.
-    std::string common = NumberedLines(1, 5000);
+    std::string common = NumberedLines("l", 1, 5000);
     DiffListing listing;
     EXPECT_EQ(Compare(common + "x\n" + common, common + "y\n" + common, listing), 1);
     EXPECT_EQ(listing, (DiffListing{"5001c5001\n", "< x\n", "---\n", "> y\n"}));
@@ -134,7 +128,7 @@ TEST(ListingInFileOrder, PutsTheBlocksFromFirstToLast)
 
 TEST(ListingInFileOrder, MatchesDiffOnAPlainCase)
 {
-    EngineTestFiles files;
+    TempFolder files;
     std::string left = files.Write("left", "a\nb\nc\nd\ne\nf\ng\n");
     std::string right = files.Write("right", "a\nB\nc\ne\nf\nf2\ng\nh");
     DiffListing listing;
@@ -167,10 +161,10 @@ int RunWithLittleMemory(size_t extra, Body body)
 TEST(DiffFiles, ReportsMemoryExhaustionOnceAndUnwinds)
 {
     SKIP_WHERE_ALLOCATION_FAILURE_ENDS_THE_PROGRAM();
-    EngineTestFiles files;
-    std::string lines = NumberedLines(1, 400000);  // about 3 MB, 400,000 lines
+    TempFolder files;
+    std::string lines = NumberedLines("l", 1, 400000);  // about 3 MB, 400,000 lines
     std::string left = files.Write("left", lines);
-    std::string right = files.Write("right", NumberedLines(1, 400000, "r"));
+    std::string right = files.Write("right", NumberedLines("r", 1, 400000));
     int status = RunWithLittleMemory(8u << 20, [&] {
         DiffListing listing;
         CollectedMessages messages;
@@ -185,7 +179,7 @@ TEST(DiffFiles, ReportsMemoryExhaustionOnceAndUnwinds)
 TEST(DiffFiles, ReportsAbsurdSizesAsMemoryExhaustion)
 {
     // A sparse file larger than the engine can hold: no allocation is tried.
-    EngineTestFiles files;
+    TempFolder files;
     std::string huge = files.Write("huge", "");
     ASSERT_EQ(truncate(huge.c_str(), 5LL << 30), 0);
     std::string small = files.Write("small", "a\n");

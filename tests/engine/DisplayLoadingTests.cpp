@@ -160,14 +160,6 @@ TEST_F(DisplayLoading, ComparingTakesTheTextsBackFromTheCopies)
     EXPECT_EQ(messages.texts, Strings{"Could not open file " + gone + " to read!"});
 }
 
-std::string Lines(int count)
-{
-    std::string text;
-    for (int i = 1; i <= count; ++i)
-        text += "line " + std::to_string(i) + "\n";
-    return text;
-}
-
 std::string Numbers(int count, int width)
 {
     std::string text;
@@ -179,7 +171,7 @@ std::string Numbers(int count, int width)
 }
 
 // The numbered lines of a gutter: its Filler rows are its empty lines.
-std::string NumberedLines(const std::string& gutter)
+std::string GutterNumbers(const std::string& gutter)
 {
     std::string numbered;
     for (std::size_t start = 0; start < gutter.size();) {
@@ -202,13 +194,13 @@ TEST_F(DisplayLoading, NumbersBothSidesInTheWidthOfTheLongerFile)
         SCOPED_TRACE(std::to_string(c.left) + " against " + std::to_string(c.right));
         std::string leftCopy;
         std::string rightCopy;
-        ASSERT_TRUE(Load(Lines(c.left), Lines(c.right), leftCopy, rightCopy));
+        ASSERT_TRUE(Load(NumberedLines("line ", 1, c.left), NumberedLines("line ", 1, c.right), leftCopy, rightCopy));
         EXPECT_EQ(state.lineNumberWidth, c.width);
         PaneTexts texts;
         ASSERT_TRUE(AlignPanes(state, messages) && BuildPaneTexts(state, texts, messages));
-        EXPECT_EQ(NumberedLines(texts.leftGutter), Numbers(c.left, c.width));
-        EXPECT_EQ(NumberedLines(texts.rightGutter), Numbers(c.right, c.width));
-        EXPECT_EQ(texts.leftGutter.size() - NumberedLines(texts.leftGutter).size(), c.right - std::min(c.left, c.right))
+        EXPECT_EQ(GutterNumbers(texts.leftGutter), Numbers(c.left, c.width));
+        EXPECT_EQ(GutterNumbers(texts.rightGutter), Numbers(c.right, c.width));
+        EXPECT_EQ(texts.leftGutter.size() - GutterNumbers(texts.leftGutter).size(), c.right - std::min(c.left, c.right))
             << "one empty line a Filler row";
     }
 }
@@ -233,9 +225,9 @@ TEST_F(DisplayLoading, AnEmptyFileIsOneFillerRowAndAnEmptyCopy)
     const auto isFiller = [](const PaneLine& line) { return line.state == Filler; };
     std::string leftCopy;
     std::string rightCopy;
-    ASSERT_TRUE(Load("", Lines(12), leftCopy, rightCopy));
+    ASSERT_TRUE(Load("", NumberedLines("line ", 1, 12), leftCopy, rightCopy));
     EXPECT_EQ(leftCopy, "");
-    EXPECT_EQ(rightCopy, Lines(12));
+    EXPECT_EQ(rightCopy, NumberedLines("line ", 1, 12));
     ASSERT_EQ(state.leftLines.size(), 1u);
     EXPECT_TRUE(isFiller(state.leftLines[0]));
     EXPECT_EQ(state.leftLineCount, 0);
@@ -259,7 +251,7 @@ TEST_F(DisplayLoading, ReloadingStartsFromAnEmptyState)
     std::string rightCopy;
     state.listing.push_back("1c1\n");
     state.hunks.push_back(DiffHunk{});
-    ASSERT_TRUE(Load(Lines(30), Lines(3), leftCopy, rightCopy));
+    ASSERT_TRUE(Load(NumberedLines("line ", 1, 30), NumberedLines("line ", 1, 3), leftCopy, rightCopy));
     ASSERT_TRUE(Load("x\n", "y\n", leftCopy, rightCopy));
     EXPECT_EQ(state.leftLines.size(), 1u);
     EXPECT_EQ(state.lineNumberWidth, 1);
@@ -271,7 +263,7 @@ TEST_F(DisplayLoading, ReadsAPipeToItsEnd)
 {
     const std::string fifo = folders.InputFolder() + "/pipe";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const std::string content = Lines(20000);
+    const std::string content = NumberedLines("line ", 1, 20000);
     std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << content; });
     std::string leftName;
     std::string rightName;
@@ -318,7 +310,7 @@ TEST_F(DisplayLoading, AFileThatCannotBeReadIsReportedAndNothingIsLeft)
 TEST_F(DisplayLoading, NoTemporaryFolderMeansNoTemporaryName)
 {
     const std::string present = folders.WriteInput("present", "a\n");
-    setenv("TMPDIR", (folders.TempFolder() + "/absent").c_str(), 1);
+    setenv("TMPDIR", (folders.TempPath() + "/absent").c_str(), 1);
     std::string leftName;
     std::string rightName;
     EXPECT_FALSE(LoadPaneTexts(present, present, state, leftName, rightName, messages));
@@ -327,7 +319,7 @@ TEST_F(DisplayLoading, NoTemporaryFolderMeansNoTemporaryName)
     CollectedMessages sink;
     EXPECT_FALSE(GetTempFilePath(path, sink));
     EXPECT_EQ(sink.texts, Strings{"Could not get temp file name"});
-    setenv("TMPDIR", folders.TempFolder().c_str(), 1);
+    setenv("TMPDIR", folders.TempPath().c_str(), 1);
 }
 
 TEST_F(DisplayLoading, TemporaryNamesAreFreshEmptyFilesInTheTemporaryFolder)
@@ -336,7 +328,7 @@ TEST_F(DisplayLoading, TemporaryNamesAreFreshEmptyFilesInTheTemporaryFolder)
     for (int i = 0; i < 50; ++i) {
         std::string path;
         ASSERT_TRUE(GetTempFilePath(path, messages));
-        const std::string folder = folders.TempFolder() + "/";
+        const std::string folder = folders.TempPath() + "/";
         ASSERT_EQ(path.compare(0, folder.size(), folder), 0) << path;
         const std::string name = path.substr(folder.size());
         EXPECT_EQ(name.size(), 11u) << name;
@@ -422,7 +414,7 @@ TEST_F(DisplayLoading, ACopyThatCannotBeWrittenIsReportedAndNothingIsLeft)
     GTEST_FLAG_SET(death_test_style, "fast");
     const std::string left = folders.WriteInput("left", "a\n");
     const std::string right = folders.WriteInput("right", "more than the largest file allowed\n");
-    EXPECT_EXIT(_exit(LoadWithCappedFileSize(left, right, folders.TempFolder())), testing::ExitedWithCode(kAsExpected),
+    EXPECT_EXIT(_exit(LoadWithCappedFileSize(left, right, folders.TempPath())), testing::ExitedWithCode(kAsExpected),
                 "");
 }
 

@@ -13,27 +13,13 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string MakeFolder(const char* pattern)
-{
-    std::string name = (fs::temp_directory_path() / pattern).string();
-    if (mkdtemp(&name[0]) == nullptr)
-        ADD_FAILURE() << "cannot create " << name;
-    return name;
-}
-
-}  // namespace
-
 DisplayFolders::DisplayFolders()
 {
-    inputs_ = MakeFolder("display-inputs-XXXXXX");
-    temp_ = MakeFolder("display-temp-XXXXXX");
     const char* current = std::getenv("TMPDIR");
     hadTmpdir_ = current != nullptr;
     if (hadTmpdir_)
         savedTmpdir_ = current;
-    setenv("TMPDIR", temp_.c_str(), 1);
+    setenv("TMPDIR", temp_.Path().c_str(), 1);
 }
 
 DisplayFolders::~DisplayFolders()
@@ -42,22 +28,17 @@ DisplayFolders::~DisplayFolders()
         setenv("TMPDIR", savedTmpdir_.c_str(), 1);
     else
         unsetenv("TMPDIR");
-    std::error_code ignored;
-    fs::remove_all(inputs_, ignored);
-    fs::remove_all(temp_, ignored);
 }
 
 std::string DisplayFolders::WriteInput(const std::string& name, const std::string& bytes) const
 {
-    const std::string path = (fs::path(inputs_) / name).string();
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), bytes.size());
-    return path;
+    return inputs_.Write(name, bytes);
 }
 
 std::vector<std::string> DisplayFolders::TempEntries() const
 {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(temp_))
+    for (const auto& entry : fs::directory_iterator(temp_.Path()))
         names.push_back(entry.path().filename().string());
     return names;
 }

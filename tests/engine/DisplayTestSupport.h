@@ -23,12 +23,12 @@ public:
     std::string WriteInput(const std::string& name, const std::string& bytes) const;
     // Names of the entries in the temporary folder.
     std::vector<std::string> TempEntries() const;
-    const std::string& TempFolder() const { return temp_; }
-    const std::string& InputFolder() const { return inputs_; }
+    const std::string& TempPath() const { return temp_.Path(); }
+    const std::string& InputFolder() const { return inputs_.Path(); }
 
 private:
-    std::string inputs_;
-    std::string temp_;
+    TempFolder inputs_{"display-inputs"};
+    TempFolder temp_{"display-temp"};
     std::string savedTmpdir_;
     bool hadTmpdir_ = false;
 };

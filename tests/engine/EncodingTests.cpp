@@ -83,7 +83,7 @@ TEST(Encodings, RowsOfAUtf16FileAreItsUtf8Lines)
 // shown byte for byte, as diff compares them.
 TEST(Encodings, OtherFilesAreComparedByteForByte)
 {
-    EngineTestFiles files;
+    TempFolder files;
     const struct {
         const char* left;
         const char* right;
@@ -235,7 +235,7 @@ private:
     std::mt19937 random_;
 };
 
-std::string Encoded(EngineTestFiles& files, const std::string& utf8, unsigned encoding)
+std::string Encoded(TempFolder& files, const std::string& utf8, unsigned encoding)
 {
     switch (encoding) {
     case 1: return "\xEF\xBB\xBF" + utf8;
@@ -253,7 +253,7 @@ std::string Encoded(EngineTestFiles& files, const std::string& utf8, unsigned en
 
 TEST(Encodings, ListingsBetweenEncodingsAreTheUtf8Listings)
 {
-    EngineTestFiles files;
+    TempFolder files;
     for (unsigned seed = 1; seed <= 60; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         EncodedText generator(seed);

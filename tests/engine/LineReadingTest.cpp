@@ -229,7 +229,7 @@ TEST(DiffFiles, ComparesUnderTheOptions)
         {"empty files", "", "", false, false, 0},
         {"empty against blank line with blanks ignored", "", "\n", true, false, 1},
     };
-    EngineTestFiles files;
+    TempFolder files;
     for (const ReadCase& c : cases) {
         DiffListing listing;
         CollectedMessages messages;
@@ -243,10 +243,10 @@ TEST(DiffFiles, ComparesUnderTheOptions)
 
 TEST(DiffFiles, ReportsInputsThatCannotBeRead)
 {
-    EngineTestFiles files;
+    TempFolder files;
     std::string present = files.Write("present", "a\n");
-    std::string missing = files.Path("missing");
-    std::string folder = files.Path("");
+    std::string missing = files.PathOf("missing");
+    std::string folder = files.PathOf("");
     const struct {
         std::string left, right, message;
     } cases[] = {
@@ -266,11 +266,9 @@ TEST(DiffFiles, ReportsInputsThatCannotBeRead)
 TEST(DiffFiles, ReadsFromPipes)
 {
     // Not a regular file: read by a buffer that doubles, past its first 8192 bytes.
-    std::string text;
-    for (int i = 0; i < 3000; ++i)
-        text += "line " + std::to_string(i) + "\n";
-    EngineTestFiles files;
-    std::string fifo = files.Path("fifo");
+    const std::string text = NumberedLines("line ", 0, 2999);
+    TempFolder files;
+    std::string fifo = files.PathOf("fifo");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     std::string copy = files.Write("copy", text + "extra\n");
     pid_t writer = fork();

@@ -84,8 +84,7 @@ ChangedLines ChangedLinesOf(const std::string& patch)
 
 // Applies the patch to the left file with GNU patch, without fuzz; what it
 // complains about comes back in `complaints`.
-std::string Patched(EngineTestFiles& files, const std::string& leftPath, const std::string& patch,
-                    std::string& complaints)
+std::string Patched(TempFolder& files, const std::string& leftPath, const std::string& patch, std::string& complaints)
 {
     const std::string patched = files.Write("patched", "");
     const std::string rejects = files.Write("rejects", "");
@@ -104,7 +103,7 @@ std::string Patched(EngineTestFiles& files, const std::string& leftPath, const s
 // included.
 TEST(UnifiedDiff, PatchesTheLeftFileIntoTheRightOneAsDiffWritesIt)
 {
-    EngineTestFiles files;
+    TempFolder files;
     int sameAsDiff = 0;
     for (unsigned seed = 700001; seed < 700251; ++seed) {
         PairGenerator generator(seed, PairOptions{false, false});
@@ -137,7 +136,7 @@ TEST(UnifiedDiff, PatchesTheLeftFileIntoTheRightOneAsDiffWritesIt)
 // left file's own), and gives the right file up to what the options ignore.
 TEST(UnifiedDiff, UnderIgnoreOptionsKeepsTheFilesOwnLines)
 {
-    EngineTestFiles files;
+    TempFolder files;
     for (const PairOptions options : {PairOptions{true, false}, PairOptions{false, true}, PairOptions{true, true}}) {
         for (unsigned seed = 800001; seed < 800061; ++seed) {
             PairGenerator generator(seed, options);
@@ -184,7 +183,7 @@ TEST(UnifiedDiff, HeaderTimesAreThoseDiffWrites)
         {"NPT-5:45", -86400 * 400 - 1, 0},
         {"CET-1CEST,M3.5.0,M10.5.0/3", 4102444800, 7},
     };
-    EngineTestFiles files;
+    TempFolder files;
     const std::string leftPath = files.Write("old", "a\n");
     const std::string rightPath = files.Write("new", "b\n");
     const char* savedZone = std::getenv("TZ");

@@ -1,6 +1,6 @@
 // Dialogs: modal and modeless runs, data exchange in both directions, and refused input.
 #include "FrameworkTestIds.h"
-#include "framework/AppMessageBox.h"
+#include "tests/support/windows/MessageBoxRecorder.h"
 #include "framework/CDataExchange.h"
 #include "framework/CDialog.h"
 
@@ -77,26 +77,6 @@ protected:
         default: return CDialog::WindowProc(message, wParam, lParam);
         }
     }
-};
-
-// Collects the application message boxes shown while it lives.
-class MessageBoxRecorder {
-public:
-    MessageBoxRecorder()
-    {
-        m_previous = SetMessageBoxHandler([this](HWND, const std::string& text, const std::string&, UINT type) {
-            texts.push_back(text);
-            types.push_back(type);
-            return IDOK;
-        });
-    }
-    ~MessageBoxRecorder() { SetMessageBoxHandler(m_previous); }
-
-    std::vector<std::string> texts;
-    std::vector<UINT> types;
-
-private:
-    MessageBoxHandler m_previous;
 };
 
 TEST(CDialogModal, FieldsReachTheControlsAtOpening)
@@ -235,9 +215,9 @@ TEST_P(CDialogRefusal, TellsTheUserFocusesTheFieldAndStopsTheTransfer)
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.okCalls, 2);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], refused.message);
-    EXPECT_EQ(boxes.types[0] & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, refused.message);
+    EXPECT_EQ(boxes.shown[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_TRUE(openAfterRefusal);
     EXPECT_EQ(focusedId, IDC_TEST_TAB);
     EXPECT_EQ(selStart, 0u);

@@ -1,6 +1,7 @@
 // File dialog: the real explorer dialog with its child hooked, and the seam that answers it in tests.
 #include "framework/CFileDialog.h"
 #include "framework/CommonDialogs.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -62,21 +63,12 @@ protected:
     }
 };
 
-std::string TempFolder()
-{
-    char path[MAX_PATH] = "";
-    ::GetTempPathA(MAX_PATH, path);
-    return path;
-}
-
 }  // namespace
 
 TEST(CFileDialogTest, RealOpenDialogReturnsTheTypedPathAndHooksItsChild)
 {
-    const std::string path = TempFolder() + "file-dialog-test.txt";
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    ::CloseHandle(file);
+    const TempFolder folder;
+    const std::string path = folder.Write("file-dialog-test.txt", "");
 
     RecordingFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, "Text (*.txt)|*.txt|All Files (*.*)|*.*||");
     dialog.m_ofn.lpstrTitle = "Pick one";
@@ -92,7 +84,6 @@ TEST(CFileDialogTest, RealOpenDialogReturnsTheTypedPathAndHooksItsChild)
     EXPECT_EQ(dialog.platformTitle, "Pick one");
     EXPECT_EQ(dialog.GetPathName(), path);
     EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
-    ::DeleteFileA(path.c_str());
 }
 
 TEST(CFileDialogTest, SeamAnswersEveryKindAndSeesTheFilterAsPairs)

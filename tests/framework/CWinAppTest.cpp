@@ -1,5 +1,5 @@
 // The application object: start and exit order, the title, and profile values in the real registry.
-#include "framework/AppMessageBox.h"
+#include "tests/support/windows/MessageBoxRecorder.h"
 #include "framework/CWinApp.h"
 
 #include <gtest/gtest.h>
@@ -153,37 +153,27 @@ TEST(CWinAppEntry, StartedAppRunsTheLoopUntilQuit)
 
 TEST(CWinAppEntry, FailureDuringTheRunIsReportedAndExitStillRuns)
 {
-    std::vector<std::string> shown;
-    MessageBoxHandler previous =
-        SetMessageBoxHandler([&](HWND, const std::string& text, const std::string& caption, UINT) {
-            shown.push_back(caption + ": " + text);
-            return IDOK;
-        });
+    MessageBoxRecorder boxes;
     ScriptedApp app;
     app.throwAtStart = true;
     app.exitCode = 4;
     const int code = app.WinMainEntry(::GetModuleHandleA(nullptr), SW_SHOW);
-    SetMessageBoxHandler(previous);
     EXPECT_EQ(code, 4);
     EXPECT_EQ(app.calls, (std::vector<std::string>{"init", "exit"}));
-    EXPECT_EQ(shown, (std::vector<std::string>{"Tandrel: start failed"}));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption + ": " + boxes.shown[0].text, "Tandrel: start failed");
 }
 
 TEST(CWinAppEntry, FailureOfAnyKindIsReportedAndExitStillRuns)
 {
-    std::vector<std::string> shown;
-    MessageBoxHandler previous = SetMessageBoxHandler([&](HWND, const std::string& text, const std::string&, UINT) {
-        shown.push_back(text);
-        return IDOK;
-    });
+    MessageBoxRecorder boxes;
     ScriptedApp app;
     app.throwOtherAtStart = true;
     app.exitCode = 6;
     const int code = app.WinMainEntry(::GetModuleHandleA(nullptr), SW_SHOW);
-    SetMessageBoxHandler(previous);
     EXPECT_EQ(code, 6);
     EXPECT_EQ(app.calls, (std::vector<std::string>{"init", "exit"}));
-    EXPECT_EQ(shown, (std::vector<std::string>{"An unexpected error occurred."}));
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"An unexpected error occurred."}));
 }
 
 }  // namespace

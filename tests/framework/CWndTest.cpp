@@ -1,5 +1,5 @@
 // Window objects: attachment, dispatch, default handling, subclassing and the end of a window's life.
-#include "framework/AppMessageBox.h"
+#include "tests/support/windows/MessageBoxRecorder.h"
 #include "framework/CWnd.h"
 #include "tests/support/windows/MessagePump.h"
 
@@ -200,28 +200,22 @@ TEST_F(CWndTest, InvalidateThenUpdatePaints)
 
 TEST_F(CWndTest, ExceptionInHandlerIsReportedNotPropagated)
 {
-    std::vector<std::string> shown;
-    MessageBoxHandler previous = SetMessageBoxHandler([&](HWND, const std::string& text, const std::string&, UINT) {
-        shown.push_back(text);
-        return IDOK;
-    });
+    MessageBoxRecorder boxes;
     const LRESULT result = wnd.SendMessage(WM_TEST_THROW);
-    SetMessageBoxHandler(previous);
     EXPECT_EQ(result, 0);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], "handler failed");
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"handler failed"});
     EXPECT_TRUE(::IsWindow(wnd.m_hWnd));
 }
 
 TEST_F(CWndTest, ReportThatFailsInTurnStaysInsideTheWindowProcedure)
 {
     int attempts = 0;
-    MessageBoxHandler previous = SetMessageBoxHandler([&](HWND, const std::string&, const std::string&, UINT) -> int {
+    MessageBoxRecorder boxes;
+    boxes.AnswerWith([&](const MessageBoxRecorder::Shown&) -> int {
         ++attempts;
         throw std::bad_alloc();
     });
     const LRESULT result = wnd.SendMessage(WM_TEST_THROW);
-    SetMessageBoxHandler(previous);
     EXPECT_EQ(result, 0);
     EXPECT_EQ(attempts, 1);
     EXPECT_TRUE(::IsWindow(wnd.m_hWnd));

@@ -13,21 +13,15 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        previous_ = SetMessageBoxHandler([this](HWND, const std::string& text, const std::string& caption, UINT type) {
-            messages.push_back(text);
-            kinds.push_back(caption + (type & MB_YESNO ? ", Yes/No" : ", OK")
-                            + ((type & MB_ICONMASK) == MB_ICONQUESTION ? ", question" : ""));
+        messages.AnswerWith([this](const MessageBoxRecorder::Shown& box) {
+            kinds.push_back(box.caption + (box.type & MB_YESNO ? ", Yes/No" : ", OK")
+                            + ((box.type & MB_ICONMASK) == MB_ICONQUESTION ? ", question" : ""));
             if (answers.empty())
                 return IDOK;
             const int answer = answers.front();
             answers.pop_front();
             return answer;
         });
-    }
-    void TearDown() override
-    {
-        SetMessageBoxHandler(previous_);
-        MainWindowFixture::TearDown();
     }
 
     // The window comes back to the front, as after a click on it.
@@ -39,9 +33,6 @@ protected:
 
     std::deque<int> answers;
     std::vector<std::string> kinds;
-
-private:
-    MessageBoxHandler previous_;
 };
 
 // Sets the file's last write time to the given FILETIME value, leaving its content.
@@ -123,25 +114,26 @@ TEST_F(ChangedOnDisk, TellsEachChangeOnceAndComparesAgainOnlyOnYes)
         ::RemoveDirectoryA(right.c_str());
         CTandrelDialog& d = Open(WriteFile("left.txt", "a\n"), WriteFile("right.txt", "b\n"));
         answers.assign(c.answers.begin(), c.answers.end());
-        messages.clear();
+        messages.shown.clear();
         kinds.clear();
         Activate(d);
-        EXPECT_TRUE(messages.empty()) << "nothing changed yet";
+        EXPECT_TRUE(messages.shown.empty()) << "nothing changed yet";
         c.change(left, right);
         Activate(d);
-        EXPECT_EQ(messages, c.first);
+        EXPECT_EQ(messages.Texts(), c.first);
         for (const std::string& kind : kinds)
             EXPECT_TRUE(kind == "Tandrel, Yes/No, question" || kind == "Tandrel, OK") << kind;
-        EXPECT_EQ(d.RestartRequested(), c.comparesAgain);
+        // Outside a modal run a restart ends the window at once.
+        EXPECT_EQ(d.m_hWnd == nullptr, c.comparesAgain);
         if (c.comparesAgain)
             continue;
-        EXPECT_TRUE(d.ComparedOK()) << "the window keeps its comparison";
-        messages.clear();
+        EXPECT_TRUE(Compared(d)) << "the window keeps its comparison";
+        messages.shown.clear();
         Activate(d);
-        EXPECT_TRUE(messages.empty()) << "told once";
+        EXPECT_TRUE(messages.shown.empty()) << "told once";
         c.change(left, right);
         Activate(d);
-        EXPECT_EQ(messages, c.second) << "a further change";
+        EXPECT_EQ(messages.Texts(), c.second) << "a further change";
     }
     ::RemoveDirectoryA(right.c_str());
 }
@@ -149,8 +141,8 @@ TEST_F(ChangedOnDisk, TellsEachChangeOnceAndComparesAgainOnlyOnYes)
 // Yes compares again in a new window, which shows the new text at the same place.
 TEST_F(ChangedOnDisk, YesShowsTheNewTextKeepingThePosition)
 {
-    const std::string left = WriteFile("left.txt", Lines("line", 200));
-    const std::string right = WriteFile("right.txt", Lines("line", 200) + "last\n");
+    const std::string left = WriteFile("left.txt", NumberedLines("line", 1, 200));
+    const std::string right = WriteFile("right.txt", NumberedLines("line", 1, 200) + "last\n");
     int topBefore = -1, topAfter = -2;
     std::string lastRow;
     answers = {IDYES};
@@ -158,7 +150,7 @@ TEST_F(ChangedOnDisk, YesShowsTheNewTextKeepingThePosition)
                                 [&](CTandrelDialog& d) {
                                     LeftTextPane(d).SetTopLine(120);
                                     topBefore = LeftTextPane(d).GetTopLine();
-                                    WriteFile("right.txt", Lines("line", 200) + "new last line\n");
+                                    WriteFile("right.txt", NumberedLines("line", 1, 200) + "new last line\n");
                                     Activate(d);
                                 }},
                                {true, [&](CTandrelDialog& d) {
@@ -167,7 +159,7 @@ TEST_F(ChangedOnDisk, YesShowsTheNewTextKeepingThePosition)
                                     Command(d, ID_EXIT);
                                 }}};
     RunModal(left, right, std::move(steps));
-    EXPECT_EQ(messages, std::vector<std::string>{"The file " + right + " has changed on disk. Compare again?"});
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"The file " + right + " has changed on disk. Compare again?"});
     EXPECT_EQ(lastRow, "new last line");
     EXPECT_EQ(topAfter, topBefore);
     EXPECT_GT(topBefore, 0);
@@ -179,13 +171,13 @@ TEST_F(ChangedOnDisk, TellsNothingWhileReCompareIsPendingOrNothingIsShown)
     CTandrelDialog& d = Open(WriteFile("left.txt", "a\n"), WriteFile("right.txt", "b\n"));
     Command(d, ID_RECOMPARE);
     WriteFile("right.txt", "b\nc\n");
-    messages.clear();
+    messages.shown.clear();
     Activate(d);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(messages.shown.empty());
 
     CTandrelDialog& failed = Open(WriteFile("left.txt", "a\n"), folder + "\\missing.txt");
     WriteFile("missing.txt", "now here\n");
-    messages.clear();
+    messages.shown.clear();
     Activate(failed);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(messages.shown.empty());
 }

@@ -22,8 +22,8 @@ TEST_F(EncodedFiles, AUtf16FileComparesIdenticalToItsUtf8Form)
     const std::string left = WriteFile("utf16.txt", utf16);
     const std::string right = WriteFile("utf8.txt", "\xEF\xBB\xBF" + utf8);
     CTandrelDialog& d = Open(left, right);
-    EXPECT_EQ(messages, std::vector<std::string>{"The files " + left + " and " + right + " are identical"});
-    EXPECT_TRUE(d.ComparedOK());
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"The files " + left + " and " + right + " are identical"});
+    EXPECT_TRUE(Compared(d));
     EXPECT_EQ(StatusText(0), "No differences found");
     // The pane holds the UTF-8 text, without the mark.
     std::string row;
@@ -33,8 +33,8 @@ TEST_F(EncodedFiles, AUtf16FileComparesIdenticalToItsUtf8Form)
     EXPECT_EQ(row,
               "Gr\xC3\xBC\xC3\x9F"
               "e");
-    EXPECT_NE(d.LeftInfo().find(", Size: 26 bytes"), std::string::npos);
-    EXPECT_NE(d.RightInfo().find(", Size: 22 bytes"), std::string::npos);
+    EXPECT_NE(TipAt(d, CentreOf(d, LeftLabel(d))).find(", Size: 26 bytes"), std::string::npos);
+    EXPECT_NE(TipAt(d, CentreOf(d, RightLabel(d))).find(", Size: 22 bytes"), std::string::npos);
 }
 
 TEST_F(EncodedFiles, IgnoreCaseFoldsGreekAndCyrillic)
@@ -43,8 +43,8 @@ TEST_F(EncodedFiles, IgnoreCaseFoldsGreekAndCyrillic)
     const std::string left = WriteFile("left.txt", "\xCE\xA3\xCE\x9F\xCE\xA6\xCE\x8A\xCE\x91 \xD0\x81\xD0\x96\n");
     const std::string right = WriteFile("right.txt", "\xCF\x83\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1 \xD1\x91\xD0\xB6\n");
     CTandrelDialog& d = Open(left, right);
-    EXPECT_EQ(messages, std::vector<std::string>{"The files " + left + " and " + right + " are identical"});
-    EXPECT_TRUE(d.ComparedOK());
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"The files " + left + " and " + right + " are identical"});
+    EXPECT_TRUE(Compared(d));
     EXPECT_EQ(StatusText(0), "No differences found");
 }
 
@@ -62,12 +62,12 @@ TEST_F(EncodedFiles, FileNamesInAnyScriptOpenThroughTheProgramsCodePage)
     EXPECT_TRUE(std::wstring(found.cFileName) == L"\u0437\u0430\u043C\u0435\u0442\u043A\u0438_\u4E2D.txt");
 
     CTandrelDialog& d = Open(left, WriteFile("right.txt", "one\n2\n"));
-    EXPECT_TRUE(d.ComparedOK());
+    EXPECT_TRUE(Compared(d));
     EXPECT_EQ(StatusText(0), "1 difference found");
     std::string row;
     LeftTextPane(d).GetLineText(1, row);
     EXPECT_EQ(row, "two");
-    EXPECT_NE(d.LeftInfo().find(", Size: 8 bytes"), std::string::npos);
+    EXPECT_NE(TipAt(d, CentreOf(d, LeftLabel(d))).find(", Size: 8 bytes"), std::string::npos);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include "TestWindows.h"
 
 #include "resources/resource.h"
-#include "tests/dialogs/DialogScript.h"
+#include "tests/support/windows/DialogScript.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ protected:
     {
         Command(d, ID_FIND);
         PumpMessages();
-        return d.FindDialog() ? d.FindDialog()->m_hWnd : nullptr;
+        return FindDialogOf(d);
     }
 };
 
@@ -74,7 +74,7 @@ TEST_F(FindFlow, FindNextSearchesTheActivePaneAsTheDialogSays)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        messages.clear();
+        messages.shown.clear();
         CNewEdit& pane = c.rightPane ? RightTextPane(d) : LeftTextPane(d);
         d.SendMessage(CFileLabel::kClickedMessage,
                       reinterpret_cast<WPARAM>((c.rightPane ? RightLabel(d) : LeftLabel(d)).m_hWnd));
@@ -91,9 +91,14 @@ TEST_F(FindFlow, FindNextSearchesTheActivePaneAsTheDialogSays)
             EXPECT_TRUE(::IsChild(find, ::GetFocus()));
         }
         EXPECT_EQ(SelectionDrawn(pane), *c.selected != '\0');
-        EXPECT_EQ(messages, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+        EXPECT_EQ(messages.Texts(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
         // F3 and Shift+F3 go on with what the dialog asked for last.
-        EXPECT_EQ(d.SearchText(), c.text);
+        messages.shown.clear();
+        pane.SetSelection(0, 0);
+        Command(d, c.direction == IDC_FIND_DOWN ? ID_FIND_NEXT : ID_FIND_PREVIOUS);
+        PumpMessages();
+        EXPECT_EQ(Selected(pane), c.selected);
+        EXPECT_EQ(messages.Texts(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
     }
 }
 
@@ -118,13 +123,13 @@ TEST_F(FindFlow, AWordBeyondAsciiTypedInTheDialogIsFoundAndStored)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.start);
-        messages.clear();
+        messages.shown.clear();
         LeftTextPane(d).SetSelection(c.start, c.start);
         ::CheckDlgButton(find, IDC_FIND_MATCH_CASE, c.matchCase ? BST_CHECKED : BST_UNCHECKED);
         ::SendMessageA(find, WM_COMMAND, IDC_FIND_NEXT, 0);
         PumpMessages();
         EXPECT_EQ(Selected(LeftTextPane(d)), c.selected);
-        EXPECT_EQ(messages.size(), *c.selected ? 0u : 1u);
+        EXPECT_EQ(messages.shown.size(), *c.selected ? 0u : 1u);
     }
     ::SendMessageA(find, WM_COMMAND, IDCANCEL, 0);
     PumpMessages();
@@ -152,7 +157,7 @@ TEST_F(FindFlow, CancelStoresTheStringAndTheNextFindStartsAfresh)
     ::CheckRadioButton(find, IDC_FIND_UP, IDC_FIND_DOWN, IDC_FIND_UP);
     ::SendMessageA(find, WM_COMMAND, IDCANCEL, 0);
     PumpMessages();
-    EXPECT_EQ(d.FindDialog(), nullptr);
+    EXPECT_EQ(FindDialogOf(d), nullptr);
     EXPECT_FALSE(::IsWindow(find));
     EXPECT_EQ(app.GetProfileString("Recent Find Strings", "String 0", ""), "two");
 
@@ -161,7 +166,7 @@ TEST_F(FindFlow, CancelStoresTheStringAndTheNextFindStartsAfresh)
     EXPECT_EQ(DialogScript::Text(again, IDC_FIND_TEXT), "two");
     EXPECT_EQ(::IsDlgButtonChecked(again, IDC_FIND_MATCH_CASE), BST_UNCHECKED);
     EXPECT_EQ(::IsDlgButtonChecked(again, IDC_FIND_DOWN), BST_CHECKED);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(FindFlow, ANewComparisonForgetsTheOpenDialogWithoutStoringIt)
@@ -177,7 +182,7 @@ TEST_F(FindFlow, ANewComparisonForgetsTheOpenDialogWithoutStoringIt)
          }},
         {true,
          [&](CTandrelDialog& d) {
-             dialogAfterRestart = d.FindDialog() != nullptr;
+             dialogAfterRestart = FindDialogOf(d) != nullptr;
              OpenFind(d);
              Command(d, ID_EXIT);
          }},

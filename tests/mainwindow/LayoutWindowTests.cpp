@@ -14,7 +14,8 @@ class LayoutWindow : public MainWindowFixture {
 protected:
     CTandrelDialog& OpenPair()
     {
-        return Open(WriteFile("left.txt", Lines("line", 100)), WriteFile("right.txt", "extra\n" + Lines("line", 100)));
+        return Open(WriteFile("left.txt", NumberedLines("line", 1, 100)),
+                    WriteFile("right.txt", "extra\n" + NumberedLines("line", 1, 100)));
     }
 
     static int Column(CTandrelDialog& d, int col)
@@ -69,7 +70,7 @@ TEST_F(LayoutWindow, ShowRightFileGivesTheRightPaneTheWholeWidth)
     PumpMessages();
     Command(d, ID_SHOW_RIGHT_FILE);
     PumpMessages();
-    EXPECT_TRUE(d.View() == PaneView::RightOnly);
+    EXPECT_TRUE(ShownView(d) == PaneView::RightOnly);
     EXPECT_FALSE(LeftTextPane(d).IsWindowVisible());
     EXPECT_FALSE(LeftLabel(d).IsWindowVisible());
     EXPECT_FALSE(LeftGutter(d).IsWindowVisible());
@@ -89,7 +90,7 @@ TEST_F(LayoutWindow, ShowRightFileGivesTheRightPaneTheWholeWidth)
 
     Command(d, ID_SHOW_BOTH_FILES);
     PumpMessages();
-    EXPECT_FALSE(d.View() == PaneView::RightOnly);
+    EXPECT_FALSE(ShownView(d) == PaneView::RightOnly);
     EXPECT_TRUE(LeftTextPane(d).IsWindowVisible());
     EXPECT_LE(std::abs(Column(d, 0) - Column(d, 1)), 1);
     EXPECT_FALSE(Toolbar(d).IsButtonEnabled(ID_SHOW_BOTH_FILES));
@@ -100,7 +101,7 @@ TEST_F(LayoutWindow, ShowLeftFileHidesTheRightSide)
     CTandrelDialog& d = OpenPair();
     Command(d, ID_SHOW_LEFT_FILE);
     PumpMessages();
-    EXPECT_TRUE(d.View() == PaneView::LeftOnly);
+    EXPECT_TRUE(ShownView(d) == PaneView::LeftOnly);
     EXPECT_FALSE(RightTextPane(d).IsWindowVisible());
     EXPECT_FALSE(RightLabel(d).IsWindowVisible());
     EXPECT_EQ(ScreenRect(LeftTextPane(d)).right, ScreenRect(Frame(d).Splitter()).right);
@@ -117,7 +118,7 @@ TEST_F(LayoutWindow, DraggingTheBarToAnEdgeShowsOneFile)
     splitter.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, onBar);
     splitter.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(1, 50));  // on the splitter's left edge
     PumpMessages();
-    EXPECT_TRUE(d.View() == PaneView::RightOnly);
+    EXPECT_TRUE(ShownView(d) == PaneView::RightOnly);
     EXPECT_FALSE(LeftTextPane(d).IsWindowVisible());
     EXPECT_FALSE(Toolbar(d).IsButtonEnabled(ID_SHOW_RIGHT_FILE));
 
@@ -130,18 +131,19 @@ TEST_F(LayoutWindow, DraggingTheBarToAnEdgeShowsOneFile)
     EXPECT_TRUE(splitter.IsTracking());
     splitter.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(client.right + 40, 50));
     PumpMessages();
-    EXPECT_TRUE(d.View() == PaneView::LeftOnly);
+    EXPECT_TRUE(ShownView(d) == PaneView::LeftOnly);
     EXPECT_FALSE(RightTextPane(d).IsWindowVisible());
 }
 
 TEST_F(LayoutWindow, AWindowThatOpensOnOneFileTakesKeysAndKeepsADraggedSplit)
 {
-    std::string right = Lines("line", 60);
+    std::string right = NumberedLines("line", 1, 60);
     right.replace(right.find("line10\n"), 7, "ten\n");
     right.replace(right.find("line40\n"), 7, "forty\n");
     BOOL keyTaken = FALSE;
     int diffAfterKey = -1;
     bool rightOnlyAfterRestart = false;
+    PaneView viewAfterDrag = PaneView::RightOnly;
     int column0 = -1, column1 = -1, dragTarget = -1;
     std::vector<Step> steps = {
         {false,
@@ -151,7 +153,7 @@ TEST_F(LayoutWindow, AWindowThatOpensOnOneFileTakesKeysAndKeepsADraggedSplit)
          }},
         {true,
          [&](CTandrelDialog& d) {
-             rightOnlyAfterRestart = d.View() == PaneView::RightOnly;
+             rightOnlyAfterRestart = ShownView(d) == PaneView::RightOnly;
              BYTE keys[256] = {};
              ::GetKeyboardState(keys);
              keys[VK_CONTROL] = 0x80;
@@ -160,7 +162,7 @@ TEST_F(LayoutWindow, AWindowThatOpensOnOneFileTakesKeysAndKeepsADraggedSplit)
              keys[VK_CONTROL] = 0;
              ::SetKeyboardState(keys);
              PumpMessages();
-             diffAfterKey = d.CurrentDiff();
+             diffAfterKey = CurrentDifference(d);
              // The bar, pulled from the left edge to a third, stays there.
              CMySplitterWnd& splitter = Frame(d).Splitter();
              RECT client{};
@@ -177,14 +179,15 @@ TEST_F(LayoutWindow, AWindowThatOpensOnOneFileTakesKeysAndKeepsADraggedSplit)
              PumpMessages();
              column0 = Column(d, 0);
              column1 = Column(d, 1);
+             viewAfterDrag = ShownView(d);
              Command(d, ID_EXIT);
          }},
     };
-    RunModal(WriteFile("left.txt", Lines("line", 60)), WriteFile("right.txt", right), std::move(steps));
+    RunModal(WriteFile("left.txt", NumberedLines("line", 1, 60)), WriteFile("right.txt", right), std::move(steps));
     EXPECT_TRUE(rightOnlyAfterRestart);
     EXPECT_TRUE(keyTaken);
     EXPECT_EQ(diffAfterKey, 1);
-    EXPECT_FALSE(dialog->View() == PaneView::RightOnly);
+    EXPECT_FALSE(viewAfterDrag == PaneView::RightOnly);
     EXPECT_GT(column1, column0 + column0 / 2) << "the split snapped back to equal columns";
     EXPECT_LE(std::abs(column0 - dragTarget), 10);
 }
@@ -291,10 +294,10 @@ TEST_F(LayoutWindow, ReCompareKeepsTheTopLineAndClampsTheCurrentDifference)
     std::string right;
     for (int i = 1; i <= 300; ++i)
         right += (i % 100 == 50 ? "changed" : "line") + std::to_string(i) + "\n";
-    const std::string leftPath = WriteFile("left.txt", Lines("line", 300));
+    const std::string leftPath = WriteFile("left.txt", NumberedLines("line", 1, 300));
     const std::string rightPath = WriteFile("right.txt", right);
     int topAfter = -1, diffAfter = -1;
-    size_t hunksAfter = 0;
+    int hunksAfter = 0;
     std::vector<Step> steps = {
         {false,
          [&](CTandrelDialog& d) {
@@ -302,40 +305,42 @@ TEST_F(LayoutWindow, ReCompareKeepsTheTopLineAndClampsTheCurrentDifference)
              Command(d, ID_NEXT_DIFFERENCE);
              LeftTextPane(d).ScrollBy(120 - LeftTextPane(d).GetTopLine(), 0);
              // Fewer differences next time: only line 50 still differs.
-             WriteFile("right.txt",
-                       Lines("line", 49) + "changed50\n" + Lines("line", 300).substr(Lines("line", 50).size()));
+             WriteFile("right.txt", NumberedLines("line", 1, 49) + "changed50\n"
+                                        + NumberedLines("line", 1, 300).substr(NumberedLines("line", 1, 50).size()));
              Command(d, ID_RECOMPARE);
          }},
         {true,
          [&](CTandrelDialog& d) {
              topAfter = LeftTextPane(d).GetTopLine();
-             diffAfter = d.CurrentDiff();
-             hunksAfter = d.Hunks().size();
+             diffAfter = CurrentDifference(d);
+             hunksAfter = DifferenceCount(d);
              Command(d, ID_EXIT);
          }},
     };
     RunModal(leftPath, rightPath, std::move(steps));
-    EXPECT_EQ(hunksAfter, 1u);
+    EXPECT_EQ(hunksAfter, 1);
     EXPECT_EQ(topAfter, 120);
     EXPECT_EQ(diffAfter, 0);
 }
 
 TEST_F(LayoutWindow, AutoStepWalksEveryDifferenceThenEndsAndThePlacementIsKept)
 {
-    std::string right = Lines("line", 40);
+    std::string right = NumberedLines("line", 1, 40);
     right.replace(right.find("line10\n"), 7, "ten\n");
     right.replace(right.find("line30\n"), 7, "thirty\n");
     int moves = 0;
+    int lastShownDiff = -1;
     std::vector<Step> steps = {{false, [&](CTandrelDialog& d) {
                                     ++moves;
                                     d.MoveWindow(33, 44, 640, 480);
                                 }}};
     const INT_PTR result =
-        RunModal(WriteFile("left.txt", Lines("line", 40)), WriteFile("right.txt", right), std::move(steps), 1);
+        RunModal(WriteFile("left.txt", NumberedLines("line", 1, 40)), WriteFile("right.txt", right), std::move(steps),
+                 1, [&](CTandrelDialog& d) { lastShownDiff = CurrentDifference(d); });
     EXPECT_EQ(result, 1);
     EXPECT_EQ(moves, 1);
-    EXPECT_EQ(dialog->CurrentDiff(), 1);  // the last of the two differences
-    EXPECT_FALSE(dialog->RestartRequested());
+    EXPECT_EQ(lastShownDiff, 1);  // the last of the two differences
+    EXPECT_EQ(windowsShown, 1);
     EXPECT_EQ(settings.windowX, 33);
     EXPECT_EQ(settings.windowY, 44);
     EXPECT_EQ(settings.windowCX, 640);

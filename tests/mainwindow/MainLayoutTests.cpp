@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <tuple>
 
@@ -43,13 +44,9 @@ TEST(ComputeLayoutRects, MarkerStripTouchesThePanesAndStatusBarStaysBelowThem)
 TEST(StatusBarPartEdges, EachLegendPartFitsItsTextPlusPadding)
 {
     const StatusTextWidths widths{100, 60, 70, 75};
-    const auto edges = StatusBarPartEdges(800, widths);
-    EXPECT_EQ(edges[4], -1);
-    EXPECT_EQ(800 - edges[3], 75 + 10);  // "Changed lines" is the last part
-    EXPECT_EQ(edges[3] - edges[2], 70 + 10);
-    EXPECT_EQ(edges[2] - edges[1], 60 + 10);
-    EXPECT_EQ(edges[1] - edges[0], 100 + 10);
-    EXPECT_EQ(edges[0], 800 - 85 - 80 - 70 - 110);
+    // Each legend part is its text's width and 10 wide; "Changed lines" is the last part
+    // and the first part takes the rest.
+    EXPECT_EQ(StatusBarPartEdges(800, widths), (std::array<int, 5>{455, 565, 635, 715, -1}));
 }
 
 TEST(SplitterColumns, EqualSplitClampsAtZero)

@@ -2,6 +2,7 @@
 
 #include "framework/CSplitterWnd.h"
 #include "resources/resource.h"
+#include "tests/support/windows/PixelProbe.h"
 
 #include <stdexcept>
 #include <string>
@@ -98,4 +99,72 @@ CTandrelDialogFrame& Frame(CWnd& mainWindow)
     if (!frame)
         throw std::runtime_error("the main window has no frame around its panes");
     return *frame;
+}
+
+bool Compared(CWnd& mainWindow)
+{
+    return Toolbar(mainWindow).IsButtonEnabled(ID_SET_OPTIONS);
+}
+
+int DifferenceCount(CWnd& mainWindow)
+{
+    return DiffList(mainWindow).GetCount();
+}
+
+int CurrentDifference(CWnd& mainWindow)
+{
+    return DiffList(mainWindow).GetCurSel();
+}
+
+PaneView ShownView(CWnd& mainWindow)
+{
+    if (!LeftTextPane(mainWindow).IsWindowVisible())
+        return PaneView::RightOnly;
+    return RightTextPane(mainWindow).IsWindowVisible() ? PaneView::Both : PaneView::LeftOnly;
+}
+
+POINT MarkerTip(CWnd& mainWindow)
+{
+    // The marker is a yellow triangle pointing right, in the strip left of the frame.
+    const COLORREF kMarker = RGB(255, 255, 0);
+    RECT strip{};
+    Frame(mainWindow).GetWindowRect(&strip);
+    ::MapWindowPoints(nullptr, mainWindow.m_hWnd, reinterpret_cast<POINT*>(&strip), 2);
+    RECT client{};
+    mainWindow.GetClientRect(&client);
+    PixelProbe probe(client.right, client.bottom);
+    probe.CaptureClient(mainWindow.m_hWnd);
+    POINT tip{-1, -1};
+    for (int y = strip.top; y < strip.bottom; ++y) {
+        for (int x = 0; x < strip.left; ++x) {
+            if (probe.At(x, y) == kMarker && x > tip.x)
+                tip = POINT{x, y};
+        }
+    }
+    return tip;
+}
+
+namespace {
+
+struct OwnedSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwnedFind(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<OwnedSearch*>(data);
+    if (::GetWindow(window, GW_OWNER) != search->owner || CWnd::WindowTextOf(window) != "Find")
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND FindDialogOf(CWnd& mainWindow)
+{
+    OwnedSearch search{mainWindow.m_hWnd, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindOwnedFind, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }

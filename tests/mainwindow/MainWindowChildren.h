@@ -7,6 +7,9 @@
 #include "shell/CFileLabel.h"
 #include "shell/CMainToolbar.h"
 #include "shell/CTandrelDialogFrame.h"
+#include "shell/MainLayout.h"
+
+#include <windows.h>
 
 class CWnd;
 
@@ -21,3 +24,18 @@ CMainToolbar& Toolbar(CWnd& mainWindow);
 CStatusBarCtrl& StatusBar(CWnd& mainWindow);
 // The frame that holds the splitter with the panes.
 CTandrelDialogFrame& Frame(CWnd& mainWindow);
+
+// What the window shows of its state, read from its children as a person would see it.
+// The comparison went through: the commands that need one are enabled.
+bool Compared(CWnd& mainWindow);
+// The differences found: the entries of the difference list.
+int DifferenceCount(CWnd& mainWindow);
+// The current difference: the entry the difference list shows selected (-1: none).
+int CurrentDifference(CWnd& mainWindow);
+// Which files the panes show.
+PaneView ShownView(CWnd& mainWindow);
+// The tip of the current-difference marker as painted left of the panes, in the window's
+// client coordinates; {-1, -1} when no marker shows.
+POINT MarkerTip(CWnd& mainWindow);
+// The Find dialog the window owns, or 0.
+HWND FindDialogOf(CWnd& mainWindow);

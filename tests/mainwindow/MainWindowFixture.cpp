@@ -2,7 +2,9 @@
 
 #include "TestWindows.h"
 
-#include <fstream>
+#include "resources/resource.h"
+
+#include <commctrl.h>
 
 void MainWindowFixture::SetUp()
 {
@@ -15,46 +17,17 @@ void MainWindowFixture::SetUp()
     settings.windowY = 0;
     settings.windowCX = 800;
     settings.windowCY = 600;
-    previousHandler_ = SetMessageBoxHandler([this](HWND, const std::string& text, const std::string&, UINT) {
-        messages.push_back(text);
-        return IDOK;
-    });
-    char temp[MAX_PATH] = {};
-    ::GetTempPathA(sizeof(temp), temp);
-    folder = std::string(temp) + "tandrel-mainwindow-" + std::to_string(::GetCurrentProcessId());
-    ::CreateDirectoryA(folder.c_str(), nullptr);
 }
 
 void MainWindowFixture::TearDown()
 {
     Close();
-    SetMessageBoxHandler(previousHandler_);
-    WIN32_FIND_DATAA found{};
-    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            ::DeleteFileA((folder + "\\" + found.cFileName).c_str());
-        } while (::FindNextFileA(search, &found));
-        ::FindClose(search);
-    }
-    ::RemoveDirectoryA(folder.c_str());
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TandrelMainWindowTest");
 }
 
 std::string MainWindowFixture::WriteFile(const std::string& name, const std::string& content)
 {
-    const std::string path = folder + "\\" + name;
-    std::ofstream out(path, std::ios::binary);
-    out << content;
-    return path;
-}
-
-std::string MainWindowFixture::Lines(const std::string& prefix, int count)
-{
-    std::string text;
-    for (int i = 1; i <= count; ++i)
-        text += prefix + std::to_string(i) + "\n";
-    return text;
+    return temp_.Write(name, content);
 }
 
 CTandrelDialog& MainWindowFixture::Open(const std::string& left, const std::string& right)
@@ -110,23 +83,38 @@ namespace {
 struct Script {
     CTandrelDialog* dialog = nullptr;
     std::vector<MainWindowFixture::Step> steps;
+    std::function<void(CTandrelDialog&)> watch;
     size_t next = 0;
     HWND lastWindow = nullptr;
+    int windowsShown = 0;
 };
 Script* activeScript = nullptr;
 
 void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD)
 {
     Script* script = activeScript;
-    if (!script || script->next >= script->steps.size())
+    if (!script)
         return;
     CTandrelDialog& d = *script->dialog;
     // Only a window that has finished initialising is shown.
     if (!d.m_hWnd || !d.IsWindowVisible())
         return;
-    MainWindowFixture::Step& step = script->steps[script->next];
-    if (step.newWindow && d.m_hWnd == script->lastWindow)
+    if (script->watch)
+        script->watch(d);
+    const bool newWindow = d.m_hWnd != script->lastWindow;
+    if (script->next >= script->steps.size()) {
+        if (newWindow) {
+            ++script->windowsShown;
+            script->lastWindow = d.m_hWnd;
+            ::PostMessageA(d.m_hWnd, WM_COMMAND, MAKEWPARAM(ID_EXIT, 0), 0);
+        }
         return;
+    }
+    MainWindowFixture::Step& step = script->steps[script->next];
+    if (step.newWindow && !newWindow)
+        return;
+    if (newWindow)
+        ++script->windowsShown;
     script->lastWindow = d.m_hWnd;
     ++script->next;
     step.action(d);
@@ -135,7 +123,7 @@ void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD)
 }  // namespace
 
 INT_PTR MainWindowFixture::RunModal(const std::string& left, const std::string& right, std::vector<Step> steps,
-                                    int autoStepSeconds)
+                                    int autoStepSeconds, std::function<void(CTandrelDialog&)> watch)
 {
     Close();
     dialog = std::make_unique<CTandrelDialog>(settings);
@@ -144,11 +132,13 @@ INT_PTR MainWindowFixture::RunModal(const std::string& left, const std::string& 
     Script script;
     script.dialog = dialog.get();
     script.steps = std::move(steps);
+    script.watch = std::move(watch);
     activeScript = &script;
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, ScriptTimer);
     const INT_PTR result = dialog->DoModal();
     ::KillTimer(nullptr, timer);
     activeScript = nullptr;
+    windowsShown = script.windowsShown;
     EXPECT_EQ(script.next, script.steps.size()) << "not every step ran";
     return result;
 }
@@ -156,6 +146,11 @@ INT_PTR MainWindowFixture::RunModal(const std::string& left, const std::string& 
 void MainWindowFixture::Command(CTandrelDialog& d, UINT id)
 {
     d.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void MainWindowFixture::PostCommand(CTandrelDialog& d, UINT id)
+{
+    ::PostMessageA(d.m_hWnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
 BOOL MainWindowFixture::PreTranslate(CTandrelDialog& d, UINT message, WPARAM wParam, LPARAM lParam, HWND target)
@@ -166,4 +161,60 @@ BOOL MainWindowFixture::PreTranslate(CTandrelDialog& d, UINT message, WPARAM wPa
     msg.wParam = wParam;
     msg.lParam = lParam;
     return static_cast<CDialog&>(d).PreTranslateMessage(&msg);
+}
+
+namespace {
+
+struct TipSearch {
+    HWND owner;
+    HWND toolbarTips;
+    HWND found;
+};
+
+BOOL CALLBACK FindTip(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<TipSearch*>(data);
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof(name));
+    if (std::string(name) == TOOLTIPS_CLASSA && ::GetWindow(window, GW_OWNER) == search->owner
+        && window != search->toolbarTips) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The tooltip control the main window owns for its areas (not the toolbar's).
+HWND AreaTipWindow(CTandrelDialog& d)
+{
+    TipSearch search{d.m_hWnd, Toolbar(d).GetToolTips(), nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindTip, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+std::string MainWindowFixture::TipAt(CTandrelDialog& d, POINT point)
+{
+    HWND tips = AreaTipWindow(d);
+    if (!tips)
+        return "<no tooltip control>";
+    PreTranslate(d, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y), d.m_hWnd);
+    TOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    if (::SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0) != 1
+        || !::SendMessageA(tips, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&info)))
+        return "<no tool>";
+    char text[256] = {};
+    info.lpszText = text;
+    ::SendMessageA(tips, TTM_GETTEXTA, sizeof(text), reinterpret_cast<LPARAM>(&info));
+    return text;
+}
+
+POINT MainWindowFixture::CentreOf(CTandrelDialog& d, CWnd& child)
+{
+    RECT r{};
+    child.GetWindowRect(&r);
+    ::MapWindowPoints(nullptr, d.m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }

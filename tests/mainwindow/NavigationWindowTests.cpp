@@ -16,7 +16,7 @@ protected:
         std::string right;
         for (int i = 1; i <= 300; ++i)
             right += (i % 100 == 50 ? "changed" : "line") + std::to_string(i) + "\n";
-        return Open(WriteFile("left.txt", Lines("line", 300)), WriteFile("right.txt", right));
+        return Open(WriteFile("left.txt", NumberedLines("line", 1, 300)), WriteFile("right.txt", right));
     }
 
     // The row sits in the middle of the visible rows of the pane.
@@ -39,8 +39,8 @@ protected:
 TEST_F(NavigationWindow, OpensCentredOnTheFirstDifference)
 {
     CTandrelDialog& d = OpenThreeChanges();
-    ASSERT_EQ(d.Hunks().size(), 3u);
-    EXPECT_EQ(d.CurrentDiff(), 0);
+    ASSERT_EQ(DifferenceCount(d), 3);
+    EXPECT_EQ(CurrentDifference(d), 0);
     ExpectCentred(LeftTextPane(d), 49);
     ExpectAllTopLines(d, LeftTextPane(d).GetTopLine());
 }
@@ -54,7 +54,7 @@ TEST_F(NavigationWindow, NextAndPreviousStopAtTheEndsAndSelectTheEntry)
     for (int current : expected) {
         Command(d, ID_NEXT_DIFFERENCE);
         PumpMessages();
-        EXPECT_EQ(d.CurrentDiff(), current);
+        EXPECT_EQ(CurrentDifference(d), current);
         EXPECT_EQ(DiffList(d).GetCurSel(), current);
     }
     ExpectCentred(LeftTextPane(d), 249);
@@ -65,7 +65,7 @@ TEST_F(NavigationWindow, NextAndPreviousStopAtTheEndsAndSelectTheEntry)
     for (int current : back) {
         Command(d, ID_PREVIOUS_DIFFERENCE);
         PumpMessages();
-        EXPECT_EQ(d.CurrentDiff(), current);
+        EXPECT_EQ(CurrentDifference(d), current);
         EXPECT_EQ(DiffList(d).GetCurSel(), current);
     }
 }
@@ -80,7 +80,7 @@ TEST_F(NavigationWindow, AListChoiceBecomesCurrentAndIsCentredAgainWhenChosenAga
         PumpMessages();
     };
     choose(1);
-    EXPECT_EQ(d.CurrentDiff(), 1);
+    EXPECT_EQ(CurrentDifference(d), 1);
     ExpectCentred(LeftTextPane(d), 149);
     LeftTextPane(d).ScrollBy(-80, 0);
     PumpMessages();
@@ -92,15 +92,19 @@ TEST_F(NavigationWindow, AListChoiceBecomesCurrentAndIsCentredAgainWhenChosenAga
 
 TEST_F(NavigationWindow, AnAdditionIsCentredOnTheRightFilesRows)
 {
-    std::string right = Lines("line", 200);
+    std::string right = NumberedLines("line", 1, 200);
     right.insert(right.find("line120\n"), "new1\nnew2\n");
-    CTandrelDialog& d = Open(WriteFile("left.txt", Lines("line", 200)), WriteFile("right.txt", right));
-    ASSERT_EQ(d.Hunks().size(), 1u);
-    EXPECT_EQ(d.Hunks()[0].leftKind, Filler);
-    ExpectCentred(LeftTextPane(d), d.Hunks()[0].rightFirst);
+    CTandrelDialog& d = Open(WriteFile("left.txt", NumberedLines("line", 1, 200)), WriteFile("right.txt", right));
+    ASSERT_EQ(DifferenceCount(d), 1);
+    // new1 takes row 119, facing a filler row on the left: no text and no line number.
+    ExpectCentred(LeftTextPane(d), 119);
     std::string text;
-    RightTextPane(d).GetLineText(d.Hunks()[0].rightFirst, text);
+    RightTextPane(d).GetLineText(119, text);
     EXPECT_EQ(text, "new1");
+    LeftTextPane(d).GetLineText(119, text);
+    EXPECT_EQ(text, "");
+    LeftGutter(d).GetLineText(119, text);
+    EXPECT_EQ(text, "");
 }
 
 TEST_F(NavigationWindow, EitherTextPaneLeadsTheOthersButGuttersNever)
@@ -121,17 +125,29 @@ TEST_F(NavigationWindow, EitherTextPaneLeadsTheOthersButGuttersNever)
 TEST_F(NavigationWindow, SidewaysFollowsOnlyAfterTheUserTouchedTheWindow)
 {
     const std::string longLine = std::string(300, 'x') + "\n";
-    CTandrelDialog& d = Open(WriteFile("left.txt", longLine + "a\n"), WriteFile("right.txt", longLine + "b\n"));
-    LeftTextPane(d).ScrollBy(0, 12);
-    PumpMessages();
-    EXPECT_EQ(LeftTextPane(d).GetHorzPos(), 12);
-    EXPECT_EQ(RightTextPane(d).GetHorzPos(), 0);
-    PreTranslate(d, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    EXPECT_TRUE(d.UserActed());
-    LeftTextPane(d).ScrollBy(0, 8);
-    PumpMessages();
-    EXPECT_EQ(RightTextPane(d).GetHorzPos(), 20);
-    EXPECT_EQ(LeftGutter(d).GetHorzPos(), 0);
+    // A click or a key, even a key no command takes, is a touch.
+    const struct {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } touches[] = {
+        {"a click", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)},
+        {"a swallowed key", WM_KEYDOWN, '5', 0},
+    };
+    for (const auto& touch : touches) {
+        SCOPED_TRACE(touch.name);
+        CTandrelDialog& d = Open(WriteFile("left.txt", longLine + "a\n"), WriteFile("right.txt", longLine + "b\n"));
+        LeftTextPane(d).ScrollBy(0, 12);
+        PumpMessages();
+        EXPECT_EQ(LeftTextPane(d).GetHorzPos(), 12);
+        EXPECT_EQ(RightTextPane(d).GetHorzPos(), 0);
+        PreTranslate(d, touch.message, touch.wParam, touch.lParam);
+        LeftTextPane(d).ScrollBy(0, 8);
+        PumpMessages();
+        EXPECT_EQ(RightTextPane(d).GetHorzPos(), 20);
+        EXPECT_EQ(LeftGutter(d).GetHorzPos(), 0);
+    }
 }
 
 TEST_F(NavigationWindow, CaretStatusShowsTheFilesLineAndNothingOnAFillerRow)
@@ -182,22 +198,21 @@ TEST_F(NavigationWindow, FindNextNeedsASearchTextAndSaysWhenNothingIsFound)
 {
     CTandrelDialog& d = OpenThreeChanges();
     Command(d, ID_FIND_NEXT);
-    EXPECT_EQ(messages, std::vector<std::string>{"No search string defined!"});
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"No search string defined!"});
 
     app.WriteProfileString("Recent Find Strings", "String 0", "changed150");
     CTandrelDialog& again = OpenThreeChanges();
-    EXPECT_EQ(again.SearchText(), "changed150");
-    messages.clear();
+    messages.shown.clear();
     RightTextPane(again).SetFocus();
     PumpMessages();
     Command(again, ID_FIND_NEXT);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(RightTextPane(again).GetSelectedText(), "changed150");
     app.WriteProfileString("Recent Find Strings", "String 0", "nowhere");
     CTandrelDialog& third = OpenThreeChanges();
-    messages.clear();
+    messages.shown.clear();
     Command(third, ID_FIND_PREVIOUS);
-    EXPECT_EQ(messages, std::vector<std::string>{"Search string not found!"});
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Search string not found!"});
 }
 
 TEST_F(NavigationWindow, KeysGoThroughTheAcceleratorsAlone)
@@ -205,8 +220,7 @@ TEST_F(NavigationWindow, KeysGoThroughTheAcceleratorsAlone)
     CTandrelDialog& d = OpenThreeChanges();
     // The digit is swallowed: consumed, and nothing moves.
     EXPECT_TRUE(PreTranslate(d, WM_KEYDOWN, '5', 0));
-    EXPECT_TRUE(d.UserActed());
-    EXPECT_EQ(d.CurrentDiff(), 0);
+    EXPECT_EQ(CurrentDifference(d), 0);
     BYTE keys[256] = {};
     ::GetKeyboardState(keys);
     keys[VK_CONTROL] = 0x80;
@@ -215,7 +229,7 @@ TEST_F(NavigationWindow, KeysGoThroughTheAcceleratorsAlone)
     keys[VK_CONTROL] = 0;
     ::SetKeyboardState(keys);
     PumpMessages();
-    EXPECT_EQ(d.CurrentDiff(), 1);
+    EXPECT_EQ(CurrentDifference(d), 1);
     // A key no accelerator knows goes on to the pane.
     EXPECT_FALSE(PreTranslate(d, WM_KEYDOWN, VK_DOWN, 0));
 }
@@ -225,12 +239,12 @@ TEST_F(NavigationWindow, TheMarkerPointsAtTheCurrentDifference)
     CTandrelDialog& d = OpenThreeChanges();
     d.UpdateWindow();
     ::RedrawWindow(d.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    const RECT marker = d.MarkerRect();
-    ASSERT_FALSE(::IsRectEmpty(&marker));
-    // The marker is level with the current difference's row in the left pane.
+    const POINT marker = MarkerTip(d);
+    ASSERT_GE(marker.x, 0) << "no marker shows";
+    // The marker's tip is level with the middle of the current difference's row in the left pane.
     POINT row = LeftTextPane(d).PointFromPosition(LeftTextPane(d).GetLineStart(49));
     ::MapWindowPoints(LeftTextPane(d).m_hWnd, d.m_hWnd, &row, 1);
-    EXPECT_EQ(marker.top + 2, row.y + d.LineHeight() / 2);
+    EXPECT_EQ(marker.y, row.y + LeftTextPane(d).GetLineHeight() / 2);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "TestWindows.h"
 
 #include "resources/resource.h"
-#include "tests/dialogs/DialogScript.h"
+#include "tests/support/windows/DialogScript.h"
 
 #include <tuple>
 
@@ -36,10 +36,11 @@ Effects EffectsOf(CTandrelDialog& d, const std::function<void()>& apply)
     LeftTextPane(d).MoveWindow(parked);
     ForgetPendingRepaints(d);
     apply();
+    // Outside a modal run a restart ends the window at once.
     if (!d.m_hWnd)
-        return Effects{d.RestartRequested(), false, false};
+        return Effects{true, false, false};
     const RECT now = ChildRect(LeftTextPane(d).m_hWnd);
-    return Effects{d.RestartRequested(), !::EqualRect(&now, &parked),
+    return Effects{false, !::EqualRect(&now, &parked),
                    WaitsForRepaint(LeftTextPane(d).m_hWnd) || WaitsForRepaint(RightTextPane(d).m_hWnd)};
 }
 
@@ -74,8 +75,7 @@ TEST_F(OptionsFlow, NewColoursRecolourWithoutANewComparison)
     chosen.diffBackgroundColor = RGB(250, 240, 230);
     d.ApplyOptions(chosen);
     PumpMessages();
-    EXPECT_FALSE(d.RestartRequested());
-    ASSERT_NE(d.m_hWnd, nullptr);
+    ASSERT_NE(d.m_hWnd, nullptr) << "a restart ended the window";
     CNewEdit& left = LeftTextPane(d);
     EXPECT_EQ(left.GetTextColorAt(left.GetLineStart(1)), RGB(12, 34, 56));
     EXPECT_EQ(left.GetBackColorAt(left.GetLineStart(1)), RGB(250, 240, 230));
@@ -87,12 +87,12 @@ TEST_F(OptionsFlow, IgnoreCaseStartsANewComparisonAtTheFirstDifference)
 {
     const std::string left = WriteFile("left.txt", "same\nCase\nsame\nother\n");
     const std::string right = WriteFile("right.txt", "same\ncase\nsame\nOTHER text\n");
-    size_t before = 0, after = 0;
+    int before = 0, after = 0;
     int currentAfter = -1;
     std::vector<Step> steps = {
         {false,
          [&](CTandrelDialog& d) {
-             before = d.Hunks().size();
+             before = DifferenceCount(d);
              Command(d, ID_NEXT_DIFFERENCE);
              AppSettings chosen = settings;
              chosen.options.ignoreCase = 1;
@@ -100,14 +100,14 @@ TEST_F(OptionsFlow, IgnoreCaseStartsANewComparisonAtTheFirstDifference)
          }},
         {true,
          [&](CTandrelDialog& d) {
-             after = d.Hunks().size();
-             currentAfter = d.CurrentDiff();
+             after = DifferenceCount(d);
+             currentAfter = CurrentDifference(d);
              Command(d, ID_EXIT);
          }},
     };
     RunModal(left, right, std::move(steps));
-    EXPECT_EQ(before, 2u);
-    EXPECT_EQ(after, 1u);  // "Case" and "case" now compare equal
+    EXPECT_EQ(before, 2);
+    EXPECT_EQ(after, 1);  // "Case" and "case" now compare equal
     EXPECT_EQ(currentAfter, 0);
     EXPECT_EQ(settings.options.ignoreCase, 1);
 }
@@ -234,7 +234,7 @@ TEST_F(OptionsFlow, LineNumbersOffHidesTheGutters)
     d.ApplyOptions(chosen);
     EXPECT_FALSE(LeftGutter(d).IsWindowVisible());
     EXPECT_FALSE(RightGutter(d).IsWindowVisible());
-    EXPECT_FALSE(d.RestartRequested());
+    EXPECT_NE(d.m_hWnd, nullptr) << "a restart ended the window";
 }
 
 TEST_F(OptionsFlow, ANewPairBecomesThePathsTheRecentFilesAndARestart)
@@ -243,7 +243,7 @@ TEST_F(OptionsFlow, ANewPairBecomesThePathsTheRecentFilesAndARestart)
     CompareOptions options;
     options.forceText = 1;
     d.StartNewComparison(folder + "\\a.txt", folder + "\\b.txt", options);
-    EXPECT_TRUE(d.RestartRequested());
+    EXPECT_EQ(d.m_hWnd, nullptr) << "no restart ended the window";
     EXPECT_EQ(settings.options.forceText, 1);
     EXPECT_EQ(app.GetProfileString("Recent Left Files", "File 0", ""), folder + "\\a.txt");
     EXPECT_EQ(app.GetProfileString("Recent Right Files", "File 0", ""), folder + "\\b.txt");

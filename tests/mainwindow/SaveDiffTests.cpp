@@ -62,7 +62,7 @@ protected:
     void Save(CTandrelDialog& d, const std::string& path)
     {
         SaveAsAnswer answer(path);
-        messages.clear();
+        messages.shown.clear();
         Command(d, ID_SAVE_DIFF);
         EXPECT_EQ(answer.asked,
                   "overwrite prompt, name '', All Files (*.*)|*.*|Unified Diff (*.diff;*.patch)|*.diff;*.patch|");
@@ -93,7 +93,8 @@ TEST_F(SaveDiff, WritesTheBlocksInFileOrderAsCrLfTextOrSaysWhyNot)
         SCOPED_TRACE(c.name);
         CTandrelDialog& d = Open(WriteFile("left.txt", c.left), WriteFile("right.txt", c.right));
         Save(d, c.path);
-        EXPECT_EQ(messages, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+        EXPECT_EQ(messages.Texts(),
+                  c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
         const std::string report = folder + "\\report.txt";
         EXPECT_EQ(Exists(report), c.report != nullptr);
         if (c.report) {
@@ -182,7 +183,7 @@ TEST_F(SaveDiff, PatchTurnsTheLeftFileIntoTheRightOneWithTheSavedReport)
         WriteFile(name + ".left.lines", AsLines(pairs[i].left));
         WriteFile(name + ".right.lines", AsLines(pairs[i].right));
         Save(d, folder + "\\" + name + ".report");
-        ASSERT_TRUE(messages.empty()) << name << ": " << messages.front();
+        ASSERT_TRUE(messages.shown.empty()) << name << ": " << messages.shown.front().text;
     }
     Close();
     // `patch` runs as a Unix program: Wine starts it but cannot wait for it, so it leaves

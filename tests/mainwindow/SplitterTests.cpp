@@ -19,6 +19,7 @@ public:
     {
         frame.Create(m_hWnd);
         CMySplitterWnd& splitter = frame.Splitter();
+        splitter.SetDragListener(this);
         for (int col = 0; col < 2; ++col) {
             cells[col] = ::CreateWindowExA(
                 0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, splitter.m_hWnd,
@@ -53,22 +54,21 @@ TEST(Splitter, CellsFollowTheColumnWidths)
 {
     DragHost host;
     CMySplitterWnd& splitter = host.frame.Splitter();
-    const int b = splitter.GetBorderWidth();
-    const int gap = splitter.GetGapWidth();
+    // A 600 by 300 splitter: borders 3 wide, a bar 8 wide.
     splitter.SetColumnInfo(0, 200, 0);
     splitter.RecalcLayout();
     EXPECT_EQ(Column(splitter, 0), 200);
-    EXPECT_EQ(Column(splitter, 1), 600 - 2 * b - gap - 200);
+    EXPECT_EQ(Column(splitter, 1), 386);
     const RECT left = ChildRect(host.cells[0]);
     const RECT right = ChildRect(host.cells[1]);
-    EXPECT_EQ(left.left, b);
-    EXPECT_EQ(left.right, b + 200);
-    EXPECT_EQ(right.left, b + 200 + gap);
-    EXPECT_EQ(right.right, 600 - b);
-    EXPECT_EQ(left.top, b);
-    EXPECT_EQ(left.bottom, 300 - b);
-    EXPECT_EQ(splitter.HitTest({b + 200 + 1, 50}), CSplitterWnd::SplitterBar);
-    EXPECT_EQ(splitter.HitTest({b + 199, 50}), CSplitterWnd::NoHit);
+    EXPECT_EQ(left.left, 3);
+    EXPECT_EQ(left.right, 203);
+    EXPECT_EQ(right.left, 211);
+    EXPECT_EQ(right.right, 597);
+    EXPECT_EQ(left.top, 3);
+    EXPECT_EQ(left.bottom, 297);
+    EXPECT_EQ(splitter.HitTest({204, 50}), CSplitterWnd::SplitterBar);
+    EXPECT_EQ(splitter.HitTest({202, 50}), CSplitterWnd::NoHit);
     EXPECT_EQ(splitter.HitTest({1, 50}), CSplitterWnd::SplitterBorder);
     EXPECT_EQ(splitter.HitTest({599, 50}), CSplitterWnd::SplitterBorder);
     EXPECT_EQ(splitter.HitTest({700, 50}), CSplitterWnd::NoHit);
@@ -84,7 +84,7 @@ TEST(Splitter, ColumnsBelowTheirMinimumCollapse)
     splitter.SetColumnInfo(0, 5000, 0);  // more than there is: the last column gets nothing
     splitter.RecalcLayout();
     EXPECT_EQ(Column(splitter, 1), 0);
-    EXPECT_EQ(Column(splitter, 0), 600 - 2 * splitter.GetBorderWidth() - splitter.GetGapWidth());
+    EXPECT_EQ(Column(splitter, 0), 586);
 }
 
 TEST(Splitter, DraggingTheBarMovesItAndTellsTheMainWindow)

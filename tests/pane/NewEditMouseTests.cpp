@@ -18,7 +18,7 @@ protected:
         // Line starts 0, 16, 27; the last position is 37.
         h.SetText("first word here\nsecond one\nthird line");
     }
-    // A cursor query at a client point, as the platform sends it before a click.
+    // A cursor query at a client point, as the platform sends it when the mouse moves.
     void Hover(int x, int y)
     {
         POINT screen{x, y};
@@ -29,7 +29,6 @@ protected:
     }
     void Click(int x, int y, WPARAM keys = 0)
     {
-        Hover(x, y);
         h.Mouse(WM_LBUTTONDOWN, x, y, keys | MK_LBUTTON);
         h.Mouse(WM_LBUTTONUP, x, y, keys);
     }
@@ -54,7 +53,6 @@ TEST_F(NewEditMouse, ClickGoesToTheNearestBoundaryAMidpointGoingLeft)
 
 TEST_F(NewEditMouse, DragSelectsFromThePressToThePointer)
 {
-    Hover(cw, 1);
     h.Mouse(WM_LBUTTONDOWN, cw, 1, MK_LBUTTON);
     h.Mouse(WM_MOUSEMOVE, 4 * cw, lh + 1, MK_LBUTTON);
     h.Mouse(WM_LBUTTONUP, 4 * cw, lh + 1);
@@ -82,7 +80,6 @@ TEST_F(NewEditMouse, DoubleClickSelectsAWordButNotASpaceOrALineEnd)
 
 TEST_F(NewEditMouse, MarginClickSelectsWholeLinesAndDraggingExtendsByLines)
 {
-    Hover(0, lh + 2);
     h.Mouse(WM_LBUTTONDOWN, 0, lh + 2, MK_LBUTTON);
     EXPECT_EQ(h.Pane().GetSelectedText(), "second one\n");
     h.Mouse(WM_MOUSEMOVE, 0, 2 * lh + 2, MK_LBUTTON);
@@ -91,16 +88,35 @@ TEST_F(NewEditMouse, MarginClickSelectsWholeLinesAndDraggingExtendsByLines)
     EXPECT_EQ(Hi(), 37);  // the last line ends at its length, before the final break
     EXPECT_EQ(h.Pane().GetSelectedText(), "second one\nthird line");
 
-    Hover(0, lh + 2);
     h.Mouse(WM_LBUTTONDOWN, 0, lh + 2, MK_LBUTTON);
     h.Mouse(WM_MOUSEMOVE, 0, 2, MK_LBUTTON);
     h.Mouse(WM_LBUTTONUP, 0, 2);
     EXPECT_EQ(h.Pane().GetSelectedText(), "first word here\nsecond one\n");
 }
 
+TEST_F(NewEditMouse, APressActsOnWhatIsAtItsOwnPointNotWhereTheCursorWasLastAsked)
+{
+    // The last cursor query was elsewhere, as for a press that arrives without the mouse moving there first.
+    const struct {
+        const char* name;
+        POINT queried, pressed;
+        int lo, hi;
+    } cases[] = {
+        {"a margin press after a query over the text", {3 * cw, 2}, {0, lh + 2}, 16, 27},  // the whole line
+        {"a text press after a query in the margin", {0, 2}, {3 * cw, lh + 2}, 19, 19},  // the caret alone
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        h.Pane().ClearSelection();
+        Hover(c.queried.x, c.queried.y);
+        Click(c.pressed.x, c.pressed.y);
+        EXPECT_EQ(Lo(), c.lo);
+        EXPECT_EQ(Hi(), c.hi);
+    }
+}
+
 TEST_F(NewEditMouse, ShiftClickInTheMarginSelectsAll)
 {
-    Hover(0, 2);
     BYTE state[256] = {};
     state[VK_SHIFT] = 0x80;
     SetKeyboardState(state);

@@ -30,3 +30,12 @@ inline std::vector<std::string> LinesOf(const std::string& text)
     }
     return lines;
 }
+
+// Lines "<prefix>first" .. "<prefix>last", each ending in a line feed.
+inline std::string NumberedLines(const std::string& prefix, int first, int last)
+{
+    std::string text;
+    for (int i = first; i <= last; ++i)
+        text += prefix + std::to_string(i) + "\n";
+    return text;
+}

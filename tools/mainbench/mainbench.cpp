@@ -161,7 +161,8 @@ int main(int argc, char** argv)
     times.Mark("first paint");
     dialog.SetStepTimes(nullptr);
     const LARGE_INTEGER shown = Now();
-    const int count = static_cast<int>(dialog.Hunks().size());
+    // One entry of the difference list per difference.
+    const int count = static_cast<int>(::SendDlgItemMessageA(dialog.m_hWnd, IDC_DIFF_LIST, CB_GETCOUNT, 0, 0));
     std::printf("rows %d, differences %d\n", LeftTextPane(dialog).GetLineCount(), count);
     std::printf("start to first painted comparison: %.2f s\n", Seconds(start, shown));
     PrintPeakMemory();

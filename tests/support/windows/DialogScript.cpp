@@ -1,6 +1,4 @@
-#include "DialogScript.h"
-
-#include "framework/AppMessageBox.h"
+#include "tests/support/windows/DialogScript.h"
 
 #include <algorithm>
 #include <utility>
@@ -137,21 +135,6 @@ int DialogScript::FocusedControl(HWND dialog)
         focus = ::GetParent(focus);
     }
     return focus ? ::GetDlgCtrlID(focus) : 0;
-}
-
-MessageBoxRecorder::MessageBoxRecorder()
-{
-    SetMessageBoxHandler([this](HWND, const std::string& text, const std::string&, UINT) {
-        HWND focus = ::GetFocus();
-        const HWND dialog = focus ? ::GetAncestor(focus, GA_ROOT) : nullptr;
-        shown.push_back(Shown{text, dialog ? DialogScript::FocusedControl(dialog) : 0});
-        return IDOK;
-    });
-}
-
-MessageBoxRecorder::~MessageBoxRecorder()
-{
-    SetMessageBoxHandler(nullptr);
 }
 
 ChooserAnswers::ChooserAnswers(CommonDialogHandler handler) : m_previous(SetCommonDialogHandler(std::move(handler)))

@@ -51,22 +51,6 @@ private:
     bool m_timedOut = false;
 };
 
-// Every application message box of a test: its text and the focused control of the dialog it
-// interrupts; each is answered with OK.
-class MessageBoxRecorder {
-public:
-    struct Shown {
-        std::string text;
-        int focusedControl;
-    };
-    MessageBoxRecorder();
-    ~MessageBoxRecorder();
-    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
-    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
-
-    std::vector<Shown> shown;
-};
-
 // Answers every common dialog (file, font, colour) of a test through the handler given,
 // and puts the previous answerer back when it goes.
 class ChooserAnswers {
