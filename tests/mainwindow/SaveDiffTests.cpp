@@ -312,11 +312,11 @@ TEST_F(SaveDiff, RealSaveAsDialogWritesTheChosenType)
         const std::string target = folder + "\\" + c.target;
         RealSaveAs play{c.type, target};
         realSaveAs = &play;
-        messages.clear();
+        messages.shown.clear();
         Command(d, ID_SAVE_DIFF);
         realSaveAs = nullptr;
         EXPECT_TRUE(play.answered);
-        EXPECT_EQ(messages, std::vector<std::string>{});
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{});
         std::string report = ReadFile(target);
         if (c.type == 2 && *c.report) {
             const size_t firstEnd = report.find("\r\n");
@@ -355,9 +355,9 @@ TEST_F(SaveDiff, UnifiedPatchRefusedWholeOrAskedToCompareAgain)
         if (c.rightLater)
             WriteFile("right.txt", c.rightLater);
         SaveAsAnswer answer(c.target, 2);
-        messages.clear();
+        messages.shown.clear();
         Command(d, ID_SAVE_DIFF);
-        EXPECT_EQ(messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{c.message});
         EXPECT_FALSE(Exists(folder + "\\changed.diff"));
     }
     EXPECT_FALSE(Exists(folder + "\\missing"));
