@@ -11,17 +11,10 @@ e2e_write_pair 'one\ntwo\n' 'one\n2\n'
 
 compare_dialogs() { xdotool search --onlyvisible --name '^Compare Files$' 2>/dev/null | wc -l; }
 
-wait_box() {
-  local box="" _
-  for _ in $(seq 50); do box=$(e2e_message_box) && break; sleep 0.2; done
-  [ -n "$box" ] || e2e_fail "$1 showed no message"
-  echo "$box"
-}
-
 e2e_start
 dialog=$(e2e_wait_window '^Compare Files$' 200 60)
 e2e_keys "$dialog" Return
-box=$(wait_box "Enter on the empty dialog")
+box=$(e2e_wait_message_box "Enter on the empty dialog")
 e2e_log "start-up refusal $box over the dialog $dialog"
 e2e_keys "$dialog" Escape
 sleep 0.5
@@ -39,7 +32,7 @@ e2e_log "comparison window $main"
 e2e_click "$main" 14 36
 dialog=$(e2e_wait_window '^Compare Files$' 200 20)
 e2e_keys "$dialog" Home shift+End Delete Return
-box=$(wait_box "Enter on an emptied File 1")
+box=$(e2e_wait_message_box "Enter on an emptied File 1")
 e2e_log "refusal $box inside the modal dialog $dialog"
 e2e_click "$main" 14 36
 sleep 0.5
