@@ -4,6 +4,7 @@
 #include "dialogs/FileFilter.h"
 #include "framework/AppMessageBox.h"
 #include "framework/CDataExchange.h"
+#include "framework/WideString.h"
 #include "framework/CWinApp.h"
 #include "resources/resource.h"
 #include "shell/AppSettings.h"
@@ -74,8 +75,8 @@ std::string CCompareFilesDialog::ProblemWith(const std::string& path)
     if (path.empty()) {
         return "Please enter a file name!";
     }
-    // The program opens files by their ANSI names, which the system limits to MAX_PATH.
-    if (path.size() >= MAX_PATH) {
+    // The system limits a name to MAX_PATH UTF-16 units, whatever its bytes in the code page.
+    if (WideString::FromProcessCodePage(path).size() >= MAX_PATH) {
         return "File name " + path + " is too long!";
     }
     const DWORD attributes = ::GetFileAttributesA(path.c_str());

@@ -38,5 +38,12 @@ void CEnterFileTypeDialog::OnOK()
         AppMessageBox("A file type cannot contain the character |!");
         return;
     }
+    // The patterns are read back up to the first ")" after the last "(": brackets in them would
+    // cut them short. The name may hold brackets.
+    if (m_patterns.find_first_of("()") != std::string::npos) {
+        FocusControl(IDC_ENTER_PATTERNS);
+        AppMessageBox("File patterns cannot contain the characters ( and )!");
+        return;
+    }
     EndDialog(IDOK);
 }

@@ -1,8 +1,7 @@
 #include "dialogs/CHistoryComboBox.h"
 
+#include "engine/CaseFolding.h"
 #include "framework/CWinApp.h"
-
-#include <mbstring.h>
 
 #include <algorithm>
 
@@ -14,13 +13,6 @@ constexpr int kDefaultMaximum = 20;
 std::string SlotEntry(int slot)
 {
     return "String " + std::to_string(slot);
-}
-
-bool SameIgnoringCase(const std::string& a, const std::string& b)
-{
-    return _mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()),
-                    reinterpret_cast<const unsigned char*>(b.c_str()))
-           == 0;
 }
 
 }  // namespace
@@ -77,7 +69,7 @@ void CHistoryComboBox::SaveHistory()
     if (!slots.empty()) {
         // The string found again, or else the oldest slot, gives its place up; the ones above move down.
         auto taken = std::find_if(slots.begin(), slots.end(),
-                                  [&text](const std::string& slot) { return SameIgnoringCase(slot, text); });
+                                  [&text](const std::string& slot) { return EqualIgnoringCase(slot, text); });
         if (taken == slots.end())
             taken = slots.end() - 1;
         std::rotate(slots.begin(), taken, taken + 1);

@@ -33,7 +33,7 @@ std::vector<FileType> ParseFileFilter(const std::string& filter)
     while (rest.find('|') != 0 && TakeUpToBar(rest, description)) {
         description = WithoutTrailingBlanks(description);
         FileType type;
-        type.name = WithoutTrailingBlanks(description.substr(0, description.find('(')));
+        type.name = WithoutTrailingBlanks(description.substr(0, description.rfind('(')));
         // A description without its pattern field takes the rest as its patterns.
         if (!TakeUpToBar(rest, type.patterns)) {
             type.patterns = rest;
@@ -61,7 +61,8 @@ std::string FileTypeItemText(const FileType& type)
 FileType ParseFileTypeItem(const std::string& item)
 {
     FileType type;
-    const size_t open = item.find('(');
+    // The patterns hold no bracket: the last "(" opens them, and a name may hold brackets of its own.
+    const size_t open = item.rfind('(');
     type.name = WithoutTrailingBlanks(item.substr(0, open));
     if (open != std::string::npos) {
         const size_t close = item.find(')', open + 1);

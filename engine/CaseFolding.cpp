@@ -1,5 +1,7 @@
 #include "engine/CaseFolding.h"
 
+#include "engine/Utf8.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -60,6 +62,26 @@ constexpr FoldRange kFoldRanges[] = {
     {0x0500, 0x052E, 1, 2},  // Ԁ-Ԯ
 };
 
+// The text with every well-formed character folded; other bytes stay.
+std::string FoldedText(const std::string& text)
+{
+    std::string folded;
+    folded.reserve(text.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* const end = p + text.size();
+    while (p < end) {
+        uint32_t character = 0;
+        const size_t length = DecodeUtf8(p, static_cast<size_t>(end - p), character);
+        if (length == 0) {
+            folded.push_back(static_cast<char>(*p++));
+            continue;
+        }
+        AppendUtf8(folded, FoldCase(character));
+        p += length;
+    }
+    return folded;
+}
+
 }  // namespace
 
 uint32_t FoldCase(uint32_t character)
@@ -73,4 +95,9 @@ uint32_t FoldCase(uint32_t character)
     if (character > range->last || (character - range->first) % range->every != 0)
         return character;
     return static_cast<uint32_t>(static_cast<int32_t>(character) + range->delta);
+}
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b)
+{
+    return FoldedText(a) == FoldedText(b);
 }

@@ -80,35 +80,42 @@ std::size_t ExpectedSize(std::FILE* file)
 
 // Reads until the end rather than trusting the size, so that files that are
 // not regular (pipes, devices) load too; the first read asks for one byte more
-// than the size to meet the end at once.
-bool ReadFileText(const std::string& path, std::string& text, MessageSink& messages, std::size_t room)
+// than the size to meet the end at once. More than `limit` bytes are refused
+// as soon as they arrive: an endless device or a file that grows while it is
+// read stops there, not when memory runs out.
+bool ReadFileText(const std::string& path, std::string& text, MessageSink& messages, std::size_t room,
+                  std::size_t limit)
 {
     FilePtr file = OpenFile(path, "rb");
     if (!file) {
         messages.ShowMessage("Could not open file " + path + " to read!");
         return false;
     }
-    const std::size_t expected = ExpectedSize(file.get());
+    limit = std::min(limit, kLargestText);
+    const std::size_t expected = std::min(ExpectedSize(file.get()), limit);
     text.reserve(expected + 1 + room);
     text.resize(expected + 1);
     std::size_t used = 0;
     for (;;) {
         if (used == text.size()) {
-            if (used > kLargestText)
-                throw std::bad_alloc();
-            text.resize(std::min(used * 2, kLargestText + 1));
+            if (used > limit)
+                break;
+            text.resize(std::min(used * 2, limit + 1));
         }
         const std::size_t got = std::fread(&text[used], 1, text.size() - used, file.get());
         if (got == 0)
             break;
         used += got;
     }
+    if (used > limit) {
+        text = std::string();
+        messages.ShowMessage("Insufficient memory!");
+        return false;
+    }
     if (std::ferror(file.get())) {
         messages.ShowMessage("Could not open file " + path + " to read!");
         return false;
     }
-    if (used > kLargestText)
-        throw std::bad_alloc();
     text.resize(used);
     return true;
 }
@@ -177,10 +184,10 @@ struct SideRefs {
 
 // Reads one side, decodes and normalises it and writes its copy; the block
 // keeps the copy's text.
-bool ReadSide(const std::string& path, const std::string& copyName, std::string& block, MessageSink& messages,
-              StepTimes* times)
+bool ReadSide(const std::string& path, const std::string& copyName, std::string& block, std::size_t limit,
+              MessageSink& messages, StepTimes* times)
 {
-    if (!ReadFileText(path, block, messages))
+    if (!ReadFileText(path, block, messages, 0, limit))
         return false;
     MarkStep(times, "read");
     DecodeFileContent(block);
@@ -253,11 +260,12 @@ struct SideCount {
     uint64_t rows;
 };
 
-// Reads one side and writes its copy, and counts what it holds.
-bool CopySide(const std::string& path, const std::string& copyName, std::string& block, SideCount& count,
-              MessageSink& messages, StepTimes* times)
+// Reads one side, of at most `limit` bytes, and writes its copy, and counts what it holds.
+bool CopySide(const std::string& path, const std::string& copyName, std::string& block, uint64_t limit,
+              SideCount& count, MessageSink& messages, StepTimes* times)
 {
-    if (!ReadSide(path, copyName, block, messages, times))
+    if (!ReadSide(path, copyName, block, static_cast<std::size_t>(std::min<uint64_t>(limit, kLargestText)), messages,
+                  times))
         return false;
     count = SideCount{block.size(), SideRows(block)};
     return true;
@@ -276,8 +284,11 @@ bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, Co
         std::string scratch;
         std::string& leftText = keepTexts ? state.leftTextBlock : scratch;
         std::string& rightText = keepTexts ? state.rightTextBlock : scratch;
-        if (!CopySide(leftPath, leftCopyName, leftText, left, messages, times)
-            || !CopySide(rightPath, rightCopyName, rightText, right, messages, times))
+        // The left side may take what the budget allows both, the right what the left left over.
+        const uint64_t allowed = TextBytesWithin(memoryLimit);
+        if (!CopySide(leftPath, leftCopyName, leftText, allowed, left, messages, times)
+            || !CopySide(rightPath, rightCopyName, rightText, allowed - std::min(allowed, left.bytes), right, messages,
+                         times))
             return false;
         // Read and normalised, the texts tell what the rest will hold, their
         // bytes and rows: checked before any line table is made.

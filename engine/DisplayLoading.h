@@ -15,8 +15,10 @@ constexpr uint64_t kLargestPaneText = INT32_MAX - 2;
 // The whole content of the file, byte for byte, with `room` bytes more
 // reserved for the text to grow into. A file that cannot be read sends
 // "Could not open file %s to read!" and gives false; one too large for a
-// pane throws std::bad_alloc.
-bool ReadFileText(const std::string& path, std::string& text, MessageSink& messages, std::size_t room = 0);
+// pane throws std::bad_alloc; one that passes `limit` bytes while it is read
+// sends "Insufficient memory!" and gives false.
+bool ReadFileText(const std::string& path, std::string& text, MessageSink& messages, std::size_t room = 0,
+                  std::size_t limit = static_cast<std::size_t>(kLargestPaneText));
 
 // A lone CR ends a line like LF; a CR LF pair stays; a zero byte shows and
 // compares as a space. The text then ends with exactly one LF after its

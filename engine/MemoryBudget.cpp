@@ -46,6 +46,13 @@ uint64_t TextComparisonPeak(uint64_t bytes, uint64_t lines)
     return bytes * kPeakTenthsPerByte / 10 + lines * kPeakBytesPerLine;
 }
 
+uint64_t TextBytesWithin(uint64_t memoryLimit)
+{
+    // Each side holds at least one line; divided first, so that no limit overflows.
+    const uint64_t forLines = 2 * kPeakBytesPerLine;
+    return memoryLimit <= forLines ? 0 : (memoryLimit - forLines) / kPeakTenthsPerByte * 10;
+}
+
 bool TextComparisonFits(const std::string& leftPath, const std::string& rightPath, uint64_t memoryLimit,
                         MessageSink& messages)
 {

@@ -13,6 +13,11 @@
 // and each pane's line table.
 uint64_t TextComparisonPeak(uint64_t bytes, uint64_t lines);
 
+// The most bytes two texts may hold together for their comparison to stay
+// within `memoryLimit` bytes (as few lines as they can have): a reader stops
+// there rather than read an endless or a growing input to the end.
+uint64_t TextBytesWithin(uint64_t memoryLimit);
+
 // Before anything is read, from the two sizes alone (each byte costs its share
 // whatever the lines): false after "Insufficient memory!" was sent when a file
 // is larger than a pane holds or even that share exceeds `memoryLimit` bytes.

@@ -98,7 +98,8 @@ INT_PTR CDialog::RunModalLoop()
     }
     MSG msg;
     while (!m_endModal && m_hWnd) {
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        // In Unicode form, as the application's loop: characters beyond ASCII stay whole.
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             // WM_QUIT belongs to the outer loop: end this one and pass it on.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
@@ -106,7 +107,7 @@ INT_PTR CDialog::RunModalLoop()
         }
         if (!RouteMessage(&msg)) {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         }
     }
     return m_modalResult;
@@ -124,7 +125,7 @@ BOOL CDialog::RouteMessage(MSG* msg)
 
 BOOL CDialog::PreTranslateMessage(MSG* msg)
 {
-    return ::IsDialogMessageA(m_hWnd, msg);
+    return ::IsDialogMessageW(m_hWnd, msg);
 }
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent)

@@ -66,10 +66,13 @@ int CWinApp::ExitInstance()
 
 int CWinApp::Run()
 {
+    // Every loop of the program takes and dispatches messages in their Unicode form: the
+    // ANSI form of a character message has room for one byte of a UTF-8 character, so
+    // a character typed beyond ASCII would reach the edit controls as "?".
     MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
 }

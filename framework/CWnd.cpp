@@ -291,8 +291,18 @@ bool CWnd::OnCommand(UINT, UINT, HWND)
     return false;
 }
 
+void CWnd::DeleteWhenIdle()
+{
+    if (m_dispatchDepth == 0) {
+        delete this;
+        return;
+    }
+    m_deleteWhenIdle = true;
+}
+
 LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    ++m_dispatchDepth;
     const Message outer = m_current;
     m_current = Message{message, wParam, lParam};
     LRESULT result = 0;
@@ -302,6 +312,7 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         ReportCurrentException();
     }
     m_current = outer;
+    --m_dispatchDepth;
     return result;
 }
 
@@ -318,6 +329,14 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         return ::DefWindowProcA(hwnd, message, wParam, lParam);
     }
     const LRESULT result = wnd->Dispatch(message, wParam, lParam);
+    if (wnd->m_deleteWhenIdle && wnd->m_dispatchDepth == 0) {
+        // The destructor destroys a window still there, whose messages come back here.
+        wnd->m_deleteWhenIdle = false;
+        if (message == WM_NCDESTROY)
+            wnd->Detach();
+        delete wnd;
+        return result;
+    }
     if (message == WM_NCDESTROY) {
         wnd->Detach();
         wnd->PostNcDestroy();

@@ -63,6 +63,11 @@ public:
     int GetDlgCtrlID() const;
     void SetFont(HFONT font, BOOL redraw = TRUE);
 
+    // Deletes the object, which must have been made with new and have no other owner,
+    // once no handler of it is on the stack: at once when none is, else when the
+    // outermost one returns (a handler may run a nested message loop that asks for it).
+    void DeleteWhenIdle();
+
     // Default handling of the message being processed.
     LRESULT Default();
     // Default handling of any message: the subclassed procedure, else the system's.
@@ -93,4 +98,6 @@ private:
 
     WNDPROC m_superProc = nullptr;
     Message m_current{0, 0, 0};
+    int m_dispatchDepth = 0;  // handlers of this object on the stack
+    bool m_deleteWhenIdle = false;
 };

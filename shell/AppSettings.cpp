@@ -1,8 +1,7 @@
 #include "shell/AppSettings.h"
 
+#include "engine/CaseFolding.h"
 #include "framework/CWinApp.h"
-
-#include <mbstring.h>
 
 #include <cstdio>
 #include <cstring>
@@ -153,11 +152,7 @@ void UpdateRecentFiles(CWinApp& app, const std::string& path, RecentSide side)
         return;
     }
     std::vector<std::string> files = ReadRecentFiles(app, side);
-    auto same = [&](const std::string& entry) {
-        return _mbsicmp(reinterpret_cast<const unsigned char*>(entry.c_str()),
-                        reinterpret_cast<const unsigned char*>(path.c_str()))
-               == 0;
-    };
+    auto same = [&](const std::string& entry) { return EqualIgnoringCase(entry, path); };
     size_t found = 0;
     while (found < files.size() && !same(files[found])) {
         ++found;

@@ -280,7 +280,9 @@ void CTandrelDialog::SetStatusParts()
 void CTandrelDialog::ShowResult()
 {
     Children& c = *window_.children;
-    c.statusBar.SetText(0, DifferenceCountText(static_cast<int>(window_.comparison.hunks.size())));
+    c.statusBar.SetText(0, window_.comparisonFailed
+                               ? kComparisonFailedText
+                               : DifferenceCountText(static_cast<int>(window_.comparison.hunks.size())));
     if (window_.comparison.hunks.empty())
         c.diffList.EnableWindow(FALSE);
     c.leftLabel.SetText(leftName_);
@@ -302,8 +304,7 @@ void CTandrelDialog::OnDestroy()
     settings_.windowCY = window.bottom - window.top;
     KillTimer(kAutoStepTimer);
     // The system has destroyed the owned Find dialog already: its box has nothing left to save.
-    window_.findDialog.reset();
-    window_.closedFindDialog.reset();
+    ForgetFindDialog();
     window_.comparison = ComparisonState();
     CWinApp* app = CWinApp::GetApp();
     if (app && app->m_pMainWnd == this)
@@ -376,7 +377,7 @@ BOOL CTandrelDialog::PreTranslateMessage(MSG* msg)
         window_.userActed = true;
         // Keys go through the accelerators alone: no dialog navigation by Tab or Enter.
         return window_.children && window_.children->accelerators
-               && ::TranslateAcceleratorA(m_hWnd, window_.children->accelerators, msg);
+               && ::TranslateAcceleratorW(m_hWnd, window_.children->accelerators, msg);
     }
     if (msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST)
         window_.userActed = true;
@@ -442,7 +443,6 @@ LRESULT CTandrelDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnFindDialogFindNext(reinterpret_cast<HWND>(wParam), reinterpret_cast<const FindRequest*>(lParam));
         return 0;
     case WM_FINDDLG_CLOSE: OnFindDialogClose(reinterpret_cast<HWND>(wParam)); return 0;
-    case kDeleteClosedFindMessage: window_.closedFindDialog.reset(); return 0;
     case kReturnToFindDialogMessage: OnReturnToFindDialog(); return 0;
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_ACTIVATE: OnActivate(LOWORD(wParam)); break;

@@ -65,8 +65,6 @@ private:
     static constexpr UINT_PTR kAutoStepTimer = 1;
     // Tool id of the current-difference marker among the window's area tooltips.
     static constexpr UINT_PTR kMarkerTool = 0xFFFE;
-    // Posted to itself: delete the Find dialog that closed.
-    static constexpr UINT kDeleteClosedFindMessage = WM_USER + 5;
     // Posted to itself after a search the Find dialog asked for: the dialog takes the keyboard back.
     static constexpr UINT kReturnToFindDialogMessage = WM_USER + 6;
 
@@ -91,6 +89,8 @@ private:
         ComparisonState comparison;
         // Until the comparison fails.
         bool comparedOK = true;
+        // The engine reported an error: the window shows no outcome of a comparison.
+        bool comparisonFailed = false;
         std::string leftInfo, rightInfo;
         bool initialised = false;
         bool splitApplied = false;
@@ -100,9 +100,8 @@ private:
         HWND activePane = nullptr;
         std::string searchText;
         bool matchCase = false;
+        // Deleted through ForgetFindDialog: a handler of its own may be running.
         std::unique_ptr<CFindDialog> findDialog;
-        // A cancelled Find dialog, deleted once the message by which it asked has returned.
-        std::unique_ptr<CFindDialog> closedFindDialog;
         bool nextDropIsRight = false;
         // The compared files on disk, and a change being told (activation comes again when its box closes).
         ComparedFiles comparedFiles;
@@ -210,6 +209,7 @@ private:
     void OnFind();
     void OnFindDialogFindNext(HWND sender, const FindRequest* request);
     void OnFindDialogClose(HWND sender);
+    void ForgetFindDialog();
     void OnReturnToFindDialog();
     void KeepSelectionsShown(bool keep);
     bool IsOurFindDialog(HWND window) const;

@@ -55,14 +55,15 @@ bool FileSize(const std::string& path, int64_t& size)
 void CTandrelDialog::PumpPendingMessages()
 {
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    // In Unicode form, as every loop of the program: characters beyond ASCII stay whole.
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             // The quit belongs to whoever runs the outer loop.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     }
 }
 
@@ -84,8 +85,10 @@ bool CTandrelDialog::RunComparison()
         leftBinary = IsBinaryFile(leftPath_, *this);
         if (leftBinary >= 0)
             rightBinary = IsBinaryFile(rightPath_, *this);
-        if (leftBinary < 0 || rightBinary < 0)
-            return false;  // the engine has shown the error
+        if (leftBinary < 0 || rightBinary < 0) {
+            window_.comparisonFailed = true;  // the engine has shown the error
+            return false;
+        }
     }
     MarkStep(stepTimes_, "binary check");
     if (leftBinary || rightBinary) {
@@ -99,8 +102,10 @@ bool CTandrelDialog::RunComparison()
     const int result =
         CompareTextFiles(leftPath_, rightPath_, settings_.options.ignoreBlanks != 0, settings_.options.ignoreCase != 0,
                          window_.comparison, *this, AvailableMemory(), stepTimes_);
-    if (result < 0)
+    if (result < 0) {
+        window_.comparisonFailed = true;
         return false;
+    }
     if (result == 0) {
         wait.reset();
         AppMessageBox(IdenticalFilesText(leftName_, rightName_));

@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "shell/AppSettings.h"
 #include "shell/DiffReport.h"
+#include "shell/EditorCommandLine.h"
 
 #include <shellapi.h>
 
@@ -57,7 +58,7 @@ void CTandrelDialog::OnEditFile(bool left)
 
 void CTandrelDialog::StartEditor(const std::string& path)
 {
-    std::string commandLine = settings_.editor + " " + path;
+    std::string commandLine = EditorCommandLine(settings_.editor, path);
     STARTUPINFOA startup{};
     ::GetStartupInfoA(&startup);
     PROCESS_INFORMATION process{};

@@ -201,15 +201,20 @@ void CTandrelDialog::KeepSelectionsShown(bool keep)
     window_.children->rightText.KeepSelectionShown(keep);
 }
 
-// The dialog asks from inside one of its own handlers: deleting it there would pull the
-// object from under the call still running, so it goes once that call has returned.
 void CTandrelDialog::OnFindDialogClose(HWND sender)
 {
     if (!IsOurFindDialog(sender))
         return;
-    window_.closedFindDialog = std::move(window_.findDialog);
+    ForgetFindDialog();
     KeepSelectionsShown(false);
-    PostMessage(kDeleteClosedFindMessage);
+}
+
+// The dialog asks from inside one of its own handlers, and a message box of one of them
+// runs a message loop that may bring its Cancel: it goes once no handler of it runs.
+void CTandrelDialog::ForgetFindDialog()
+{
+    if (window_.findDialog)
+        window_.findDialog.release()->DeleteWhenIdle();
 }
 
 void CTandrelDialog::InvalidateMarker()

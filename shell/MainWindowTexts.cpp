@@ -19,6 +19,8 @@ std::string Format(const char* pattern, Args... args)
 
 }  // namespace
 
+const char kComparisonFailedText[] = "The comparison failed";
+
 std::string DifferenceCountText(int count)
 {
     if (count <= 0)

@@ -6,6 +6,8 @@
 
 // Status part 0 after a comparison: "No differences found", "1 difference found", ...
 std::string DifferenceCountText(int count);
+// Status part 0 after a comparison the engine could not finish, whose error it has shown.
+extern const char kComparisonFailedText[];
 
 // Local time of a file as "3/07/98  9:05p": month, day, two-digit year, 12-hour clock.
 std::string FileTimeText(int month, int day, int year, int hour, int minute);

@@ -109,6 +109,13 @@ TEST_F(CompareFilesDialogTest, EachRefusalNamesTheFaultAndFocusesItsBox)
     const std::string folderName = folder.Path();
     const std::string missing = folder.PathOf("no-such-file.txt");
     const std::string tooLong = "C:\\" + std::string(300, 'x') + ".txt";
+    // Counted as the system counts, in UTF-16 units: 259 fit, whatever their bytes.
+    std::string cyrillic, cyrillicTooLong = "C:\\";
+    for (int i = 0; i < 252; ++i)
+        cyrillic += "\xD0\x96";  // Ж
+    const std::string cyrillicLongest = "C:\\" + cyrillic + ".txt";
+    for (int i = 0; i < 257; ++i)
+        cyrillicTooLong += "\xD0\x96";
     const struct {
         std::string first, second, message;
         int focused;
@@ -120,6 +127,8 @@ TEST_F(CompareFilesDialogTest, EachRefusalNamesTheFaultAndFocusesItsBox)
         {left, missing, "File " + missing + " does not exist!", IDC_COMPARE_FILE2},
         {left, folderName, folderName + " is a folder, not a file!", IDC_COMPARE_FILE2},
         {tooLong, right, "File name " + tooLong + " is too long!", IDC_COMPARE_FILE1},
+        {cyrillicLongest, right, "File " + cyrillicLongest + " does not exist!", IDC_COMPARE_FILE1},
+        {cyrillicTooLong, right, "File name " + cyrillicTooLong + " is too long!", IDC_COMPARE_FILE1},
     };
     for (const auto& c : cases) {
         messages.shown.clear();

@@ -46,7 +46,7 @@ TEST(FileFilterTest, StoredStringsGiveTheEditorsItems)
     }
 }
 
-TEST(FileFilterTest, ItemsReadBackCutAtTheFirstBrackets)
+TEST(FileFilterTest, ItemsReadBackFromTheLastOpeningBracket)
 {
     const struct {
         std::string item;
@@ -54,7 +54,8 @@ TEST(FileFilterTest, ItemsReadBackCutAtTheFirstBrackets)
         std::string patterns;
     } cases[] = {
         {"C++ Files (*.c;*.cpp)", "C++ Files", "*.c;*.cpp"},
-        {"Odd (name) (*.x)", "Odd", "name"},
+        {"Odd (name) (*.x)", "Odd (name)", "*.x"},
+        {"Half (open (*.x)", "Half (open", "*.x"},
         {"Cut (*.a)b)", "Cut", "*.a"},
         {"Bare name  ", "Bare name", ""},
         {"Open (*.q", "Open", "*.q"},
@@ -63,6 +64,38 @@ TEST(FileFilterTest, ItemsReadBackCutAtTheFirstBrackets)
         const FileType type = ParseFileTypeItem(c.item);
         EXPECT_EQ(type.name, c.name) << c.item;
         EXPECT_EQ(type.patterns, c.patterns) << c.item;
+    }
+}
+
+// Whatever the editor accepts (no "|" anywhere, no bracket in the patterns, a name
+// without trailing blanks) is stored and read back as typed, as an item and in the filter.
+TEST(FileFilterTest, EveryAcceptedTypeReadsBackAsTyped)
+{
+    std::mt19937 random(19);
+    const std::string nameCharacters = "ab (*.;)Я中 ";
+    const std::string patternCharacters = "ab*.;? Я";
+    auto word = [&](const std::string& alphabet) {
+        std::string text(1 + random() % 8, ' ');
+        for (char& c : text)
+            c = alphabet[random() % alphabet.size()];
+        return text;
+    };
+    for (int round = 0; round < 500; ++round) {
+        std::vector<FileType> types(1 + random() % 4);
+        for (FileType& type : types) {
+            // The alphabets' multibyte letters are cut at random: bytes, not letters, matter here.
+            type.name = word(nameCharacters) + "x";
+            type.patterns = word(patternCharacters);
+        }
+        const std::vector<FileType> read = ParseFileFilter(FormatFileFilter(types));
+        ASSERT_EQ(read.size(), types.size());
+        for (size_t i = 0; i < types.size(); ++i) {
+            const FileType item = ParseFileTypeItem(FileTypeItemText(types[i]));
+            EXPECT_EQ(item.name, types[i].name);
+            EXPECT_EQ(item.patterns, types[i].patterns);
+            EXPECT_EQ(read[i].name, types[i].name);
+            EXPECT_EQ(read[i].patterns, types[i].patterns);
+        }
     }
 }
 

@@ -198,7 +198,7 @@ TEST_F(FileTypesDialogTest, SelectionFollowsEveryChange)
     EXPECT_EQ(lastList, (std::vector<std::string>{"B (b)", "Sea (c)", "C++ Files (*.c;*.cpp;*.cxx;*.c++)"}));
 }
 
-TEST_F(FileTypesDialogTest, EnterFileTypeRefusesEmptyFieldsAndBarsAndFocusesTheField)
+TEST_F(FileTypesDialogTest, EnterFileTypeRefusesEmptyFieldsBarsAndBracketedPatternsAndFocusesTheField)
 {
     const struct {
         std::string name, patterns, message;
@@ -209,7 +209,10 @@ TEST_F(FileTypesDialogTest, EnterFileTypeRefusesEmptyFieldsAndBarsAndFocusesTheF
         {"", "", "You have to type something!", IDC_ENTER_GROUP_NAME},
         {"X|Y", "*.x", "A file type cannot contain the character |!", IDC_ENTER_GROUP_NAME},
         {"X", "*.x|*.y", "A file type cannot contain the character |!", IDC_ENTER_PATTERNS},
+        {"X", "*.(x)", "File patterns cannot contain the characters ( and )!", IDC_ENTER_PATTERNS},
+        {"X", "*.x)", "File patterns cannot contain the characters ( and )!", IDC_ENTER_PATTERNS},
         {" ", " ", "", 0},
+        {"Odd (name)", "*.x", "", 0},
     };
     for (const auto& c : cases) {
         messages.shown.clear();

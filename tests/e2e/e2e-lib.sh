@@ -131,6 +131,15 @@ e2e_message_box() {
   return 1
 }
 
+# Waits for a message box of the program (at most 10 s); prints its id, fails naming
+# WHAT (the step that should have raised it) when none comes.
+e2e_wait_message_box() {
+  local what=$1 box="" _
+  for _ in $(seq 50); do box=$(e2e_message_box) && break; sleep 0.2; done
+  [ -n "$box" ] || e2e_fail "$what showed no message"
+  echo "$box"
+}
+
 e2e_window_width() {
   xdotool getwindowgeometry "$1" 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'
 }

@@ -2,6 +2,7 @@
 // (written once by Python into a fixture) says; other lines fold ASCII only.
 #include "EngineTestFiles.h"
 
+#include "engine/CaseFolding.h"
 #include "engine/DiffFiles.h"
 #include "engine/LineRules.h"
 #include "engine/Utf8.h"
@@ -65,6 +66,23 @@ TEST(IgnoreCase, FoldsEveryLetterOfTheBlocksAsUnicodeDataSays)
             ASSERT_EQ(equal, foldedA == foldedB) << std::hex << "U+" << a << " against U+" << b;
         }
     }
+}
+
+// The histories' comparison agrees with the line comparison's folding, in
+// words of several characters and with bytes that are no UTF-8 beside them.
+TEST(IgnoreCase, TextsCompareAsTheirCharactersFold)
+{
+    const std::map<uint32_t, uint32_t> folding = FixtureFolding();
+    for (const auto& [a, foldedA] : folding) {
+        for (const auto& [b, foldedB] : folding) {
+            const std::string left = "x" + Utf8(a) + "\xFF" + Utf8(b);
+            const std::string right = "X" + Utf8(foldedA) + "\xFF" + Utf8(foldedB);
+            ASSERT_TRUE(EqualIgnoringCase(left, right)) << std::hex << "U+" << a << " U+" << b;
+            ASSERT_EQ(EqualIgnoringCase(Utf8(a), Utf8(b)), foldedA == foldedB) << std::hex << "U+" << a << " U+" << b;
+        }
+    }
+    EXPECT_FALSE(EqualIgnoringCase("\xFF", "\xFE"));
+    EXPECT_FALSE(EqualIgnoringCase("abc", "abcd"));
 }
 
 struct LinePair {

@@ -3,6 +3,7 @@
 #include "DisplayTestSupport.h"
 
 #include "engine/DisplayLoading.h"
+#include "engine/MemoryBudget.h"
 #include "engine/PaneAlignment.h"
 #include "engine/TextComparison.h"
 #include "tests/support/MemoryExhaustion.h"
@@ -274,6 +275,45 @@ TEST_F(DisplayLoading, ReadsAPipeToItsEnd)
     EXPECT_EQ(state.leftLineCount, 20000);
     std::remove(leftName.c_str());
     std::remove(rightName.c_str());
+}
+
+// An endless input, on either side: the read stops at what the budget allows,
+// not at the end of the input or of memory. The writer counts what it got rid
+// of before the reader closed the pipe: that bound is the point.
+TEST_F(DisplayLoading, AnEndlessInputIsRefusedOnceItPassesTheBudget)
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    const uint64_t memoryLimit = 8u << 20;
+    const uint64_t allowed = TextBytesWithin(memoryLimit);
+    ASSERT_GT(allowed, 0u);
+    ASSERT_LE(TextComparisonPeak(allowed + 2, 2), memoryLimit);
+    const uint64_t endless = 64u << 20;  // far beyond the budget; the test ends even if it is read whole
+    for (const bool left : {true, false}) {
+        SCOPED_TRACE(left ? "left" : "right");
+        const std::string fifo = folders.InputFolder() + "/endless";
+        ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+        uint64_t written = 0;
+        std::thread writer([&] {
+            std::FILE* out = std::fopen(fifo.c_str(), "wb");
+            const std::string block(1 << 16, 'z');
+            while (out && written < endless && std::fwrite(block.data(), 1, block.size(), out) == block.size())
+                written += block.size();
+            if (out)
+                std::fclose(out);
+        });
+        const std::string other = folders.WriteInput("other", "x\n");
+        std::string leftName, rightName;
+        CollectedMessages sink;
+        const bool loaded =
+            LoadPaneTexts(left ? fifo : other, left ? other : fifo, state, leftName, rightName, sink, memoryLimit);
+        writer.join();
+        EXPECT_FALSE(loaded);
+        EXPECT_EQ(sink.texts, Strings{"Insufficient memory!"});
+        // What the budget allows, and what the pipe and the stream buffered beyond it.
+        EXPECT_LE(written, allowed + (1u << 20));
+        std::remove(fifo.c_str());
+        std::remove(other.c_str());
+    }
 }
 
 // Each failure shows its one message, returns false, empties the names and

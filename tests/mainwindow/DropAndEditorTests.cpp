@@ -121,7 +121,9 @@ TEST_F(DropAndEditor, DroppedFilesSetThePairToCompare)
     }
 }
 
-TEST_F(DropAndEditor, TheEditorGetsItsCommandAndThePathAsWritten)
+// A path with a blank comes in double quotes, one argument for any editor; the command
+// stays as the user wrote it.
+TEST_F(DropAndEditor, TheEditorGetsItsCommandAndThePathAsOneArgument)
 {
     char module[MAX_PATH] = "";
     ::GetModuleFileNameA(nullptr, module, MAX_PATH);
@@ -135,7 +137,7 @@ TEST_F(DropAndEditor, TheEditorGetsItsCommandAndThePathAsWritten)
         UINT command;
         std::string commandLine;  // empty: the editor does not start
     } cases[] = {
-        {standIn, ID_EDIT_LEFT_FILE, standIn + " " + left},
+        {standIn, ID_EDIT_LEFT_FILE, standIn + " \"" + left + "\""},
         {standIn + " /x", ID_EDIT_RIGHT_FILE, standIn + " /x " + right},
         {folder + "\\no-such-editor.exe", ID_EDIT_LEFT_FILE, ""},
     };

@@ -146,6 +146,32 @@ TEST_F(FindFlow, AWordBeyondAsciiTypedInTheDialogIsFoundAndStored)
     EXPECT_TRUE(std::wstring(stored) == L"\u0416\u0423\u041A");
 }
 
+// The box of one of the dialog's handlers runs a message loop, in which a Cancel of the
+// dialog can arrive: the dialog goes only once that handler has returned.
+TEST_F(FindFlow, ACancelWhileTheDialogsBoxIsUpDeletesItAfterItsHandler)
+{
+    CTandrelDialog& d = Open(WriteFile("left.txt", "one\n"), WriteFile("right.txt", "two\n"));
+    HWND find = OpenFind(d);
+    ASSERT_NE(find, nullptr);
+    DialogScript::SetText(find, IDC_FIND_TEXT, "");
+    bool aliveUnderTheBox = false;
+    const MessageBoxHandler previous =
+        SetMessageBoxHandler([&](HWND, const std::string& text, const std::string&, UINT) {
+            messages.push_back(text);
+            ::PostMessageA(find, WM_COMMAND, IDCANCEL, 0);
+            PumpMessages();
+            aliveUnderTheBox = ::IsWindow(find) && d.FindDialog() == nullptr;
+            return IDOK;
+        });
+    ::SendMessageA(find, WM_COMMAND, IDC_FIND_NEXT, 0);
+    SetMessageBoxHandler(previous);
+    PumpMessages();
+    EXPECT_EQ(messages, std::vector<std::string>{"No search string defined!"});
+    EXPECT_TRUE(aliveUnderTheBox) << "deleted under its own handler";
+    EXPECT_EQ(d.FindDialog(), nullptr);
+    EXPECT_FALSE(::IsWindow(find));
+}
+
 TEST_F(FindFlow, CancelStoresTheStringAndTheNextFindStartsAfresh)
 {
     CTandrelDialog& d = Open(WriteFile("left.txt", "one\ntwo\n"), WriteFile("right.txt", "one\n2\n"));

@@ -249,6 +249,25 @@ TEST_F(RecentFilesTest, CaseInsensitiveMatchIsStoredAsNewlyTyped)
     EXPECT_EQ(RecentList(app, RecentSide::Left), (std::vector<std::string>{"c:\\DATA\\one.TXT", "C:\\Data\\Two.txt"}));
 }
 
+TEST_F(RecentFilesTest, LettersBeyondAsciiMatchInOtherCaseToo)
+{
+    const struct {
+        const char* first;
+        const char* again;
+    } cases[] = {
+        {"C:\\Привет.txt", "c:\\ПРИВЕТ.TXT"},
+        {"Z:\\École\\Ωμέγα", "z:\\école\\ΩΜΈΓΑ"},
+        {"Straße", "STRAßE"},
+    };
+    for (const auto& c : cases) {
+        ClearProgramKey();
+        UpdateRecentFiles(app, c.first, RecentSide::Left);
+        UpdateRecentFiles(app, "other", RecentSide::Left);
+        UpdateRecentFiles(app, c.again, RecentSide::Left);
+        EXPECT_EQ(RecentList(app, RecentSide::Left), (std::vector<std::string>{c.again, "other"})) << c.first;
+    }
+}
+
 TEST_F(RecentFilesTest, EmptyPathLeavesTheListUntouched)
 {
     UpdateRecentFiles(app, "a", RecentSide::Left);

@@ -95,6 +95,17 @@ void DialogScript::SetText(HWND dialog, int id, const std::string& text)
     ::SetDlgItemTextA(dialog, id, text.c_str());
 }
 
+void DialogScript::Type(HWND dialog, int id, const std::wstring& text)
+{
+    HWND control = ::GetDlgItem(dialog, id);
+    HWND edit = ::FindWindowExA(control, nullptr, "Edit", nullptr);
+    HWND target = edit ? edit : control;
+    ::SetFocus(target);
+    ::SendMessageA(target, EM_SETSEL, 0, -1);
+    for (wchar_t unit : text)
+        ::PostMessageW(target, WM_CHAR, unit, 1);
+}
+
 std::string DialogScript::Text(HWND dialog, int id)
 {
     char text[1024] = "";

@@ -28,6 +28,9 @@ public:
     // A click on a dialog's button, posted as the button would.
     static void Click(HWND dialog, int id);
     static void SetText(HWND dialog, int id, const std::string& text);
+    // Types text into a control (a combo box's edit field for a combo box) as the keyboard
+    // does: one character message a UTF-16 unit, posted in Unicode form after the focus.
+    static void Type(HWND dialog, int id, const std::wstring& text);
     static std::string Text(HWND dialog, int id);
     // The texts of a combo box's or a list box's items, in order.
     static std::vector<std::string> ComboItems(HWND dialog, int id);
