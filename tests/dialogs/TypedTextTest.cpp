@@ -1,12 +1,13 @@
 // Text typed into the dialogs' edit and combo boxes arrives whole in every script, through
 // the program's own modal loop, as characters from the keyboard or an input method come.
-#include "DialogScript.h"
+#include "tests/support/windows/DialogScript.h"
 #include "dialogs/CCompareFilesDialog.h"
 #include "dialogs/CEnterFileTypeDialog.h"
 #include "dialogs/COptionsDialog.h"
 #include "framework/WideString.h"
 #include "resources/resource.h"
 #include "tests/shell/ShellTestSupport.h"
+#include "tests/support/windows/MessageBoxRecorder.h"
 
 #include <gtest/gtest.h>
 

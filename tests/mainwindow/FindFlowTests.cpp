@@ -155,20 +155,17 @@ TEST_F(FindFlow, ACancelWhileTheDialogsBoxIsUpDeletesItAfterItsHandler)
     ASSERT_NE(find, nullptr);
     DialogScript::SetText(find, IDC_FIND_TEXT, "");
     bool aliveUnderTheBox = false;
-    const MessageBoxHandler previous =
-        SetMessageBoxHandler([&](HWND, const std::string& text, const std::string&, UINT) {
-            messages.push_back(text);
-            ::PostMessageA(find, WM_COMMAND, IDCANCEL, 0);
-            PumpMessages();
-            aliveUnderTheBox = ::IsWindow(find) && d.FindDialog() == nullptr;
-            return IDOK;
-        });
+    messages.AnswerWith([&](const MessageBoxRecorder::Shown&) {
+        ::PostMessageA(find, WM_COMMAND, IDCANCEL, 0);
+        PumpMessages();
+        aliveUnderTheBox = ::IsWindow(find);
+        return IDOK;
+    });
     ::SendMessageA(find, WM_COMMAND, IDC_FIND_NEXT, 0);
-    SetMessageBoxHandler(previous);
     PumpMessages();
-    EXPECT_EQ(messages, std::vector<std::string>{"No search string defined!"});
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"No search string defined!"});
     EXPECT_TRUE(aliveUnderTheBox) << "deleted under its own handler";
-    EXPECT_EQ(d.FindDialog(), nullptr);
+    EXPECT_EQ(FindDialogOf(d), nullptr);
     EXPECT_FALSE(::IsWindow(find));
 }
 
