@@ -31,7 +31,8 @@ e2e_begin() {
     if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then E2E_DISPLAY=:$n; break; fi
   done
   [ -n "$E2E_DISPLAY" ] || e2e_fail "no free display number in $range"
-  Xvfb "$E2E_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  # -noreset: a key map a path loads must outlive the moments without clients.
+  Xvfb "$E2E_DISPLAY" -noreset -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
   E2E_XVFB=$!
   E2E_PID=""
   trap e2e_end EXIT
