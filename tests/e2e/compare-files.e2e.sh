@@ -13,9 +13,7 @@ e2e_start
 dialog=$(e2e_wait_window '^Compare Files$' 200 60)
 e2e_log "Compare Files dialog $dialog"
 e2e_keys "$dialog" Return
-box=""
-for _ in $(seq 50); do box=$(e2e_message_box) && break; sleep 0.2; done
-[ -n "$box" ] || e2e_fail "Enter on the empty dialog showed no message"
+box=$(e2e_wait_message_box "Enter on the empty dialog")
 e2e_log "refused with a message box $box"
 e2e_keys "$box" Return
 e2e_wait_window_gone '^Tandrel$'
