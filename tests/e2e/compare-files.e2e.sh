@@ -18,11 +18,7 @@ e2e_log "refused with a message box $box"
 e2e_keys "$box" Return
 e2e_wait_window_gone '^Tandrel$'
 # The refusal put the focus back into File 1; Tab goes on to File 2.
-e2e_type "$dialog" "$left"
-e2e_keys "$dialog" Tab
-e2e_type "$dialog" "$right"
-e2e_keys "$dialog" Return
-main=$(e2e_wait_window '^Tandrel$' 300)
+main=$(e2e_compare_pair "$dialog" "$left" "$right")
 e2e_log "comparison window $main"
 e2e_keys "$main" alt+F4
 e2e_wait_exit 20 || e2e_fail "the program ended with status $?"

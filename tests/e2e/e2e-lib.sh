@@ -141,6 +141,18 @@ e2e_wait_message_box() {
   echo "$box"
 }
 
+# Types the pair into a Compare Files dialog (File 1, Tab, File 2), confirms it
+# and prints the main window that then shows the comparison.
+e2e_compare_pair() {
+  local dialog=$1 left=$2 right=$3 main
+  e2e_type "$dialog" "$left"
+  e2e_keys "$dialog" Tab
+  e2e_type "$dialog" "$right"
+  e2e_keys "$dialog" Return
+  main=$(e2e_wait_window '^Tandrel$' 300)
+  echo "$main"
+}
+
 e2e_window_width() {
   xdotool getwindowgeometry "$1" 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'
 }

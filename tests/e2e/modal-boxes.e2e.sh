@@ -18,11 +18,7 @@ box=$(e2e_wait_message_box "Enter on the empty dialog")
 e2e_log "start-up refusal $box over the dialog $dialog"
 e2e_keys "$box" Return
 e2e_wait_window_gone '^Tandrel$'
-e2e_type "$dialog" "$left"
-e2e_keys "$dialog" Tab
-e2e_type "$dialog" "$right"
-e2e_keys "$dialog" Return
-main=$(e2e_wait_window '^Tandrel$' 300)
+main=$(e2e_compare_pair "$dialog" "$left" "$right")
 e2e_log "comparison window $main"
 
 # The first toolbar button (Compare New Pair Of Files) just below the caption.
