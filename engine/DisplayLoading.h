@@ -5,25 +5,8 @@
 #include "engine/MessageSink.h"
 #include "engine/StepTimes.h"
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
-
-// The largest text a pane holds, line feeds added: its positions are 32-bit.
-constexpr uint64_t kLargestPaneText = INT32_MAX - 2;
-
-// The whole content of the file, byte for byte, with `room` bytes more
-// reserved for the text to grow into. A file that cannot be read sends
-// "Could not open file %s to read!" and gives false; one too large for a
-// pane throws std::bad_alloc; one that passes `limit` bytes while it is read
-// sends "Insufficient memory!" and gives false.
-bool ReadFileText(const std::string& path, std::string& text, MessageSink& messages, std::size_t room = 0,
-                  std::size_t limit = static_cast<std::size_t>(kLargestPaneText));
-
-// A lone CR ends a line like LF; a CR LF pair stays; a zero byte shows and
-// compares as a space. The text then ends with exactly one LF after its
-// last line, as the comparison's copy needs.
-void NormaliseText(std::string& text);
 
 // Reads both files, decodes them (UTF-16 after its byte-order mark to
 // UTF-8, a UTF-8 mark dropped, anything else byte for byte), normalises them
@@ -59,8 +42,3 @@ bool WriteComparisonCopies(const std::string& leftPath, const std::string& right
 // "Insufficient memory!"; both give false.
 bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopyName, ComparisonState& state,
                    MessageSink& messages, StepTimes* times = nullptr);
-
-// Creates a new, empty file "TMPxxxx.tmp" (four hex digits) in the system's
-// temporary folder, exclusively, and returns its path. Sends "Could not get
-// temp file name" and returns false when no such file can be made.
-bool GetTempFilePath(std::string& path, MessageSink& messages);

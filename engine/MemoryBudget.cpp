@@ -1,6 +1,6 @@
 #include "engine/MemoryBudget.h"
 
-#include "engine/DisplayLoading.h"
+#include "engine/FileText.h"
 #include "engine/MemoryExhaustion.h"
 
 #include <sys/stat.h>

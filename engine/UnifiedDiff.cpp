@@ -1,6 +1,6 @@
 #include "engine/UnifiedDiff.h"
 
-#include "engine/DisplayLoading.h"
+#include "engine/FileText.h"
 #include "engine/ListingCommand.h"
 #include "engine/ListingOrder.h"
 #include "engine/TextEncoding.h"

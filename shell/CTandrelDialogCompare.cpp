@@ -1,4 +1,5 @@
 // The main window's compare flow: binary or text comparison, pane texts, colours and the commands that start a new comparison.
+#include "engine/PaneTexts.h"
 #include "shell/CTandrelDialog.h"
 
 #include "dialogs/CAboutDialog.h"

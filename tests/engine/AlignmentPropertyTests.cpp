@@ -7,6 +7,7 @@
 #include "engine/DisplayLoading.h"
 #include "engine/ListingCommand.h"
 #include "engine/PaneAlignment.h"
+#include "engine/PaneTexts.h"
 #include "tests/support/RandomEdits.h"
 #include "tests/support/SystemDiff.h"
 

@@ -4,6 +4,8 @@
 
 #include "engine/DiffDescriptions.h"
 #include "engine/PaneAlignment.h"
+#include "engine/PaneTexts.h"
+#include "engine/RowListing.h"
 
 #include <gtest/gtest.h>
 

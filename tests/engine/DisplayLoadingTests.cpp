@@ -5,6 +5,7 @@
 #include "engine/DisplayLoading.h"
 #include "engine/MemoryBudget.h"
 #include "engine/PaneAlignment.h"
+#include "engine/TempCopies.h"
 #include "engine/TextComparison.h"
 #include "tests/support/MemoryExhaustion.h"
 

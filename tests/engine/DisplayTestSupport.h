@@ -4,6 +4,7 @@
 #include "engine/ComparisonState.h"
 #include "engine/MessageSink.h"
 #include "engine/PaneAlignment.h"
+#include "engine/PaneTexts.h"
 #include "EngineTestFiles.h"
 
 #include <string>

@@ -5,6 +5,7 @@
 
 #include "engine/BinaryFile.h"
 #include "engine/ListingOrder.h"
+#include "engine/RowListing.h"
 #include "engine/TextEncoding.h"
 
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 #include "engine/DiffFiles.h"
 #include "engine/DisplayLoading.h"
 #include "engine/PaneAlignment.h"
+#include "engine/PaneTexts.h"
 
 #include <chrono>
 #include <cstdio>

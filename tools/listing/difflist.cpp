@@ -10,6 +10,8 @@
 #include "engine/ListingOrder.h"
 #include "engine/MessageSink.h"
 #include "engine/PaneAlignment.h"
+#include "engine/PaneTexts.h"
+#include "engine/RowListing.h"
 #include "engine/StepTimes.h"
 #include "engine/TextComparison.h"
 #include "engine/UnifiedDiff.h"
