@@ -291,11 +291,9 @@ TEST_F(LayoutWindow, StatusBarPartsAndLegend)
 
 TEST_F(LayoutWindow, ReCompareKeepsTheTopLineAndClampsTheCurrentDifference)
 {
-    std::string right;
-    for (int i = 1; i <= 300; ++i)
-        right += (i % 100 == 50 ? "changed" : "line") + std::to_string(i) + "\n";
     const std::string leftPath = WriteFile("left.txt", NumberedLines("line", 1, 300));
-    const std::string rightPath = WriteFile("right.txt", right);
+    const std::string rightPath =
+        WriteFile("right.txt", NumberedLinesExcept("line", 1, 300, {50, 150, 250}, "changed"));
     int topAfter = -1, diffAfter = -1;
     int hunksAfter = 0;
     std::vector<Step> steps = {

@@ -13,10 +13,8 @@ protected:
     // 300 lines; lines 50, 150 and 250 changed on the right.
     CTandrelDialog& OpenThreeChanges()
     {
-        std::string right;
-        for (int i = 1; i <= 300; ++i)
-            right += (i % 100 == 50 ? "changed" : "line") + std::to_string(i) + "\n";
-        return Open(WriteFile("left.txt", NumberedLines("line", 1, 300)), WriteFile("right.txt", right));
+        return Open(WriteFile("left.txt", NumberedLines("line", 1, 300)),
+                    WriteFile("right.txt", NumberedLinesExcept("line", 1, 300, {50, 150, 250}, "changed")));
     }
 
     // The row sits in the middle of the visible rows of the pane.

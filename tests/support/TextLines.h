@@ -1,6 +1,7 @@
 // TextLines: a file's text as the platform's text mode delivers it, and its lines, written apart from the engine.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -37,5 +38,17 @@ inline std::string NumberedLines(const std::string& prefix, int first, int last)
     std::string text;
     for (int i = first; i <= last; ++i)
         text += prefix + std::to_string(i) + "\n";
+    return text;
+}
+
+// NumberedLines with the numbers in `changed` spelled "<changedPrefix><number>" instead.
+inline std::string NumberedLinesExcept(const std::string& prefix, int first, int last, const std::vector<int>& changed,
+                                       const std::string& changedPrefix)
+{
+    std::string text;
+    for (int i = first; i <= last; ++i) {
+        const bool isChanged = std::find(changed.begin(), changed.end(), i) != changed.end();
+        text += (isChanged ? changedPrefix : prefix) + std::to_string(i) + "\n";
+    }
     return text;
 }
