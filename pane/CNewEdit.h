@@ -151,6 +151,11 @@ private:
     // Both return whether the view scrolled.
     bool MoveCaretToPoint(POINT point, CaretFollow follow, EdgeBeep beep);
     bool EnsureCaretVisible(CaretFollow follow);
+    // The extent counts characters, but a line drawn wider (tabs, characters outside the
+    // first plane) reaches past it: a caret found there widens it, so that the view can follow.
+    void WidenExtentTo(int offset);
+    // The caret lies in the text area of the client, on a line fully or partly shown.
+    bool CaretInside() const;
     void ExtendSelection(int newEnd);
 
     // ---- Painting helpers

@@ -189,6 +189,12 @@ void CNewEdit::OnHome(bool shift, bool ctrl)
     ClearSelection();
 }
 
+bool CNewEdit::CaretInside() const
+{
+    return caretPoint_.x >= marginWidth_ && caretPoint_.x < clientWidth_ && caretPoint_.y >= 0
+           && caretPoint_.y < clientHeight_;
+}
+
 void CNewEdit::OnEnd(bool shift, bool ctrl)
 {
     int lo = 0;
@@ -208,10 +214,15 @@ void CNewEdit::OnEnd(bool shift, bool ctrl)
         MoveCaretToPosition(target, CaretFollow::QuarterJump);
     } else {
         SetCaretLineOffset(line, span.length);
-        const bool inside = caretPoint_.x >= marginWidth_ && caretPoint_.x < clientWidth_ && caretPoint_.y >= 0
-                            && caretPoint_.y < clientHeight_;
-        if (!inside)
+        if (!CaretInside())
             SetHorzPos(lineIndex_.CharactersBefore(line, span.length) + visibleColumns_ / 4 - visibleColumns_);
+        // A line drawn wider than its characters (tabs, characters outside the first plane)
+        // ends further right: the view goes by where the caret is drawn.
+        if (!CaretInside()) {
+            const int offset = caretPoint_.x - TextOriginX();
+            WidenExtentTo(offset);
+            SetHorzPos(offset / std::max(1, metrics_.AverageCharWidth()) + visibleColumns_ / 4 - visibleColumns_);
+        }
     }
     ClearSelection();
 }

@@ -131,10 +131,20 @@ void CNewEdit::ScrollBy(int lines, int columns)
         SetHorzPos(horzPos_ + columns);
 }
 
+void CNewEdit::WidenExtentTo(int offset)
+{
+    const int columns = offset / std::max(1, metrics_.AverageCharWidth()) + 1;
+    if (columns <= text_.MaxLineLength())
+        return;
+    text_.SetMaxLineLength(columns);
+    RecalcScrollBars();
+}
+
 bool CNewEdit::EnsureCaretVisible(CaretFollow follow)
 {
     if (follow == CaretFollow::None)
         return false;
+    WidenExtentTo(caretPoint_.x - TextOriginX());
     PaneLayout::CaretView view;
     view.marginWidth = marginWidth_;
     view.clientWidth = clientWidth_;
