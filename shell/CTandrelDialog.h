@@ -15,7 +15,7 @@
 #include "shell/CMainToolbar.h"
 #include "shell/CTandrelDialogFrame.h"
 #include "shell/ComparedFiles.h"
-#include "shell/CompareOptions.h"
+#include "engine/CompareOptions.h"
 #include "shell/MainLayout.h"
 #include "shell/Navigation.h"
 #include "shell/SplitterDragListener.h"
@@ -24,6 +24,7 @@
 #include <string>
 
 struct AppSettings;
+struct OptionValues;
 class CComparingDialog;
 class StepTimes;
 
@@ -48,7 +49,7 @@ public:
     // What Set Options does after OK: each value of `chosen` that the Options
     // dialog edits and that differs is stored and applied (a new comparison,
     // a new layout or new colours, as the value needs).
-    void ApplyOptions(const AppSettings& chosen);
+    void ApplyOptions(const OptionValues& chosen);
 
 protected:
     // The engine's messages, shown in the application's message box.
