@@ -1,10 +1,9 @@
 #include "engine/RowMarks.h"
 
 #include "engine/EngineError.h"
+#include "engine/MemoryExhaustion.h"
 
 #include <algorithm>
-#include <new>
-#include <stdexcept>
 
 namespace {
 
@@ -63,15 +62,14 @@ int FindRowMarks(const ComparisonState& state, const RowText& leftRow, const Row
                  std::vector<RowMarks>& marks, MessageSink& messages)
 {
     marks.clear();
-    try {
+    const bool marked = RanWithinMemory([&] {
         for (const DiffHunk& hunk : state.hunks) {
             if (hunk.leftKind == Changed && hunk.rightKind == Changed)
                 MarkHunk(state, hunk, leftRow, rightRow, rules, marks);
         }
+    });
+    if (marked)
         return 0;
-    } catch (const std::bad_alloc&) {
-    } catch (const std::length_error&) {
-    }
     marks.clear();
     ReportMemoryExhausted(messages);
     return -1;
