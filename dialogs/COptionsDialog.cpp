@@ -41,6 +41,7 @@ void COptionsDialog::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_COLORD, m_deletedSwatch);
     DDX_Control(dx, IDC_COLORC, m_changedSwatch);
     DDX_Control(dx, IDC_COLORA, m_addedSwatch);
+    DDX_Control(dx, IDC_COLORE, m_inlineSwatch);
     // The field reads as an unsigned number: a stored tab size outside the range is shown as it
     // is, for the person to correct, and a typed "-3" is not a number.
     UINT tabSize = static_cast<UINT>(m_values.tabSize);
@@ -50,6 +51,7 @@ void COptionsDialog::DoDataExchange(CDataExchange* dx)
     DDX_Check(dx, IDC_OPTIONS_IGNORE_BLANKS, m_values.options.ignoreBlanks);
     DDX_Check(dx, IDC_OPTIONS_IGNORE_CASE, m_values.options.ignoreCase);
     DDX_Check(dx, IDC_OPTIONS_LINE_NUMBERS, m_values.showLineNumbers);
+    DDX_Check(dx, IDC_OPTIONS_INLINE, m_values.showInlineDifferences);
     DDX_Text(dx, IDC_OPTIONS_EDITOR, m_values.editor);
 }
 
@@ -60,6 +62,7 @@ BOOL COptionsDialog::OnInitDialog()
     m_deletedSwatch.m_color = m_values.deletedColor;
     m_changedSwatch.m_color = m_values.changedColor;
     m_backgroundSwatch.m_color = m_values.diffBackgroundColor;
+    m_inlineSwatch.m_color = m_values.inlineDiffColor;
     return TRUE;
 }
 
@@ -71,6 +74,7 @@ bool COptionsDialog::OnCommand(UINT id, UINT notifyCode, HWND control)
     case IDC_COLORD: OnChooseColor(m_values.deletedColor, m_deletedSwatch); return true;
     case IDC_COLORC: OnChooseColor(m_values.changedColor, m_changedSwatch); return true;
     case IDC_COLORB: OnChooseColor(m_values.diffBackgroundColor, m_backgroundSwatch); return true;
+    case IDC_COLORE: OnChooseColor(m_values.inlineDiffColor, m_inlineSwatch); return true;
     case IDC_OPTIONS_BROWSE: OnBrowseEditor(); return true;
     default: return CDialog::OnCommand(id, notifyCode, control);
     }

@@ -16,6 +16,7 @@ public:
     CColorButton m_deletedSwatch;
     CColorButton m_changedSwatch;
     CColorButton m_addedSwatch;
+    CColorButton m_inlineSwatch;
     OptionValues m_values;
 
 protected:

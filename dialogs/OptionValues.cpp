@@ -10,6 +10,10 @@ OptionValues::OptionValues()
       deletedColor(0x000000FF),
       changedColor(0x00FF0000),
       diffBackgroundColor(0x00C0C0C0),
+      showInlineDifferences(1),
+      // A light amber: the changed lines' blue text stays legible on it, and it
+      // stands apart from the grey of the difference background.
+      inlineDiffColor(0x0080E0FF),
       editor("notepad.exe")
 {
     font.lfHeight = -10;

@@ -23,6 +23,9 @@ struct OptionValues {
     COLORREF deletedColor;
     COLORREF changedColor;
     COLORREF diffBackgroundColor;
+    // The characters that differ inside changed rows get a background of their own.
+    int showInlineDifferences;
+    COLORREF inlineDiffColor;
     std::string editor;
 };
 

@@ -272,6 +272,14 @@ void CNewEdit::GetLineText(int line, std::string& text) const
     text.assign(text_.Data() + span.start, static_cast<size_t>(span.length));
 }
 
+std::string_view CNewEdit::GetLineView(int line) const
+{
+    if (text_.Empty() || line < 0 || line >= text_.LineCount())
+        return {};
+    const LineSpan& span = text_.Line(line);
+    return {text_.Data() + span.start, static_cast<size_t>(span.length)};
+}
+
 int CNewEdit::GetLineStart(int line) const
 {
     if (text_.Empty())

@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // How the view follows the caret after a move.
 enum class CaretFollow {
@@ -43,6 +44,8 @@ public:
     COLORREF GetTextColorAt(int position) const;
     COLORREF GetBackColorAt(int position) const;
     void GetLineText(int line, std::string& text) const;
+    // The same read in place, valid until the next SetText; empty outside the text.
+    std::string_view GetLineView(int line) const;
     int GetLineStart(int line) const;
     int GetLineSize(int line) const;
     int LineFromPosition(int position) const;

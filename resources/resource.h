@@ -99,10 +99,12 @@
 #define IDC_OPTIONS_EDITOR        1030
 #define IDC_OPTIONS_BROWSE        1031
 #define IDC_OPTIONS_COLORS        1035
+#define IDC_OPTIONS_INLINE        1040
 #define IDC_COLORA                1169
 #define IDC_COLORC                1170
 #define IDC_COLORD                1171
 #define IDC_COLORB                1172
+#define IDC_COLORE                1173
 
 // Options: the faces of the colour swatches
 #define IDB_SWATCH_PRESSED 249

@@ -67,6 +67,8 @@ void LoadSettings(const CWinApp& app, AppSettings& settings)
     settings.deletedColor = ReadColour(app, "Deleted Color", defaults.deletedColor);
     settings.changedColor = ReadColour(app, "Changed Color", defaults.changedColor);
     settings.diffBackgroundColor = ReadColour(app, "Diff Background Color", defaults.diffBackgroundColor);
+    settings.showInlineDifferences = ReadInt(app, "Show Inline Differences", defaults.showInlineDifferences);
+    settings.inlineDiffColor = ReadColour(app, "Inline Diff Color", defaults.inlineDiffColor);
     settings.editor = app.GetProfileString(kSettings, "Editor", defaults.editor.c_str());
 }
 
@@ -96,6 +98,8 @@ void SaveSettings(CWinApp& app, const AppSettings& settings)
     app.WriteProfileInt(kSettings, "Deleted Color", static_cast<int>(settings.deletedColor));
     app.WriteProfileInt(kSettings, "Changed Color", static_cast<int>(settings.changedColor));
     app.WriteProfileInt(kSettings, "Diff Background Color", static_cast<int>(settings.diffBackgroundColor));
+    app.WriteProfileInt(kSettings, "Show Inline Differences", settings.showInlineDifferences);
+    app.WriteProfileInt(kSettings, "Inline Diff Color", static_cast<int>(settings.inlineDiffColor));
     app.WriteProfileString(kSettings, "Editor", settings.editor.c_str());
 }
 

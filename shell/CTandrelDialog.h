@@ -165,6 +165,8 @@ private:
     void OnRecompare();
     bool RunComparison();
     void ApplyDifferenceColours(CComparingDialog* comparing);
+    // Gives the characters that differ inside changed rows their own background.
+    void ApplyInlineMarks(COLORREF colour);
     static void PumpPendingMessages();
     // The date and size line shown as a file label's tooltip; empty for a file that is gone.
     static std::string FileInfoLine(const std::string& fileName);

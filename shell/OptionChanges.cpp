@@ -12,7 +12,9 @@ OptionChanges ChangedOptions(const OptionValues& stored, const OptionValues& cho
     changes.font = std::memcmp(&chosen.font, &stored.font, sizeof(LOGFONTA)) != 0;
     changes.colours = chosen.addedColor != stored.addedColor || chosen.deletedColor != stored.deletedColor
                       || chosen.changedColor != stored.changedColor
-                      || chosen.diffBackgroundColor != stored.diffBackgroundColor;
+                      || chosen.diffBackgroundColor != stored.diffBackgroundColor
+                      || chosen.showInlineDifferences != stored.showInlineDifferences
+                      || chosen.inlineDiffColor != stored.inlineDiffColor;
     return changes;
 }
 

@@ -9,7 +9,7 @@ struct OptionChanges {
     bool comparison = false;  // blanks or case ignored otherwise: a new comparison
     bool lineNumbers = false;  // the gutters shown or hidden: the panes are laid out anew
     bool font = false;  // a new pane font: new metrics, then a new layout
-    bool colours = false;  // the differences are coloured anew
+    bool colours = false;  // the differences (and the marks inside changed rows) are coloured anew
 
     bool Relayout() const { return lineNumbers || font; }
 };

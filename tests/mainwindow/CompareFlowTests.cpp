@@ -78,6 +78,8 @@ TEST_F(CompareFlow, DifferencesAreColouredRowByRow)
     settings.deletedColor = RGB(255, 0, 0);
     settings.changedColor = RGB(0, 0, 255);
     settings.diffBackgroundColor = RGB(192, 192, 192);
+    // The rows' own colours, without the marks inside changed rows.
+    settings.showInlineDifferences = 0;
     const std::string left = WriteFile("left.txt", "same\nold\nsame\ngone\nsame\n");
     const std::string right = WriteFile("right.txt", "same\nnew\nsame\nsame\nadded\n");
     CTandrelDialog& d = Open(left, right);

@@ -48,7 +48,8 @@ Effects EffectsOf(CTandrelDialog& d, const std::function<void()>& apply)
 auto Edited(const AppSettings& s)
 {
     return std::make_tuple(s.tabSize, s.options.ignoreBlanks, s.options.ignoreCase, s.showLineNumbers, s.font.lfWeight,
-                           s.addedColor, s.deletedColor, s.changedColor, s.diffBackgroundColor, s.editor);
+                           s.addedColor, s.deletedColor, s.changedColor, s.diffBackgroundColor, s.showInlineDifferences,
+                           s.inlineDiffColor, s.editor);
 }
 
 // The x of the character after a leading tab, in average character widths: the tab stop in force.
@@ -69,6 +70,8 @@ protected:
 
 TEST_F(OptionsFlow, NewColoursRecolourWithoutANewComparison)
 {
+    // The rows' own colours, without the marks inside them.
+    settings.showInlineDifferences = 0;
     CTandrelDialog& d = OpenCaseChange();
     AppSettings chosen = settings;
     chosen.changedColor = RGB(12, 34, 56);
@@ -81,6 +84,31 @@ TEST_F(OptionsFlow, NewColoursRecolourWithoutANewComparison)
     EXPECT_EQ(left.GetBackColorAt(left.GetLineStart(1)), RGB(250, 240, 230));
     EXPECT_NE(left.GetBackColorAt(left.GetLineStart(0)), RGB(250, 240, 230));
     EXPECT_EQ(settings.changedColor, RGB(12, 34, 56));
+}
+
+TEST_F(OptionsFlow, InlineMarksFollowTheirOptionsWithoutANewComparison)
+{
+    settings.showInlineDifferences = 1;
+    CTandrelDialog& d = OpenCaseChange();
+    CNewEdit& left = LeftTextPane(d);
+    // Row 1 is "Case" against "case": the C is marked, the rest of the row is not.
+    const int marked = left.GetLineStart(1);
+    EXPECT_EQ(left.GetBackColorAt(marked), settings.inlineDiffColor);
+    EXPECT_EQ(left.GetBackColorAt(marked + 1), settings.diffBackgroundColor);
+
+    AppSettings chosen = settings;
+    chosen.inlineDiffColor = RGB(200, 255, 200);
+    d.ApplyOptions(chosen);
+    PumpMessages();
+    ASSERT_NE(d.m_hWnd, nullptr) << "a restart ended the window";
+    EXPECT_EQ(left.GetBackColorAt(marked), RGB(200, 255, 200));
+
+    chosen.showInlineDifferences = 0;
+    d.ApplyOptions(chosen);
+    PumpMessages();
+    ASSERT_NE(d.m_hWnd, nullptr) << "a restart ended the window";
+    EXPECT_EQ(left.GetBackColorAt(marked), settings.diffBackgroundColor);
+    EXPECT_EQ(settings.showInlineDifferences, 0);
 }
 
 TEST_F(OptionsFlow, IgnoreCaseStartsANewComparisonAtTheFirstDifference)
@@ -143,6 +171,18 @@ TEST_F(OptionsFlow, SetOptionsRedoesOnlyWhatTheDialogChanged)
          nullptr,
          IDOK,
          [&](AppSettings& s) { s.changedColor = picked; },
+         {false, false, true}},
+        {"inline colour",
+         {IDC_COLORE},
+         nullptr,
+         IDOK,
+         [&](AppSettings& s) { s.inlineDiffColor = picked; },
+         {false, false, true}},
+        {"inline differences switched off",
+         {IDC_OPTIONS_INLINE},
+         nullptr,
+         IDOK,
+         [](AppSettings& s) { s.showInlineDifferences = 0; },
          {false, false, true}},
         {"a colour, then Cancel", {IDC_COLORC}, "8", IDCANCEL, [](AppSettings&) {}, {false, false, false}},
         {"tab size", {}, "8", IDOK, [](AppSettings& s) { s.tabSize = 8; }, {false, false, true}},

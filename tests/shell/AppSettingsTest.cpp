@@ -17,19 +17,21 @@ std::string Describe(const AppSettings& s)
     char text[512];
     std::snprintf(text, sizeof text,
                   "tab=%d blanks=%d case=%d text=%d numbers=%d face=%s height=%ld italic=%d weight=%ld "
-                  "x=%d y=%d cx=%d cy=%d added=%06lX deleted=%06lX changed=%06lX background=%06lX editor=%s",
+                  "x=%d y=%d cx=%d cy=%d added=%06lX deleted=%06lX changed=%06lX background=%06lX inline=%d "
+                  "mark=%06lX editor=%s",
                   s.tabSize, s.options.ignoreBlanks, s.options.ignoreCase, s.options.forceText, s.showLineNumbers,
                   s.font.lfFaceName, static_cast<long>(s.font.lfHeight), s.font.lfItalic,
                   static_cast<long>(s.font.lfWeight), s.windowX, s.windowY, s.windowCX, s.windowCY,
                   static_cast<unsigned long>(s.addedColor), static_cast<unsigned long>(s.deletedColor),
                   static_cast<unsigned long>(s.changedColor), static_cast<unsigned long>(s.diffBackgroundColor),
-                  s.editor.c_str());
+                  s.showInlineDifferences, static_cast<unsigned long>(s.inlineDiffColor), s.editor.c_str());
     return text;
 }
 
 const char kDefaults[] =
     "tab=4 blanks=0 case=0 text=0 numbers=1 face=Courier height=-10 italic=0 weight=400 "
-    "x=50 y=50 cx=600 cy=500 added=408000 deleted=0000FF changed=FF0000 background=C0C0C0 editor=notepad.exe";
+    "x=50 y=50 cx=600 cy=500 added=408000 deleted=0000FF changed=FF0000 background=C0C0C0 inline=1 mark=80E0FF "
+    "editor=notepad.exe";
 
 // Name, type and data of every value in a section.
 std::map<std::string, std::string> ReadSection(const std::string& section)
@@ -74,7 +76,7 @@ TEST_F(SettingsTest, ConstructionAndAnEmptyRegistryGiveTheDefaults)
     EXPECT_EQ(Describe(settings), kDefaults);
 }
 
-TEST_F(SettingsTest, SavingWritesAllEighteenValuesWithTheirTypes)
+TEST_F(SettingsTest, SavingWritesAllTwentyValuesWithTheirTypes)
 {
     SaveSettings(app, AppSettings());
     const std::map<std::string, std::string> expected = {{"Tab Size", "dword:4"},
@@ -94,6 +96,8 @@ TEST_F(SettingsTest, SavingWritesAllEighteenValuesWithTheirTypes)
                                                          {"Deleted Color", "dword:255"},
                                                          {"Changed Color", "dword:16711680"},
                                                          {"Diff Background Color", "dword:12632256"},
+                                                         {"Show Inline Differences", "dword:1"},
+                                                         {"Inline Diff Color", "dword:8446207"},
                                                          {"Editor", "sz:notepad.exe"}};
     EXPECT_EQ(ReadSection("Settings"), expected);
 }
@@ -116,6 +120,8 @@ TEST_F(SettingsTest, EveryValueRoundTrips)
     changed.deletedColor = 0x00040506;
     changed.changedColor = 0x00070809;
     changed.diffBackgroundColor = 0x00FFFFFF;
+    changed.showInlineDifferences = 0;
+    changed.inlineDiffColor = 0x00102030;
     changed.editor = "C:\\Program Files\\Editor\\edit.exe -n";
     SaveSettings(app, changed);
     AppSettings loaded;

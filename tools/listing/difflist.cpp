@@ -1,8 +1,9 @@
 // difflist: runs the program's comparison pipeline on two files and prints
 // the difference listing in file order, the aligned display rows (--rows) or
-// the difference sentences (--describe); with -e, the engine alone on the
+// the difference sentences (--describe), the rows with the marks inside
+// changed rows (--inline); with -e, the engine alone on the
 // files as given; with -u, the unified patch that Save Diff also writes.
-// Usage: difflist [-b] [-i] [-t] [-e | -u | --rows | --describe] LEFT RIGHT;
+// Usage: difflist [-b] [-i] [-t] [-e | -u | --rows | --describe | --inline] LEFT RIGHT;
 // exit 0 same, 1 different, 2 error.
 
 #include "engine/DiffDescriptions.h"
@@ -12,6 +13,7 @@
 #include "engine/PaneAlignment.h"
 #include "engine/PaneTexts.h"
 #include "engine/RowListing.h"
+#include "engine/RowMarks.h"
 #include "engine/StepTimes.h"
 #include "engine/TextComparison.h"
 #include "engine/UnifiedDiff.h"
@@ -24,6 +26,8 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -32,7 +36,7 @@ public:
     void ShowMessage(const std::string& text) override { std::fputs(text.c_str(), stderr); }
 };
 
-enum class View { Listing, EngineListing, Unified, Rows, Describe };
+enum class View { Listing, EngineListing, Unified, Rows, Describe, Inline };
 
 struct Arguments {
     bool ignoreBlanks = false;
@@ -60,6 +64,8 @@ bool ParseArguments(int argc, char** argv, Arguments& arguments)
             arguments.view = View::Rows;
         else if (std::strcmp(argv[i], "--describe") == 0)
             arguments.view = View::Describe;
+        else if (std::strcmp(argv[i], "--inline") == 0)
+            arguments.view = View::Inline;
         else if (names < 2)
             arguments.names[names++] = argv[i];
         else
@@ -105,9 +111,40 @@ int PrintUnified(const Arguments& arguments, const ComparisonState& state, Messa
     return patch.empty() ? 0 : 1;
 }
 
-// Aligns the rows and prints the chosen view of the comparison.
-bool PrintView(View view, ComparisonState& state, MessageSink& messages, StepTimes* times)
+// The rows of a pane text, each without its line feed.
+std::vector<std::string_view> SplitRows(const std::string& text)
 {
+    std::vector<std::string_view> rows;
+    std::string_view rest(text);
+    for (size_t feed; (feed = rest.find('\n')) != std::string_view::npos; rest.remove_prefix(feed + 1))
+        rows.push_back(rest.substr(0, feed));
+    rows.push_back(rest);
+    return rows;
+}
+
+// The rows, then the marks inside the changed rows.
+bool PrintInline(const Arguments& arguments, const ComparisonState& state, const PaneTexts& texts,
+                 MessageSink& messages)
+{
+    const std::vector<std::string_view> left = SplitRows(texts.leftText), right = SplitRows(texts.rightText);
+    const auto rowOf = [](const std::vector<std::string_view>& rows) {
+        return [&rows](int32_t row) { return static_cast<size_t>(row) < rows.size() ? rows[row] : std::string_view(); };
+    };
+    LineRules rules;
+    rules.ignoreBlanks = arguments.ignoreBlanks;
+    rules.ignoreCase = arguments.ignoreCase;
+    std::vector<RowMarks> marks;
+    if (FindRowMarks(state, rowOf(left), rowOf(right), rules, marks, messages) < 0)
+        return false;
+    std::fputs(FormatRows(state, texts).c_str(), stdout);
+    std::fputs(FormatRowMarks(marks).c_str(), stdout);
+    return true;
+}
+
+// Aligns the rows and prints the chosen view of the comparison.
+bool PrintView(const Arguments& arguments, ComparisonState& state, MessageSink& messages, StepTimes* times)
+{
+    const View view = arguments.view;
     if (view == View::Listing || view == View::EngineListing) {
         ForEachEntryInFileOrder(state.listing,
                                 [](const std::string& entry) { std::fwrite(entry.data(), 1, entry.size(), stdout); });
@@ -119,6 +156,8 @@ bool PrintView(View view, ComparisonState& state, MessageSink& messages, StepTim
     if (!BuildPaneTexts(state, texts, messages))
         return false;
     MarkStep(times, "pane texts");
+    if (view == View::Inline)
+        return PrintInline(arguments, state, texts, messages) && aligned;
     if (view == View::Rows)
         std::fputs(FormatRows(state, texts).c_str(), stdout);
     else
@@ -133,7 +172,7 @@ int main(int argc, char** argv)
 {
     Arguments arguments;
     if (!ParseArguments(argc, argv, arguments)) {
-        std::fputs("usage: difflist [-b] [-i] [-t] [-e | -u | --rows | --describe] LEFT RIGHT\n", stderr);
+        std::fputs("usage: difflist [-b] [-i] [-t] [-e | -u | --rows | --describe | --inline] LEFT RIGHT\n", stderr);
         return 2;
     }
     StderrSink messages;
@@ -157,7 +196,7 @@ int main(int argc, char** argv)
         result = PrintUnified(arguments, state, messages);
         return std::fflush(stdout) == 0 ? result : 2;
     }
-    if (!PrintView(arguments.view, state, messages, times))
+    if (!PrintView(arguments, state, messages, times))
         return 2;
     if (times)
         std::fputs(times->Report().c_str(), stderr);

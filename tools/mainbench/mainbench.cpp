@@ -1,4 +1,5 @@
-// mainbench LEFT RIGHT [STEPS]: opens the real main window on two files and prints how
+// mainbench [--inline on|off] LEFT RIGHT [STEPS]: opens the real main window on two
+// files, with the marks inside changed rows shown or not (shown by default), and prints how
 // long it took until the comparison was painted, step by step, and the peak
 // memory; then how long each Next Difference, Previous Difference and page of
 // scrolling takes until the window is painted again (STEPS of each; by
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -132,8 +134,14 @@ void TimeKeys(HWND window, HWND pane, int count)
 
 int main(int argc, char** argv)
 {
+    int showInline = 1;
+    if (argc > 2 && std::strcmp(argv[1], "--inline") == 0) {
+        showInline = std::strcmp(argv[2], "off") == 0 ? 0 : 1;
+        argc -= 2;
+        argv += 2;
+    }
     if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: mainbench LEFT RIGHT [STEPS]\n");
+        std::fprintf(stderr, "usage: mainbench [--inline on|off] LEFT RIGHT [STEPS]\n");
         return 2;
     }
     const LARGE_INTEGER start = Now();
@@ -148,6 +156,7 @@ int main(int argc, char** argv)
     AppSettings settings;
     settings.windowCX = 1000;
     settings.windowCY = 700;
+    settings.showInlineDifferences = showInline;
     CTandrelDialog dialog(settings);
     dialog.SetPaths(argv[1], argv[2]);
     dialog.SetStepTimes(&times);
