@@ -16,6 +16,7 @@
 #define IDC_RIGHT_TEXT_PANE 101
 #define IDC_LEFT_LABEL      102
 #define IDC_RIGHT_LABEL     103
+#define IDC_DIFF_MAP        104
 #define IDC_COMPARING_TEXT  1021
 #define IDC_COMPARING_FRAME 1022
 #define IDC_RULE            0xFFFF

@@ -264,6 +264,7 @@ void CTandrelDialog::ApplyOptions(const AppSettings& chosen)
     }
     if (changes.colours) {
         ApplyDifferenceColours(nullptr);
+        c.diffMap.SetColours(MapColours());
         c.leftText.Invalidate(TRUE);
         c.rightText.Invalidate(TRUE);
         c.statusBar.Invalidate(TRUE);

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# A person's path with the difference map: a 10,000-line pair with differences near the
+# top, in the middle and near the end. A click on the map's lowest mark makes the last
+# difference current: its mark reaches out to the map's edges and the map's frame moves
+# round it. Hiding the map in Options gives its width back to the panes.
+source "$(dirname "$0")/e2e-lib.sh"
+e2e_begin
+
+awk 'BEGIN { for (i = 1; i <= 10000; i++) printf "line %d\n", i }' >"$E2E_WORK/left.txt"
+awk '{ if (NR == 5 || NR == 5000 || NR == 9990) print "changed " $0; else print }' \
+  "$E2E_WORK/left.txt" >"$E2E_WORK/right.txt"
+left=$(e2e_windows_path "$E2E_WORK/left.txt")
+right=$(e2e_windows_path "$E2E_WORK/right.txt")
+
+# Pixels of the changed colour (blue) in the right-most columns of the window's picture
+# (its client area) above the status bar and its legend: only the map's marks have it
+# there. Prints "x y" of each, one a line.
+blue_pixels() {
+  local picture=$1 width height
+  width=$(identify -format '%w' "$picture")
+  height=$(identify -format '%h' "$picture")
+  convert "$picture" -crop "40x$((height - 25))+$((width - 40))+0" +repage txt:- \
+    | sed -n 's/^\([0-9]*\),\([0-9]*\): .*#0000FF.*/\1 \2/p' | awk -v off=$((width - 40)) '{ print $1 + off, $2 }'
+}
+
+e2e_start "$left" "$right"
+main=$(e2e_wait_window '^Tandrel$' 300)
+e2e_log "main window $main"
+sleep 1
+e2e_screenshot "$E2E_WORK/before.png" "$main"
+marks=$(blue_pixels "$E2E_WORK/before.png")
+[ -n "$marks" ] || e2e_fail "the map shows no mark of a change"
+lowest=$(printf '%s\n' "$marks" | sort -k2,2n | tail -n1)
+x=${lowest% *}; y=${lowest#* }
+before_width=$(printf '%s\n' "$marks" | awk -v y="$y" '$2 == y' | wc -l)
+e2e_log "the lowest mark at $x,$y, $before_width pixels wide"
+
+e2e_click "$main" "$x" "$y"
+sleep 0.5
+e2e_screenshot "$E2E_WORK/after.png" "$main"
+after_width=$(blue_pixels "$E2E_WORK/after.png" | awk -v y="$y" '$2 == y' | wc -l)
+[ "$after_width" -gt "$before_width" ] \
+  || e2e_fail "the clicked mark is $after_width pixels wide, not wider than $before_width: the last difference is not current"
+e2e_log "the last difference is current: its mark is $after_width pixels wide"
+# The marker left of the panes shows only when the current difference's row is in view.
+yellow=$(convert "$E2E_WORK/after.png" -crop 20x+0+0 +repage txt:- | grep -c '#FFFF00')
+[ "$yellow" -gt 0 ] || e2e_fail "the current difference is not shown: no marker left of the panes"
+e2e_log "the last difference is shown: the marker points at it"
