@@ -32,6 +32,8 @@ marks=$(blue_pixels "$E2E_WORK/before.png")
 [ -n "$marks" ] || e2e_fail "the map shows no mark of a change"
 lowest=$(printf '%s\n' "$marks" | sort -k2,2n | tail -n1)
 x=${lowest% *}; y=${lowest#* }
+# The mark's top row: its bottom row may come under the frame once the view reaches the end.
+while printf '%s\n' "$marks" | grep -qx "[0-9]* $((y - 1))"; do y=$((y - 1)); done
 before_width=$(printf '%s\n' "$marks" | awk -v y="$y" '$2 == y' | wc -l)
 e2e_log "the lowest mark at $x,$y, $before_width pixels wide"
 
@@ -42,7 +44,14 @@ after_width=$(blue_pixels "$E2E_WORK/after.png" | awk -v y="$y" '$2 == y' | wc -
 [ "$after_width" -gt "$before_width" ] \
   || e2e_fail "the clicked mark is $after_width pixels wide, not wider than $before_width: the last difference is not current"
 e2e_log "the last difference is current: its mark is $after_width pixels wide"
-# The marker left of the panes shows only when the current difference's row is in view.
+# The map's frame (black lines round the rows in view) now lies round the clicked mark,
+# and the marker left of the panes shows, as it does only for a row in view.
+map_left=$(blue_pixels "$E2E_WORK/after.png" | awk -v y="$y" '$2 == y' | sort -n | head -n1 | cut -d' ' -f1)
+frame_near() {
+  convert "$1" -crop "1x9+$((map_left + 9))+$((y - 5))" +repage txt:- | grep -c '#000000'
+}
+[ "$(frame_near "$E2E_WORK/before.png")" -eq 0 ] || e2e_fail "the frame stood at the last difference before the click"
+[ "$(frame_near "$E2E_WORK/after.png")" -gt 0 ] || e2e_fail "the frame did not move to the last difference"
 yellow=$(convert "$E2E_WORK/after.png" -crop 20x+0+0 +repage txt:- | grep -c '#FFFF00')
 [ "$yellow" -gt 0 ] || e2e_fail "the current difference is not shown: no marker left of the panes"
-e2e_log "the last difference is shown: the marker points at it"
+e2e_log "the last difference is shown: the frame is round it and the marker points at it"
