@@ -5,6 +5,7 @@
 
 #include "resources/resource.h"
 #include "shell/DifferenceMapMarks.h"
+#include "tests/support/DiffHunks.h"
 #include "tests/support/windows/PixelProbe.h"
 
 #include <algorithm>
@@ -16,18 +17,6 @@ namespace {
 const COLORREF kAdded = RGB(0, 128, 64);
 const COLORREF kDeleted = RGB(255, 0, 0);
 const COLORREF kChanged = RGB(0, 0, 255);
-
-DiffHunk Hunk(int leftFirst, int leftLast, int rightFirst, int rightLast, int leftKind, int rightKind)
-{
-    DiffHunk h;
-    h.leftFirst = leftFirst;
-    h.leftLast = leftLast;
-    h.rightFirst = rightFirst;
-    h.rightLast = rightLast;
-    h.leftKind = leftKind;
-    h.rightKind = rightKind;
-    return h;
-}
 
 COLORREF ColourOf(MapMark mark)
 {

@@ -1,5 +1,6 @@
 // Tests of where the differences fall on the difference map: pixel spans, marks per pixel row, rows under a pixel.
 #include "shell/DifferenceMapMarks.h"
+#include "tests/support/DiffHunks.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +11,6 @@
 #include <vector>
 
 namespace {
-
-DiffHunk Hunk(int leftFirst, int leftLast, int rightFirst, int rightLast, int leftKind, int rightKind)
-{
-    DiffHunk h;
-    h.leftFirst = leftFirst;
-    h.leftLast = leftLast;
-    h.rightFirst = rightFirst;
-    h.rightLast = rightLast;
-    h.leftKind = leftKind;
-    h.rightKind = rightKind;
-    return h;
-}
 
 DiffHunk Change(int first, int last)
 {
