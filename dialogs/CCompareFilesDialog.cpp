@@ -5,21 +5,17 @@
 #include "framework/AppMessageBox.h"
 #include "framework/CDataExchange.h"
 #include "framework/WideString.h"
-#include "framework/CWinApp.h"
 #include "resources/resource.h"
-#include "shell/AppSettings.h"
 
 #include <string>
 
 namespace {
 
-void FillFromRecentFiles(CComboBox& box, RecentSide side)
+void Fill(CComboBox& box, const std::vector<std::string>& paths)
 {
     box.ResetContent();
-    if (CWinApp* app = CWinApp::GetApp()) {
-        for (const std::string& path : ReadRecentFiles(*app, side)) {
-            box.AddString(path);
-        }
+    for (const std::string& path : paths) {
+        box.AddString(path);
     }
     box.SetCurSel(0);
 }
@@ -44,8 +40,8 @@ void CCompareFilesDialog::DoDataExchange(CDataExchange* dx)
 BOOL CCompareFilesDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    FillFromRecentFiles(m_firstFileBox, RecentSide::Left);
-    FillFromRecentFiles(m_secondFileBox, RecentSide::Right);
+    Fill(m_firstFileBox, m_recent.first);
+    Fill(m_secondFileBox, m_recent.second);
     return TRUE;
 }
 
@@ -109,9 +105,11 @@ void CCompareFilesDialog::OnOK()
     EndDialog(IDOK);
 }
 
-bool RunCompareFilesDialog(CWnd* parent, CompareOptions& options, std::string& firstPath, std::string& secondPath)
+bool RunCompareFilesDialog(CWnd* parent, const RecentPair& recent, CompareOptions& options, std::string& firstPath,
+                           std::string& secondPath)
 {
     CCompareFilesDialog dialog(parent);
+    dialog.m_recent = recent;
     dialog.m_ignoreBlanks = options.ignoreBlanks;
     dialog.m_ignoreCase = options.ignoreCase;
     dialog.m_treatAsText = options.forceText;

@@ -3,9 +3,16 @@
 
 #include "framework/CComboBox.h"
 #include "framework/CDialog.h"
-#include "shell/CompareOptions.h"
+#include "engine/CompareOptions.h"
 
 #include <string>
+#include <vector>
+
+// The files each box offers, most recent first.
+struct RecentPair {
+    std::vector<std::string> first;
+    std::vector<std::string> second;
+};
 
 class CCompareFilesDialog : public CDialog {
 public:
@@ -19,10 +26,12 @@ public:
     std::string m_firstPath;
     std::string m_secondPath;
     int m_treatAsText = 0;
+    // Preset before DoModal.
+    RecentPair m_recent;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
-    // Fills both boxes from their recent-file lists, most recent first and shown.
+    // Fills both boxes from their recent files, the most recent one shown.
     BOOL OnInitDialog() override;
     // Ends with IDOK only when both paths name existing files.
     void OnOK() override;
@@ -34,6 +43,7 @@ private:
     static std::string ProblemWith(const std::string& path);
 };
 
-// Runs the dialog with its check boxes preset from options. On OK the two paths and the
-// options are replaced and true comes back; on Cancel nothing changes.
-bool RunCompareFilesDialog(CWnd* parent, CompareOptions& options, std::string& firstPath, std::string& secondPath);
+// Runs the dialog with its boxes offering recent and its check boxes preset from options. On OK
+// the two paths and the options are replaced and true comes back; on Cancel nothing changes.
+bool RunCompareFilesDialog(CWnd* parent, const RecentPair& recent, CompareOptions& options, std::string& firstPath,
+                           std::string& secondPath);

@@ -18,7 +18,7 @@ void CFindDialog::DoDataExchange(CDataExchange* dx)
 
 BOOL CFindDialog::OnInitDialog()
 {
-    m_searchBox.SetHistorySection("Recent Find Strings");
+    m_searchBox.SetHistorySection(kHistorySection);
     CDialog::OnInitDialog();
     m_searchBox.LoadHistory();
     return TRUE;

@@ -20,6 +20,9 @@ struct FindRequest {
 
 class CFindDialog : public CDialog {
 public:
+    // The registry section of the search strings a person looked for.
+    static constexpr char kHistorySection[] = "Recent Find Strings";
+
     explicit CFindDialog(CWnd* parent);
 
     // Fields in the order they are exchanged with the controls.

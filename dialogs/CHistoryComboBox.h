@@ -2,9 +2,11 @@
 #pragma once
 
 #include "framework/CComboBox.h"
+#include "framework/RecentList.h"
 
 #include <string>
-#include <vector>
+
+class CWinApp;
 
 class CHistoryComboBox : public CComboBox {
 public:
@@ -22,13 +24,12 @@ public:
     void LoadHistory();
     // Puts the edit text at the top of the stored history; an empty text stores nothing.
     void SaveHistory();
+    // The most recent string of a section's stored history, whatever its maximum says.
+    static std::string MostRecent(const CWinApp& profile, const char* section);
 
 private:
-    // The slots the history has: its maximum, held between none and kSlotLimit.
-    int SlotCount() const;
-    std::vector<std::string> ReadSlots() const;
-    // Writes the non-empty strings without gaps and removes the slots left over after them.
-    void WriteSlots(const std::vector<std::string>& slots);
+    // The stored list: its maximum, held between none and kSlotLimit, gives its slots.
+    RecentList Stored() const;
 
     const char* section_ = nullptr;
     int maximum_ = 0;

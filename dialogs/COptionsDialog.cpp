@@ -6,7 +6,6 @@
 #include "framework/CFileDialog.h"
 #include "framework/CFontDialog.h"
 #include "resources/resource.h"
-#include "shell/AppSettings.h"
 
 namespace {
 
@@ -42,21 +41,25 @@ void COptionsDialog::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_COLORD, m_deletedSwatch);
     DDX_Control(dx, IDC_COLORC, m_changedSwatch);
     DDX_Control(dx, IDC_COLORA, m_addedSwatch);
-    DDX_Text(dx, IDC_OPTIONS_TAB_SIZE, m_tabSize);
-    DDV_MinMaxUInt(dx, m_tabSize, 1, 32);
-    DDX_Check(dx, IDC_OPTIONS_IGNORE_BLANKS, m_ignoreBlanks);
-    DDX_Check(dx, IDC_OPTIONS_IGNORE_CASE, m_ignoreCase);
-    DDX_Check(dx, IDC_OPTIONS_LINE_NUMBERS, m_showLineNumbers);
-    DDX_Text(dx, IDC_OPTIONS_EDITOR, m_editor);
+    // The field reads as an unsigned number: a stored tab size outside the range is shown as it
+    // is, for the person to correct, and a typed "-3" is not a number.
+    UINT tabSize = static_cast<UINT>(m_values.tabSize);
+    DDX_Text(dx, IDC_OPTIONS_TAB_SIZE, tabSize);
+    DDV_MinMaxUInt(dx, tabSize, kSmallestTabSize, kLargestTabSize);
+    m_values.tabSize = static_cast<int>(tabSize);
+    DDX_Check(dx, IDC_OPTIONS_IGNORE_BLANKS, m_values.options.ignoreBlanks);
+    DDX_Check(dx, IDC_OPTIONS_IGNORE_CASE, m_values.options.ignoreCase);
+    DDX_Check(dx, IDC_OPTIONS_LINE_NUMBERS, m_values.showLineNumbers);
+    DDX_Text(dx, IDC_OPTIONS_EDITOR, m_values.editor);
 }
 
 BOOL COptionsDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_addedSwatch.m_color = m_addedColor;
-    m_deletedSwatch.m_color = m_deletedColor;
-    m_changedSwatch.m_color = m_changedColor;
-    m_backgroundSwatch.m_color = m_backgroundColor;
+    m_addedSwatch.m_color = m_values.addedColor;
+    m_deletedSwatch.m_color = m_values.deletedColor;
+    m_changedSwatch.m_color = m_values.changedColor;
+    m_backgroundSwatch.m_color = m_values.diffBackgroundColor;
     return TRUE;
 }
 
@@ -64,10 +67,10 @@ bool COptionsDialog::OnCommand(UINT id, UINT notifyCode, HWND control)
 {
     switch (id) {
     case IDC_OPTIONS_FONT: OnChooseFont(); return true;
-    case IDC_COLORA: OnChooseColor(m_addedColor, m_addedSwatch); return true;
-    case IDC_COLORD: OnChooseColor(m_deletedColor, m_deletedSwatch); return true;
-    case IDC_COLORC: OnChooseColor(m_changedColor, m_changedSwatch); return true;
-    case IDC_COLORB: OnChooseColor(m_backgroundColor, m_backgroundSwatch); return true;
+    case IDC_COLORA: OnChooseColor(m_values.addedColor, m_addedSwatch); return true;
+    case IDC_COLORD: OnChooseColor(m_values.deletedColor, m_deletedSwatch); return true;
+    case IDC_COLORC: OnChooseColor(m_values.changedColor, m_changedSwatch); return true;
+    case IDC_COLORB: OnChooseColor(m_values.diffBackgroundColor, m_backgroundSwatch); return true;
     case IDC_OPTIONS_BROWSE: OnBrowseEditor(); return true;
     default: return CDialog::OnCommand(id, notifyCode, control);
     }
@@ -76,9 +79,9 @@ bool COptionsDialog::OnCommand(UINT id, UINT notifyCode, HWND control)
 void COptionsDialog::OnChooseFont()
 {
     // Screen fonts only, and no effects: the panes have no use for colour, underline or strike-out.
-    CFontDialog chooser(&m_font, CF_SCREENFONTS, this);
+    CFontDialog chooser(&m_values.font, CF_SCREENFONTS, this);
     if (chooser.DoModal() == IDOK) {
-        m_font = chooser.GetLogFont();
+        m_values.font = chooser.GetLogFont();
     }
 }
 
@@ -104,36 +107,17 @@ void COptionsDialog::OnBrowseEditor()
     if (dialog.DoModal() != IDOK) {
         return;
     }
-    m_editor = dialog.GetPathName();
-    ::SetDlgItemTextA(m_hWnd, IDC_OPTIONS_EDITOR, m_editor.c_str());
+    m_values.editor = dialog.GetPathName();
+    ::SetDlgItemTextA(m_hWnd, IDC_OPTIONS_EDITOR, m_values.editor.c_str());
 }
 
-bool RunOptionsDialog(AppSettings& settings)
+bool RunOptionsDialog(OptionValues& values)
 {
     COptionsDialog dialog;
-    // A stored tab size outside 1 to 32 is shown as it is, for the person to correct.
-    dialog.m_tabSize = static_cast<UINT>(settings.tabSize);
-    dialog.m_ignoreBlanks = settings.options.ignoreBlanks;
-    dialog.m_ignoreCase = settings.options.ignoreCase;
-    dialog.m_showLineNumbers = settings.showLineNumbers;
-    dialog.m_font = settings.font;
-    dialog.m_addedColor = settings.addedColor;
-    dialog.m_deletedColor = settings.deletedColor;
-    dialog.m_changedColor = settings.changedColor;
-    dialog.m_backgroundColor = settings.diffBackgroundColor;
-    dialog.m_editor = settings.editor;
+    dialog.m_values = values;
     if (dialog.DoModal() != IDOK) {
         return false;
     }
-    settings.tabSize = static_cast<int>(dialog.m_tabSize);
-    settings.options.ignoreBlanks = dialog.m_ignoreBlanks;
-    settings.options.ignoreCase = dialog.m_ignoreCase;
-    settings.showLineNumbers = dialog.m_showLineNumbers;
-    settings.font = dialog.m_font;
-    settings.addedColor = dialog.m_addedColor;
-    settings.deletedColor = dialog.m_deletedColor;
-    settings.changedColor = dialog.m_changedColor;
-    settings.diffBackgroundColor = dialog.m_backgroundColor;
-    settings.editor = dialog.m_editor;
+    values = dialog.m_values;
     return true;
 }

@@ -3,11 +3,8 @@
 
 #include "dialogs/CColorButton.h"
 #include "framework/CButton.h"
+#include "dialogs/OptionValues.h"
 #include "framework/CDialog.h"
-
-#include <string>
-
-struct AppSettings;
 
 class COptionsDialog : public CDialog {
 public:
@@ -19,16 +16,7 @@ public:
     CColorButton m_deletedSwatch;
     CColorButton m_changedSwatch;
     CColorButton m_addedSwatch;
-    UINT m_tabSize = 4;
-    int m_ignoreBlanks = 0;
-    int m_ignoreCase = 0;
-    int m_showLineNumbers = 1;
-    LOGFONTA m_font{};
-    COLORREF m_addedColor = 0;
-    COLORREF m_deletedColor = 0;
-    COLORREF m_changedColor = 0;
-    COLORREF m_backgroundColor = 0;
-    std::string m_editor = "notepad.exe";
+    OptionValues m_values;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -42,6 +30,6 @@ private:
     void OnBrowseEditor();
 };
 
-// Runs the dialog preset with the values of settings it edits; on OK they are replaced by
-// the dialog's and true comes back, on Cancel nothing changes.
-bool RunOptionsDialog(AppSettings& settings);
+// Runs the dialog preset with values; on OK they are replaced by the dialog's and true comes
+// back, on Cancel nothing changes.
+bool RunOptionsDialog(OptionValues& values);

@@ -4,6 +4,7 @@
 #include "engine/EditScript.h"
 #include "engine/EngineError.h"
 #include "engine/EngineFile.h"
+#include "engine/MemoryExhaustion.h"
 #include "engine/MiddleSnakeSearch.h"
 #include "engine/ReadStage.h"
 #include "engine/RunSliding.h"
@@ -53,33 +54,31 @@ int CompareContents(EngineFile& left, EngineFile& right, ByteBuffer& leftContent
 int DiffContents(ByteBuffer left, ByteBuffer right, bool ignoreBlanks, bool ignoreCase, DiffListing& listing,
                  MessageSink& messages)
 {
-    try {
-        EngineFile files[2];
-        return CompareContents(files[0], files[1], left, right, LineRules{ignoreBlanks, ignoreCase}, listing);
-    } catch (const std::bad_alloc&) {
-    } catch (const std::length_error&) {
-    }
-    ReportMemoryExhausted(messages);
-    return -1;
+    int result = -1;
+    if (!RanWithinMemory([&] {
+            EngineFile files[2];
+            result = CompareContents(files[0], files[1], left, right, LineRules{ignoreBlanks, ignoreCase}, listing);
+        }))
+        ReportMemoryExhausted(messages);
+    return result;
 }
 
 int DiffFiles(const std::string& leftName, const std::string& rightName, bool ignoreBlanks, bool ignoreCase,
               DiffListing& listing, MessageSink& messages)
 {
-    try {
-        EngineFile files[2];
-        files[0].name = leftName;
-        files[1].name = rightName;
-        ByteBuffer contents[2];
-        for (int f = 0; f < 2; ++f) {
-            if (!ReadWholeFile(files[f].name, contents[f], messages))
-                return -1;
-        }
-        return CompareContents(files[0], files[1], contents[0], contents[1], LineRules{ignoreBlanks, ignoreCase},
-                               listing);
-    } catch (const std::bad_alloc&) {
-    } catch (const std::length_error&) {
-    }
-    ReportMemoryExhausted(messages);
-    return -1;
+    int result = -1;
+    if (!RanWithinMemory([&] {
+            EngineFile files[2];
+            files[0].name = leftName;
+            files[1].name = rightName;
+            ByteBuffer contents[2];
+            for (int f = 0; f < 2; ++f) {
+                if (!ReadWholeFile(files[f].name, contents[f], messages))
+                    return;
+            }
+            result = CompareContents(files[0], files[1], contents[0], contents[1], LineRules{ignoreBlanks, ignoreCase},
+                                     listing);
+        }))
+        ReportMemoryExhausted(messages);
+    return result;
 }

@@ -30,6 +30,20 @@ struct DiffHunk {
     int32_t rightKind = Same;
 };
 
+// The first and last display rows of one side of an aligned difference.
+struct RowSpan {
+    int32_t first = 0;
+    int32_t last = 0;
+};
+
+// A Filler side lies on the same display rows as the lines of the other side.
+inline RowSpan SideRows(const DiffHunk& hunk, bool right)
+{
+    const bool filler = (right ? hunk.rightKind : hunk.leftKind) == Filler;
+    const bool onLeftRows = right ? filler : !filler;
+    return onLeftRows ? RowSpan{hunk.leftFirst, hunk.leftLast} : RowSpan{hunk.rightFirst, hunk.rightLast};
+}
+
 // One row of a side: its state and where its bytes lie in the side's text block.
 struct PaneLine {
     int32_t state = Same;

@@ -1,7 +1,9 @@
 #include "engine/DisplayLoading.h"
 
 #include "engine/ByteScan.h"
+#include "engine/InputFile.h"
 #include "engine/MemoryBudget.h"
+#include "engine/MemoryExhaustion.h"
 #include "engine/StepTimes.h"
 #include "engine/TextEncoding.h"
 
@@ -38,85 +40,31 @@ constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_EXCL;
 constexpr int kCreateMode = S_IRUSR | S_IWUSR;
 #endif
 
-// Runs `work`; running out of memory in it sends "Insufficient memory!" and
-// gives false.
-template <typename Work>
-bool WithinMemory(MessageSink& messages, Work&& work)
-{
-    try {
-        return work();
-    } catch (const std::bad_alloc&) {
-    } catch (const std::length_error&) {
-    }
-    messages.ShowMessage("Insufficient memory!");
-    return false;
-}
-
 FilePtr OpenFile(const std::string& path, const char* mode)
 {
     return FilePtr(std::fopen(path.c_str(), mode), &std::fclose);
 }
 
-// The size of a regular file, as a first guess of how much there is to read;
-// for anything else (a pipe, a device) a first chunk. The status is the 64-bit
-// one, so that a file of 2 GiB or more is refused before it is read.
-std::size_t ExpectedSize(std::FILE* file)
-{
-#ifdef _WIN32
-    struct _stat64 status;
-    if (_fstat64(fileno(file), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0)
-        return kReadChunk;
-#else
-    struct stat status;
-    if (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0)
-        return kReadChunk;
-#endif
-    if (static_cast<std::uintmax_t>(status.st_size) > kLargestText)
-        throw std::bad_alloc();
-    return static_cast<std::size_t>(status.st_size);
-}
-
 }  // namespace
 
-// Reads until the end rather than trusting the size, so that files that are
-// not regular (pipes, devices) load too; the first read asks for one byte more
-// than the size to meet the end at once. More than `limit` bytes are refused
-// as soon as they arrive: an endless device or a file that grows while it is
-// read stops there, not when memory runs out.
 bool ReadFileText(const std::string& path, std::string& text, MessageSink& messages, std::size_t room,
                   std::size_t limit)
 {
-    FilePtr file = OpenFile(path, "rb");
-    if (!file) {
+    InputFile file;
+    if (!file.Open(path)) {
         messages.ShowMessage("Could not open file " + path + " to read!");
         return false;
     }
-    limit = std::min(limit, kLargestText);
-    const std::size_t expected = std::min(ExpectedSize(file.get()), limit);
-    text.reserve(expected + 1 + room);
-    text.resize(expected + 1);
-    std::size_t used = 0;
-    for (;;) {
-        if (used == text.size()) {
-            if (used > limit)
-                break;
-            text.resize(std::min(used * 2, limit + 1));
-        }
-        const std::size_t got = std::fread(&text[used], 1, text.size() - used, file.get());
-        if (got == 0)
-            break;
-        used += got;
-    }
-    if (used > limit) {
-        text = std::string();
-        messages.ShowMessage("Insufficient memory!");
+    const uint64_t expected = file.RegularSize(kReadChunk);
+    text.reserve(static_cast<std::size_t>(std::min<uint64_t>(expected, limit)) + 1 + room);
+    if (!file.ReadAll(text, expected, std::min(limit, kLargestText))) {
+        messages.ShowMessage(kInsufficientMemory);
         return false;
     }
-    if (std::ferror(file.get())) {
+    if (file.Failed()) {
         messages.ShowMessage("Could not open file " + path + " to read!");
         return false;
     }
-    text.resize(used);
     return true;
 }
 
@@ -293,7 +241,7 @@ bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, Co
         // Read and normalised, the texts tell what the rest will hold, their
         // bytes and rows: checked before any line table is made.
         if (TextComparisonPeak(left.bytes + right.bytes, left.rows + right.rows) > memoryLimit) {
-            messages.ShowMessage("Insufficient memory!");
+            messages.ShowMessage(kInsufficientMemory);
             return false;
         }
         if (keepTexts)

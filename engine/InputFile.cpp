@@ -1,5 +1,9 @@
 #include "engine/InputFile.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 InputFile::~InputFile()
 {
     if (file_)
@@ -14,12 +18,28 @@ bool InputFile::Open(const std::string& path)
 
 size_t InputFile::Read(char* into, size_t count)
 {
+    // A failure that sets no error number is then told as unknown, not as the last one.
+    errno = 0;
     return std::fread(into, 1, count, file_);
 }
 
 bool InputFile::Failed() const
 {
     return std::ferror(file_) != 0;
+}
+
+uint64_t InputFile::RegularSize(uint64_t otherwise) const
+{
+#ifdef _WIN32
+    struct _stat64 status;
+    if (_fstat64(fileno(file_), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0)
+        return otherwise;
+#else
+    struct stat status;
+    if (fstat(fileno(file_), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0)
+        return otherwise;
+#endif
+    return static_cast<uint64_t>(status.st_size);
 }
 
 bool InputFile::Close()

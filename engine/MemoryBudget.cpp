@@ -1,6 +1,7 @@
 #include "engine/MemoryBudget.h"
 
 #include "engine/DisplayLoading.h"
+#include "engine/MemoryExhaustion.h"
 
 #include <sys/stat.h>
 
@@ -63,6 +64,6 @@ bool TextComparisonFits(const std::string& leftPath, const std::string& rightPat
     if (leftSize <= kLargestPaneText && rightSize <= kLargestPaneText
         && TextComparisonPeak(leftSize + rightSize + 2, 2) <= memoryLimit)
         return true;
-    messages.ShowMessage("Insufficient memory!");
+    messages.ShowMessage(kInsufficientMemory);
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/DisplayLoading.h"
 #include "engine/ListingCommand.h"
+#include "engine/MemoryExhaustion.h"
 
 #include <algorithm>
 #include <cstring>
@@ -285,18 +286,15 @@ void BuildSide(SideBuild side, std::vector<DiffHunk>& hunks, std::string& text, 
         text.pop_back();
 }
 
-// The Filler side of an addition or deletion lies on the same display rows
-// as the lines of the other side.
 void GiveFillerSidesTheirRows(std::vector<DiffHunk>& hunks)
 {
     for (DiffHunk& hunk : hunks) {
-        if (hunk.leftKind == Filler) {
-            hunk.leftFirst = hunk.rightFirst;
-            hunk.leftLast = hunk.rightLast;
-        } else if (hunk.rightKind == Filler) {
-            hunk.rightFirst = hunk.leftFirst;
-            hunk.rightLast = hunk.leftLast;
-        }
+        const RowSpan left = SideRows(hunk, false);
+        const RowSpan right = SideRows(hunk, true);
+        hunk.leftFirst = left.first;
+        hunk.leftLast = left.last;
+        hunk.rightFirst = right.first;
+        hunk.rightLast = right.last;
     }
 }
 
@@ -326,34 +324,24 @@ void AppendRows(std::string& out, char side, const std::vector<PaneLine>& lines,
 
 bool AlignPanes(ComparisonState& state, MessageSink& messages)
 {
-    try {
-        return AlignRows(state, messages);
-    } catch (const std::bad_alloc&) {
-        messages.ShowMessage("Insufficient memory!");
-    } catch (const std::length_error&) {
-        messages.ShowMessage("Insufficient memory!");
-    }
-    return false;
+    return WithinMemory(messages, [&] { return AlignRows(state, messages); });
 }
 
 bool BuildPaneTexts(ComparisonState& state, PaneTexts& texts, MessageSink& messages)
 {
     std::reverse(state.hunks.begin(), state.hunks.end());
     texts.maxLineLength = std::max(state.leftMaxLineLength, state.rightMaxLineLength);
-    try {
+    const bool built = WithinMemory(messages, [&] {
         BuildSide(SideBuild{state.leftLines, state.leftTextBlock, state.leftTextSize, state.leftLineCount,
                             state.lineNumberWidth, &DiffHunk::leftFirst, &DiffHunk::leftLast, &DiffHunk::leftKind},
                   state.hunks, texts.leftText, texts.leftGutter);
         BuildSide(SideBuild{state.rightLines, state.rightTextBlock, state.rightTextSize, state.rightLineCount,
                             state.lineNumberWidth, &DiffHunk::rightFirst, &DiffHunk::rightLast, &DiffHunk::rightKind},
                   state.hunks, texts.rightText, texts.rightGutter);
-    } catch (const std::bad_alloc&) {
-        messages.ShowMessage("Insufficient memory!");
+        return true;
+    });
+    if (!built)
         return false;
-    } catch (const std::length_error&) {
-        messages.ShowMessage("Insufficient memory!");
-        return false;
-    }
     GiveFillerSidesTheirRows(state.hunks);
     return true;
 }

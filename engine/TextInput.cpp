@@ -18,12 +18,6 @@ constexpr size_t kFirstRead = 8192;
 // Positions are 32-bit: room for the content, an appended line feed and an end.
 constexpr uint64_t kLargestContent = UINT32_MAX - 2;
 
-void CheckContentSize(uint64_t size)
-{
-    if (size > kLargestContent)
-        throw std::bad_alloc();
-}
-
 }  // namespace
 
 bool ReadWholeFile(const std::string& name, ByteBuffer& content, MessageSink& messages)
@@ -38,30 +32,15 @@ bool ReadWholeFile(const std::string& name, ByteBuffer& content, MessageSink& me
         ReportEngineError(messages, name, errno);
         return false;
     }
-    // A regular file comes in a first read and one read of the rest; other
-    // files (pipes, devices) fill a buffer that doubles whenever it is full.
-    bool regular = S_ISREG(status.st_mode);
-    uint64_t expected = regular ? static_cast<uint64_t>(status.st_size) : 0;
-    CheckContentSize(expected);
-    content.resize(std::max<size_t>(static_cast<size_t>(expected) + 1, kFirstRead));
-    size_t filled = 0;
-    for (;;) {
-        if (filled == content.size()) {
-            CheckContentSize(2 * static_cast<uint64_t>(content.size()));
-            content.resize(2 * content.size());
-        }
-        size_t want = filled == 0 ? kFirstRead : content.size() - filled;
-        errno = 0;
-        size_t got = file.Read(content.data() + filled, want);
-        if (got == 0)
-            break;
-        filled += got;
-    }
+    // A regular file comes in one read; other files (pipes, devices) fill a buffer that
+    // doubles whenever it is full. Positions are 32-bit: what does not fit is memory exhausted.
+    const uint64_t expected = S_ISREG(status.st_mode) ? static_cast<uint64_t>(status.st_size) : kFirstRead;
+    if (!file.ReadAll(content, expected, kLargestContent))
+        throw std::bad_alloc();
     if (file.Failed()) {
         ReportEngineError(messages, name, errno);
         return false;
     }
-    content.resize(filled);
     if (!file.Close()) {
         ReportEngineError(messages, name, errno);
         return false;
@@ -92,7 +71,8 @@ void TranslateTextMode(ByteBuffer& content)
 
 void TakeContent(EngineFile& file, ByteBuffer&& content)
 {
-    CheckContentSize(content.size());
+    if (content.size() > kLargestContent)
+        throw std::bad_alloc();
     file.buffer = std::move(content);
     file.incompleteLastLine = !file.buffer.empty() && file.buffer.back() != '\n';
     if (file.incompleteLastLine)

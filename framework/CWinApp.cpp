@@ -3,7 +3,6 @@
 #include "framework/AppMessageBox.h"
 #include "framework/CWnd.h"
 #include "framework/RegKey.h"
-#include "resources/resource.h"
 
 namespace {
 
@@ -11,7 +10,7 @@ CWinApp* g_app = nullptr;
 
 }  // namespace
 
-CWinApp::CWinApp()
+CWinApp::CWinApp(UINT titleId) : titleId_(titleId)
 {
     g_app = this;
 }
@@ -50,9 +49,9 @@ BOOL CWinApp::InitInstance()
     if (!m_hInstance) {
         m_hInstance = ::GetModuleHandleA(nullptr);
     }
-    if (m_appName.empty()) {
+    if (m_appName.empty() && titleId_ != 0) {
         char title[256] = "";
-        if (::LoadStringA(m_hInstance, IDS_APP_TITLE, title, sizeof title) > 0) {
+        if (::LoadStringA(m_hInstance, titleId_, title, sizeof title) > 0) {
             m_appName = title;
         }
     }

@@ -9,7 +9,8 @@ class CWnd;
 
 class CWinApp {
 public:
-    CWinApp();
+    // titleId: the string resource of the application title; 0 for none.
+    explicit CWinApp(UINT titleId = 0);
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -21,7 +22,7 @@ public:
     // then ExitInstance, whose result is the exit code.
     int WinMainEntry(HINSTANCE instance, int showCommand);
 
-    // The standard initialisation: the title from string IDS_APP_TITLE. Returns TRUE to run the loop.
+    // The standard initialisation: the title from the string resource given at construction. Returns TRUE to run the loop.
     virtual BOOL InitInstance();
     // Runs last on every way out; returns the process exit code.
     virtual int ExitInstance();
@@ -51,4 +52,6 @@ protected:
 
 private:
     std::string SectionPath(LPCSTR section) const;
+
+    UINT titleId_;
 };

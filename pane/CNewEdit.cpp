@@ -1,5 +1,6 @@
 // CNewEdit: creation, message dispatch, and the text model (text, colour runs, font, tabs).
 #include "pane/CNewEdit.h"
+#include "resources/resource.h"
 
 #include "framework/CWaitCursor.h"
 #include "framework/ClientDC.h"

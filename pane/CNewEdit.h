@@ -9,7 +9,6 @@
 #include "pane/LineIndex.h"
 #include "pane/PaneMetrics.h"
 #include "pane/PaneText.h"
-#include "resources/resource.h"
 
 #include <optional>
 #include <string>

@@ -1,5 +1,6 @@
 // CNewEdit: keyboard and mouse: caret moves, word moves, selecting by keys, clicks, drags and the margin, focus and cursors.
 #include "pane/CNewEdit.h"
+#include "resources/resource.h"
 
 #include "framework/CBeep.h"
 #include "framework/CMenu.h"

@@ -1,9 +1,8 @@
 #include "shell/AppSettings.h"
 
-#include "engine/CaseFolding.h"
 #include "framework/CWinApp.h"
+#include "framework/RecentList.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -12,22 +11,9 @@ const char kSettings[] = "Settings";
 const int kRecentCount = 10;
 const size_t kFaceChars = LF_FACESIZE - 1;
 
-const char* RecentSection(RecentSide side)
+RecentList RecentFiles(RecentSide side)
 {
-    return side == RecentSide::Left ? "Recent Left Files" : "Recent Right Files";
-}
-
-std::string RecentEntry(int index)
-{
-    char name[16];
-    std::snprintf(name, sizeof name, "File %d", index);
-    return name;
-}
-
-void SetFace(LOGFONTA& font, const std::string& face)
-{
-    std::memset(font.lfFaceName, 0, sizeof font.lfFaceName);
-    std::memcpy(font.lfFaceName, face.data(), face.size() < kFaceChars ? face.size() : kFaceChars);
+    return RecentList{side == RecentSide::Left ? "Recent Left Files" : "Recent Right Files", "File ", kRecentCount};
 }
 
 int ReadInt(const CWinApp& app, const char* name, int defaultValue)
@@ -55,29 +41,8 @@ const int kLargestFontHeight = 500;
 const int kHeaviestFont = 1000;
 // Window coordinates and sizes beyond 16 bits are no place on any screen.
 const int kLargestWindowCoordinate = 32767;
-const int kSmallestTabSize = 1;
-const int kLargestTabSize = 32;
 
 }  // namespace
-
-AppSettings::AppSettings()
-    : tabSize(4),
-      showLineNumbers(1),
-      font{},
-      windowX(50),
-      windowY(50),
-      windowCX(600),
-      windowCY(500),
-      addedColor(0x00408000),
-      deletedColor(0x000000FF),
-      changedColor(0x00FF0000),
-      diffBackgroundColor(0x00C0C0C0),
-      editor("notepad.exe")
-{
-    font.lfHeight = -10;
-    font.lfWeight = 400;
-    SetFace(font, "Courier");
-}
 
 void LoadSettings(const CWinApp& app, AppSettings& settings)
 {
@@ -87,7 +52,7 @@ void LoadSettings(const CWinApp& app, AppSettings& settings)
     settings.options.ignoreCase = ReadInt(app, "Ignore Case", defaults.options.ignoreCase);
     settings.options.forceText = ReadInt(app, "Force Text", defaults.options.forceText);
     settings.showLineNumbers = ReadInt(app, "Show Line Numbers", defaults.showLineNumbers);
-    SetFace(settings.font, app.GetProfileString(kSettings, "Font Face Name", defaults.font.lfFaceName));
+    SetFontFace(settings.font, app.GetProfileString(kSettings, "Font Face Name", defaults.font.lfFaceName));
     settings.font.lfHeight =
         ReadIntInRange(app, "Font Height", defaults.font.lfHeight, -kLargestFontHeight, kLargestFontHeight);
     settings.font.lfItalic = static_cast<BYTE>(ReadInt(app, "Font Italic", defaults.font.lfItalic));
@@ -105,10 +70,10 @@ void LoadSettings(const CWinApp& app, AppSettings& settings)
     settings.editor = app.GetProfileString(kSettings, "Editor", defaults.editor.c_str());
 }
 
-int PaneTabSize(const AppSettings& settings)
+int PaneTabSize(const OptionValues& settings)
 {
     const bool usable = settings.tabSize >= kSmallestTabSize && settings.tabSize <= kLargestTabSize;
-    return usable ? settings.tabSize : AppSettings().tabSize;
+    return usable ? settings.tabSize : OptionValues().tabSize;
 }
 
 void SaveSettings(CWinApp& app, const AppSettings& settings)
@@ -136,37 +101,17 @@ void SaveSettings(CWinApp& app, const AppSettings& settings)
 
 std::vector<std::string> ReadRecentFiles(const CWinApp& app, RecentSide side)
 {
-    std::vector<std::string> files;
-    for (int i = 0; i < kRecentCount; ++i) {
-        std::string path = app.GetProfileString(RecentSection(side), RecentEntry(i).c_str(), "");
-        if (!path.empty()) {
-            files.push_back(path);
-        }
-    }
-    return files;
+    return ReadRecentList(app, RecentFiles(side));
+}
+
+RecentPair ReadRecentPair(const CWinApp* app)
+{
+    if (!app)
+        return RecentPair{};
+    return RecentPair{ReadRecentFiles(*app, RecentSide::Left), ReadRecentFiles(*app, RecentSide::Right)};
 }
 
 void UpdateRecentFiles(CWinApp& app, const std::string& path, RecentSide side)
 {
-    if (path.empty()) {
-        return;
-    }
-    std::vector<std::string> files = ReadRecentFiles(app, side);
-    auto same = [&](const std::string& entry) { return EqualIgnoringCase(entry, path); };
-    size_t found = 0;
-    while (found < files.size() && !same(files[found])) {
-        ++found;
-    }
-    if (found < files.size()) {
-        files.erase(files.begin() + static_cast<long>(found));
-    } else if (files.size() == kRecentCount) {
-        files.pop_back();
-    }
-    files.insert(files.begin(), path);
-    for (int i = 0; i < kRecentCount; ++i) {
-        const size_t slot = static_cast<size_t>(i);
-        // Entries past the list are removed, so a gap left by someone else cannot leave a stale duplicate.
-        app.WriteProfileString(RecentSection(side), RecentEntry(i).c_str(),
-                               slot < files.size() ? files[slot].c_str() : nullptr);
-    }
+    PutOnRecentList(app, RecentFiles(side), path);
 }

@@ -1,11 +1,16 @@
 #include "shell/CTandrelApp.h"
 
+#include "resources/resource.h"
 #include "shell/CommandLine.h"
 #include "shell/UsageScreen.h"
 
 #include <ole2.h>
 
 #include <cstdlib>
+
+CTandrelApp::CTandrelApp(StartupWindows& windows) : CWinApp(IDS_APP_TITLE), m_windows(windows)
+{
+}
 
 BOOL CTandrelApp::InitInstance()
 {

@@ -11,7 +11,7 @@
 
 class CTandrelApp : public CWinApp {
 public:
-    explicit CTandrelApp(StartupWindows& windows) : m_windows(windows) {}
+    explicit CTandrelApp(StartupWindows& windows);
 
     // The whole run of the program; always FALSE, so the framework goes straight to ExitInstance.
     BOOL InitInstance() override;

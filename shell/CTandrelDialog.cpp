@@ -1,5 +1,6 @@
 #include "shell/CTandrelDialog.h"
 
+#include "engine/MemoryExhaustion.h"
 #include "framework/AppMessageBox.h"
 #include "framework/CWinApp.h"
 #include "framework/ClientDC.h"
@@ -112,7 +113,7 @@ void CTandrelDialog::ResetWindowState()
     window_ = WindowState();
     window_.children = std::make_unique<Children>();
     CWinApp* app = CWinApp::GetApp();
-    window_.searchText = app ? app->GetProfileString("Recent Find Strings", "String 0", "") : std::string();
+    window_.searchText = app ? CHistoryComboBox::MostRecent(*app, CFindDialog::kHistorySection) : std::string();
     if (app)
         app->m_pMainWnd = this;
 }
@@ -193,7 +194,7 @@ bool CTandrelDialog::CreateAndCompare()
 {
     ResetWindowState();
     if (!CreateChildren()) {
-        AppMessageBox("Insufficient memory!");
+        AppMessageBox(kInsufficientMemory);
         return false;
     }
     window_.comparedFiles.Record(leftPath_, rightPath_);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dialogs/CFindDialog.h"
+#include "engine/CompareOptions.h"
 #include "engine/ComparisonState.h"
 #include "engine/MessageSink.h"
 #include "framework/CComboBox.h"
@@ -16,7 +17,6 @@
 #include "shell/CMainToolbar.h"
 #include "shell/CTandrelDialogFrame.h"
 #include "shell/ComparedFiles.h"
-#include "shell/CompareOptions.h"
 #include "shell/DifferenceMapListener.h"
 #include "shell/MainLayout.h"
 #include "shell/Navigation.h"
@@ -26,6 +26,7 @@
 #include <string>
 
 struct AppSettings;
+struct OptionValues;
 class CComparingDialog;
 class StepTimes;
 
@@ -50,7 +51,7 @@ public:
     // What Set Options does after OK: each value of `chosen` that the Options
     // dialog edits and that differs is stored and applied (a new comparison,
     // a new layout or new colours, as the value needs).
-    void ApplyOptions(const AppSettings& chosen);
+    void ApplyOptions(const OptionValues& chosen);
 
 protected:
     // The engine's messages, shown in the application's message box.

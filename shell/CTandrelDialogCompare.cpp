@@ -14,6 +14,7 @@
 #include "framework/CWinApp.h"
 #include "framework/ClientDC.h"
 #include "framework/ObjectSelection.h"
+#include "resources/resource.h"
 #include "shell/AppSettings.h"
 #include "shell/CComparingDialog.h"
 #include "shell/DifferenceColours.h"
@@ -240,7 +241,7 @@ void CTandrelDialog::StartNewComparison(const std::string& leftPath, const std::
     Restart(false);
 }
 
-void CTandrelDialog::ApplyOptions(const AppSettings& chosen)
+void CTandrelDialog::ApplyOptions(const OptionValues& chosen)
 {
     Children& c = *window_.children;
     const OptionChanges changes = ChangedOptions(settings_, chosen);
@@ -275,14 +276,14 @@ void CTandrelDialog::OnCompareNewPair()
 {
     CompareOptions options = settings_.options;
     std::string leftPath, rightPath;
-    if (RunCompareFilesDialog(this, options, leftPath, rightPath)) {
+    if (RunCompareFilesDialog(this, ReadRecentPair(CWinApp::GetApp()), options, leftPath, rightPath)) {
         StartNewComparison(leftPath, rightPath, options);
     }
 }
 
 void CTandrelDialog::OnSetOptions()
 {
-    AppSettings chosen = settings_;
+    OptionValues chosen = settings_;
     if (RunOptionsDialog(chosen)) {
         ApplyOptions(chosen);
     }

@@ -1,6 +1,7 @@
 // The main window's commands that reach outside it: the external editor, dropped files and Save Diff.
 #include "shell/CTandrelDialog.h"
 
+#include "engine/MemoryExhaustion.h"
 #include "engine/UnifiedDiff.h"
 #include "framework/AppMessageBox.h"
 #include "framework/CFileDialog.h"
@@ -12,7 +13,6 @@
 
 #include <shellapi.h>
 
-#include <new>
 #include <vector>
 
 namespace {
@@ -108,19 +108,20 @@ bool CTandrelDialog::UnifiedReport(std::string& patch)
     request.right = PatchSide{rightName_, files.AtComparison(ComparedFiles::Right).stamp};
     request.exact = !settings_.options.ignoreBlanks && !settings_.options.ignoreCase;
     PatchLines left, right;
-    try {
+    bool written = false;
+    const bool fitted = RanWithinMemory([&] {
         if (!ReadPatchLines(leftPath_, left, *this) || !ReadPatchLines(rightPath_, right, *this))
-            return false;
+            return;
         if (!WriteUnifiedDiff(window_.comparison.listing, left, right, request, patch)) {
             TellDiskChange(ComparedFiles::Change{ComparedFiles::Left, files.AtComparison(ComparedFiles::Left)});
-            return false;
+            return;
         }
         patch = WithCrLf(patch);
-    } catch (const std::bad_alloc&) {
-        AppMessageBox("Insufficient memory!");
-        return false;
-    }
-    return true;
+        written = true;
+    });
+    if (!fitted)
+        AppMessageBox(kInsufficientMemory);
+    return fitted && written;
 }
 
 void CTandrelDialog::OnActivate(UINT state)

@@ -13,12 +13,14 @@ COLORREF KindColour(int kind, const AppSettings& settings)
     }
 }
 
-ColourRange SideRange(bool right, int first, int last, int kind, const AppSettings& settings)
+ColourRange SideRange(const DiffHunk& hunk, bool right, const AppSettings& settings)
 {
+    const int kind = right ? hunk.rightKind : hunk.leftKind;
+    const RowSpan rows = SideRows(hunk, right);
     ColourRange range;
     range.right = right;
-    range.firstRow = first;
-    range.lastRow = last;
+    range.firstRow = rows.first;
+    range.lastRow = rows.last;
     range.colourText = kind != Filler;
     range.text = range.colourText ? KindColour(kind, settings) : 0;
     range.back = settings.diffBackgroundColor;
@@ -32,12 +34,8 @@ std::vector<ColourRange> DifferenceColourRanges(const std::vector<DiffHunk>& hun
     std::vector<ColourRange> ranges;
     ranges.reserve(hunks.size() * 2);
     for (const DiffHunk& h : hunks) {
-        const bool leftFiller = h.leftKind == Filler;
-        ranges.push_back(SideRange(false, leftFiller ? h.rightFirst : h.leftFirst,
-                                   leftFiller ? h.rightLast : h.leftLast, h.leftKind, settings));
-        const bool rightFiller = h.rightKind == Filler;
-        ranges.push_back(SideRange(true, rightFiller ? h.leftFirst : h.rightFirst,
-                                   rightFiller ? h.leftLast : h.rightLast, h.rightKind, settings));
+        ranges.push_back(SideRange(h, false, settings));
+        ranges.push_back(SideRange(h, true, settings));
     }
     return ranges;
 }

@@ -6,7 +6,7 @@
 
 int FirstDisplayRow(const DiffHunk& hunk)
 {
-    return hunk.leftKind == Filler ? hunk.rightFirst : hunk.leftFirst;
+    return SideRows(hunk, false).first;
 }
 
 int ClampCurrentDiff(int currentDiff, int count)

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-OptionChanges ChangedOptions(const AppSettings& stored, const AppSettings& chosen)
+OptionChanges ChangedOptions(const OptionValues& stored, const OptionValues& chosen)
 {
     OptionChanges changes;
     changes.tabSize = chosen.tabSize != stored.tabSize;
@@ -16,16 +16,10 @@ OptionChanges ChangedOptions(const AppSettings& stored, const AppSettings& chose
     return changes;
 }
 
-void TakeOptions(AppSettings& stored, const AppSettings& chosen)
+void TakeOptions(AppSettings& stored, const OptionValues& chosen)
 {
-    stored.tabSize = chosen.tabSize;
-    stored.options.ignoreBlanks = chosen.options.ignoreBlanks;
-    stored.options.ignoreCase = chosen.options.ignoreCase;
-    stored.showLineNumbers = chosen.showLineNumbers;
-    stored.font = chosen.font;
-    stored.addedColor = chosen.addedColor;
-    stored.deletedColor = chosen.deletedColor;
-    stored.changedColor = chosen.changedColor;
-    stored.diffBackgroundColor = chosen.diffBackgroundColor;
-    stored.editor = chosen.editor;
+    // Whether both files are text is asked in Compare Files and on the command line, not here.
+    const int32_t forceText = stored.options.forceText;
+    static_cast<OptionValues&>(stored) = chosen;
+    stored.options.forceText = forceText;
 }

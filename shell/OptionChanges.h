@@ -15,7 +15,7 @@ struct OptionChanges {
 };
 
 // Which of the values the Options dialog edits differ between the stored and the chosen settings.
-OptionChanges ChangedOptions(const AppSettings& stored, const AppSettings& chosen);
+OptionChanges ChangedOptions(const OptionValues& stored, const OptionValues& chosen);
 
 // Stores in `stored` every value the Options dialog edits, as chosen; the others stay.
-void TakeOptions(AppSettings& stored, const AppSettings& chosen);
+void TakeOptions(AppSettings& stored, const OptionValues& chosen);

@@ -1,11 +1,13 @@
 #include "shell/ProgramWindows.h"
 
 #include "dialogs/CCompareFilesDialog.h"
+#include "framework/CWinApp.h"
+#include "shell/AppSettings.h"
 #include "shell/CTandrelDialog.h"
 
 bool ProgramWindows::AskForFiles(AppSettings& settings, std::string& leftPath, std::string& rightPath)
 {
-    return RunCompareFilesDialog(nullptr, settings.options, leftPath, rightPath);
+    return RunCompareFilesDialog(nullptr, ReadRecentPair(CWinApp::GetApp()), settings.options, leftPath, rightPath);
 }
 
 // The main window: with /n it opens empty and takes neither the names nor /aN.

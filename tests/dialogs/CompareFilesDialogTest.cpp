@@ -4,6 +4,7 @@
 #include "dialogs/CCompareFilesDialog.h"
 #include "framework/CommonDialogs.h"
 #include "resources/resource.h"
+#include "shell/AppSettings.h"
 #include "tests/shell/ShellTestSupport.h"
 #include "tests/support/TempFolder.h"
 
@@ -65,6 +66,7 @@ TEST_F(CompareFilesDialogTest, ListsComeFromTheRegistryInOrderSkippingGapsAndWro
         DialogScript::Click(dialog, IDCANCEL);
     });
     CCompareFilesDialog dialog;
+    dialog.m_recent = ReadRecentPair(&app);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(seen.leftItems, (std::vector<std::string>{"C:\\first.txt", "C:\\third.txt", "C:\\last.txt"}));
@@ -91,7 +93,7 @@ TEST_F(CompareFilesDialogTest, OkHandsBackThePathsAndOptionsCancelLeavesTheCalle
             }
             DialogScript::Click(dialog, ok ? IDOK : IDCANCEL);
         });
-        EXPECT_EQ(RunCompareFilesDialog(nullptr, options, first, second), ok);
+        EXPECT_EQ(RunCompareFilesDialog(nullptr, ReadRecentPair(&app), options, first, second), ok);
         EXPECT_TRUE(script.Finished());
         EXPECT_TRUE(presetSeen);
         const CompareOptions expected = ok ? CompareOptions{0, 1, 0} : CompareOptions{1, 0, 1};
@@ -181,6 +183,7 @@ TEST_F(CompareFilesDialogTest, BrowseInsertsTheChosenFileAtTheTopAndCancelKeepsT
         DialogScript::Click(dialog, IDCANCEL);
     });
     CCompareFilesDialog dialog;
+    dialog.m_recent = ReadRecentPair(&app);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     SetCommonDialogHandler(previous);
     EXPECT_TRUE(script.Finished());

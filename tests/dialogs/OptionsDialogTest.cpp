@@ -64,13 +64,13 @@ TEST(OptionsDialog, TabSizeIsRefusedUntilItIsAWholeNumberFrom1To32)
             });
         }
         COptionsDialog dialog;
-        dialog.m_tabSize = c.stored;
+        dialog.m_values.tabSize = static_cast<int>(c.stored);
         EXPECT_EQ(dialog.DoModal(), IDOK) << label;
         EXPECT_TRUE(script.Finished()) << label;
         EXPECT_EQ(shown, std::to_string(c.stored)) << label;
         if (c.message.empty()) {
             EXPECT_TRUE(messages.shown.empty()) << label;
-            EXPECT_EQ(dialog.m_tabSize, c.accepted) << label;
+            EXPECT_EQ(static_cast<UINT>(dialog.m_values.tabSize), c.accepted) << label;
             continue;
         }
         ASSERT_EQ(messages.shown.size(), 1u) << label;
@@ -80,7 +80,7 @@ TEST(OptionsDialog, TabSizeIsRefusedUntilItIsAWholeNumberFrom1To32)
         EXPECT_EQ(afterRefusal, c.typed.value_or(shown)) << label;
         EXPECT_EQ(selectionStart, 0u) << label;
         EXPECT_EQ(selectionEnd, afterRefusal.size()) << label;
-        EXPECT_EQ(dialog.m_tabSize, 12u) << label;
+        EXPECT_EQ(dialog.m_values.tabSize, 12) << label;
     }
 }
 
@@ -122,8 +122,8 @@ TEST(OptionsDialog, BrowseStartsInTheEditorsFolderOrTheWindowsFolderAndFillsTheF
         EXPECT_EQ(title, "Select editor");
         const std::string expected = c.ok ? picked : c.typed;
         EXPECT_EQ(shownAfter, expected);
-        EXPECT_EQ(dialog.m_editor, expected);
-        EXPECT_EQ(dialog.m_tabSize, 9u) << "Browse must keep what the other controls hold";
+        EXPECT_EQ(dialog.m_values.editor, expected);
+        EXPECT_EQ(dialog.m_values.tabSize, 9) << "Browse must keep what the other controls hold";
     }
 }
 
@@ -181,7 +181,7 @@ TEST(OptionsDialog, ASwatchLooksPressedOnlyWhileTheMouseHoldsIt)
         DialogScript::Click(dialog, IDCANCEL);
     });
     COptionsDialog dialog;
-    dialog.m_addedColor = colour;
+    dialog.m_values.addedColor = colour;
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     ASSERT_TRUE(script.Finished());
     for (const Look& look : looks) {

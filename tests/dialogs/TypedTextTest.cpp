@@ -89,7 +89,7 @@ TEST_F(TypedTextTest, FileTypesAndTheEditorFieldTakeAnyScript)
         EXPECT_EQ(entry.m_patterns, Utf8(L"*." + text));
         COptionsDialog options;
         EXPECT_EQ(options.DoModal(), IDOK);
-        EXPECT_EQ(options.m_editor, Utf8(L"C:\\" + text + L"\\ed.exe"));
+        EXPECT_EQ(options.m_values.editor, Utf8(L"C:\\" + text + L"\\ed.exe"));
         EXPECT_TRUE(script.Finished());
     }
 }

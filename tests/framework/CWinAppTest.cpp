@@ -1,6 +1,7 @@
 // The application object: start and exit order, the title, and profile values in the real registry.
 #include "tests/support/windows/MessageBoxRecorder.h"
 #include "framework/CWinApp.h"
+#include "resources/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +99,8 @@ TEST_F(ProfileTest, WritingNoStringDeletesTheEntry)
 // Records the order in which the framework calls the application.
 class ScriptedApp : public CWinApp {
 public:
+    ScriptedApp() : CWinApp(IDS_APP_TITLE) {}
+
     BOOL startResult = FALSE;
     bool throwAtStart = false;
     bool throwOtherAtStart = false;

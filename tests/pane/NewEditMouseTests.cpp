@@ -1,5 +1,6 @@
 // Clicks, drags, double clicks, the selection margin, cursors and the right button, driven by mouse messages.
 #include "PaneHarness.h"
+#include "resources/resource.h"
 
 #include <gtest/gtest.h>
 
