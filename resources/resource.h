@@ -100,6 +100,7 @@
 #define IDC_OPTIONS_EDITOR        1030
 #define IDC_OPTIONS_BROWSE        1031
 #define IDC_OPTIONS_COLORS        1035
+#define IDC_OPTIONS_DIFF_MAP      1041
 #define IDC_COLORA                1169
 #define IDC_COLORC                1170
 #define IDC_COLORD                1171

@@ -68,6 +68,7 @@ void LoadSettings(const CWinApp& app, AppSettings& settings)
     settings.changedColor = ReadColour(app, "Changed Color", defaults.changedColor);
     settings.diffBackgroundColor = ReadColour(app, "Diff Background Color", defaults.diffBackgroundColor);
     settings.editor = app.GetProfileString(kSettings, "Editor", defaults.editor.c_str());
+    settings.showDifferenceMap = ReadIntInRange(app, "Show Difference Map", defaults.showDifferenceMap, 0, 1);
 }
 
 int PaneTabSize(const OptionValues& settings)
@@ -97,6 +98,7 @@ void SaveSettings(CWinApp& app, const AppSettings& settings)
     app.WriteProfileInt(kSettings, "Changed Color", static_cast<int>(settings.changedColor));
     app.WriteProfileInt(kSettings, "Diff Background Color", static_cast<int>(settings.diffBackgroundColor));
     app.WriteProfileString(kSettings, "Editor", settings.editor.c_str());
+    app.WriteProfileInt(kSettings, "Show Difference Map", settings.showDifferenceMap);
 }
 
 std::vector<std::string> ReadRecentFiles(const CWinApp& app, RecentSide side)

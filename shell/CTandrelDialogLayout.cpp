@@ -46,7 +46,7 @@ void CTandrelDialog::ComputeLayoutRects()
 
 bool CTandrelDialog::MapShown() const
 {
-    return true;
+    return settings_.showDifferenceMap != 0;
 }
 
 CDifferenceMap::Colours CTandrelDialog::MapColours() const

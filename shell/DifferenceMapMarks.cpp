@@ -34,11 +34,11 @@ void FillHalf(std::vector<MapPixelRow>& rows, MapHalf MapPixelRow::*half, PixelS
 
 MapSide MapSideOf(const DiffHunk& hunk, bool right)
 {
-    const int kind = right ? hunk.rightKind : hunk.leftKind;
+    const RowSpan rows = SideRows(hunk, right);
     MapSide side;
-    side.mark = MarkOfKind(kind);
-    side.firstRow = right ? hunk.rightFirst : hunk.leftFirst;
-    side.lastRow = right ? hunk.rightLast : hunk.leftLast;
+    side.mark = MarkOfKind(right ? hunk.rightKind : hunk.leftKind);
+    side.firstRow = rows.first;
+    side.lastRow = rows.last;
     return side;
 }
 

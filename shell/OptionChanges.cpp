@@ -13,6 +13,7 @@ OptionChanges ChangedOptions(const OptionValues& stored, const OptionValues& cho
     changes.colours = chosen.addedColor != stored.addedColor || chosen.deletedColor != stored.deletedColor
                       || chosen.changedColor != stored.changedColor
                       || chosen.diffBackgroundColor != stored.diffBackgroundColor;
+    changes.diffMap = chosen.showDifferenceMap != stored.showDifferenceMap;
     return changes;
 }
 

@@ -233,6 +233,33 @@ TEST_F(MapInTheWindow, StandsRightOfThePanesOverTheirHeight)
     }
 }
 
+TEST_F(MapInTheWindow, HiddenItLeavesTheLayoutOfAWindowWithoutAMapAndShowingItAgainTakesItsWidth)
+{
+    settings.showDifferenceMap = 0;
+    CTandrelDialog& d = OpenThreeDifferences();
+    auto expectLayout = [&](DiffMapShown shown) {
+        RECT client{};
+        d.GetClientRect(&client);
+        const LayoutRects expected =
+            ComputeLayoutRects(client.right, client.bottom, DiffList(d).GetItemHeight(-1), shown);
+        const RECT frame = ClientRectOf(d, Frame(d));
+        EXPECT_TRUE(::EqualRect(&frame, &expected.paneArea));
+        EXPECT_EQ(DifferenceMap(d).IsWindowVisible() != FALSE, shown == DiffMapShown::Yes);
+    };
+    expectLayout(DiffMapShown::No);
+    const int wideRight = ClientRectOf(d, RightTextPane(d)).right;
+    for (int shown : {1, 0}) {
+        AppSettings chosen = settings;
+        chosen.showDifferenceMap = shown;
+        d.ApplyOptions(chosen);
+        PumpMessages();
+        ASSERT_NE(d.m_hWnd, nullptr) << "a restart ended the window";
+        expectLayout(shown ? DiffMapShown::Yes : DiffMapShown::No);
+        EXPECT_EQ(ClientRectOf(d, RightTextPane(d)).right, shown ? wideRight - 20 : wideRight);
+    }
+    EXPECT_EQ(settings.showDifferenceMap, 0);
+}
+
 TEST_F(MapInTheWindow, AClickAtTheLastMarksHeightMakesItCurrentAndShowsIt)
 {
     CTandrelDialog& d = OpenThreeDifferences();
