@@ -2,7 +2,8 @@
 # A person's path with the difference map: a 10,000-line pair with differences near the
 # top, in the middle and near the end. A click on the map's lowest mark makes the last
 # difference current: its mark reaches out to the map's edges and the map's frame moves
-# round it. Hiding the map in Options gives its width back to the panes.
+# round it. Hiding the map in Options gives its width back to the panes, and the setting
+# is stored at exit.
 source "$(dirname "$0")/e2e-lib.sh"
 e2e_begin
 
@@ -55,3 +56,28 @@ frame_near() {
 yellow=$(convert "$E2E_WORK/after.png" -crop 20x+0+0 +repage txt:- | grep -c '#FFFF00')
 [ "$yellow" -gt 0 ] || e2e_fail "the current difference is not shown: no marker left of the panes"
 e2e_log "the last difference is shown: the frame is round it and the marker points at it"
+
+# Set Options, untick Show difference map (Alt+M), OK: the panes take the map's width
+# back, so the right pane's scroll bar moves right by the map's 20 pixels.
+set_options_x=$((14 + 14 * 23 + 4 * 8))
+# The window's picture and its clicks count from the client area's corner: the toolbar is at y 2 to 27.
+e2e_click "$main" "$set_options_x" 14
+dialog=$(e2e_wait_window '^Options$' 200 20)
+e2e_keys "$dialog" alt+m Return
+e2e_wait_window_gone '^Options$'
+sleep 0.5
+e2e_screenshot "$E2E_WORK/hidden.png" "$main"
+width=$(identify -format '%w' "$E2E_WORK/hidden.png")
+middle=$(( $(identify -format '%h' "$E2E_WORK/hidden.png") / 2 ))
+pixel() { convert "$1" -crop "1x1+$2+$middle" +repage txt:- | sed -n 's/.*\(#[0-9A-F]\{6\}\).*/\1/p'; }
+track=$(pixel "$E2E_WORK/after.png" $((width - 33)))
+[ "$(pixel "$E2E_WORK/hidden.png" $((width - 13)))" = "$track" ] \
+  || e2e_fail "the right pane's scroll bar did not move into the map's place"
+[ -z "$(blue_pixels "$E2E_WORK/hidden.png" | awk -v x=$((width - 23)) '$1 >= x')" ] \
+  || e2e_fail "the map still shows its marks"
+e2e_log "the map is hidden: the panes took its width"
+
+e2e_keys "$main" alt+F4
+e2e_wait_exit 20 || e2e_fail "the program ended with status $?"
+[ "$(e2e_reg Settings 'Show Difference Map')" = 0x0 ] || e2e_fail "Show Difference Map is '$(e2e_reg Settings 'Show Difference Map')', not 0x0"
+e2e_log "the registry holds Show Difference Map 0"
