@@ -199,8 +199,12 @@ void CDifferenceMap::DoPaint(HDC dc)
         DrawMarks(memory);
     }
     {
+        // A scroll repaints only the old and the new frame: copy back just what is to be painted.
+        RECT clip{0, 0, width_, height_};
+        ::GetClipBox(dc, &clip);
         ObjectSelection bitmap(memory, marksBitmap_.Get());
-        ::BitBlt(dc, 0, 0, width_, height_, memory, 0, 0, SRCCOPY);
+        ::BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, memory, clip.left, clip.top,
+                 SRCCOPY);
     }
     DrawCurrent(dc);
     DrawFrame(dc);
