@@ -121,19 +121,17 @@ void CDifferenceMap::DrawMarks(HDC dc) const
         if (!Shows(right))
             continue;
         const Columns columns = SideColumns(right, false);
+        const auto markAt = [&](int y) {
+            const MapPixelRow& row = marks_[static_cast<size_t>(y)];
+            return (right ? row.right : row.left).mark;
+        };
         // One rectangle a run of pixel rows of the same mark.
         int runStart = 0;
         for (int y = 1; y <= height_; ++y) {
-            const MapMark mark =
-                (right ? marks_[static_cast<size_t>(runStart)].right : marks_[static_cast<size_t>(runStart)].left).mark;
-            const bool runEnds =
-                y == height_
-                || (right ? marks_[static_cast<size_t>(y)].right.mark : marks_[static_cast<size_t>(y)].left.mark)
-                       != mark;
-            if (!runEnds)
+            if (y < height_ && markAt(y) == markAt(runStart))
                 continue;
-            if (mark != MapMark::None)
-                Fill(dc, RECT{columns.left, runStart, columns.right, y}, MarkColour(mark));
+            if (markAt(runStart) != MapMark::None)
+                Fill(dc, RECT{columns.left, runStart, columns.right, y}, MarkColour(markAt(runStart)));
             runStart = y;
         }
     }
