@@ -52,6 +52,7 @@ void COptionsDialog::DoDataExchange(CDataExchange* dx)
     DDX_Check(dx, IDC_OPTIONS_IGNORE_CASE, m_values.options.ignoreCase);
     DDX_Check(dx, IDC_OPTIONS_LINE_NUMBERS, m_values.showLineNumbers);
     DDX_Check(dx, IDC_OPTIONS_INLINE, m_values.showInlineDifferences);
+    DDX_Check(dx, IDC_OPTIONS_DIFF_MAP, m_values.showDifferenceMap);
     DDX_Text(dx, IDC_OPTIONS_EDITOR, m_values.editor);
 }
 

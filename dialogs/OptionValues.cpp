@@ -5,6 +5,7 @@
 OptionValues::OptionValues()
     : tabSize(4),
       showLineNumbers(1),
+      showDifferenceMap(1),
       font{},
       addedColor(0x00408000),
       deletedColor(0x000000FF),

@@ -17,6 +17,8 @@ struct OptionValues {
     int tabSize;
     CompareOptions options;
     int showLineNumbers;
+    // The difference map beside the panes.
+    int showDifferenceMap;
     // The pane font; members not persisted stay 0. The face is at most 31 characters.
     LOGFONTA font;
     COLORREF addedColor;

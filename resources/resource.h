@@ -16,6 +16,7 @@
 #define IDC_RIGHT_TEXT_PANE 101
 #define IDC_LEFT_LABEL      102
 #define IDC_RIGHT_LABEL     103
+#define IDC_DIFF_MAP        104
 #define IDC_COMPARING_TEXT  1021
 #define IDC_COMPARING_FRAME 1022
 #define IDC_RULE            0xFFFF
@@ -100,6 +101,7 @@
 #define IDC_OPTIONS_BROWSE        1031
 #define IDC_OPTIONS_COLORS        1035
 #define IDC_OPTIONS_INLINE        1040
+#define IDC_OPTIONS_DIFF_MAP      1041
 #define IDC_COLORA                1169
 #define IDC_COLORC                1170
 #define IDC_COLORD                1171

@@ -70,6 +70,7 @@ void LoadSettings(const CWinApp& app, AppSettings& settings)
     settings.showInlineDifferences = ReadInt(app, "Show Inline Differences", defaults.showInlineDifferences);
     settings.inlineDiffColor = ReadColour(app, "Inline Diff Color", defaults.inlineDiffColor);
     settings.editor = app.GetProfileString(kSettings, "Editor", defaults.editor.c_str());
+    settings.showDifferenceMap = ReadIntInRange(app, "Show Difference Map", defaults.showDifferenceMap, 0, 1);
 }
 
 int PaneTabSize(const OptionValues& settings)
@@ -101,6 +102,7 @@ void SaveSettings(CWinApp& app, const AppSettings& settings)
     app.WriteProfileInt(kSettings, "Show Inline Differences", settings.showInlineDifferences);
     app.WriteProfileInt(kSettings, "Inline Diff Color", static_cast<int>(settings.inlineDiffColor));
     app.WriteProfileString(kSettings, "Editor", settings.editor.c_str());
+    app.WriteProfileInt(kSettings, "Show Difference Map", settings.showDifferenceMap);
 }
 
 std::vector<std::string> ReadRecentFiles(const CWinApp& app, RecentSide side)

@@ -138,7 +138,8 @@ bool CTandrelDialog::CreateChildren()
         || !c.rightLabel.Create("Right file", labelStyle, none, m_hWnd, IDC_RIGHT_LABEL)
         || !c.rule.Create("", WS_VISIBLE | SS_ETCHEDHORZ, none, m_hWnd, IDC_RULE)
         || !c.toolbar.Create(m_hWnd, IDC_TOOLBAR)
-        || !c.diffList.Create(WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | CBS_DROPDOWNLIST, none, m_hWnd, IDC_DIFF_LIST))
+        || !c.diffList.Create(WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | CBS_DROPDOWNLIST, none, m_hWnd, IDC_DIFF_LIST)
+        || !c.diffMap.Create(m_hWnd, IDC_DIFF_MAP, *this))
         return false;
     // The hidden template button carries the template's font.
     HFONT templateFont = reinterpret_cast<HFONT>(::SendMessageA(GetDlgItem(ID_CURRENT_DIFFERENCE), WM_GETFONT, 0, 0));
@@ -206,6 +207,7 @@ bool CTandrelDialog::CreateAndCompare()
             keepPosition_ ? ClampCurrentDiff(currentDiff_, static_cast<int>(window_.comparison.hunks.size())) : 0;
         SelectListEntry();
     }
+    ShowDifferencesOnMap();
     return true;
 }
 
@@ -357,6 +359,17 @@ void CTandrelDialog::OnTimer(UINT_PTR id)
     EndDialog(1);
 }
 
+bool CTandrelDialog::OnMouseWheel(int delta, UINT keys, POINT screenPoint)
+{
+    CDifferenceMap& map = window_.children->diffMap;
+    RECT r{};
+    map.GetWindowRect(&r);
+    if (!map.IsWindowVisible() || !::PtInRect(&r, screenPoint))
+        return false;
+    map.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(keys, delta), MAKELPARAM(screenPoint.x, screenPoint.y));
+    return true;
+}
+
 void CTandrelDialog::OnOK()
 {
     // Enter never closes the main window.
@@ -461,6 +474,11 @@ LRESULT CTandrelDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_NOTIFY: return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_TIMER: OnTimer(static_cast<UINT_PTR>(wParam)); return 0;
+    case WM_MOUSEWHEEL:
+        if (OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam),
+                         POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
+            return 0;
+        break;
     case WM_QUERYDRAGICON: return reinterpret_cast<LRESULT>(window_.children ? window_.children->icon : nullptr);
     case WM_DESTROY: OnDestroy(); break;
     default: break;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dialogs/CFindDialog.h"
+#include "engine/CompareOptions.h"
 #include "engine/ComparisonState.h"
 #include "engine/MessageSink.h"
 #include "framework/CComboBox.h"
@@ -11,11 +12,12 @@
 #include "framework/GdiObject.h"
 #include "pane/CNewEdit.h"
 #include "shell/CAreaTips.h"
+#include "shell/CDifferenceMap.h"
 #include "shell/CFileLabel.h"
 #include "shell/CMainToolbar.h"
 #include "shell/CTandrelDialogFrame.h"
 #include "shell/ComparedFiles.h"
-#include "engine/CompareOptions.h"
+#include "shell/DifferenceMapListener.h"
 #include "shell/MainLayout.h"
 #include "shell/Navigation.h"
 #include "shell/SplitterDragListener.h"
@@ -28,7 +30,7 @@ struct OptionValues;
 class CComparingDialog;
 class StepTimes;
 
-class CTandrelDialog : public CDialog, public SplitterDragListener, public MessageSink {
+class CTandrelDialog : public CDialog, public SplitterDragListener, public DifferenceMapListener, public MessageSink {
 public:
     explicit CTandrelDialog(AppSettings& settings);
     ~CTandrelDialog() override;
@@ -61,6 +63,9 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     void OnSplitterDragEnded(int column0Width, int column1Width) override;
+    void OnMapDifferenceChosen(int diff) override;
+    void OnMapRowChosen(int row) override;
+    void OnMapWheel(int lines) override;
 
 private:
     static constexpr UINT_PTR kAutoStepTimer = 1;
@@ -78,6 +83,7 @@ private:
         CMainToolbar toolbar;
         CComboBox diffList;
         CStatusBarCtrl statusBar;
+        CDifferenceMap diffMap;
         CAreaTips areaTips;
         GdiObject<HFONT> paneFont;
         HACCEL accelerators = nullptr;
@@ -131,6 +137,8 @@ private:
     void OnSize(UINT type, int cx, int cy);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnTimer(UINT_PTR id);
+    // The wheel reaches the window from the pane with the focus; over the map it is the map's.
+    bool OnMouseWheel(int delta, UINT keys, POINT screenPoint);
     // Supplies the text of the window's area tooltips.
     LRESULT OnNotify(NMHDR& header);
     std::string LoadText(UINT id) const;
@@ -141,6 +149,12 @@ private:
     // Places gutters and text panes in the splitter cells; the cells' screen rectangles come back.
     void LayoutPanes(RECT& leftCell, RECT& rightCell);
     void UpdateToolbarState();
+    bool MapShown() const;
+    // The map's differences, colours and current difference, once a comparison has filled the panes.
+    void ShowDifferencesOnMap();
+    CDifferenceMap::Colours MapColours() const;
+    // The rows the lead pane shows, as the map's frame.
+    void UpdateMapFrame();
     // The text pane and gutter that lead: the right ones while the right file is shown alone.
     CNewEdit& LeadText();
     CNewEdit& LeadGutter();

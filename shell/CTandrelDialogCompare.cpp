@@ -283,12 +283,17 @@ void CTandrelDialog::ApplyOptions(const OptionValues& chosen)
         Restart(false);
         return;
     }
-    if (changes.Relayout()) {
+    if (changes.diffMap) {
+        // The panes take the map's room, or give it; the split follows as after a resize.
+        ComputeLayoutRects();
+        LayoutChildren(SIZE_RESTORED);
+    } else if (changes.Relayout()) {
         RECT leftCell{}, rightCell{};
         LayoutPanes(leftCell, rightCell);
     }
     if (changes.colours) {
         ApplyDifferenceColours(nullptr);
+        c.diffMap.SetColours(MapColours());
         c.leftText.Invalidate(TRUE);
         c.rightText.Invalidate(TRUE);
         c.statusBar.Invalidate(TRUE);

@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -39,7 +40,35 @@ void CTandrelDialog::ComputeLayoutRects()
 {
     RECT client{};
     GetClientRect(&client);
-    window_.rects = ::ComputeLayoutRects(client.right, client.bottom, window_.children->diffList.GetItemHeight(-1));
+    window_.rects = ::ComputeLayoutRects(client.right, client.bottom, window_.children->diffList.GetItemHeight(-1),
+                                         MapShown() ? DiffMapShown::Yes : DiffMapShown::No);
+}
+
+bool CTandrelDialog::MapShown() const
+{
+    return settings_.showDifferenceMap != 0;
+}
+
+CDifferenceMap::Colours CTandrelDialog::MapColours() const
+{
+    return {settings_.addedColor, settings_.deletedColor, settings_.changedColor};
+}
+
+void CTandrelDialog::ShowDifferencesOnMap()
+{
+    Children& c = *window_.children;
+    // Empty panes (a binary pair, a failed comparison) leave an empty strip.
+    const bool rows = c.leftText.GetTextLength() > 0 || c.rightText.GetTextLength() > 0;
+    c.diffMap.SetColours(MapColours());
+    c.diffMap.SetDifferences(window_.comparison.hunks,
+                             rows ? std::max(c.leftText.GetLineCount(), c.rightText.GetLineCount()) : 0);
+    c.diffMap.SetCurrent(window_.comparison.hunks.empty() ? -1 : currentDiff_);
+}
+
+void CTandrelDialog::UpdateMapFrame()
+{
+    CNewEdit& lead = LeadText();
+    window_.children->diffMap.SetVisibleRows(lead.GetTopLine(), lead.GetVisibleLines());
 }
 
 void CTandrelDialog::SetColumn0(int width)
@@ -81,6 +110,9 @@ void CTandrelDialog::LayoutChildren(UINT sizeType)
     }
     c.toolbar.MoveWindow(window_.rects.toolbar);
     c.rule.MoveWindow(window_.rects.rule);
+    c.diffMap.SetView(view_);
+    c.diffMap.MoveWindow(window_.rects.diffMap);
+    c.diffMap.ShowWindow(MapShown() ? SW_SHOW : SW_HIDE);
 
     RECT drop{};
     c.diffList.SendMessage(CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&drop));
@@ -90,6 +122,7 @@ void CTandrelDialog::LayoutChildren(UINT sizeType)
         c.diffList.MoveWindow(sizeType == SIZE_MINIMIZED ? RECT{0, 0, 0, 0} : window_.rects.diffListDrop);
     }
     UpdateLabelHighlight();
+    UpdateMapFrame();
 }
 
 void CTandrelDialog::LayoutPanes(RECT& leftCell, RECT& rightCell)

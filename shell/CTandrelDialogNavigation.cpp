@@ -21,6 +21,7 @@ void CTandrelDialog::GoToCurrentDifference()
 {
     if (window_.comparison.hunks.empty())
         return;
+    window_.children->diffMap.SetCurrent(currentDiff_);
     ScrollToDisplayLine(FirstDisplayRow(window_.comparison.hunks[static_cast<size_t>(currentDiff_)]),
                         ScrollMode::Middle);
     UpdateToolbarState();
@@ -91,6 +92,26 @@ void CTandrelDialog::OnPaneVScroll(HWND pane, int topLine)
             other.ScrollBy(topLine - other.GetTopLine(), 0);
     }
     InvalidateMarker();
+    UpdateMapFrame();
+}
+
+void CTandrelDialog::OnMapDifferenceChosen(int diff)
+{
+    if (diff < 0 || diff >= static_cast<int>(window_.comparison.hunks.size()))
+        return;
+    currentDiff_ = diff;
+    GoToCurrentDifference();
+    SelectListEntry();
+}
+
+void CTandrelDialog::OnMapRowChosen(int row)
+{
+    ScrollToDisplayLine(row, ScrollMode::Middle);
+}
+
+void CTandrelDialog::OnMapWheel(int lines)
+{
+    LeadText().ScrollBy(lines, 0);
 }
 
 void CTandrelDialog::OnPaneHScroll(HWND pane, int column)

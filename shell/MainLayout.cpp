@@ -19,13 +19,20 @@ const int kLabelTopOffset = 21;
 const int kLabelBottomOffset = 3;
 // Room around each legend and caret text in the status bar.
 const int kStatusPadding = 10;
+// The difference map: wide enough for two halves of marks a few pixels each, apart from the panes' scroll bar.
+const int kDiffMapWidth = 18;
+const int kDiffMapGap = 2;
 
 }  // namespace
 
-LayoutRects ComputeLayoutRects(int w, int h, int listFieldHeight)
+LayoutRects ComputeLayoutRects(int w, int h, int listFieldHeight, DiffMapShown diffMap)
 {
     LayoutRects r;
-    r.paneArea = {kPaneAreaLeft, kPaneAreaTop, w - kRightMargin, h - kBottomMargin};
+    const int mapRoom = diffMap == DiffMapShown::Yes ? kDiffMapWidth + kDiffMapGap : 0;
+    r.paneArea = {kPaneAreaLeft, kPaneAreaTop, w - kRightMargin - mapRoom, h - kBottomMargin};
+    r.diffMap = diffMap == DiffMapShown::Yes
+                    ? RECT{w - kRightMargin - kDiffMapWidth, kPaneAreaTop, w - kRightMargin, h - kBottomMargin}
+                    : RECT{0, 0, 0, 0};
     r.markerStrip = {0, kPaneAreaTop, kPaneAreaLeft, h - kBottomMargin};
     r.statusBar = {0, h - kStatusBarHeight, w, h};
     r.toolbar = {0, 2, w, 27};

@@ -14,9 +14,14 @@ struct LayoutRects {
     RECT rule;
     RECT diffListDrop;  // the difference list with its drop-down part
     RECT diffListField;  // only its selection field: the tooltip area
+    RECT diffMap;  // the difference map right of the panes; empty while it is hidden
 };
 
-LayoutRects ComputeLayoutRects(int clientWidth, int clientHeight, int listFieldHeight);
+enum class DiffMapShown { No, Yes };
+
+// With the difference map shown, the pane area gives up the map's width and the gap before it.
+LayoutRects ComputeLayoutRects(int clientWidth, int clientHeight, int listFieldHeight,
+                               DiffMapShown diffMap = DiffMapShown::No);
 
 // Text widths the status bar parts are measured from.
 struct StatusTextWidths {

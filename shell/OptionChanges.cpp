@@ -15,6 +15,7 @@ OptionChanges ChangedOptions(const OptionValues& stored, const OptionValues& cho
                       || chosen.diffBackgroundColor != stored.diffBackgroundColor
                       || chosen.showInlineDifferences != stored.showInlineDifferences
                       || chosen.inlineDiffColor != stored.inlineDiffColor;
+    changes.diffMap = chosen.showDifferenceMap != stored.showDifferenceMap;
     return changes;
 }
 

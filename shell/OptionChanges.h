@@ -10,6 +10,7 @@ struct OptionChanges {
     bool lineNumbers = false;  // the gutters shown or hidden: the panes are laid out anew
     bool font = false;  // a new pane font: new metrics, then a new layout
     bool colours = false;  // the differences (and the marks inside changed rows) are coloured anew
+    bool diffMap = false;  // the difference map shown or hidden: the window is laid out anew
 
     bool Relayout() const { return lineNumbers || font; }
 };

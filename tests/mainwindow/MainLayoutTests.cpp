@@ -41,6 +41,41 @@ TEST(ComputeLayoutRects, MarkerStripTouchesThePanesAndStatusBarStaysBelowThem)
     }
 }
 
+TEST(ComputeLayoutRects, TheDifferenceMapTakesItsWidthFromThePanesAndNothingElse)
+{
+    struct Case {
+        const char* what;
+        DiffMapShown map;
+        int paneRightFromEdge;
+        std::tuple<LONG, LONG, LONG, LONG> mapEdges;  // from the right edge and the bottom, as offsets
+    };
+    const Case cases[] = {
+        {"hidden: the layout of a window without a map", DiffMapShown::No, 5, {0, 0, 0, 0}},
+        {"shown: the map at the right margin, the panes narrower by its width and gap",
+         DiffMapShown::Yes,
+         25,
+         {23, 85, 5, 25}},
+    };
+    for (const Case& c : cases) {
+        for (int w : {300, 600, 1024}) {
+            for (int h : {200, 450, 900}) {
+                const LayoutRects plain = ComputeLayoutRects(w, h, 21);
+                const LayoutRects r = ComputeLayoutRects(w, h, 21, c.map);
+                EXPECT_EQ(r.paneArea.right, w - c.paneRightFromEdge) << c.what;
+                const auto [left, top, right, bottom] = c.mapEdges;
+                const RECT map = c.map == DiffMapShown::Yes ? RECT{w - left, top, w - right, h - bottom} : RECT{};
+                EXPECT_EQ(Edges(r.diffMap), Edges(map)) << c.what;
+                // Everything else stands where it stands without a map.
+                EXPECT_EQ(Edges(r.paneArea), std::make_tuple(plain.paneArea.left, plain.paneArea.top, r.paneArea.right,
+                                                             plain.paneArea.bottom));
+                for (auto member : {&LayoutRects::markerStrip, &LayoutRects::statusBar, &LayoutRects::toolbar,
+                                    &LayoutRects::rule, &LayoutRects::diffListDrop, &LayoutRects::diffListField})
+                    EXPECT_EQ(Edges(r.*member), Edges(plain.*member)) << c.what;
+            }
+        }
+    }
+}
+
 TEST(StatusBarPartEdges, EachLegendPartFitsItsTextPlusPadding)
 {
     const StatusTextWidths widths{100, 60, 70, 75};

@@ -71,6 +71,10 @@ CNewEdit& RightGutter(CWnd& mainWindow)
 {
     return Cell(mainWindow, 1);
 }
+CDifferenceMap& DifferenceMap(CWnd& mainWindow)
+{
+    return Descendant<CDifferenceMap>(mainWindow, IDC_DIFF_MAP);
+}
 CFileLabel& LeftLabel(CWnd& mainWindow)
 {
     return Descendant<CFileLabel>(mainWindow, IDC_LEFT_LABEL);

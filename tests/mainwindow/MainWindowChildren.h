@@ -4,6 +4,7 @@
 #include "framework/CComboBox.h"
 #include "framework/CStatusBarCtrl.h"
 #include "pane/CNewEdit.h"
+#include "shell/CDifferenceMap.h"
 #include "shell/CFileLabel.h"
 #include "shell/CMainToolbar.h"
 #include "shell/CTandrelDialogFrame.h"
@@ -24,6 +25,7 @@ CMainToolbar& Toolbar(CWnd& mainWindow);
 CStatusBarCtrl& StatusBar(CWnd& mainWindow);
 // The frame that holds the splitter with the panes.
 CTandrelDialogFrame& Frame(CWnd& mainWindow);
+CDifferenceMap& DifferenceMap(CWnd& mainWindow);
 
 // What the window shows of its state, read from its children as a person would see it.
 // The comparison went through: the commands that need one are enabled.

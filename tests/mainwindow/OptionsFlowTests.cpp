@@ -49,7 +49,7 @@ auto Edited(const AppSettings& s)
 {
     return std::make_tuple(s.tabSize, s.options.ignoreBlanks, s.options.ignoreCase, s.showLineNumbers, s.font.lfWeight,
                            s.addedColor, s.deletedColor, s.changedColor, s.diffBackgroundColor, s.showInlineDifferences,
-                           s.inlineDiffColor, s.editor);
+                           s.inlineDiffColor, s.editor, s.showDifferenceMap);
 }
 
 // The x of the character after a leading tab, in average character widths: the tab stop in force.
@@ -191,6 +191,12 @@ TEST_F(OptionsFlow, SetOptionsRedoesOnlyWhatTheDialogChanged)
          nullptr,
          IDOK,
          [](AppSettings& s) { s.showLineNumbers = 0; },
+         {false, true, true}},
+        {"difference map",
+         {IDC_OPTIONS_DIFF_MAP},
+         nullptr,
+         IDOK,
+         [](AppSettings& s) { s.showDifferenceMap = 0; },
          {false, true, true}},
         {"font",
          {IDC_OPTIONS_FONT},

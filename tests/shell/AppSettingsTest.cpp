@@ -18,20 +18,21 @@ std::string Describe(const AppSettings& s)
     std::snprintf(text, sizeof text,
                   "tab=%d blanks=%d case=%d text=%d numbers=%d face=%s height=%ld italic=%d weight=%ld "
                   "x=%d y=%d cx=%d cy=%d added=%06lX deleted=%06lX changed=%06lX background=%06lX inline=%d "
-                  "mark=%06lX editor=%s",
+                  "mark=%06lX editor=%s map=%d",
                   s.tabSize, s.options.ignoreBlanks, s.options.ignoreCase, s.options.forceText, s.showLineNumbers,
                   s.font.lfFaceName, static_cast<long>(s.font.lfHeight), s.font.lfItalic,
                   static_cast<long>(s.font.lfWeight), s.windowX, s.windowY, s.windowCX, s.windowCY,
                   static_cast<unsigned long>(s.addedColor), static_cast<unsigned long>(s.deletedColor),
                   static_cast<unsigned long>(s.changedColor), static_cast<unsigned long>(s.diffBackgroundColor),
-                  s.showInlineDifferences, static_cast<unsigned long>(s.inlineDiffColor), s.editor.c_str());
+                  s.showInlineDifferences, static_cast<unsigned long>(s.inlineDiffColor), s.editor.c_str(),
+                  s.showDifferenceMap);
     return text;
 }
 
 const char kDefaults[] =
     "tab=4 blanks=0 case=0 text=0 numbers=1 face=Courier height=-10 italic=0 weight=400 "
     "x=50 y=50 cx=600 cy=500 added=408000 deleted=0000FF changed=FF0000 background=C0C0C0 inline=1 mark=80E0FF "
-    "editor=notepad.exe";
+    "editor=notepad.exe map=1";
 
 // Name, type and data of every value in a section.
 std::map<std::string, std::string> ReadSection(const std::string& section)
@@ -76,7 +77,7 @@ TEST_F(SettingsTest, ConstructionAndAnEmptyRegistryGiveTheDefaults)
     EXPECT_EQ(Describe(settings), kDefaults);
 }
 
-TEST_F(SettingsTest, SavingWritesAllTwentyValuesWithTheirTypes)
+TEST_F(SettingsTest, SavingWritesAllTwentyOneValuesWithTheirTypes)
 {
     SaveSettings(app, AppSettings());
     const std::map<std::string, std::string> expected = {{"Tab Size", "dword:4"},
@@ -98,7 +99,8 @@ TEST_F(SettingsTest, SavingWritesAllTwentyValuesWithTheirTypes)
                                                          {"Diff Background Color", "dword:12632256"},
                                                          {"Show Inline Differences", "dword:1"},
                                                          {"Inline Diff Color", "dword:8446207"},
-                                                         {"Editor", "sz:notepad.exe"}};
+                                                         {"Editor", "sz:notepad.exe"},
+                                                         {"Show Difference Map", "dword:1"}};
     EXPECT_EQ(ReadSection("Settings"), expected);
 }
 
@@ -123,6 +125,7 @@ TEST_F(SettingsTest, EveryValueRoundTrips)
     changed.showInlineDifferences = 0;
     changed.inlineDiffColor = 0x00102030;
     changed.editor = "C:\\Program Files\\Editor\\edit.exe -n";
+    changed.showDifferenceMap = 0;
     SaveSettings(app, changed);
     AppSettings loaded;
     LoadSettings(app, loaded);
@@ -181,6 +184,9 @@ TEST_F(SettingsTest, ValuesThatWouldBeMisusedReadAsDefaultsAndEdgesAreKept)
         {"Changed Color", 0x80000000, "changed=FF0000"},
         {"Diff Background Color", 0x02FFFFFF, "background=C0C0C0"},
         {"Diff Background Color", 0, "background=000000"},
+        {"Show Difference Map", 2, "map=1"},
+        {"Show Difference Map", static_cast<DWORD>(-1), "map=1"},
+        {"Show Difference Map", 0, "map=0"},
     };
     for (const Case& c : cases) {
         PutDword("Settings", c.name, c.stored);

@@ -1,6 +1,7 @@
 // Tests of which rows of the two text panes take which colours after a comparison.
 #include "shell/AppSettings.h"
 #include "shell/DifferenceColours.h"
+#include "tests/support/DiffHunks.h"
 
 #include <gtest/gtest.h>
 
@@ -28,18 +29,6 @@ std::vector<Range> RangesOf(const std::vector<DiffHunk>& hunks)
     for (const ColourRange& r : DifferenceColourRanges(hunks, Colours()))
         ranges.emplace_back(r.right, r.firstRow, r.lastRow, r.colourText, r.colourText ? r.text : 0, r.back);
     return ranges;
-}
-
-DiffHunk Hunk(int leftFirst, int leftLast, int rightFirst, int rightLast, int leftKind, int rightKind)
-{
-    DiffHunk h;
-    h.leftFirst = leftFirst;
-    h.leftLast = leftLast;
-    h.rightFirst = rightFirst;
-    h.rightLast = rightLast;
-    h.leftKind = leftKind;
-    h.rightKind = rightKind;
-    return h;
 }
 
 TEST(DifferenceColourRanges, EachSideTakesItsKindsColourAndFillerOnlyTheBackground)

@@ -54,6 +54,23 @@ TEST(ChangedOptions, EachEditedValueAsksForItsOwnWindowWork)
     }
 }
 
+TEST(ChangedOptions, OnlyTheDifferenceMapAsksForTheWindowToBeLaidOutAnew)
+{
+    for (const Case& c : kCases) {
+        AppSettings chosen;
+        c.change(chosen);
+        EXPECT_FALSE(ChangedOptions(AppSettings(), chosen).diffMap) << c.what;
+    }
+    for (int shown : {0, 1}) {
+        AppSettings stored, chosen;
+        stored.showDifferenceMap = 1 - shown;
+        chosen.showDifferenceMap = shown;
+        const OptionChanges changes = ChangedOptions(stored, chosen);
+        EXPECT_TRUE(changes.diffMap) << "shown " << shown;
+        EXPECT_EQ(FlagsOf(changes), Flags(false, false, false, false, false, false)) << "shown " << shown;
+    }
+}
+
 TEST(TakeOptions, StoresWhatTheDialogEditsAndKeepsTheRest)
 {
     for (const Case& c : kCases) {

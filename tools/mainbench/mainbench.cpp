@@ -3,7 +3,9 @@
 // long it took until the comparison was painted, step by step, and the peak
 // memory; then how long each Next Difference, Previous Difference and page of
 // scrolling takes until the window is painted again (STEPS of each; by
-// default every difference and 1,000 pages).
+// default every difference and 1,000 pages). It does all this four times in one run,
+// with the difference map hidden, shown, hidden and shown, so that the two can be set
+// side by side, each measured early and late in the run.
 #include "engine/StepTimes.h"
 #include "framework/AppMessageBox.h"
 #include "framework/CWinApp.h"
@@ -130,35 +132,20 @@ void TimeKeys(HWND window, HWND pane, int count)
     TimeSteps("Page Down key", window, count, key(VK_NEXT), key(VK_HOME));
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// Opens a window on the pair with the map shown or hidden and the marks inside changed rows
+// on or off, and times it as a person would use it.
+int RunOnce(const char* left, const char* right, int steps, bool mapShown, bool showInline)
 {
-    int showInline = 1;
-    if (argc > 2 && std::strcmp(argv[1], "--inline") == 0) {
-        showInline = std::strcmp(argv[2], "off") == 0 ? 0 : 1;
-        argc -= 2;
-        argv += 2;
-    }
-    if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: mainbench [--inline on|off] LEFT RIGHT [STEPS]\n");
-        return 2;
-    }
+    std::printf("== difference map %s\n", mapShown ? "shown" : "hidden");
     const LARGE_INTEGER start = Now();
     StepTimes times;
-    CWinApp app;
-    app.SetRegistryKey("TandrelBenchmark");
-    app.m_appName = "Tandrel";
-    SetMessageBoxHandler([](HWND, const std::string& text, const std::string&, UINT) {
-        std::fprintf(stderr, "message: %s\n", text.c_str());
-        return IDOK;
-    });
     AppSettings settings;
     settings.windowCX = 1000;
     settings.windowCY = 700;
-    settings.showInlineDifferences = showInline;
+    settings.showInlineDifferences = showInline ? 1 : 0;
+    settings.showDifferenceMap = mapShown ? 1 : 0;
     CTandrelDialog dialog(settings);
-    dialog.SetPaths(argv[1], argv[2]);
+    dialog.SetPaths(left, right);
     dialog.SetStepTimes(&times);
     if (!dialog.Create()) {
         std::fprintf(stderr, "the main window could not be created\n");
@@ -178,7 +165,6 @@ int main(int argc, char** argv)
     std::fputs(times.Report().c_str(), stdout);
 
     auto command = [&dialog](int id) { dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); };
-    const int steps = argc == 4 ? std::atoi(argv[3]) : -1;
     const int walk = steps < 0 ? count - 1 : std::min(steps, count - 1);
     TimeSteps("Next Difference", dialog.m_hWnd, walk, [&] { command(ID_NEXT_DIFFERENCE); });
     TimeSteps("Previous Difference", dialog.m_hWnd, walk, [&] { command(ID_PREVIOUS_DIFFERENCE); });
@@ -189,6 +175,39 @@ int main(int argc, char** argv)
     TimeKeys(dialog.m_hWnd, pane, steps < 0 ? 200 : steps);
     PrintPeakMemory();
     dialog.DestroyWindow();
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TandrelBenchmark");
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Without --map the pair opens four times, the map hidden and shown in turn.
+    std::vector<bool> mapRuns = {false, true, false, true};
+    bool showInline = true;
+    for (; argc > 2 && std::strncmp(argv[1], "--", 2) == 0; argc -= 2, argv += 2) {
+        if (std::strcmp(argv[1], "--inline") == 0)
+            showInline = std::strcmp(argv[2], "off") != 0;
+        else if (std::strcmp(argv[1], "--map") == 0)
+            mapRuns = {std::strcmp(argv[2], "hidden") != 0};
+        else
+            argc = 0;
+    }
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: mainbench [--inline on|off] [--map shown|hidden] LEFT RIGHT [STEPS]\n");
+        return 2;
+    }
+    CWinApp app;
+    app.SetRegistryKey("TandrelBenchmark");
+    app.m_appName = "Tandrel";
+    SetMessageBoxHandler([](HWND, const std::string& text, const std::string&, UINT) {
+        std::fprintf(stderr, "message: %s\n", text.c_str());
+        return IDOK;
+    });
+    const int steps = argc == 4 ? std::atoi(argv[3]) : -1;
+    int status = 0;
+    for (bool mapShown : mapRuns)
+        status = status != 0 ? status : RunOnce(argv[1], argv[2], steps, mapShown, showInline);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TandrelBenchmark");
+    return status;
 }
