@@ -436,11 +436,11 @@ LRESULT CTandrelDialog::OnNotify(NMHDR& header)
 LRESULT CTandrelDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == NewEditMessages::VScroll()) {
-        OnPaneVScroll(reinterpret_cast<HWND>(wParam), static_cast<int>(lParam));
+        OnPaneVScroll(reinterpret_cast<HWND>(wParam));
         return 0;
     }
     if (message == NewEditMessages::HScroll()) {
-        OnPaneHScroll(reinterpret_cast<HWND>(wParam), static_cast<int>(lParam));
+        OnPaneHScroll(reinterpret_cast<HWND>(wParam));
         return 0;
     }
     if (message == NewEditMessages::SetFocus()) {

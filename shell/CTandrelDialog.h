@@ -218,8 +218,11 @@ private:
     void OnPreviousDifference();
     void OnDiffListSelect();
     void SelectListEntry();
-    void OnPaneVScroll(HWND pane, int topLine);
-    void OnPaneHScroll(HWND pane, int column);
+    // A pane scrolled: the others follow where it is now. A notification may arrive after
+    // its pane moved on again; following the position it carries would have two queued moves
+    // make the panes scroll each other back and forth for ever.
+    void OnPaneVScroll(HWND pane);
+    void OnPaneHScroll(HWND pane);
     void OnPaneSetFocus(HWND pane);
     void OnPaneCaretMove(int row, int column);
     void Search(bool forward);

@@ -77,11 +77,12 @@ void CTandrelDialog::OnDiffListSelect()
     GoToCurrentDifference();
 }
 
-void CTandrelDialog::OnPaneVScroll(HWND pane, int topLine)
+void CTandrelDialog::OnPaneVScroll(HWND pane)
 {
     Children& c = *window_.children;
     if (pane != c.leftText.m_hWnd && pane != c.rightText.m_hWnd)
         return;  // gutters never lead
+    const int topLine = (pane == c.leftText.m_hWnd ? c.leftText : c.rightText).GetTopLine();
     CNewEdit* panes[4] = {&c.leftText, &c.leftGutter, &c.rightText, &c.rightGutter};
     const int first = view_ == PaneView::RightOnly ? 2 : 0;
     const int last = view_ == PaneView::LeftOnly ? 1 : 3;
@@ -114,18 +115,18 @@ void CTandrelDialog::OnMapWheel(int lines)
     LeadText().ScrollBy(lines, 0);
 }
 
-void CTandrelDialog::OnPaneHScroll(HWND pane, int column)
+void CTandrelDialog::OnPaneHScroll(HWND pane)
 {
     Children& c = *window_.children;
     if (!window_.userActed || view_ != PaneView::Both)
         return;
-    CNewEdit* other = nullptr;
-    if (pane == c.leftText.m_hWnd)
-        other = &c.rightText;
-    else if (pane == c.rightText.m_hWnd)
-        other = &c.leftText;
-    if (other && other->GetHorzPos() != column)
-        other->ScrollBy(0, column - other->GetHorzPos());
+    if (pane != c.leftText.m_hWnd && pane != c.rightText.m_hWnd)
+        return;
+    const bool left = pane == c.leftText.m_hWnd;
+    const int column = (left ? c.leftText : c.rightText).GetHorzPos();
+    CNewEdit& other = left ? c.rightText : c.leftText;
+    if (other.GetHorzPos() != column)
+        other.ScrollBy(0, column - other.GetHorzPos());
 }
 
 void CTandrelDialog::OnPaneSetFocus(HWND pane)

@@ -120,6 +120,22 @@ TEST_F(NavigationWindow, EitherTextPaneLeadsTheOthersButGuttersNever)
     EXPECT_EQ(RightTextPane(d).GetTopLine(), 35);
 }
 
+TEST_F(NavigationWindow, MovesMadeBeforeTheirNotificationsArriveSettleWhereTheLeaderIs)
+{
+    CTandrelDialog& d = OpenThreeChanges();
+    PumpMessages();
+    const int start = LeftTextPane(d).GetTopLine();
+    // Two moves before the window hears of the first: each notification names an old place.
+    LeftTextPane(d).ScrollBy(10, 0);
+    LeftTextPane(d).ScrollBy(10, 0);
+    int dispatched = 0;
+    MSG msg;
+    for (; dispatched < 1000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++dispatched)
+        ::DispatchMessageA(&msg);
+    EXPECT_LT(dispatched, 1000) << "the panes keep scrolling each other";
+    ExpectAllTopLines(d, start + 20);
+}
+
 TEST_F(NavigationWindow, SidewaysFollowsOnlyAfterTheUserTouchedTheWindow)
 {
     const std::string longLine = std::string(300, 'x') + "\n";
