@@ -61,7 +61,7 @@ yellow=$(convert "$E2E_WORK/after.png" -crop 20x+0+0 +repage txt:- | grep -c '#F
 [ "$yellow" -gt 0 ] || e2e_fail "the current difference is not shown: no marker left of the panes"
 e2e_log "the last difference is shown: the frame is round it and the marker points at it"
 
-# Set Options, untick Show difference map (Alt+M), OK: the panes take the map's width
+# Set Options, untick Show Difference Map (Alt+M), OK: the panes take the map's width
 # back, so the right pane's scroll bar moves right by the map's 20 pixels.
 set_options_x=$((14 + 14 * 23 + 4 * 8))
 e2e_click "$main" $((border + set_options_x)) $((top + 14))
