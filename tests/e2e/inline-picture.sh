@@ -3,14 +3,7 @@
 # for docs/inline-marks.png; taken on a private Xvfb display with the end-to-end harness:
 #   tests/e2e/inline-picture.sh BUILD_DIR DOCS_DIR
 # BUILD_DIR is a built Windows tree (its e2e prefix is made when missing).
-here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "$1" && pwd); docs=$(mkdir -p "$2" && cd "$2" && pwd)
-export TANDREL_EXE=$build/shell/tandrel.exe E2E_PREFIX=$build/e2e-prefix E2E_WORK=$build/inline-picture
-if [ ! -f "$E2E_PREFIX/.tandrel-prepared" ]; then
-  "$here/../../tools/prepare-wineprefix" "$E2E_PREFIX" --unmanaged >/dev/null 2>&1 \
-    && touch "$E2E_PREFIX/.tandrel-prepared"
-fi
-source "$here/e2e-lib.sh"
+source "$(dirname "$0")/picture-setup.sh" "$1" "$2" inline-picture
 e2e_begin
 
 cat >"$E2E_WORK/total.c" <<'TEXT'
