@@ -4,20 +4,22 @@
 #include "resources/resource.h"
 #include "tests/support/windows/PixelProbe.h"
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
 namespace {
 
-struct Search {
-    int id;
-    HWND found;
+// The first window an enumeration offers that `wanted` accepts.
+struct WindowSearch {
+    std::function<bool(HWND)> wanted;
+    HWND found = nullptr;
 };
 
-BOOL CALLBACK FindById(HWND window, LPARAM data)
+BOOL CALLBACK TakeFirstWanted(HWND window, LPARAM data)
 {
-    auto* search = reinterpret_cast<Search*>(data);
-    if (::GetDlgCtrlID(window) != search->id)
+    auto* search = reinterpret_cast<WindowSearch*>(data);
+    if (!search->wanted(window))
         return TRUE;
     search->found = window;
     return FALSE;
@@ -28,9 +30,10 @@ BOOL CALLBACK FindById(HWND window, LPARAM data)
 template <class Window>
 Window& Descendant(CWnd& mainWindow, int id)
 {
-    Search search{id, ::GetDlgItem(mainWindow.m_hWnd, id)};
+    WindowSearch search{[id](HWND window) { return ::GetDlgCtrlID(window) == id; },
+                        ::GetDlgItem(mainWindow.m_hWnd, id)};
     if (!search.found)
-        ::EnumChildWindows(mainWindow.m_hWnd, FindById, reinterpret_cast<LPARAM>(&search));
+        ::EnumChildWindows(mainWindow.m_hWnd, TakeFirstWanted, reinterpret_cast<LPARAM>(&search));
     auto* window = dynamic_cast<Window*>(CWnd::FromHandlePermanent(search.found));
     if (!window)
         throw std::runtime_error("the main window has no child with id " + std::to_string(id));
@@ -148,27 +151,12 @@ POINT MarkerTip(CWnd& mainWindow)
     return tip;
 }
 
-namespace {
-
-struct OwnedSearch {
-    HWND owner;
-    HWND found;
-};
-
-BOOL CALLBACK FindOwnedFind(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<OwnedSearch*>(data);
-    if (::GetWindow(window, GW_OWNER) != search->owner || CWnd::WindowTextOf(window) != "Find")
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-}  // namespace
-
 HWND FindDialogOf(CWnd& mainWindow)
 {
-    OwnedSearch search{mainWindow.m_hWnd, nullptr};
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindOwnedFind, reinterpret_cast<LPARAM>(&search));
+    const HWND owner = mainWindow.m_hWnd;
+    WindowSearch search{[owner](HWND window) {
+        return ::GetWindow(window, GW_OWNER) == owner && CWnd::WindowTextOf(window) == "Find";
+    }};
+    ::EnumThreadWindows(::GetCurrentThreadId(), TakeFirstWanted, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
