@@ -130,6 +130,9 @@ uint32_t MixUnit(uint32_t hash, uint32_t unit)
 // ignore blanks. False when there would be more than kMaxTokens.
 bool Tokenize(const LineCharacters& line, size_t from, size_t to, std::vector<Token>& tokens)
 {
+    // Room for the most there can be, so that a long row's tokens are not
+    // copied as the vector grows; pages not written to cost nothing.
+    tokens.reserve(std::min(to - from, kMaxTokens));
     size_t position = from;
     while (position < to) {
         const LineCharacter first = line.At(position);
@@ -193,26 +196,25 @@ bool AlignedSegments(const LineCharacters& a, const LineCharacters& b, Cut from,
     if (!Tokenize(a, from.left, to.left, x) || !Tokenize(b, from.right, to.right, y))
         return false;
     TokenAlignment alignment(x.size(), y.size(), [&](size_t i, size_t j) { return TokensEqual(a, x[i], b, y[j]); });
-    std::vector<std::pair<int32_t, int32_t>> matches;
-    if (!alignment.Run({kMaxCost, kFixedWork + kWorkPerToken * (x.size() + y.size())}, matches))
+    std::vector<TokenAlignment::EqualRun> runs;
+    if (!alignment.Run({kMaxCost, kFixedWork + kWorkPerToken * (x.size() + y.size())}, runs))
         return false;
-    // A sentinel match past both ends closes the last segment.
-    matches.emplace_back(static_cast<int32_t>(x.size()), static_cast<int32_t>(y.size()));
-    size_t i = 0, j = 0;
-    Cut after = from;  // the end of the last matched tokens
-    for (const auto& match : matches) {
-        const auto mi = static_cast<size_t>(match.first), mj = static_cast<size_t>(match.second);
-        if (i < mi || j < mj) {
+    // An empty run past both ends closes the last segment.
+    runs.push_back({static_cast<int32_t>(x.size()), static_cast<int32_t>(y.size()), 0});
+    size_t i = 0, j = 0;  // the first tokens after the last run
+    Cut after = from;  // the end of the last run's tokens
+    for (const TokenAlignment::EqualRun& run : runs) {
+        const auto ri = static_cast<size_t>(run.left), rj = static_cast<size_t>(run.right);
+        if (i < ri || j < rj) {
             AddSegment(a, b,
-                       {i < mi ? x[i].start : after.left, i < mi ? x[mi - 1].end : after.left,
-                        j < mj ? y[j].start : after.right, j < mj ? y[mj - 1].end : after.right},
+                       {i < ri ? x[i].start : after.left, i < ri ? x[ri - 1].end : after.left,
+                        j < rj ? y[j].start : after.right, j < rj ? y[rj - 1].end : after.right},
                        segments);
         }
-        if (mi < x.size()) {
-            after = {x[mi].end, y[mj].end};
-        }
-        i = mi + 1;
-        j = mj + 1;
+        i = ri + static_cast<size_t>(run.length);
+        j = rj + static_cast<size_t>(run.length);
+        if (run.length > 0)
+            after = {x[i - 1].end, y[j - 1].end};
     }
     return true;
 }

@@ -38,10 +38,9 @@ constexpr CharacterRange kNonWordRanges[] = {
     {0x1F000, 0x1FAFF},  // pictographs
 };
 
+// A character beyond ASCII.
 bool IsWordCharacter(uint32_t c)
 {
-    if (c < 0x80)
-        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
     const auto* const end = std::end(kNonWordRanges);
     const auto* range = std::lower_bound(std::begin(kNonWordRanges), end, c,
                                          [](const CharacterRange& r, uint32_t value) { return r.last < value; });
@@ -55,7 +54,7 @@ bool IsContinuation(unsigned char c)
 
 }  // namespace
 
-LineCharacter LineCharacters::At(size_t position) const
+LineCharacter LineCharacters::BeyondAsciiAt(size_t position) const
 {
     const auto* p = reinterpret_cast<const unsigned char*>(line_.data()) + position;
     LineCharacter c;
@@ -65,13 +64,6 @@ LineCharacter LineCharacters::At(size_t position) const
         c.length = 1;
         c.kind = LineRules::IsBlank(*p) ? CharacterKind::Blank : CharacterKind::Other;
         c.unit = kByteUnit + *p;
-        return c;
-    }
-    if (character < 0x80) {
-        c.kind = LineRules::IsBlank(static_cast<unsigned char>(character)) ? CharacterKind::Blank
-                 : IsWordCharacter(character)                              ? CharacterKind::Word
-                                                                           : CharacterKind::Other;
-        c.unit = rules_.ignoreCase ? LineRules::ToLower(static_cast<unsigned char>(character)) : character;
         return c;
     }
     c.kind = character == 0xA0            ? CharacterKind::Blank

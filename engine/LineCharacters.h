@@ -31,8 +31,16 @@ public:
     std::string_view Text() const { return line_; }
     const LineRules& Rules() const { return rules_; }
 
-    // The character that starts at `position` (< Size()).
-    LineCharacter At(size_t position) const;
+    // The character that starts at `position` (< Size()). Most text is
+    // ASCII, and a long line is walked a character at a time: a byte below
+    // 0x80 is taken without decoding.
+    LineCharacter At(size_t position) const
+    {
+        const auto byte = static_cast<unsigned char>(line_[position]);
+        if (byte >= 0x80)
+            return BeyondAsciiAt(position);
+        return {rules_.ignoreCase ? LineRules::ToLower(byte) : byte, 1, AsciiKind(byte)};
+    }
     // The start of the character that ends at `position` (> 0, a character boundary).
     size_t Previous(size_t position) const;
 
@@ -46,6 +54,15 @@ public:
     bool Skipped(const LineCharacter& c) const { return rules_.ignoreBlanks && c.kind == CharacterKind::Blank; }
 
 private:
+    static CharacterKind AsciiKind(unsigned char c)
+    {
+        if (LineRules::IsBlank(c))
+            return CharacterKind::Blank;
+        const bool word = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+        return word ? CharacterKind::Word : CharacterKind::Other;
+    }
+    LineCharacter BeyondAsciiAt(size_t position) const;
+
     std::string_view line_;
     LineRules rules_;
 };

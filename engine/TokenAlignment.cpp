@@ -34,9 +34,9 @@ int32_t TokenAlignment::Snake(int32_t x, int32_t k, uint64_t& work) const
     return x;
 }
 
-bool TokenAlignment::Run(const Limits& limits, std::vector<std::pair<int32_t, int32_t>>& matches)
+bool TokenAlignment::Run(const Limits& limits, std::vector<EqualRun>& runs)
 {
-    matches.clear();
+    runs.clear();
     fronts_.clear();
     uint64_t work = 0;
     const int32_t goal = n_ - m_;
@@ -51,7 +51,7 @@ bool TokenAlignment::Run(const Limits& limits, std::vector<std::pair<int32_t, in
             const int32_t x = Snake(step.x, k, work);
             fronts_[static_cast<size_t>(d) * static_cast<size_t>(d) + static_cast<size_t>(k + d)] = x;
             if (k == goal && x == n_) {
-                WalkBack(d, matches);
+                WalkBack(d, runs);
                 return true;
             }
         }
@@ -62,16 +62,16 @@ bool TokenAlignment::Run(const Limits& limits, std::vector<std::pair<int32_t, in
     return false;
 }
 
-void TokenAlignment::WalkBack(int32_t d, std::vector<std::pair<int32_t, int32_t>>& matches) const
+void TokenAlignment::WalkBack(int32_t d, std::vector<EqualRun>& runs) const
 {
     int32_t k = n_ - m_;
     int32_t x = n_;
     for (; d >= 0; --d) {
         const Step step = StepInto(d, k);
-        for (int32_t i = x - 1; i >= step.x; --i)
-            matches.emplace_back(i, i - k);
+        if (x > step.x)
+            runs.push_back({step.x, step.x - k, x - step.x});
         x = Front(d - 1, step.from);
         k = step.from;
     }
-    std::reverse(matches.begin(), matches.end());
+    std::reverse(runs.begin(), runs.end());
 }

@@ -29,9 +29,17 @@ public:
     {
     }
 
-    // The pairs (i, j) of a minimal alignment in ascending order; false when
-    // the limits were reached first (then `matches` is left empty).
-    bool Run(const Limits& limits, std::vector<std::pair<int32_t, int32_t>>& matches);
+    // Equal tokens left[left + t] and right[right + t] for t < length.
+    struct EqualRun {
+        int32_t left;
+        int32_t right;
+        int32_t length;
+    };
+
+    // The runs of equal tokens of a minimal alignment in ascending order (a
+    // long pair with few differences has few runs); false when the limits
+    // were reached first (then `runs` is left empty).
+    bool Run(const Limits& limits, std::vector<EqualRun>& runs);
 
 private:
     // One step into diagonal k from the round before: the x reached before
@@ -44,7 +52,7 @@ private:
     Step StepInto(int32_t d, int32_t k) const;
     int32_t Front(int32_t d, int32_t k) const;
     int32_t Snake(int32_t x, int32_t k, uint64_t& work) const;
-    void WalkBack(int32_t d, std::vector<std::pair<int32_t, int32_t>>& matches) const;
+    void WalkBack(int32_t d, std::vector<EqualRun>& runs) const;
 
     int32_t n_;
     int32_t m_;
