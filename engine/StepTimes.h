@@ -17,12 +17,14 @@ public:
     // share of the total; then the total.
     std::string Report() const;
 
-private:
-    using Clock = std::chrono::steady_clock;
     struct Step {
         const char* name;
         double seconds;
     };
+    const std::vector<Step>& Steps() const { return steps_; }
+
+private:
+    using Clock = std::chrono::steady_clock;
     Clock::time_point last_;
     std::vector<Step> steps_;
 };

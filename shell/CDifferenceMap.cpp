@@ -1,7 +1,5 @@
 #include "shell/CDifferenceMap.h"
 
-#include "framework/MemoryDC.h"
-#include "framework/ObjectSelection.h"
 #include "framework/PaintDC.h"
 
 #include <windowsx.h>
@@ -60,11 +58,9 @@ void CDifferenceMap::SetCurrent(int diff)
 {
     if (diff == current_)
         return;
-    RECT before = CurrentRect();
-    InvalidateRect(&before, FALSE);
+    const RECT before = CurrentRect();
     current_ = diff;
-    RECT after = CurrentRect();
-    InvalidateRect(&after, FALSE);
+    InvalidateChange(before, CurrentRect());
 }
 
 void CDifferenceMap::SetVisibleRows(int topRow, int rowCount)
@@ -72,17 +68,24 @@ void CDifferenceMap::SetVisibleRows(int topRow, int rowCount)
     if (topRow == topRow_ && rowCount == rowCount_)
         return;
     // Only the frame moves: the marks under it come back from the bitmap.
-    RECT before = FrameRect();
-    InvalidateRect(&before, FALSE);
+    // Over many rows a pixel stands for many, and most steps leave the frame
+    // where it was: then nothing is painted.
+    const RECT before = FrameRect();
     topRow_ = topRow;
     rowCount_ = rowCount;
-    RECT after = FrameRect();
+    const RECT after = FrameRect();
+    if (!::EqualRect(&before, &after))
+        InvalidateChange(before, after);
+}
+
+void CDifferenceMap::InvalidateChange(const RECT& before, const RECT& after)
+{
+    InvalidateRect(&before, FALSE);
     InvalidateRect(&after, FALSE);
 }
 
 void CDifferenceMap::InvalidateMarks()
 {
-    marksBitmap_.Reset();
     if (m_hWnd)
         Invalidate(FALSE);
 }
@@ -111,12 +114,13 @@ COLORREF CDifferenceMap::MarkColour(MapMark mark) const
     }
 }
 
-void CDifferenceMap::DrawMarks(HDC dc) const
+void CDifferenceMap::DrawMarks(HDC dc, int top, int bottom) const
 {
-    const RECT client{0, 0, width_, height_};
-    Fill(dc, client, ::GetSysColor(COLOR_WINDOW));
+    Fill(dc, RECT{0, top, width_, bottom}, ::GetSysColor(COLOR_WINDOW));
     if (static_cast<int>(marks_.size()) != height_)
         return;
+    top = std::max(top, 0);
+    bottom = std::min(bottom, height_);
     for (bool right : {false, true}) {
         if (!Shows(right))
             continue;
@@ -126,9 +130,9 @@ void CDifferenceMap::DrawMarks(HDC dc) const
             return (right ? row.right : row.left).mark;
         };
         // One rectangle a run of pixel rows of the same mark.
-        int runStart = 0;
-        for (int y = 1; y <= height_; ++y) {
-            if (y < height_ && markAt(y) == markAt(runStart))
+        int runStart = top;
+        for (int y = top + 1; y <= bottom; ++y) {
+            if (y < bottom && markAt(y) == markAt(runStart))
                 continue;
             if (markAt(runStart) != MapMark::None)
                 Fill(dc, RECT{columns.left, runStart, columns.right, y}, MarkColour(markAt(runStart)));
@@ -182,28 +186,18 @@ void CDifferenceMap::DrawFrame(HDC dc) const
     const RECT frame = FrameRect();
     if (::IsRectEmpty(&frame))
         return;
-    GdiBrush brush(::CreateSolidBrush(::GetSysColor(COLOR_WINDOWTEXT)));
-    ::FrameRect(dc, &frame, brush);
+    ::FrameRect(dc, &frame, ::GetSysColorBrush(COLOR_WINDOWTEXT));
 }
 
 void CDifferenceMap::DoPaint(HDC dc)
 {
     if (width_ <= 0 || height_ <= 0)
         return;
-    MemoryDC memory(dc);
-    if (!marksBitmap_) {
-        marksBitmap_.Reset(::CreateCompatibleBitmap(dc, width_, height_));
-        ObjectSelection bitmap(memory, marksBitmap_.Get());
-        DrawMarks(memory);
-    }
-    {
-        // A scroll repaints only the old and the new frame: copy back just what is to be painted.
-        RECT clip{0, 0, width_, height_};
-        ::GetClipBox(dc, &clip);
-        ObjectSelection bitmap(memory, marksBitmap_.Get());
-        ::BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, memory, clip.left, clip.top,
-                 SRCCOPY);
-    }
+    // A step or a scroll repaints a few pixel rows round the old and the new
+    // frame and current mark: only the marks of those rows are drawn.
+    RECT clip{0, 0, width_, height_};
+    ::GetClipBox(dc, &clip);
+    DrawMarks(dc, clip.top, clip.bottom);
     DrawCurrent(dc);
     DrawFrame(dc);
 }

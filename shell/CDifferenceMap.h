@@ -3,7 +3,6 @@
 
 #include "engine/DiffTypes.h"
 #include "framework/CWnd.h"
-#include "framework/GdiObject.h"
 #include "shell/DifferenceMapListener.h"
 #include "shell/DifferenceMapMarks.h"
 #include "shell/MainLayout.h"
@@ -51,8 +50,9 @@ private:
     void OnCaptureChanged();
     void OnMouseWheel(int delta);
 
-    // The marks are drawn once per comparison, size and view, then copied on every paint.
-    void DrawMarks(HDC dc) const;
+    // The marks of pixel rows [top, bottom) over the background: the marks
+    // per pixel row are computed once per comparison and height.
+    void DrawMarks(HDC dc, int top, int bottom) const;
     void DrawCurrent(HDC dc) const;
     void DrawFrame(HDC dc) const;
     RECT FrameRect() const;
@@ -64,6 +64,8 @@ private:
     // The difference whose mark is at a point: the half under the pointer first (-1: none).
     int DiffAt(POINT point) const;
     void InvalidateMarks();
+    // What a move of the frame or the current difference paints again.
+    void InvalidateChange(const RECT& before, const RECT& after);
 
     DifferenceMapListener* listener_ = nullptr;
     const std::vector<DiffHunk>* hunks_ = nullptr;
@@ -76,7 +78,6 @@ private:
     int rowCount_ = 0;
     int width_ = 0;
     int height_ = 0;
-    GdiBitmap marksBitmap_;
     bool dragging_ = false;
     bool moved_ = false;
     int pressY_ = 0;
