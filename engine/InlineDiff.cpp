@@ -10,9 +10,11 @@
 
 namespace {
 
-// Tokens of one side held at most: 12 bytes each, so that the tokens of a
-// pair of very long rows stay within 48 MB; beyond, the fallback marks.
-constexpr size_t kMaxTokens = 2'000'000;
+// Bytes of both rows, between their common start and end, that are cut into
+// tokens and aligned at most: a few milliseconds of work. A longer pair (a
+// minified file, a log's one huge line) is marked from its first difference
+// to its last in one pass, so that opening it costs no more than that pass.
+constexpr size_t kMaxAlignedBytes = 1 << 20;
 // Differences, in tokens, the alignment looks for at most: its fronts cost
 // the square of that in integers (4 MB).
 constexpr int32_t kMaxCost = 1000;
@@ -127,12 +129,13 @@ uint32_t MixUnit(uint32_t hash, uint32_t unit)
 }
 
 // The tokens of [from, to) with a hash of their units; blanks left out under
-// ignore blanks. False when there would be more than kMaxTokens.
-bool Tokenize(const LineCharacters& line, size_t from, size_t to, std::vector<Token>& tokens)
+// ignore blanks.
+std::vector<Token> Tokenize(const LineCharacters& line, size_t from, size_t to)
 {
+    std::vector<Token> tokens;
     // Room for the most there can be, so that a long row's tokens are not
-    // copied as the vector grows; pages not written to cost nothing.
-    tokens.reserve(std::min(to - from, kMaxTokens));
+    // copied as the vector grows.
+    tokens.reserve(to - from);
     size_t position = from;
     while (position < to) {
         const LineCharacter first = line.At(position);
@@ -145,14 +148,11 @@ bool Tokenize(const LineCharacters& line, size_t from, size_t to, std::vector<To
             hash = MixUnit(hash, next.unit);
             end += next.length;
         }
-        if (!line.Skipped(first)) {
-            if (tokens.size() == kMaxTokens)
-                return false;
+        if (!line.Skipped(first))
             tokens.push_back({static_cast<uint32_t>(position), static_cast<uint32_t>(end), hash});
-        }
         position = end;
     }
-    return true;
+    return tokens;
 }
 
 bool TokensEqual(const LineCharacters& a, const Token& x, const LineCharacters& b, const Token& y)
@@ -189,12 +189,13 @@ void AddSegment(const LineCharacters& a, const LineCharacters& b, Segment s, std
 }
 
 // The segments of a minimal token alignment of [from, to) of both texts;
-// false when the tokens or the work exceed the budget.
+// false when the bytes or the work exceed the budget.
 bool AlignedSegments(const LineCharacters& a, const LineCharacters& b, Cut from, Cut to, std::vector<Segment>& segments)
 {
-    std::vector<Token> x, y;
-    if (!Tokenize(a, from.left, to.left, x) || !Tokenize(b, from.right, to.right, y))
+    if ((to.left - from.left) + (to.right - from.right) > kMaxAlignedBytes)
         return false;
+    const std::vector<Token> x = Tokenize(a, from.left, to.left);
+    const std::vector<Token> y = Tokenize(b, from.right, to.right);
     TokenAlignment alignment(x.size(), y.size(), [&](size_t i, size_t j) { return TokensEqual(a, x[i], b, y[j]); });
     std::vector<TokenAlignment::EqualRun> runs;
     if (!alignment.Run({kMaxCost, kFixedWork + kWorkPerToken * (x.size() + y.size())}, runs))

@@ -25,26 +25,47 @@ void Add(std::vector<RowMarks>& marks, int32_t row, bool right, std::vector<Byte
         marks.push_back(RowMarks{row, right, std::move(ranges)});
 }
 
-void MarkHunk(const ComparisonState& state, const DiffHunk& hunk, const RowText& leftRow, const RowText& rightRow,
-              const LineRules& rules, std::vector<RowMarks>& marks)
+bool ChangesRows(const DiffHunk& hunk)
 {
-    const int32_t rows = std::max(hunk.leftLast - hunk.leftFirst, hunk.rightLast - hunk.rightFirst) + 1;
-    for (int32_t k = 0; k < rows; ++k) {
-        const int32_t leftIndex = hunk.leftFirst + k;
-        const int32_t rightIndex = hunk.rightFirst + k;
-        const bool leftFiller = leftIndex > hunk.leftLast || IsFiller(state.leftLines, leftIndex);
-        const bool rightFiller = rightIndex > hunk.rightLast || IsFiller(state.rightLines, rightIndex);
-        if (leftFiller && rightFiller)
-            continue;
-        if (leftFiller || rightFiller) {
-            Add(marks, leftFiller ? rightIndex : leftIndex, leftFiller,
-                Whole(leftFiller ? rightRow(rightIndex) : leftRow(leftIndex)));
-            continue;
-        }
-        InlineMarks pair = FindInlineDifferences(leftRow(leftIndex), rightRow(rightIndex), rules);
-        Add(marks, leftIndex, false, std::move(pair.left));
-        Add(marks, rightIndex, true, std::move(pair.right));
+    return hunk.leftKind == Changed && hunk.rightKind == Changed;
+}
+
+// The pairs of a difference: its rows side by side, as many as its longer side has.
+int32_t PairCount(const DiffHunk& hunk)
+{
+    return std::max(hunk.leftLast - hunk.leftFirst, hunk.rightLast - hunk.rightFirst) + 1;
+}
+
+// The k-th pair of a difference: the k-th row of each side.
+void MarkPair(const ComparisonState& state, const DiffHunk& hunk, int32_t k, const RowText& leftRow,
+              const RowText& rightRow, const LineRules& rules, std::vector<RowMarks>& marks)
+{
+    const int32_t leftIndex = hunk.leftFirst + k;
+    const int32_t rightIndex = hunk.rightFirst + k;
+    const bool leftFiller = leftIndex > hunk.leftLast || IsFiller(state.leftLines, leftIndex);
+    const bool rightFiller = rightIndex > hunk.rightLast || IsFiller(state.rightLines, rightIndex);
+    if (leftFiller && rightFiller)
+        return;
+    if (leftFiller || rightFiller) {
+        Add(marks, leftFiller ? rightIndex : leftIndex, leftFiller,
+            Whole(leftFiller ? rightRow(rightIndex) : leftRow(leftIndex)));
+        return;
     }
+    InlineMarks pair = FindInlineDifferences(leftRow(leftIndex), rightRow(rightIndex), rules);
+    Add(marks, leftIndex, false, std::move(pair.left));
+    Add(marks, rightIndex, true, std::move(pair.right));
+}
+
+// Runs `mark`; after running out of memory, empties the marks and says so.
+template <typename Mark>
+int MarkWithinMemory(std::vector<RowMarks>& marks, MessageSink& messages, const Mark& mark)
+{
+    marks.clear();
+    if (RanWithinMemory(mark))
+        return 0;
+    marks.clear();
+    ReportMemoryExhausted(messages);
+    return -1;
 }
 
 void AppendRanges(std::string& out, const std::vector<ByteRange>& ranges)
@@ -61,18 +82,45 @@ void AppendRanges(std::string& out, const std::vector<ByteRange>& ranges)
 int FindRowMarks(const ComparisonState& state, const RowText& leftRow, const RowText& rightRow, const LineRules& rules,
                  std::vector<RowMarks>& marks, MessageSink& messages)
 {
-    marks.clear();
-    const bool marked = RanWithinMemory([&] {
+    return MarkWithinMemory(marks, messages, [&] {
         for (const DiffHunk& hunk : state.hunks) {
-            if (hunk.leftKind == Changed && hunk.rightKind == Changed)
-                MarkHunk(state, hunk, leftRow, rightRow, rules, marks);
+            if (!ChangesRows(hunk))
+                continue;
+            for (int32_t k = 0; k < PairCount(hunk); ++k)
+                MarkPair(state, hunk, k, leftRow, rightRow, rules, marks);
         }
     });
-    if (marked)
-        return 0;
-    marks.clear();
-    ReportMemoryExhausted(messages);
-    return -1;
+}
+
+int FindRowMarksWithin(const ComparisonState& state, RowSpan rows, std::vector<bool>& done, const RowText& leftRow,
+                       const RowText& rightRow, const LineRules& rules, std::vector<RowMarks>& marks,
+                       MessageSink& messages)
+{
+    std::vector<size_t> marked;
+    const int result = MarkWithinMemory(marks, messages, [&] {
+        // Differences lie in display order: the first that reaches the rows, then on while they start within them.
+        auto hunk = std::lower_bound(state.hunks.begin(), state.hunks.end(), rows.first,
+                                     [](const DiffHunk& h, int32_t row) { return h.leftFirst + PairCount(h) <= row; });
+        for (; hunk != state.hunks.end() && hunk->leftFirst <= rows.last; ++hunk) {
+            if (!ChangesRows(*hunk))
+                continue;
+            const int32_t last = std::min(PairCount(*hunk) - 1, rows.last - hunk->leftFirst);
+            for (int32_t k = std::max(0, rows.first - hunk->leftFirst); k <= last; ++k) {
+                const auto flag = static_cast<size_t>(hunk->leftFirst + k);
+                if (flag < done.size() && done[flag])
+                    continue;
+                MarkPair(state, *hunk, k, leftRow, rightRow, rules, marks);
+                marked.push_back(flag);
+            }
+        }
+    });
+    if (result == 0) {
+        for (size_t flag : marked) {
+            if (flag < done.size())
+                done[flag] = true;
+        }
+    }
+    return result;
 }
 
 std::string FormatRowMarks(const std::vector<RowMarks>& marks)

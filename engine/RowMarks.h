@@ -30,5 +30,14 @@ using RowText = std::function<std::string_view(int32_t row)>;
 int FindRowMarks(const ComparisonState& state, const RowText& leftRow, const RowText& rightRow, const LineRules& rules,
                  std::vector<RowMarks>& marks, MessageSink& messages);
 
+// The same for the row pairs among display rows `rows` only, for a window
+// that marks the rows as they come into view: `done` holds a flag a display
+// row (the row of a pair); pairs whose flag is set are left out, and the
+// flags of the pairs marked now are set. Returns 0, or -1 after "Virtual
+// memory exhausted" (then `marks` is empty and no flag is set).
+int FindRowMarksWithin(const ComparisonState& state, RowSpan rows, std::vector<bool>& done, const RowText& leftRow,
+                       const RowText& rightRow, const LineRules& rules, std::vector<RowMarks>& marks,
+                       MessageSink& messages);
+
 // One line a row side: "I <row> <L|R> <start>-<end>[,<start>-<end>...]".
 std::string FormatRowMarks(const std::vector<RowMarks>& marks);

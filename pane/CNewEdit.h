@@ -7,6 +7,7 @@
 #include "framework/ObjectSelection.h"
 #include "pane/ColorRunSet.h"
 #include "pane/LineIndex.h"
+#include "pane/PaneLinePreparer.h"
 #include "pane/PaneMetrics.h"
 #include "pane/PaneText.h"
 
@@ -41,6 +42,9 @@ public:
     void SetText(std::string&& text);
     void SetRangeTextColor(int start, int end, COLORREF colour);
     void SetRangeBackColor(int start, int end, COLORREF colour);
+    // Asked before every paint for the lines it paints; nullptr for none. The
+    // preparer outlives the pane or is taken away first.
+    void SetLinePreparer(PaneLinePreparer* preparer) { linePreparer_ = preparer; }
     COLORREF GetTextColorAt(int position) const;
     COLORREF GetBackColorAt(int position) const;
     void GetLineText(int line, std::string& text) const;
@@ -162,6 +166,8 @@ private:
     void ExtendSelection(int newEnd);
 
     // ---- Painting helpers
+    // Lines [first, last] of the text are about to be painted: the preparer may colour them.
+    void PrepareLines(int first, int last) const;
     void BackgroundPass(HDC dc);
     void TextPass(HDC dc);
     void PaintMargin(HDC dc);
@@ -230,6 +236,7 @@ private:
     PaneText text_;
     ColorRunSet textRuns_;
     ColorRunSet backRuns_;
+    PaneLinePreparer* linePreparer_ = nullptr;
     COLORREF sysText_ = 0;
     COLORREF sysWindow_ = 0;
     COLORREF sysFace_ = 0;

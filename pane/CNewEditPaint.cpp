@@ -196,6 +196,13 @@ void CNewEdit::FillRestOfLine(HDC dc, int line, int x, COLORREF colour) const
     FillRect(dc, RECT{left, top, clientWidth_, top + metrics_.LineHeight()}, colour);
 }
 
+void CNewEdit::PrepareLines(int first, int last) const
+{
+    last = std::min(last, text_.LineCount() - 1);
+    if (linePreparer_ && first <= last)
+        linePreparer_->PrepareLines(first, last);
+}
+
 void CNewEdit::BackgroundPass(HDC dc)
 {
     if (text_.Empty())
@@ -210,6 +217,7 @@ void CNewEdit::BackgroundPass(HDC dc)
     // only a shown selection needs it.
     const COLORREF selectedBack = SelectionShown() ? InvertedColour(sysWindow_) : 0;
     const int lastLine = topLine_ + visibleLines_;
+    PrepareLines(topLine_, lastLine);
     for (int line = topLine_; line <= lastLine; ++line) {
         if (line >= text_.LineCount()) {
             FillRestOfLine(dc, line, 0, GetSysColor(COLOR_WINDOW));
@@ -237,6 +245,7 @@ void CNewEdit::TextPass(HDC dc)
         SetBkMode(dc, TRANSPARENT);
         const COLORREF selectedText = SelectionShown() ? InvertedColour(sysText_) : 0;
         const int lastLine = std::min(topLine_ + visibleLines_ + 1, text_.LineCount()) - 1;
+        PrepareLines(topLine_, lastLine);
         for (int line = topLine_; line <= lastLine; ++line) {
             Piece pieces[3];
             const int count = SplitLine(line, pieces);
@@ -272,6 +281,7 @@ void CNewEdit::RepaintRange(int from, int to, bool selected)
     if (first > last || first >= text_.LineCount())
         return;
     lo = std::max(lo, text_.Line(first).start);
+    PrepareLines(first, last);
 
     if (hasCaret_)
         HideCaret(m_hWnd);

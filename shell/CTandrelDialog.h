@@ -21,6 +21,7 @@
 #include "shell/MainLayout.h"
 #include "shell/Navigation.h"
 #include "shell/SplitterDragListener.h"
+#include "shell/VisibleRowMarks.h"
 
 #include <memory>
 #include <string>
@@ -85,6 +86,7 @@ private:
         CStatusBarCtrl statusBar;
         CDifferenceMap diffMap;
         CAreaTips areaTips;
+        VisibleRowMarks inlineMarks{leftText, rightText};
         GdiObject<HFONT> paneFont;
         HACCEL accelerators = nullptr;
         HICON icon = nullptr;
@@ -180,7 +182,6 @@ private:
     bool RunComparison();
     void ApplyDifferenceColours(CComparingDialog* comparing);
     // Gives the characters that differ inside changed rows their own background.
-    void ApplyInlineMarks(COLORREF colour);
     static void PumpPendingMessages();
     // The date and size line shown as a file label's tooltip; empty for a file that is gone.
     static std::string FileInfoLine(const std::string& fileName);

@@ -8,7 +8,7 @@
 #include "engine/BinaryFile.h"
 #include "engine/DiffDescriptions.h"
 #include "engine/PaneAlignment.h"
-#include "engine/RowMarks.h"
+#include "engine/LineRules.h"
 #include "engine/StepTimes.h"
 #include "engine/TextComparison.h"
 #include "framework/AppMessageBox.h"
@@ -198,30 +198,16 @@ void CTandrelDialog::ApplyDifferenceColours(CComparingDialog* comparing)
             pane.SetRangeTextColor(from, to, range.text);
         pane.SetRangeBackColor(from, to, range.back);
     }
-    if (settings_.showInlineDifferences)
-        ApplyInlineMarks(settings_.inlineDiffColor);
+    if (settings_.showInlineDifferences) {
+        LineRules rules;
+        rules.ignoreBlanks = settings_.options.ignoreBlanks != 0;
+        rules.ignoreCase = settings_.options.ignoreCase != 0;
+        c.inlineMarks.Start(window_.comparison, rules, settings_.inlineDiffColor, *this);
+    } else {
+        c.inlineMarks.Stop();
+    }
     if (own)
         own->DestroyWindow();
-}
-
-void CTandrelDialog::ApplyInlineMarks(COLORREF colour)
-{
-    Children& c = *window_.children;
-    LineRules rules;
-    rules.ignoreBlanks = settings_.options.ignoreBlanks != 0;
-    rules.ignoreCase = settings_.options.ignoreCase != 0;
-    std::vector<RowMarks> marks;
-    if (FindRowMarks(
-            window_.comparison, [&c](int32_t row) { return c.leftText.GetLineView(row); },
-            [&c](int32_t row) { return c.rightText.GetLineView(row); }, rules, marks, *this)
-        < 0)
-        return;
-    for (const RowMarks& row : marks) {
-        CNewEdit& pane = row.right ? c.rightText : c.leftText;
-        const int start = pane.GetLineStart(row.row);
-        for (const ByteRange& range : row.ranges)
-            pane.SetRangeBackColor(start + range.start, start + range.end, colour);
-    }
 }
 
 std::string CTandrelDialog::FileInfoLine(const std::string& fileName)

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -253,27 +255,52 @@ TEST(InlineDiff, OneCharacterChangedMarksOnlyAFewCharacters)
     }
 }
 
+// `words` words "wN " with the words at the given indexes replaced on the right side.
+std::pair<std::string, std::string> WordsWithChanges(int words, const std::vector<int>& changed)
+{
+    std::string left, right;
+    for (int i = 0; i < words; ++i) {
+        const std::string word = "w" + std::to_string(i);
+        left += word + ' ';
+        const bool change = std::find(changed.begin(), changed.end(), i) != changed.end();
+        right += (change ? "CHANGED" : word) + ' ';
+    }
+    return {left, right};
+}
+
 TEST(InlineDiff, PairsBeyondTheBudgetAreMarkedBetweenTheirCommonEnds)
 {
     // Thousands of changed words between long equal stretches: more
     // differences than the alignment looks for.
-    std::string same, left, right;
+    std::string same, many, other;
     for (int i = 0; i < 5000; ++i)
         same += "word" + std::to_string(i) + ' ';
     for (int i = 0; i < 3000; ++i) {
-        left += "a" + std::to_string(i) + ' ';
-        right += "b" + std::to_string(i) + ' ';
+        many += "a" + std::to_string(i) + ' ';
+        other += "b" + std::to_string(i) + ' ';
     }
-    left = same + left + same;
-    right = same + right + same;
-    const InlineMarks marks = FindInlineDifferences(left, right, LineRules());
-    ASSERT_EQ(1u, marks.left.size());
-    ASSERT_EQ(1u, marks.right.size());
-    // From the first changed letter to the last; the number after it is common.
-    const auto start = static_cast<int32_t>(same.size());
-    const size_t commonEnd = same.size() + std::string("2999 ").size();
-    EXPECT_EQ((ByteRange{start, static_cast<int32_t>(left.size() - commonEnd)}), marks.left[0]);
-    EXPECT_EQ((ByteRange{start, static_cast<int32_t>(right.size() - commonEnd)}), marks.right[0]);
+    const auto [shortLeft, shortRight] = WordsWithChanges(40'000, {10'000, 30'000});
+    const auto [longLeft, longRight] = WordsWithChanges(200'000, {60'000, 140'000});
+    struct Case {
+        std::string left, right;
+        size_t marksASide;  // 1: from the first difference to the last
+    } const cases[] = {
+        {same + many + same, same + other + same, 1},
+        {shortLeft, shortRight, 2},  // under 1 MiB between the changes: each word marked alone
+        {longLeft, longRight, 1},  // over it
+    };
+    for (const Case& c : cases) {
+        const InlineMarks marks = FindInlineDifferences(c.left, c.right, LineRules());
+        ASSERT_EQ(c.marksASide, marks.left.size()) << c.left.size();
+        ASSERT_EQ(c.marksASide, marks.right.size());
+        // The marks lie between the first difference and the last, and cover both.
+        const size_t first = std::mismatch(c.left.begin(), c.left.end(), c.right.begin()).first - c.left.begin();
+        const size_t last =
+            c.left.size() - (std::mismatch(c.left.rbegin(), c.left.rend(), c.right.rbegin()).first - c.left.rbegin());
+        EXPECT_EQ(static_cast<int32_t>(first), marks.left.front().start);
+        EXPECT_EQ(static_cast<int32_t>(last), marks.left.back().end);
+        EXPECT_EQ(Unmarked(c.left, marks.left), Unmarked(c.right, marks.right));
+    }
 }
 
 TEST(InlineDiff, BadInputGetsMarksInsideTheRows)

@@ -253,10 +253,10 @@ void PrintPooled(const StepPool& hidden, const StepPool& shown)
         if (other == shown.end())
             continue;
         const double off = TrimmedMean(times), on = TrimmedMean(other->second);
-        std::printf("%s: middle 80 %% mean %.2f ms / %.2f ms, shown / hidden %.3f; median %.2f ms / %.2f ms (%zu / %zu "
-                    "steps)\n",
-                    what.c_str(), off, on, on / off, Median(times), Median(other->second), times.size(),
-                    other->second.size());
+        std::printf(
+            "%s: middle 80 %% mean %.2f ms / %.2f ms, shown / hidden %.3f; median %.2f ms / %.2f ms (%zu / %zu "
+            "steps)\n",
+            what.c_str(), off, on, on / off, Median(times), Median(other->second), times.size(), other->second.size());
     }
 }
 
@@ -290,8 +290,8 @@ int main(int argc, char** argv)
     int status = 0;
     StepPool pools[2];  // map hidden, shown
     for (bool mapShown : mapRuns)
-        status = status != 0 ? status
-                             : RunOnce(argv[1], argv[2], steps, mapShown, mapRuns.size() > 1, showInline, pools);
+        status =
+            status != 0 ? status : RunOnce(argv[1], argv[2], steps, mapShown, mapRuns.size() > 1, showInline, pools);
     if (status == 0 && mapRuns.size() > 1)
         PrintPooled(pools[0], pools[1]);
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TandrelBenchmark");
