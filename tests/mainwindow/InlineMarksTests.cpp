@@ -1,6 +1,8 @@
 // Marks inside changed rows in the real main window: painted pixels against the marks a row pair should get.
 #include "MainWindowFixture.h"
 
+#include "resources/resource.h"
+#include "tests/support/windows/MessagePump.h"
 #include "tests/support/windows/PixelProbe.h"
 
 #include <string>
@@ -71,6 +73,23 @@ TEST_F(InlineMarks, ChangedRowsShowTheInlineColourExactlyOverTheMarkedCharacters
     // The text keeps the colour of a changed line, marked or not.
     EXPECT_EQ(l.GetTextColorAt(l.GetLineStart(1) + 8), settings.changedColor);
     EXPECT_EQ(r.GetTextColorAt(r.GetLineStart(3)), settings.changedColor);
+}
+
+TEST_F(InlineMarks, RowsFarDownAreMarkedWhenTheyComeIntoView)
+{
+    settings.showInlineDifferences = 1;
+    std::string left = "the colour is red\n", right = "the color is red\n";
+    for (int i = 0; i < 500; ++i) {
+        left += "same " + std::to_string(i) + "\n";
+        right += "same " + std::to_string(i) + "\n";
+    }
+    CTandrelDialog& d =
+        Open(WriteFile("left.txt", left + "foo(a, b);\n"), WriteFile("right.txt", right + "foo(a, b, c);\n"));
+    d.SendMessage(WM_COMMAND, MAKEWPARAM(ID_NEXT_DIFFERENCE, 0), 0);
+    PumpMessages();
+    ASSERT_GT(RightTextPane(d).GetTopLine(), 400) << "the last difference is not in view";
+    ExpectPaintedMarks(LeftTextPane(d), {501, 0, 0}, settings.inlineDiffColor, settings.diffBackgroundColor);
+    ExpectPaintedMarks(RightTextPane(d), {501, 8, 11}, settings.inlineDiffColor, settings.diffBackgroundColor);
 }
 
 TEST_F(InlineMarks, SwitchedOffTheRowsKeepTheDifferenceBackgroundAlone)

@@ -5,6 +5,8 @@
 
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -148,6 +150,53 @@ TEST_F(NewEditPaint, ScrolledViewPaintsFromTheTopLineAndColumn)
     EXPECT_EQ(picture.At(9 * cw - 1, lh), kRed);
     EXPECT_EQ(picture.At(9 * cw, lh), Window());
     EXPECT_EQ(picture.At(8 * cw, 0), Window());
+}
+
+// Colours the blank of every line it is asked for in the line's own colour, and notes what it was asked.
+class LineColouring : public PaneLinePreparer {
+public:
+    explicit LineColouring(CNewEdit& pane) : pane_(pane) {}
+    static COLORREF ColourOf(int line) { return RGB(40 + line, 200, 100); }
+    void PrepareLines(int firstLine, int lastLine) override
+    {
+        asked.emplace_back(firstLine, lastLine);
+        for (int line = firstLine; line <= lastLine; ++line)
+            pane_.SetRangeBackColor(pane_.GetLineStart(line) + 4, pane_.GetLineStart(line) + 5, ColourOf(line));
+    }
+    std::vector<std::pair<int, int>> asked;
+
+private:
+    CNewEdit& pane_;
+};
+
+TEST_F(NewEditPaint, ThePreparerIsAskedForTheLinesShownAndWhatItSetsIsPaintedAtOnce)
+{
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += (i > 0 ? "\nline " : "line ") + std::to_string(i);
+    h.SetText(text);
+    LineColouring colouring(h.Pane());
+    h.Pane().SetLinePreparer(&colouring);
+    const int visible = h.Pane().GetVisibleLines();
+    for (const int top : {0, 57, h.Pane().GetLineCount() - visible}) {
+        h.Pane().SetTopLine(top);
+        colouring.asked.clear();
+        const PanePicture picture(h.Pane());
+        ASSERT_FALSE(colouring.asked.empty()) << top;
+        for (const auto& [first, last] : colouring.asked) {
+            EXPECT_EQ(first, top);
+            EXPECT_GE(last, top + visible - 1) << "a shown line left out";
+            EXPECT_LE(last, std::min(top + visible + 1, h.Pane().GetLineCount() - 1))
+                << "far more than the view, or past the text";
+        }
+        for (int row = 0; row < visible; ++row)
+            EXPECT_EQ(picture.At(4 * cw + cw / 2, row * lh + lh / 2), LineColouring::ColourOf(top + row))
+                << top << " " << row;
+    }
+    h.Pane().SetLinePreparer(nullptr);
+    colouring.asked.clear();
+    const PanePicture after(h.Pane());
+    EXPECT_TRUE(colouring.asked.empty());
 }
 
 TEST_F(NewEditPaint, FocusChangesRepaintTheSelectedRangeOnTheWindow)
