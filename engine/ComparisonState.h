@@ -33,6 +33,11 @@ struct ComparisonState {
     // written with the pane texts, numbering the rows that are not Filler.
     int32_t lineNumberWidth = 0;
 
+    // Rows of each side's copy once the copies are written: a side gets at
+    // most as many Filler rows as the other has rows.
+    uint64_t leftCopyRows = 0;
+    uint64_t rightCopyRows = 0;
+
     // The display texts (normalised file without its final line feed);
     // c_str() supplies the terminating zero.
     std::string leftTextBlock;

@@ -64,7 +64,7 @@ int DiffContents(ByteBuffer left, ByteBuffer right, bool ignoreBlanks, bool igno
 }
 
 int DiffFiles(const std::string& leftName, const std::string& rightName, bool ignoreBlanks, bool ignoreCase,
-              DiffListing& listing, MessageSink& messages)
+              DiffListing& listing, MessageSink& messages, ComparedTexts* keep)
 {
     int result = -1;
     if (!RanWithinMemory([&] {
@@ -72,12 +72,21 @@ int DiffFiles(const std::string& leftName, const std::string& rightName, bool ig
             files[0].name = leftName;
             files[1].name = rightName;
             ByteBuffer contents[2];
+            std::size_t readSize[2];
             for (int f = 0; f < 2; ++f) {
-                if (!ReadWholeFile(files[f].name, contents[f], messages))
+                if (!ReadWholeFile(files[f].name, contents[f], messages, keep ? keep->room[f] : 0))
                     return;
+                readSize[f] = contents[f].size();
             }
             result = CompareContents(files[0], files[1], contents[0], contents[1], LineRules{ignoreBlanks, ignoreCase},
                                      listing);
+            // The text mode only ever takes bytes away (and a last line feed
+            // is added only where there was none): the same size is the same bytes.
+            for (int f = 0; keep && result >= 0 && f < 2; ++f) {
+                keep->kept[f] = files[f].buffer.size() == readSize[f];
+                if (keep->kept[f])
+                    keep->text[f] = std::move(files[f].buffer);
+            }
         }))
         ReportMemoryExhausted(messages);
     return result;

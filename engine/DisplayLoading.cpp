@@ -78,6 +78,8 @@ bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, Co
             messages.ShowMessage(kInsufficientMemory);
             return false;
         }
+        state.leftCopyRows = left.rows;
+        state.rightCopyRows = right.rows;
         if (keepTexts)
             SplitBothSides(state, left.rows, right.rows, times);
         return true;
@@ -113,6 +115,18 @@ bool LoadCopies(const std::string& leftPath, const std::string& rightPath, Compa
     return false;
 }
 
+// A display text with `room` bytes to grow into: the engine's bytes of
+// that side when it kept them, else the copy read back.
+bool TakeText(const std::string& copyName, ComparedTexts* compared, int side, std::string& text, std::size_t room,
+              MessageSink& messages)
+{
+    if (!compared || !compared->kept[side])
+        return ReadFileText(copyName, text, messages, room);
+    text = std::move(compared->text[side]);
+    text.reserve(text.size() + 1 + room);
+    return true;
+}
+
 // The lines of one side that the listing shows, marked '<' or '>'.
 std::size_t LinesShown(const DiffListing& listing, char mark)
 {
@@ -138,7 +152,7 @@ bool WriteComparisonCopies(const std::string& leftPath, const std::string& right
 }
 
 bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopyName, ComparisonState& state,
-                   MessageSink& messages, StepTimes* times)
+                   MessageSink& messages, StepTimes* times, ComparedTexts* compared)
 {
     return WithinMemory(messages, [&] {
         // Each text and its rows get room for the Filler rows the alignment
@@ -146,8 +160,8 @@ bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopy
         // side, so that AlignPanes and BuildPaneTexts work in place.
         const std::size_t leftRoom = LinesShown(state.listing, '>');
         const std::size_t rightRoom = LinesShown(state.listing, '<');
-        if (!ReadFileText(leftCopyName, state.leftTextBlock, messages, leftRoom)
-            || !ReadFileText(rightCopyName, state.rightTextBlock, messages, rightRoom))
+        if (!TakeText(leftCopyName, compared, 0, state.leftTextBlock, leftRoom, messages)
+            || !TakeText(rightCopyName, compared, 1, state.rightTextBlock, rightRoom, messages))
             return false;
         MarkStep(times, "read the copies back");
         SplitBothSides(state, RowsOfText(state.leftTextBlock) + leftRoom, RowsOfText(state.rightTextBlock) + rightRoom,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/ComparisonState.h"
+#include "engine/DiffFiles.h"
 #include "engine/MessageSink.h"
 #include "engine/StepTimes.h"
 
@@ -37,8 +38,9 @@ bool WriteComparisonCopies(const std::string& leftPath, const std::string& right
 // Takes the display texts back from the copies that WriteComparisonCopies
 // wrote (they hold exactly the normalised texts) and fills the rows, counts,
 // blocks and line-number width as LoadPaneTexts does; the listing and hunks
-// of the state stay. The caller still deletes the copies. A copy that cannot
-// be read sends "Could not open file %s to read!", one too large for memory
-// "Insufficient memory!"; both give false.
+// of the state stay. A side whose bytes the engine kept in `compared` takes
+// them over instead of reading its copy again. The caller still deletes the
+// copies. A copy that cannot be read sends "Could not open file %s to read!",
+// one too large for memory "Insufficient memory!"; both give false.
 bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopyName, ComparisonState& state,
-                   MessageSink& messages, StepTimes* times = nullptr);
+                   MessageSink& messages, StepTimes* times = nullptr, ComparedTexts* compared = nullptr);

@@ -1,11 +1,13 @@
 // EngineFile: one side of a comparison while DiffFiles runs: its text, lines and line classes.
 #pragma once
 
-#include "engine/DefaultInitAllocator.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// The bytes of a file as the engine reads and compares them: a string, so that
+// a caller that shows the file can take them over when the comparison ends.
+using ByteBuffer = std::string;
 
 // Positions are byte offsets into buffer. Engine line i (from 0) is line
 // prefixLines + i + 1 of the file (from 1); it starts at lineStart[i] and its

@@ -3,6 +3,7 @@
 #include "engine/DiffFiles.h"
 #include "engine/DisplayLoading.h"
 
+#include <cstddef>
 #include <cstdio>
 
 int CompareTextFiles(const std::string& leftPath, const std::string& rightPath, bool ignoreBlanks, bool ignoreCase,
@@ -12,12 +13,17 @@ int CompareTextFiles(const std::string& leftPath, const std::string& rightPath, 
     if (!WriteComparisonCopies(leftPath, rightPath, state, leftCopy, rightCopy, messages, memoryLimit, times))
         return -1;
     int result = 0;
+    // The engine reads the copies with room for the Filler rows each text may
+    // get, and hands its bytes over as the display texts where its text mode
+    // left them as they are; its tables are gone by then, so the display
+    // texts and the comparison are never in memory together.
+    ComparedTexts compared;
+    compared.room[0] = static_cast<std::size_t>(state.rightCopyRows);
+    compared.room[1] = static_cast<std::size_t>(state.leftCopyRows);
     if (leftPath != rightPath)
-        result = DiffFiles(leftCopy, rightCopy, ignoreBlanks, ignoreCase, state.listing, messages);
+        result = DiffFiles(leftCopy, rightCopy, ignoreBlanks, ignoreCase, state.listing, messages, &compared);
     MarkStep(times, "engine");
-    // The display texts come back only now: the comparison's own buffers
-    // and tables are gone, so the two are never in memory together.
-    if (result >= 0 && !ReadPaneTexts(leftCopy, rightCopy, state, messages, times))
+    if (result >= 0 && !ReadPaneTexts(leftCopy, rightCopy, state, messages, times, &compared))
         result = -1;
     std::remove(leftCopy.c_str());
     std::remove(rightCopy.c_str());

@@ -20,7 +20,7 @@ constexpr uint64_t kLargestContent = UINT32_MAX - 2;
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& name, ByteBuffer& content, MessageSink& messages)
+bool ReadWholeFile(const std::string& name, ByteBuffer& content, MessageSink& messages, std::size_t room)
 {
     struct stat status;
     if (stat(name.c_str(), &status) != 0) {
@@ -35,6 +35,8 @@ bool ReadWholeFile(const std::string& name, ByteBuffer& content, MessageSink& me
     // A regular file comes in one read; other files (pipes, devices) fill a buffer that
     // doubles whenever it is full. Positions are 32-bit: what does not fit is memory exhausted.
     const uint64_t expected = S_ISREG(status.st_mode) ? static_cast<uint64_t>(status.st_size) : kFirstRead;
+    if (expected <= kLargestContent)
+        content.reserve(static_cast<size_t>(expected) + 1 + room);
     if (!file.ReadAll(content, expected, kLargestContent))
         throw std::bad_alloc();
     if (file.Failed()) {

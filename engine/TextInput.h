@@ -4,13 +4,15 @@
 #include "engine/EngineFile.h"
 #include "engine/MessageSink.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
-// Reads the whole file into content (raw bytes). A failure to query, open,
-// read or close the file is shown as "name: system text" and gives false.
-// Content too large for the engine's 32-bit positions throws std::bad_alloc.
-bool ReadWholeFile(const std::string& name, ByteBuffer& content, MessageSink& messages);
+// Reads the whole file into content (raw bytes), with room for `room` bytes
+// more. A failure to query, open, read or close the file is shown as
+// "name: system text" and gives false. Content too large for the engine's
+// 32-bit positions throws std::bad_alloc.
+bool ReadWholeFile(const std::string& name, ByteBuffer& content, MessageSink& messages, std::size_t room = 0);
 
 // Text translation: the content ends at its first 0x1A byte and every CR LF
 // pair becomes a single LF, so that CR LF and LF line ends compare equal.

@@ -126,6 +126,45 @@ TEST(ListingInFileOrder, PutsTheBlocksFromFirstToLast)
     EXPECT_EQ(ListingInFileOrder(DiffListing{}), "");
 }
 
+TEST(DiffFilesKeep, HandsBackExactlyTheSidesItsTextModeLeftAsTheyWere)
+{
+    struct Case {
+        const char* left;
+        const char* right;
+        bool leftKept, rightKept;
+    } const cases[] = {
+        {"a\nb\n", "a\nc\n", true, true},
+        {"a\r\nb\n", "a\nb\n", false, true},  // a CR LF pair turned into LF
+        {"a\nb\n",
+         "a\n\x1A"
+         "b\n",
+         true, false},  // the text ends at 0x1A
+        {"a\rb\n", "a\n", true, true},  // a lone CR stays
+        {"a\nb", "a\n", false, true},  // a last line feed added
+        {"", "x\n", true, true},
+        {"same\n", "same\n", true, true},
+    };
+    TempFolder files;
+    for (const Case& c : cases) {
+        const std::string left = files.Write("left", c.left), right = files.Write("right", c.right);
+        ComparedTexts keep;
+        keep.room[0] = 7;
+        keep.room[1] = 3;
+        DiffListing listing;
+        CollectedMessages messages;
+        ASSERT_GE(DiffFiles(left, right, false, false, listing, messages, &keep), 0) << c.left;
+        const std::string texts[2] = {c.left, c.right};
+        const bool kept[2] = {c.leftKept, c.rightKept};
+        for (int f = 0; f < 2; ++f) {
+            EXPECT_EQ(kept[f], keep.kept[f]) << c.left << " | " << c.right << " side " << f;
+            if (!keep.kept[f])
+                continue;
+            EXPECT_EQ(texts[f], keep.text[f]) << f;
+            EXPECT_GE(keep.text[f].capacity(), texts[f].size() + keep.room[f]) << "no room to grow in place";
+        }
+    }
+}
+
 TEST(ListingInFileOrder, MatchesDiffOnAPlainCase)
 {
     TempFolder files;
