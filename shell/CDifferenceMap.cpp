@@ -67,9 +67,9 @@ void CDifferenceMap::SetVisibleRows(int topRow, int rowCount)
 {
     if (topRow == topRow_ && rowCount == rowCount_)
         return;
-    // Only the frame moves: the marks under it come back from the bitmap.
-    // Over many rows a pixel stands for many, and most steps leave the frame
-    // where it was: then nothing is painted.
+    // Only the frame moves: the pixel rows of its old and new place are drawn
+    // again. Over many rows a pixel stands for many, and most steps leave the
+    // frame where it was: then nothing is painted.
     const RECT before = FrameRect();
     topRow_ = topRow;
     rowCount_ = rowCount;
