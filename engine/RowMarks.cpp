@@ -4,6 +4,7 @@
 #include "engine/MemoryExhaustion.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -56,18 +57,6 @@ void MarkPair(const ComparisonState& state, const DiffHunk& hunk, int32_t k, con
     Add(marks, rightIndex, true, std::move(pair.right));
 }
 
-// Runs `mark`; after running out of memory, empties the marks and says so.
-template <typename Mark>
-int MarkWithinMemory(std::vector<RowMarks>& marks, MessageSink& messages, const Mark& mark)
-{
-    marks.clear();
-    if (RanWithinMemory(mark))
-        return 0;
-    marks.clear();
-    ReportMemoryExhausted(messages);
-    return -1;
-}
-
 void AppendRanges(std::string& out, const std::vector<ByteRange>& ranges)
 {
     for (size_t i = 0; i < ranges.size(); ++i) {
@@ -82,22 +71,18 @@ void AppendRanges(std::string& out, const std::vector<ByteRange>& ranges)
 int FindRowMarks(const ComparisonState& state, const RowText& leftRow, const RowText& rightRow, const LineRules& rules,
                  std::vector<RowMarks>& marks, MessageSink& messages)
 {
-    return MarkWithinMemory(marks, messages, [&] {
-        for (const DiffHunk& hunk : state.hunks) {
-            if (!ChangesRows(hunk))
-                continue;
-            for (int32_t k = 0; k < PairCount(hunk); ++k)
-                MarkPair(state, hunk, k, leftRow, rightRow, rules, marks);
-        }
-    });
+    // Every row, none flagged as marked already.
+    std::vector<bool> none;
+    return FindRowMarksWithin(state, RowSpan{0, INT32_MAX}, none, leftRow, rightRow, rules, marks, messages);
 }
 
 int FindRowMarksWithin(const ComparisonState& state, RowSpan rows, std::vector<bool>& done, const RowText& leftRow,
                        const RowText& rightRow, const LineRules& rules, std::vector<RowMarks>& marks,
                        MessageSink& messages)
 {
+    marks.clear();
     std::vector<size_t> marked;
-    const int result = MarkWithinMemory(marks, messages, [&] {
+    const bool ran = RanWithinMemory([&] {
         // Differences lie in display order: the first that reaches the rows, then on while they start within them.
         auto hunk = std::lower_bound(state.hunks.begin(), state.hunks.end(), rows.first,
                                      [](const DiffHunk& h, int32_t row) { return h.leftFirst + PairCount(h) <= row; });
@@ -114,13 +99,16 @@ int FindRowMarksWithin(const ComparisonState& state, RowSpan rows, std::vector<b
             }
         }
     });
-    if (result == 0) {
-        for (size_t flag : marked) {
-            if (flag < done.size())
-                done[flag] = true;
-        }
+    if (!ran) {
+        marks.clear();
+        ReportMemoryExhausted(messages);
+        return -1;
     }
-    return result;
+    for (size_t flag : marked) {
+        if (flag < done.size())
+            done[flag] = true;
+    }
+    return 0;
 }
 
 std::string FormatRowMarks(const std::vector<RowMarks>& marks)
