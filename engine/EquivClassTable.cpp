@@ -27,22 +27,27 @@ EquivClassTable::EquivClassTable(int64_t expectedLines, const LineRules& rules) 
     int64_t capacity = expectedLines + 1;
     bucketCount_ = static_cast<uint32_t>(BucketCount(capacity));
     buckets_.assign(bucketCount_, 0);
-    classes_.reserve(static_cast<size_t>(capacity));
-    classes_.push_back(EquivClass{0, 0, nullptr, 0});
+    links_.reserve(static_cast<size_t>(capacity));
+    texts_.reserve(static_cast<size_t>(capacity));
+    links_.push_back(Link{0, 0});
+    texts_.push_back(Text{nullptr, 0});
 }
 
-int32_t EquivClassTable::Classify(const char* line, uint32_t length, uint32_t h)
+int32_t EquivClassTable::Classify(const char* line, uint32_t length, uint32_t h, uint32_t bucket)
 {
-    int32_t& head = buckets_[h % bucketCount_];
-    for (int32_t i = head; i != 0; i = classes_[i].next) {
-        const EquivClass& c = classes_[i];
+    int32_t& head = buckets_[bucket];
+    for (int32_t i = head; i != 0; i = links_[i].next) {
+        if (links_[i].hash != h)
+            continue;
+        const Text& c = texts_[i];
         // Skipped blanks, and letters whose folding is shorter or longer in
         // UTF-8 (long s is s), make lines of different lengths equal.
-        if (c.hash == h && (c.length == length || rules_.ignoreBlanks || rules_.ignoreCase)
+        if ((c.length == length || rules_.ignoreBlanks || rules_.ignoreCase)
             && rules_.Equal(c.text, c.length, line, length))
             return i;
     }
-    classes_.push_back(EquivClass{head, h, line, length});
+    links_.push_back(Link{head, h});
+    texts_.push_back(Text{line, length});
     head = Size() - 1;
     return head;
 }

@@ -152,6 +152,29 @@ void FindAndHashLines(EngineFile& file, const LineRules& rules, uint32_t positio
     file.lineStart.push_back(position);
 }
 
+// Replaces the hash waiting in each equivs entry with the line's class. The
+// bucket of the line kFar lines ahead is fetched into the cache, and the first
+// class of the chain of the line kNear ahead, while this line is classified.
+void ClassifyFile(EngineFile& file, EquivClassTable& table)
+{
+    constexpr int32_t kFar = 16, kNear = 8, kRing = 32;
+    uint32_t buckets[kRing];
+    const int32_t lines = file.bufferedLines;
+    for (int32_t i = 0; i < std::min(kFar, lines); ++i)
+        buckets[i] = table.BucketOf(static_cast<uint32_t>(file.equivs[i]));
+    for (int32_t i = 0; i < lines; ++i) {
+        if (i + kFar < lines) {
+            uint32_t far = table.BucketOf(static_cast<uint32_t>(file.equivs[i + kFar]));
+            buckets[(i + kFar) % kRing] = far;
+            table.FetchBucket(far);
+        }
+        if (i + kNear < lines)
+            table.FetchChain(buckets[(i + kNear) % kRing]);
+        uint32_t hash = static_cast<uint32_t>(file.equivs[i]);
+        file.equivs[i] = table.Classify(file.Line(i), file.LineLength(i), hash, buckets[i % kRing]);
+    }
+}
+
 }  // namespace
 
 int32_t ClassifyLines(EngineFile& left, EngineFile& right, const LineRules& rules)
@@ -170,11 +193,7 @@ int32_t ClassifyLines(EngineFile& left, EngineFile& right, const LineRules& rule
     FindAndHashLines(left, rules, resume.first);
     FindAndHashLines(right, rules, resume.second);
     EquivClassTable table(static_cast<int64_t>(left.bufferedLines) + right.bufferedLines, rules);
-    for (EngineFile* file : {&left, &right}) {
-        for (int32_t i = 0; i < file->bufferedLines; ++i) {
-            uint32_t hash = static_cast<uint32_t>(file->equivs[i]);
-            file->equivs[i] = table.Classify(file->Line(i), file->LineLength(i), hash);
-        }
-    }
+    for (EngineFile* file : {&left, &right})
+        ClassifyFile(*file, table);
     return table.Size();
 }
