@@ -1,5 +1,6 @@
 #include "engine/ReadStage.h"
 
+#include "engine/ByteScan.h"
 #include "engine/EquivClassTable.h"
 
 #include <algorithm>
@@ -33,19 +34,6 @@ size_t CommonEnd(const char* aEnd, const char* bEnd, size_t n)
     return i;
 }
 
-int32_t CountLineFeeds(const char* from, const char* to)
-{
-    int32_t count = 0;
-    while (from < to) {
-        const void* found = std::memchr(from, '\n', static_cast<size_t>(to - from));
-        if (!found)
-            break;
-        ++count;
-        from = static_cast<const char*>(found) + 1;
-    }
-    return count;
-}
-
 bool AtLineStart(const EngineFile& file, uint32_t position)
 {
     return position == 0 || file.buffer[position - 1] == '\n';
@@ -65,9 +53,11 @@ void FindIdenticalPrefix(EngineFile& left, EngineFile& right)
         --p;
     while (p > 0 && left.buffer[p - 1] != '\n')
         --p;
+    // The prefix is the same bytes in both files: its lines are counted once.
+    const auto lines = static_cast<int32_t>(ByteScan::Count(left.buffer.data(), left.buffer.data() + p, '\n'));
     for (EngineFile* file : {&left, &right}) {
         file->prefixEnd = p;
-        file->prefixLines = CountLineFeeds(file->buffer.data(), file->buffer.data() + p);
+        file->prefixLines = lines;
     }
 }
 
@@ -84,10 +74,10 @@ void FindIdenticalSuffix(EngineFile& left, EngineFile& right)
     uint32_t begin0 = left.size - tail;
     uint32_t begin1 = right.size - tail;
     if (!AtLineStart(left, begin0) || !AtLineStart(right, begin1)) {
-        const void* lineFeed = std::memchr(left.buffer.data() + begin0, '\n', left.size - begin0);
-        uint32_t step =
-            lineFeed ? static_cast<uint32_t>(static_cast<const char*>(lineFeed) - (left.buffer.data() + begin0)) + 1
-                     : left.size - begin0;
+        const char* from = left.buffer.data() + begin0;
+        const char* end = left.buffer.data() + left.size;
+        const char* lineFeed = ByteScan::Find(from, end, '\n');
+        uint32_t step = static_cast<uint32_t>(lineFeed - from) + (lineFeed < end ? 1 : 0);
         begin0 += step;
         begin1 += step;
     }
