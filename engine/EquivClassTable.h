@@ -15,7 +15,10 @@ public:
 
     // The class of the line (length as the engine counts it, hash as the
     // rules compute it), creating a new class when no earlier line is equal.
-    int32_t Classify(const char* line, uint32_t length, uint32_t hash) { return Classify(line, length, hash, BucketOf(hash)); }
+    int32_t Classify(const char* line, uint32_t length, uint32_t hash)
+    {
+        return Classify(line, length, hash, BucketOf(hash));
+    }
     // The same, for a caller that already knows the line's bucket.
     int32_t Classify(const char* line, uint32_t length, uint32_t hash, uint32_t bucket);
     // Number of class numbers in use, the reserved class 0 included.
