@@ -1,5 +1,6 @@
 #include "engine/DiffFiles.h"
 
+#include "engine/BothSides.h"
 #include "engine/DiscardStage.h"
 #include "engine/EditScript.h"
 #include "engine/EngineError.h"
@@ -12,6 +13,8 @@
 
 #include <new>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -42,11 +45,49 @@ int CompareFiles(EngineFile& left, EngineFile& right, const LineRules& rules, Di
 int CompareContents(EngineFile& left, EngineFile& right, ByteBuffer& leftContent, ByteBuffer& rightContent,
                     const LineRules& rules, DiffListing& listing)
 {
-    TranslateTextMode(leftContent);
-    TranslateTextMode(rightContent);
+    ByteBuffer* const contents[2] = {&leftContent, &rightContent};
+    OnBothSides([&contents](int side) { TranslateTextMode(*contents[side]); });
     TakeContent(left, std::move(leftContent));
     TakeContent(right, std::move(rightContent));
     return CompareFiles(left, right, rules, listing);
+}
+
+// Messages held back until they can be told in order.
+class HeldMessages : public MessageSink {
+public:
+    void ShowMessage(const std::string& text) override { texts_.push_back(text); }
+    void TellTo(MessageSink& messages) const
+    {
+        for (const std::string& text : texts_)
+            messages.ShowMessage(text);
+    }
+
+private:
+    std::vector<std::string> texts_;
+};
+
+// Reads both files at once, each with `room` bytes to spare after it. A
+// person is told what reading them one after the other would tell: the left
+// file's failure first, and then nothing of the right one.
+bool ReadBothFiles(const EngineFile (&files)[2], ByteBuffer (&contents)[2], MessageSink& messages,
+                   const std::size_t (&room)[2])
+{
+    HeldMessages held[2];
+    bool read[2] = {false, false};
+    bool exhausted[2] = {false, false};
+    OnBothSides([&](int side) {
+        exhausted[side] = !RanWithinMemory(
+            [&] { read[side] = ReadWholeFile(files[side].name, contents[side], held[side], room[side]); });
+    });
+    for (int side = 0; side < 2; ++side) {
+        if (exhausted[side])
+            throw std::bad_alloc();
+        if (!read[side]) {
+            held[side].TellTo(messages);
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -72,12 +113,10 @@ int DiffFiles(const std::string& leftName, const std::string& rightName, bool ig
             files[0].name = leftName;
             files[1].name = rightName;
             ByteBuffer contents[2];
-            std::size_t readSize[2];
-            for (int f = 0; f < 2; ++f) {
-                if (!ReadWholeFile(files[f].name, contents[f], messages, keep ? keep->room[f] : 0))
-                    return;
-                readSize[f] = contents[f].size();
-            }
+            const std::size_t room[2] = {keep ? keep->room[0] : 0, keep ? keep->room[1] : 0};
+            if (!ReadBothFiles(files, contents, messages, room))
+                return;
+            const std::size_t readSize[2] = {contents[0].size(), contents[1].size()};
             result = CompareContents(files[0], files[1], contents[0], contents[1], LineRules{ignoreBlanks, ignoreCase},
                                      listing);
             // The text mode only ever takes bytes away (and a last line feed

@@ -1,5 +1,6 @@
 #include "engine/PaneTexts.h"
 
+#include "engine/BothSides.h"
 #include "engine/FileText.h"
 #include "engine/MemoryExhaustion.h"
 
@@ -136,13 +137,16 @@ bool BuildPaneTexts(ComparisonState& state, PaneTexts& texts, MessageSink& messa
 {
     std::reverse(state.hunks.begin(), state.hunks.end());
     texts.maxLineLength = std::max(state.leftMaxLineLength, state.rightMaxLineLength);
+    const SideBuild sides[2] = {
+        {state.leftLines, state.leftTextBlock, state.leftTextSize, state.leftLineCount, state.lineNumberWidth,
+         &DiffHunk::leftFirst, &DiffHunk::leftLast, &DiffHunk::leftKind},
+        {state.rightLines, state.rightTextBlock, state.rightTextSize, state.rightLineCount, state.lineNumberWidth,
+         &DiffHunk::rightFirst, &DiffHunk::rightLast, &DiffHunk::rightKind}};
+    std::string* const text[2] = {&texts.leftText, &texts.rightText};
+    std::string* const gutter[2] = {&texts.leftGutter, &texts.rightGutter};
+    // The two sides share the hunks, but each reads and writes only its own members of them.
     const bool built = WithinMemory(messages, [&] {
-        BuildSide(SideBuild{state.leftLines, state.leftTextBlock, state.leftTextSize, state.leftLineCount,
-                            state.lineNumberWidth, &DiffHunk::leftFirst, &DiffHunk::leftLast, &DiffHunk::leftKind},
-                  state.hunks, texts.leftText, texts.leftGutter);
-        BuildSide(SideBuild{state.rightLines, state.rightTextBlock, state.rightTextSize, state.rightLineCount,
-                            state.lineNumberWidth, &DiffHunk::rightFirst, &DiffHunk::rightLast, &DiffHunk::rightKind},
-                  state.hunks, texts.rightText, texts.rightGutter);
+        OnBothSides([&](int side) { BuildSide(sides[side], state.hunks, *text[side], *gutter[side]); });
         return true;
     });
     if (!built)

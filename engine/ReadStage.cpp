@@ -1,12 +1,12 @@
 #include "engine/ReadStage.h"
 
+#include "engine/BothSides.h"
 #include "engine/ByteScan.h"
 #include "engine/EquivClassTable.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
-#include <utility>
 
 namespace {
 
@@ -87,42 +87,6 @@ void FindIdenticalSuffix(EngineFile& left, EngineFile& right)
 
 namespace {
 
-// Without options, walks the lines of both files together, one byte of
-// each per step, recording line starts and the hashes that LineRules::Hash
-// would give: the two chains of additions are independent, so the processor
-// works on both at once.
-// Returns where each walk stopped, at a line start: the end of the shorter
-// region, and the same distance into the other.
-std::pair<uint32_t, uint32_t> HashBothPlain(EngineFile& left, EngineFile& right)
-{
-    const unsigned char* base0 = reinterpret_cast<const unsigned char*>(left.buffer.data());
-    const unsigned char* base1 = reinterpret_cast<const unsigned char*>(right.buffer.data());
-    uint32_t p0 = left.prefixEnd, p1 = right.prefixEnd;
-    uint32_t begin0 = p0, begin1 = p1;
-    uint32_t h0 = 0, h1 = 0;
-    while (p0 < left.suffixBegin && p1 < right.suffixBegin) {
-        unsigned char a = base0[p0++];
-        unsigned char b = base1[p1++];
-        if (a != '\n') {
-            h0 = LineRules::Mix(h0, a);
-        } else {
-            left.lineStart.push_back(begin0);
-            left.equivs.push_back(static_cast<int32_t>(h0));
-            begin0 = p0;
-            h0 = 0;
-        }
-        if (b != '\n') {
-            h1 = LineRules::Mix(h1, b);
-        } else {
-            right.lineStart.push_back(begin1);
-            right.equivs.push_back(static_cast<int32_t>(h1));
-            begin1 = p1;
-            h1 = 0;
-        }
-    }
-    return {begin0, begin1};
-}
-
 // Finds the start of every line from position up to the identical trailing
 // lines, plus the end of the last of them, and hashes each line on the way:
 // its hash waits in its equivs entry until the line is classified.
@@ -169,21 +133,20 @@ void ClassifyFile(EngineFile& file, EquivClassTable& table)
 
 int32_t ClassifyLines(EngineFile& left, EngineFile& right, const LineRules& rules)
 {
-    std::pair<uint32_t, uint32_t> resume{left.prefixEnd, right.prefixEnd};
-    for (EngineFile* file : {&left, &right}) {
-        file->lineStart.clear();
-        file->equivs.clear();
+    EngineFile* const files[2] = {&left, &right};
+    // The two files are hashed at once; only the classes are shared.
+    OnBothSides([&](int side) {
+        EngineFile& file = *files[side];
+        file.lineStart.clear();
+        file.equivs.clear();
         // Room for lines of 8 bytes on average; shorter lines grow the arrays.
-        size_t guess = (file->suffixBegin - file->prefixEnd) / 8 + 1;
-        file->lineStart.reserve(guess + 1);
-        file->equivs.reserve(guess);
-    }
-    if (!rules.ignoreBlanks && !rules.ignoreCase)
-        resume = HashBothPlain(left, right);
-    FindAndHashLines(left, rules, resume.first);
-    FindAndHashLines(right, rules, resume.second);
+        size_t guess = (file.suffixBegin - file.prefixEnd) / 8 + 1;
+        file.lineStart.reserve(guess + 1);
+        file.equivs.reserve(guess);
+        FindAndHashLines(file, rules, file.prefixEnd);
+    });
     EquivClassTable table(static_cast<int64_t>(left.bufferedLines) + right.bufferedLines, rules);
-    for (EngineFile* file : {&left, &right})
+    for (EngineFile* file : files)
         ClassifyFile(*file, table);
     return table.Size();
 }

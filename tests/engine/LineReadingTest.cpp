@@ -253,6 +253,9 @@ TEST(DiffFiles, ReportsInputsThatCannotBeRead)
         {missing, present, missing + ": No such file or directory\n"},
         {present, missing, missing + ": No such file or directory\n"},
         {present, folder, folder + ": Is a directory\n"},
+        // Both files are read at once, but a person hears of the left one's failure only.
+        {missing, folder, missing + ": No such file or directory\n"},
+        {folder, missing, folder + ": Is a directory\n"},
     };
     for (const auto& c : cases) {
         DiffListing listing;
