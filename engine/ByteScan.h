@@ -64,6 +64,35 @@ inline uint64_t BlockMask(const char* p, char byte)
 #endif
 }
 
+// Bit i set exactly where p[i] is above 0x7F, for the kBlock bytes at p, from
+// eight 64-bit words.
+inline uint64_t WordwiseHighBlockMask(const char* p)
+{
+    uint64_t mask = 0;
+    for (int i = 0; i < 8; ++i) {
+        uint64_t word;
+        std::memcpy(&word, p + 8 * i, 8);
+        const uint64_t bits = (((word & ~kLow7) >> 7) * 0x0102040810204080ull) >> 56;
+        mask |= bits << (8 * i);
+    }
+    return mask;
+}
+
+// The same mask, from the sign bits of four 16-byte loads where the processor has SSE2.
+inline uint64_t HighBlockMask(const char* p)
+{
+#ifdef __SSE2__
+    uint64_t mask = 0;
+    for (int i = 0; i < 4; ++i) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+        mask |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(bytes))) << (16 * i);
+    }
+    return mask;
+#else
+    return WordwiseHighBlockMask(p);
+#endif
+}
+
 // Where in [from, end) the first byte equal to `byte` lies; end if none does.
 inline const char* FindWordwise(const char* from, const char* end, char byte)
 {

@@ -17,19 +17,47 @@ size_t UsableLength(const char* buffer, int32_t length)
     return static_cast<size_t>(ByteScan::Find(buffer, buffer + length, '\0') - buffer);
 }
 
-// The number of lines (the '\n' bytes plus one) and the longest line, '\r' of a "\r\n" included.
-size_t CountLines(const char* buffer, size_t size, int32_t& longest)
-{
+// What one pass over a text tells: its lines (the '\n' bytes plus one), its
+// longest line ('\r' of a "\r\n" included), whether it holds a CR or a NUL
+// (it is then to be stripped or cut, and nothing else here holds) and whether
+// it holds a byte above 0x7F.
+struct TextSurvey {
     size_t lineCount = 1;
-    longest = 0;
-    const char* lineBegin = buffer;
-    ByteScan::ForEach(buffer, buffer + size, '\n', [&](const char* lf) {
-        longest = std::max(longest, static_cast<int32_t>(lf - lineBegin));
+    int32_t longest = 0;
+    bool crOrNul = false;
+    bool beyondAscii = false;
+};
+
+TextSurvey SurveyText(const char* begin, const char* end)
+{
+    TextSurvey survey;
+    const char* lineBegin = begin;
+    auto lineFeed = [&](const char* lf) {
+        survey.longest = std::max(survey.longest, static_cast<int32_t>(lf - lineBegin));
         lineBegin = lf + 1;
-        ++lineCount;
-    });
-    longest = std::max(longest, static_cast<int32_t>(buffer + size - lineBegin));
-    return lineCount;
+        ++survey.lineCount;
+    };
+    uint64_t odd = 0;
+    uint64_t high = 0;
+    const char* p = begin;
+    if (ByteScan::kWordwise) {
+        for (; end - p >= ByteScan::kBlock; p += ByteScan::kBlock) {
+            for (uint64_t mask = ByteScan::BlockMask(p, '\n'); mask != 0; mask &= mask - 1)
+                lineFeed(p + __builtin_ctzll(mask));
+            odd |= ByteScan::BlockMask(p, '\r') | ByteScan::BlockMask(p, '\0');
+            high |= ByteScan::HighBlockMask(p);
+        }
+    }
+    for (; p < end; ++p) {
+        if (*p == '\n')
+            lineFeed(p);
+        odd |= *p == '\r' || *p == '\0' ? 1 : 0;
+        high |= static_cast<unsigned char>(*p) > 0x7F ? 1 : 0;
+    }
+    survey.longest = std::max(survey.longest, static_cast<int32_t>(end - lineBegin));
+    survey.crOrNul = odd != 0;
+    survey.beyondAscii = high != 0;
+    return survey;
 }
 
 // The spans of the lines of a text that has nothing to strip or cut: the
@@ -113,9 +141,10 @@ TextKind ClassifyBytes(const char* begin, const char* end)
 
 }  // namespace
 
-void PaneText::Classify()
+void PaneText::Classify(bool beyondAscii)
 {
-    kind_ = ClassifyBytes(text_.data(), text_.data() + text_.size());
+    // A text of ASCII bytes alone needs no second look.
+    kind_ = beyondAscii ? ClassifyBytes(text_.data(), text_.data() + text_.size()) : TextKind::Ascii;
     if (kind_ != TextKind::Utf8)
         return;
     // Only a line with more bytes than the longest so far has characters can be longer.
@@ -197,8 +226,9 @@ void PaneText::SetText(const char* buffer, int32_t length)
     if (buffer == nullptr || length <= 0)
         return;
     const size_t size = UsableLength(buffer, length);
-    int32_t longest = 0;
-    const size_t lineCount = CountLines(buffer, size, longest);
+    const TextSurvey survey = SurveyText(buffer, buffer + size);
+    const size_t lineCount = survey.lineCount;
+    const int32_t longest = survey.longest;
 
     // Copy each line once into the new text and record its span.
     std::vector<LineSpan> lines(lineCount);
@@ -224,7 +254,7 @@ void PaneText::SetText(const char* buffer, int32_t length)
     lines_.swap(lines);
     length_ = static_cast<int32_t>(text_.size());
     maxLineLength_ = longest;
-    Classify();
+    Classify(survey.beyondAscii);
 }
 
 void PaneText::SetText(std::string&& text)
@@ -238,15 +268,20 @@ void PaneText::SetText(std::string&& text)
         std::string().swap(text);
         return;
     }
-    const bool clean = ByteScan::Find(begin, end, '\r') == end && ByteScan::Find(begin, end, '\0') == end;
-    // The longest line counts the CR of its break, as when the text is copied.
-    const size_t usable = clean ? size : UsableLength(begin, static_cast<int32_t>(size));
-    int32_t longest = 0;
-    std::vector<LineSpan> lines(CountLines(begin, usable, longest));
-    if (clean)
+    const TextSurvey survey = SurveyText(begin, end);
+    int32_t longest = survey.longest;
+    std::vector<LineSpan> lines;
+    if (!survey.crOrNul) {
+        lines.resize(survey.lineCount);
         SpanLines(text, lines);
-    else
+    } else {
+        // The longest line counts the CR of its break, as when the text is copied.
+        const size_t usable = UsableLength(begin, static_cast<int32_t>(size));
+        const TextSurvey kept = SurveyText(begin, begin + usable);
+        longest = kept.longest;
+        lines.resize(kept.lineCount);
         StripLineBreakCRs(text, usable, lines);
+    }
     // Every line of the text ends with '\n', the last one too.
     text.push_back('\n');
     text_.swap(text);
@@ -254,7 +289,7 @@ void PaneText::SetText(std::string&& text)
     lines_.swap(lines);
     length_ = static_cast<int32_t>(text_.size());
     maxLineLength_ = longest;
-    Classify();
+    Classify(survey.beyondAscii);
 }
 
 void PaneText::Clear()

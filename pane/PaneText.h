@@ -72,6 +72,7 @@ private:
     TextKind kind_ = TextKind::Ascii;
     uint64_t version_ = 0;
 
-    // Decides the kind of the new text and counts its longest line in characters.
-    void Classify();
+    // Decides the kind of the new text, which holds bytes above 0x7F only when
+    // `beyondAscii` says so, and counts its longest line in characters.
+    void Classify(bool beyondAscii);
 };

@@ -1,6 +1,6 @@
 // The word-wise byte scans against a plain walk over every byte, on blocks of
 // every length and alignment with bytes that differ from the one sought by a
-// single bit.
+// single bit, and the masks of bytes above 0x7F likewise.
 #include "engine/ByteScan.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +37,13 @@ TEST(ByteScan, FindsCountsAndListsEveryByteAsAWalkOverTheBlockDoes)
         for (std::size_t offset = 0; offset <= block.size(); ++offset) {
             const char* begin = block.data() + offset;
             const char* end = block.data() + block.size();
+            if (end - begin >= ByteScan::kBlock) {
+                uint64_t high = 0;
+                for (int i = 0; i < ByteScan::kBlock; ++i)
+                    high |= static_cast<unsigned char>(begin[i]) > 0x7F ? uint64_t{1} << i : 0;
+                EXPECT_EQ(ByteScan::HighBlockMask(begin), high) << "offset " << offset;
+                EXPECT_EQ(ByteScan::WordwiseHighBlockMask(begin), high) << "offset " << offset;
+            }
             for (char byte : {'\n', '\0', static_cast<char>(0xFF), 'x'}) {
                 std::vector<const char*> expected;
                 for (const char* p = begin; p < end; ++p) {

@@ -61,18 +61,22 @@ TEST(NewEditTextModel, SplitsAtLineBreaksAndCountsTheLongestLine)
     }
 }
 
-// A string handed over whole gives the same text, lines and longest line as
-// the same bytes copied in, whether it can be taken over (no CR, no NUL) or
-// not; an empty one empties the text alike. Either way the string handed over
-// is left empty and freed: no second copy of the text stays with the caller.
+// A string handed over whole gives the same text, lines, longest line and
+// kind of characters as the same bytes copied in, whether it can be taken over
+// (no CR, no NUL) or not, and whether or not it holds bytes beyond ASCII (a
+// character of two bytes, or bytes that are no UTF-8); an empty one empties
+// the text alike. Either way the string handed over is left empty and freed:
+// no second copy of the text stays with the caller.
 TEST(NewEditTextModel, TakingAStringOverSplitsLikeCopyingIt)
 {
     std::mt19937 random(11);
-    const std::string alphabets[] = {"ab\n", std::string("ab\n\r", 4), std::string("ab\n\0", 4)};
-    for (int round = 0; round < 300; ++round) {
-        const std::string& alphabet = alphabets[round % 3];
+    const std::string alphabets[] = {"ab\n", std::string("ab\n\r", 4), std::string("ab\n\0", 4), "ab\n\xC3\xA9",
+                                     "ab\n\xFF"};
+    for (int round = 0; round < 500; ++round) {
+        const std::string& alphabet = alphabets[round % 5];
         std::string input;
-        const int length = static_cast<int>(random() % 40);
+        // Past 64 bytes, so that whole blocks are scanned too.
+        const int length = static_cast<int>(random() % (round % 2 == 0 ? 40 : 200));
         for (int i = 0; i < length; ++i)
             input.push_back(alphabet[random() % alphabet.size()]);
         SCOPED_TRACE(round);
@@ -88,6 +92,7 @@ TEST(NewEditTextModel, TakingAStringOverSplitsLikeCopyingIt)
         EXPECT_EQ(taken.Length(), copied.Length());
         EXPECT_EQ(taken.LineCount(), copied.LineCount());
         EXPECT_EQ(taken.MaxLineLength(), copied.MaxLineLength());
+        EXPECT_EQ(taken.Kind(), copied.Kind());
         if (input.empty())
             continue;  // an empty text keeps the old line table, unused
         EXPECT_EQ(std::string(taken.Data(), taken.Length()), std::string(copied.Data(), copied.Length()));
