@@ -164,8 +164,8 @@ bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopy
             || !TakeText(rightCopyName, compared, 1, state.rightTextBlock, rightRoom, messages))
             return false;
         MarkStep(times, "read the copies back");
-        SplitBothSides(state, RowsOfText(state.leftTextBlock) + leftRoom, RowsOfText(state.rightTextBlock) + rightRoom,
-                       times);
+        // The texts are the copies' bytes, whose rows were counted when they were written.
+        SplitBothSides(state, state.leftCopyRows + leftRoom, state.rightCopyRows + rightRoom, times);
         return true;
     });
 }

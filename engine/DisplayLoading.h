@@ -36,9 +36,9 @@ bool WriteComparisonCopies(const std::string& leftPath, const std::string& right
                            uint64_t memoryLimit = UINT64_MAX, StepTimes* times = nullptr);
 
 // Takes the display texts back from the copies that WriteComparisonCopies
-// wrote (they hold exactly the normalised texts) and fills the rows, counts,
-// blocks and line-number width as LoadPaneTexts does; the listing and hunks
-// of the state stay. A side whose bytes the engine kept in `compared` takes
+// wrote for `state` (they hold exactly the normalised texts, whose rows it
+// counted) and fills the rows, counts, blocks and line-number width as
+// LoadPaneTexts does; the listing and hunks of the state stay. A side whose bytes the engine kept in `compared` takes
 // them over instead of reading its copy again. The caller still deletes the
 // copies. A copy that cannot be read sends "Could not open file %s to read!",
 // one too large for memory "Insufficient memory!"; both give false.
