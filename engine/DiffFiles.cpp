@@ -52,42 +52,15 @@ int CompareContents(EngineFile& left, EngineFile& right, ByteBuffer& leftContent
     return CompareFiles(left, right, rules, listing);
 }
 
-// Messages held back until they can be told in order.
-class HeldMessages : public MessageSink {
-public:
-    void ShowMessage(const std::string& text) override { texts_.push_back(text); }
-    void TellTo(MessageSink& messages) const
-    {
-        for (const std::string& text : texts_)
-            messages.ShowMessage(text);
-    }
-
-private:
-    std::vector<std::string> texts_;
-};
-
 // Reads both files at once, each with `room` bytes to spare after it. A
 // person is told what reading them one after the other would tell: the left
 // file's failure first, and then nothing of the right one.
 bool ReadBothFiles(const EngineFile (&files)[2], ByteBuffer (&contents)[2], MessageSink& messages,
                    const std::size_t (&room)[2])
 {
-    HeldMessages held[2];
-    bool read[2] = {false, false};
-    bool exhausted[2] = {false, false};
-    OnBothSides([&](int side) {
-        exhausted[side] = !RanWithinMemory(
-            [&] { read[side] = ReadWholeFile(files[side].name, contents[side], held[side], room[side]); });
+    return SucceedsOnBothSides(messages, [&](int side, MessageSink& sideMessages) {
+        return ReadWholeFile(files[side].name, contents[side], sideMessages, room[side]);
     });
-    for (int side = 0; side < 2; ++side) {
-        if (exhausted[side])
-            throw std::bad_alloc();
-        if (!read[side]) {
-            held[side].TellTo(messages);
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "engine/DisplayLoading.h"
 
+#include "engine/BothSides.h"
 #include "engine/FileText.h"
+#include "engine/InputFile.h"
 #include "engine/MemoryBudget.h"
 #include "engine/MemoryExhaustion.h"
 #include "engine/RowSplitting.h"
@@ -53,25 +55,63 @@ bool CopySide(const std::string& path, const std::string& copyName, std::string&
     return true;
 }
 
+// What each side may read of the budget that `allowed` bytes leave both:
+// read one after the other, the left side may take all of it and the right
+// what the left left over; two regular files are read at once, each side
+// taking what the other's size leaves.
+struct SideLimits {
+    bool atOnce;
+    uint64_t left;
+    uint64_t right;
+};
+
+SideLimits LimitsOfSides(const std::string& leftPath, const std::string& rightPath, uint64_t allowed)
+{
+    uint64_t leftSize = 0, rightSize = 0;
+    bool leftRegular = false, rightRegular = false;
+    if (InputFile::StatusSize(leftPath, leftSize, &leftRegular) && leftRegular
+        && InputFile::StatusSize(rightPath, rightSize, &rightRegular) && rightRegular)
+        return SideLimits{true, allowed - std::min(allowed, rightSize), allowed - std::min(allowed, leftSize)};
+    return SideLimits{false, allowed, allowed};
+}
+
+// Reads both sides and writes their copies, counting what each holds.
+bool CopyBothSides(const std::string (&paths)[2], const std::string (&copyNames)[2], std::string* const (&texts)[2],
+                   const SideLimits& limits, SideCount (&counts)[2], MessageSink& messages, StepTimes* times)
+{
+    if (!limits.atOnce) {
+        return CopySide(paths[0], copyNames[0], *texts[0], limits.left, counts[0], messages, times)
+               && CopySide(paths[1], copyNames[1], *texts[1], limits.right - std::min(limits.right, counts[0].bytes),
+                           counts[1], messages, times);
+    }
+    // The steps are timed on the right side, which runs on the calling thread;
+    // waiting for the left side counts as writing the copies.
+    const bool copied = SucceedsOnBothSides(messages, [&](int side, MessageSink& sideMessages) {
+        return CopySide(paths[side], copyNames[side], *texts[side], side == 0 ? limits.left : limits.right,
+                        counts[side], sideMessages, side == 1 ? times : nullptr);
+    });
+    MarkStep(times, "write temporary copies");
+    return copied;
+}
+
 bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
                    const std::string& leftCopyName, const std::string& rightCopyName, uint64_t memoryLimit,
                    bool keepTexts, MessageSink& messages, StepTimes* times)
 {
     return WithinMemory(messages, [&] {
-        SideCount left{};
-        SideCount right{};
-        // Texts that are not kept pass through one buffer, released before
-        // the comparison: only one side is held at a time, in memory already
-        // touched once.
-        std::string scratch;
-        std::string& leftText = keepTexts ? state.leftTextBlock : scratch;
-        std::string& rightText = keepTexts ? state.rightTextBlock : scratch;
-        // The left side may take what the budget allows both, the right what the left left over.
-        const uint64_t allowed = TextBytesWithin(memoryLimit);
-        if (!CopySide(leftPath, leftCopyName, leftText, allowed, left, messages, times)
-            || !CopySide(rightPath, rightCopyName, rightText, allowed - std::min(allowed, left.bytes), right, messages,
-                         times))
+        SideCount counts[2]{};
+        const SideLimits limits = LimitsOfSides(leftPath, rightPath, TextBytesWithin(memoryLimit));
+        // Texts that are not kept are released before the comparison. Read one
+        // after the other, they pass through one buffer: only one side is held
+        // at a time, in memory already touched once.
+        std::string scratch[2];
+        std::string* const texts[2] = {keepTexts ? &state.leftTextBlock : &scratch[0],
+                                       keepTexts ? &state.rightTextBlock : &scratch[limits.atOnce ? 1 : 0]};
+        if (!CopyBothSides({leftPath, rightPath}, {leftCopyName, rightCopyName}, texts, limits, counts, messages,
+                           times))
             return false;
+        const SideCount& left = counts[0];
+        const SideCount& right = counts[1];
         // Read and normalised, the texts tell what the rest will hold, their
         // bytes and rows: checked before any line table is made.
         if (TextComparisonPeak(left.bytes + right.bytes, left.rows + right.rows) > memoryLimit) {

@@ -42,6 +42,23 @@ uint64_t InputFile::RegularSize(uint64_t otherwise) const
     return static_cast<uint64_t>(status.st_size);
 }
 
+bool InputFile::StatusSize(const std::string& path, uint64_t& size, bool* regular)
+{
+#ifdef _WIN32
+    struct _stat64 status;
+    if (_stat64(path.c_str(), &status) != 0 || status.st_size < 0)
+        return false;
+#else
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0 || status.st_size < 0)
+        return false;
+#endif
+    size = static_cast<uint64_t>(status.st_size);
+    if (regular)
+        *regular = S_ISREG(status.st_mode);
+    return true;
+}
+
 bool InputFile::Close()
 {
     std::FILE* file = file_;

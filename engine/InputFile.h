@@ -23,6 +23,10 @@ public:
     // a device), whose size says nothing. The status is the 64-bit one: a file of 2 GiB or more
     // reads as its size.
     uint64_t RegularSize(uint64_t otherwise) const;
+    // The size that the 64-bit status of the file at `path` gives, and whether
+    // it is a regular file, whose size is what reading it gives; false when
+    // there is no status.
+    static bool StatusSize(const std::string& path, uint64_t& size, bool* regular = nullptr);
     // Reads to the end rather than trusting a size, so that files that are not regular load too.
     // The buffer starts at `expected` + 1 bytes, so that a regular file meets its end in the first
     // read, and doubles when full. More than `limit` bytes are refused as soon as they are known

@@ -1,9 +1,8 @@
 #include "engine/MemoryBudget.h"
 
 #include "engine/FileText.h"
+#include "engine/InputFile.h"
 #include "engine/MemoryExhaustion.h"
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -22,22 +21,6 @@ namespace {
 // program, whose pointers and strings are smaller, holds less per line.
 constexpr uint64_t kPeakTenthsPerByte = 23;
 constexpr uint64_t kPeakBytesPerLine = 113;
-
-// The size from the 64-bit status, also for files of 2 GiB and more.
-bool FileSize(const std::string& path, uint64_t& size)
-{
-#ifdef _WIN32
-    struct _stat64 status;
-    if (_stat64(path.c_str(), &status) != 0 || status.st_size < 0)
-        return false;
-#else
-    struct stat status;
-    if (stat(path.c_str(), &status) != 0 || status.st_size < 0)
-        return false;
-#endif
-    size = static_cast<uint64_t>(status.st_size);
-    return true;
-}
 
 }  // namespace
 
@@ -58,7 +41,7 @@ bool TextComparisonFits(const std::string& leftPath, const std::string& rightPat
                         MessageSink& messages)
 {
     uint64_t leftSize = 0, rightSize = 0;
-    if (!FileSize(leftPath, leftSize) || !FileSize(rightPath, rightSize))
+    if (!InputFile::StatusSize(leftPath, leftSize) || !InputFile::StatusSize(rightPath, rightSize))
         return true;
     // Each side gains at most one line feed, and holds at least one line.
     if (leftSize <= kLargestPaneText && rightSize <= kLargestPaneText

@@ -324,6 +324,10 @@ TEST_F(DisplayLoading, AFileThatCannotBeReadIsReportedAndNothingIsLeft)
     const std::string present = folders.WriteInput("present", "a\n");
     const std::string missing = folders.InputFolder() + "/missing";
     const std::string directory = folders.InputFolder();
+    // Regular files that open but cannot be read (address 0 is not mapped):
+    // two regular files are read at once, yet only the left failure is told.
+    const std::string memory = "/proc/self/mem";
+    const std::string sameMemory = "/proc/" + std::to_string(getpid()) + "/mem";
     struct FailCase {
         std::string left, right, message;
     };
@@ -332,6 +336,10 @@ TEST_F(DisplayLoading, AFileThatCannotBeReadIsReportedAndNothingIsLeft)
         {present, missing, "Could not open file " + missing + " to read!"},
         {directory, present, "Could not open file " + directory + " to read!"},
         {present, directory, "Could not open file " + directory + " to read!"},
+        {memory, present, "Could not open file " + memory + " to read!"},
+        {present, memory, "Could not open file " + memory + " to read!"},
+        {memory, sameMemory, "Could not open file " + memory + " to read!"},
+        {sameMemory, memory, "Could not open file " + sameMemory + " to read!"},
     };
     for (const FailCase& c : cases) {
         CollectedMessages sink;
@@ -453,10 +461,13 @@ TEST_F(DisplayLoading, AFileTooLargeForMemoryIsReportedAndNothingIsLeft)
 TEST_F(DisplayLoading, ACopyThatCannotBeWrittenIsReportedAndNothingIsLeft)
 {
     GTEST_FLAG_SET(death_test_style, "fast");
-    const std::string left = folders.WriteInput("left", "a\n");
-    const std::string right = folders.WriteInput("right", "more than the largest file allowed\n");
-    EXPECT_EXIT(_exit(LoadWithCappedFileSize(left, right, folders.TempPath())), testing::ExitedWithCode(kAsExpected),
-                "");
+    const std::string small = folders.WriteInput("small", "a\n");
+    const std::string large = folders.WriteInput("large", "more than the largest file allowed\n");
+    // Both copies fail when both are large, but one message is told.
+    for (const std::string& left : {small, large}) {
+        EXPECT_EXIT(_exit(LoadWithCappedFileSize(left, large, folders.TempPath())),
+                    testing::ExitedWithCode(kAsExpected), "");
+    }
 }
 
 TEST_F(DisplayLoading, PaneTextsThatCannotBeAllocatedAreReported)
