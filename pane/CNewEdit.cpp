@@ -210,13 +210,20 @@ void CNewEdit::SetText(const char* buffer, int length)
 
 void CNewEdit::SetText(std::string&& text)
 {
+    CWaitCursor wait;
+    PaneText prepared;
+    prepared.SetText(std::move(text));
+    TakeText(std::move(prepared));
+}
+
+void CNewEdit::TakeText(PaneText&& prepared)
+{
     anchor_ = end_ = -1;
-    if (text.empty()) {
+    if (prepared.Empty()) {
         text_.SetText(nullptr, 0);
         return;
     }
-    CWaitCursor wait;
-    text_.SetText(std::move(text));
+    text_.TakeOver(std::move(prepared));
     ShowNewText();
 }
 

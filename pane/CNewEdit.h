@@ -40,6 +40,9 @@ public:
     // The same for a whole string, which the pane takes over without a copy
     // where it can; `text` is left unspecified.
     void SetText(std::string&& text);
+    // The same for a text prepared apart (PaneText::SetText on any thread),
+    // which the pane takes over; `prepared` is left cleared.
+    void TakeText(PaneText&& prepared);
     void SetRangeTextColor(int start, int end, COLORREF colour);
     void SetRangeBackColor(int start, int end, COLORREF colour);
     // Asked before every paint for the lines it paints; nullptr for none. The

@@ -292,6 +292,17 @@ void PaneText::SetText(std::string&& text)
     Classify(survey.beyondAscii);
 }
 
+void PaneText::TakeOver(PaneText&& prepared)
+{
+    ++version_;
+    text_.swap(prepared.text_);
+    lines_.swap(prepared.lines_);
+    length_ = prepared.length_;
+    maxLineLength_ = prepared.maxLineLength_;
+    kind_ = prepared.kind_;
+    prepared.Clear();
+}
+
 void PaneText::Clear()
 {
     std::string().swap(text_);

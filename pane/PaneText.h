@@ -30,6 +30,11 @@ public:
     // its memory freed, so that the text is never held twice.
     void SetText(std::string&& text);
 
+    // Takes over the text and line table of `prepared`, a PaneText that set
+    // its text apart (on another thread), as if SetText had been called here;
+    // `prepared` is left cleared.
+    void TakeOver(PaneText&& prepared);
+
     // Frees the text and the line table.
     void Clear();
 

@@ -6,6 +6,7 @@
 #include "dialogs/CCompareFilesDialog.h"
 #include "dialogs/COptionsDialog.h"
 #include "engine/BinaryFile.h"
+#include "engine/BothSides.h"
 #include "engine/DiffDescriptions.h"
 #include "engine/PaneAlignment.h"
 #include "engine/LineRules.h"
@@ -139,10 +140,18 @@ void CTandrelDialog::FillPanes()
     PaneTexts texts;
     const bool built = BuildPaneTexts(window_.comparison, texts, *this);
     MarkStep(stepTimes_, "pane texts");
-    c.leftText.SetText(std::move(texts.leftText));
-    c.leftGutter.SetText(std::move(texts.leftGutter));
-    c.rightText.SetText(std::move(texts.rightText));
-    c.rightGutter.SetText(std::move(texts.rightGutter));
+    // Each side's text and gutter are split into lines at once with the other
+    // side's; the panes then take them over on the window's thread.
+    std::string* const sources[2][2] = {{&texts.leftText, &texts.leftGutter}, {&texts.rightText, &texts.rightGutter}};
+    PaneText prepared[2][2];
+    OnBothSides([&](int side) {
+        for (int pane = 0; pane < 2; ++pane)
+            prepared[side][pane].SetText(std::move(*sources[side][pane]));
+    });
+    c.leftText.TakeText(std::move(prepared[0][0]));
+    c.leftGutter.TakeText(std::move(prepared[0][1]));
+    c.rightText.TakeText(std::move(prepared[1][0]));
+    c.rightGutter.TakeText(std::move(prepared[1][1]));
     MarkStep(stepTimes_, "SetText of the four panes");
     // Both panes scroll alike: they share the longer extent, counted in
     // characters by the panes themselves (the engine counts bytes).

@@ -67,7 +67,7 @@ TEST(NewEditTextModel, SplitsAtLineBreaksAndCountsTheLongestLine)
 // character of two bytes, or bytes that are no UTF-8); an empty one empties
 // the text alike. Either way the string handed over is left empty and freed:
 // no second copy of the text stays with the caller.
-TEST(NewEditTextModel, TakingAStringOverSplitsLikeCopyingIt)
+TEST(NewEditTextModel, TakingAStringOrAPreparedTextOverSplitsLikeCopyingIt)
 {
     std::mt19937 random(11);
     const std::string alphabets[] = {"ab\n", std::string("ab\n\r", 4), std::string("ab\n\0", 4), "ab\n\xC3\xA9",
@@ -82,21 +82,30 @@ TEST(NewEditTextModel, TakingAStringOverSplitsLikeCopyingIt)
         SCOPED_TRACE(round);
         PaneText copied;
         PaneText taken;
-        copied.SetText("old\ntext", 8);
-        taken.SetText("old\ntext", 8);
+        PaneText adopted;  // takes over a text prepared by another PaneText
+        for (PaneText* text : {&copied, &taken, &adopted})
+            text->SetText("old\ntext", 8);
+        const uint64_t oldVersion = adopted.Version();
         copied.SetText(input.data(), static_cast<int>(input.size()));
         std::string handed(input);
         taken.SetText(std::move(handed));
         EXPECT_TRUE(handed.empty());
         EXPECT_EQ(handed.capacity(), std::string().capacity());
-        EXPECT_EQ(taken.Length(), copied.Length());
-        EXPECT_EQ(taken.LineCount(), copied.LineCount());
-        EXPECT_EQ(taken.MaxLineLength(), copied.MaxLineLength());
-        EXPECT_EQ(taken.Kind(), copied.Kind());
-        if (input.empty())
-            continue;  // an empty text keeps the old line table, unused
-        EXPECT_EQ(std::string(taken.Data(), taken.Length()), std::string(copied.Data(), copied.Length()));
-        EXPECT_EQ(LinesOf(taken), LinesOf(copied));
+        PaneText prepared;
+        prepared.SetText(std::string(input));
+        adopted.TakeOver(std::move(prepared));
+        EXPECT_NE(adopted.Version(), oldVersion);
+        EXPECT_TRUE(prepared.Empty());
+        for (const PaneText* text : {&taken, &adopted}) {
+            EXPECT_EQ(text->Length(), copied.Length());
+            EXPECT_EQ(text->LineCount(), copied.LineCount());
+            EXPECT_EQ(text->MaxLineLength(), copied.MaxLineLength());
+            EXPECT_EQ(text->Kind(), copied.Kind());
+            if (input.empty())
+                continue;  // an empty text keeps the old line table, unused
+            EXPECT_EQ(std::string(text->Data(), text->Length()), std::string(copied.Data(), copied.Length()));
+            EXPECT_EQ(LinesOf(*text), LinesOf(copied));
+        }
     }
 }
 
