@@ -86,6 +86,10 @@ int DiffFiles(const std::string& leftName, const std::string& rightName, bool ig
             files[0].name = leftName;
             files[1].name = rightName;
             ByteBuffer contents[2];
+            for (int f = 0; keep && f < 2; ++f) {
+                contents[f].swap(keep->text[f]);
+                contents[f].clear();
+            }
             const std::size_t room[2] = {keep ? keep->room[0] : 0, keep ? keep->room[1] : 0};
             if (!ReadBothFiles(files, contents, messages, room))
                 return;

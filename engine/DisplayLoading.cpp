@@ -18,25 +18,15 @@ namespace {
 
 constexpr std::size_t kLargestText = static_cast<std::size_t>(kLargestPaneText);
 
-// Reads one side, decodes and normalises it and writes its copy; the block
-// keeps the copy's text.
-bool ReadSide(const std::string& path, const std::string& copyName, std::string& block, std::size_t limit,
-              MessageSink& messages, StepTimes* times)
-{
-    if (!ReadFileText(path, block, messages, 0, limit))
-        return false;
-    MarkStep(times, "read");
-    DecodeFileContent(block);
-    // Decoded UTF-16 can be half as long again as the file.
-    if (block.size() > kLargestText)
-        throw std::bad_alloc();
-    NormaliseText(block);
-    MarkStep(times, "normalise");
-    if (!WriteCopy(copyName, block, messages))
-        return false;
-    MarkStep(times, "write temporary copies");
-    return true;
-}
+// One side to read and copy: at most `limit` bytes of it, read into `block`
+// with `room` bytes more reserved.
+struct SideSource {
+    const std::string& path;
+    const std::string& copyName;
+    std::string& block;
+    uint64_t limit;
+    std::size_t room;
+};
 
 // The size and rows of a side read, normalised and copied.
 struct SideCount {
@@ -44,71 +34,95 @@ struct SideCount {
     uint64_t rows;
 };
 
-// Reads one side, of at most `limit` bytes, and writes its copy, and counts what it holds.
-bool CopySide(const std::string& path, const std::string& copyName, std::string& block, uint64_t limit,
-              SideCount& count, MessageSink& messages, StepTimes* times)
+// Reads one side, decodes and normalises it, writes its copy and counts what
+// it holds; the block keeps the copy's text.
+bool CopySide(const SideSource& side, SideCount& count, MessageSink& messages, StepTimes* times)
 {
-    if (!ReadSide(path, copyName, block, static_cast<std::size_t>(std::min<uint64_t>(limit, kLargestText)), messages,
-                  times))
+    if (!ReadFileText(side.path, side.block, messages, side.room,
+                      static_cast<std::size_t>(std::min<uint64_t>(side.limit, kLargestText))))
         return false;
+    MarkStep(times, "read");
+    std::string& block = side.block;
+    DecodeFileContent(block);
+    // Decoded UTF-16 can be half as long again as the file.
+    if (block.size() > kLargestText)
+        throw std::bad_alloc();
+    NormaliseText(block);
+    MarkStep(times, "normalise");
+    if (!WriteCopy(side.copyName, block, messages))
+        return false;
+    MarkStep(times, "write temporary copies");
     count = SideCount{block.size(), RowsOfText(block)};
     return true;
 }
 
-// What each side may read of the budget that `allowed` bytes leave both:
-// read one after the other, the left side may take all of it and the right
-// what the left left over; two regular files are read at once, each side
-// taking what the other's size leaves.
-struct SideLimits {
-    bool atOnce;
-    uint64_t left;
-    uint64_t right;
+// A text that only passes through is read with room for the engine to read
+// its copy into the same memory later, with the room it keeps for a Filler
+// row for each row of the other side: guessed here at one for every 16 bytes
+// of the other file. Where the guess falls short, the engine reads into a
+// new buffer.
+constexpr uint64_t kBytesPerRowGuess = 16;
+
+// How both sides are read, given the budget of `allowed` bytes for both:
+// one after the other, the left side may take all of it and the right what
+// the left left over; two regular files are read at once, each side taking
+// what the other's size leaves.
+struct SidePlan {
+    bool atOnce = false;
+    uint64_t limit[2] = {0, 0};
+    std::size_t room[2] = {0, 0};
 };
 
-SideLimits LimitsOfSides(const std::string& leftPath, const std::string& rightPath, uint64_t allowed)
+SidePlan PlanSides(const std::string (&paths)[2], uint64_t allowed, bool passingThrough)
 {
-    uint64_t leftSize = 0, rightSize = 0;
-    bool leftRegular = false, rightRegular = false;
-    if (InputFile::StatusSize(leftPath, leftSize, &leftRegular) && leftRegular
-        && InputFile::StatusSize(rightPath, rightSize, &rightRegular) && rightRegular)
-        return SideLimits{true, allowed - std::min(allowed, rightSize), allowed - std::min(allowed, leftSize)};
-    return SideLimits{false, allowed, allowed};
+    SidePlan plan;
+    uint64_t sizes[2] = {0, 0};
+    bool regular[2] = {false, false};
+    plan.atOnce = InputFile::StatusSize(paths[0], sizes[0], &regular[0]) && regular[0]
+                  && InputFile::StatusSize(paths[1], sizes[1], &regular[1]) && regular[1];
+    for (int side = 0; side < 2; ++side) {
+        const uint64_t other = sizes[1 - side];
+        plan.limit[side] = plan.atOnce ? allowed - std::min(allowed, other) : allowed;
+        if (plan.atOnce && passingThrough)
+            plan.room[side] = static_cast<std::size_t>(std::min<uint64_t>(other, kLargestText) / kBytesPerRowGuess);
+    }
+    return plan;
 }
 
 // Reads both sides and writes their copies, counting what each holds.
 bool CopyBothSides(const std::string (&paths)[2], const std::string (&copyNames)[2], std::string* const (&texts)[2],
-                   const SideLimits& limits, SideCount (&counts)[2], MessageSink& messages, StepTimes* times)
+                   const SidePlan& plan, SideCount (&counts)[2], MessageSink& messages, StepTimes* times)
 {
-    if (!limits.atOnce) {
-        return CopySide(paths[0], copyNames[0], *texts[0], limits.left, counts[0], messages, times)
-               && CopySide(paths[1], copyNames[1], *texts[1], limits.right - std::min(limits.right, counts[0].bytes),
-                           counts[1], messages, times);
+    if (!plan.atOnce) {
+        return CopySide({paths[0], copyNames[0], *texts[0], plan.limit[0], 0}, counts[0], messages, times)
+               && CopySide(
+                   {paths[1], copyNames[1], *texts[1], plan.limit[1] - std::min(plan.limit[1], counts[0].bytes), 0},
+                   counts[1], messages, times);
     }
     // The steps are timed on the right side, which runs on the calling thread;
     // waiting for the left side counts as writing the copies.
     const bool copied = SucceedsOnBothSides(messages, [&](int side, MessageSink& sideMessages) {
-        return CopySide(paths[side], copyNames[side], *texts[side], side == 0 ? limits.left : limits.right,
-                        counts[side], sideMessages, side == 1 ? times : nullptr);
+        return CopySide({paths[side], copyNames[side], *texts[side], plan.limit[side], plan.room[side]}, counts[side],
+                        sideMessages, side == 1 ? times : nullptr);
     });
     MarkStep(times, "write temporary copies");
     return copied;
 }
 
-bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
-                   const std::string& leftCopyName, const std::string& rightCopyName, uint64_t memoryLimit,
-                   bool keepTexts, MessageSink& messages, StepTimes* times)
+bool LoadBothSides(const std::string (&paths)[2], const std::string (&copyNames)[2], ComparisonState& state,
+                   uint64_t memoryLimit, ByteBuffer* spent, MessageSink& messages, StepTimes* times)
 {
     return WithinMemory(messages, [&] {
         SideCount counts[2]{};
-        const SideLimits limits = LimitsOfSides(leftPath, rightPath, TextBytesWithin(memoryLimit));
-        // Texts that are not kept are released before the comparison. Read one
+        const bool keepTexts = spent == nullptr;
+        const SidePlan plan = PlanSides(paths, TextBytesWithin(memoryLimit), !keepTexts);
+        // Texts that are not kept are emptied before the comparison. Read one
         // after the other, they pass through one buffer: only one side is held
         // at a time, in memory already touched once.
         std::string scratch[2];
         std::string* const texts[2] = {keepTexts ? &state.leftTextBlock : &scratch[0],
-                                       keepTexts ? &state.rightTextBlock : &scratch[limits.atOnce ? 1 : 0]};
-        if (!CopyBothSides({leftPath, rightPath}, {leftCopyName, rightCopyName}, texts, limits, counts, messages,
-                           times))
+                                       keepTexts ? &state.rightTextBlock : &scratch[plan.atOnce ? 1 : 0]};
+        if (!CopyBothSides(paths, copyNames, texts, plan, counts, messages, times))
             return false;
         const SideCount& left = counts[0];
         const SideCount& right = counts[1];
@@ -120,8 +134,14 @@ bool LoadBothSides(const std::string& leftPath, const std::string& rightPath, Co
         }
         state.leftCopyRows = left.rows;
         state.rightCopyRows = right.rows;
-        if (keepTexts)
+        if (keepTexts) {
             SplitBothSides(state, left.rows, right.rows, times);
+            return true;
+        }
+        for (int side = 0; side < 2; ++side) {
+            scratch[side].clear();
+            spent[side].swap(scratch[side]);
+        }
         return true;
     });
 }
@@ -132,7 +152,7 @@ namespace {
 
 bool LoadCopies(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
                 std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages, uint64_t memoryLimit,
-                bool keepTexts, StepTimes* times)
+                ByteBuffer* spent, StepTimes* times)
 {
     state = ComparisonState();
     leftCopyName.clear();
@@ -144,7 +164,7 @@ bool LoadCopies(const std::string& leftPath, const std::string& rightPath, Compa
     if (!GetTempFilePath(leftCopy, messages))
         return false;
     if (GetTempFilePath(rightCopy, messages)
-        && LoadBothSides(leftPath, rightPath, state, leftCopy, rightCopy, memoryLimit, keepTexts, messages, times)) {
+        && LoadBothSides({leftPath, rightPath}, {leftCopy, rightCopy}, state, memoryLimit, spent, messages, times)) {
         leftCopyName = leftCopy;
         rightCopyName = rightCopy;
         return true;
@@ -181,14 +201,14 @@ bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, Co
                    std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages, uint64_t memoryLimit,
                    StepTimes* times)
 {
-    return LoadCopies(leftPath, rightPath, state, leftCopyName, rightCopyName, messages, memoryLimit, true, times);
+    return LoadCopies(leftPath, rightPath, state, leftCopyName, rightCopyName, messages, memoryLimit, nullptr, times);
 }
 
 bool WriteComparisonCopies(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
-                           std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages,
-                           uint64_t memoryLimit, StepTimes* times)
+                           std::string& leftCopyName, std::string& rightCopyName, ByteBuffer (&spent)[2],
+                           MessageSink& messages, uint64_t memoryLimit, StepTimes* times)
 {
-    return LoadCopies(leftPath, rightPath, state, leftCopyName, rightCopyName, messages, memoryLimit, false, times);
+    return LoadCopies(leftPath, rightPath, state, leftCopyName, rightCopyName, messages, memoryLimit, spent, times);
 }
 
 bool ReadPaneTexts(const std::string& leftCopyName, const std::string& rightCopyName, ComparisonState& state,

@@ -27,13 +27,14 @@ bool LoadPaneTexts(const std::string& leftPath, const std::string& rightPath, Co
                    std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages,
                    uint64_t memoryLimit = UINT64_MAX, StepTimes* times = nullptr);
 
-// The same steps up to the copies, but the state keeps no text and no rows
-// (each side's text is released once its copy is written), so that the
-// comparison of the copies runs without the display texts in memory; the
-// state is reset first. On failure as LoadPaneTexts.
+// The same steps up to the copies, but the state keeps no text and no rows,
+// so that the comparison of the copies runs without the display texts in
+// memory; the state is reset first. The memory of the texts, emptied, goes
+// to `spent` for the engine to read the copies into (ComparedTexts). On
+// failure as LoadPaneTexts.
 bool WriteComparisonCopies(const std::string& leftPath, const std::string& rightPath, ComparisonState& state,
-                           std::string& leftCopyName, std::string& rightCopyName, MessageSink& messages,
-                           uint64_t memoryLimit = UINT64_MAX, StepTimes* times = nullptr);
+                           std::string& leftCopyName, std::string& rightCopyName, ByteBuffer (&spent)[2],
+                           MessageSink& messages, uint64_t memoryLimit = UINT64_MAX, StepTimes* times = nullptr);
 
 // Takes the display texts back from the copies that WriteComparisonCopies
 // wrote for `state` (they hold exactly the normalised texts, whose rows it

@@ -10,14 +10,16 @@ int CompareTextFiles(const std::string& leftPath, const std::string& rightPath, 
                      ComparisonState& state, MessageSink& messages, uint64_t memoryLimit, StepTimes* times)
 {
     std::string leftCopy, rightCopy;
-    if (!WriteComparisonCopies(leftPath, rightPath, state, leftCopy, rightCopy, messages, memoryLimit, times))
+    // The engine reads the copies into the memory the texts passed through,
+    // with room for the Filler rows each text may get, and hands its bytes
+    // over as the display texts where its text mode left them as they are;
+    // its tables are gone by then, so the display texts and the comparison
+    // are never in memory together.
+    ComparedTexts compared;
+    if (!WriteComparisonCopies(leftPath, rightPath, state, leftCopy, rightCopy, compared.text, messages, memoryLimit,
+                               times))
         return -1;
     int result = 0;
-    // The engine reads the copies with room for the Filler rows each text may
-    // get, and hands its bytes over as the display texts where its text mode
-    // left them as they are; its tables are gone by then, so the display
-    // texts and the comparison are never in memory together.
-    ComparedTexts compared;
     compared.room[0] = static_cast<std::size_t>(state.rightCopyRows);
     compared.room[1] = static_cast<std::size_t>(state.leftCopyRows);
     if (leftPath != rightPath)

@@ -150,6 +150,9 @@ TEST(DiffFilesKeep, HandsBackExactlyTheSidesItsTextModeLeftAsTheyWere)
         ComparedTexts keep;
         keep.room[0] = 7;
         keep.room[1] = 3;
+        // The left side is read into memory handed in, which still holds something else.
+        keep.text[0].assign(64, 'z');
+        const char* const handed = keep.text[0].data();
         DiffListing listing;
         CollectedMessages messages;
         ASSERT_GE(DiffFiles(left, right, false, false, listing, messages, &keep), 0) << c.left;
@@ -161,6 +164,9 @@ TEST(DiffFilesKeep, HandsBackExactlyTheSidesItsTextModeLeftAsTheyWere)
                 continue;
             EXPECT_EQ(texts[f], keep.text[f]) << f;
             EXPECT_GE(keep.text[f].capacity(), texts[f].size() + keep.room[f]) << "no room to grow in place";
+            if (f == 0) {
+                EXPECT_EQ(keep.text[f].data(), handed) << "the memory handed in is read into";
+            }
         }
     }
 }
